@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that keeps its whole text but draws it elided in the middle when
+// it does not fit, with the whole text as tool tip. Used for file paths.
+class ElidedLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+    void setText(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

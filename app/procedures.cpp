@@ -1,0 +1,196 @@
+#include "app/procedures.h"
+
+#include "app/korvaneerror.h"
+#include "app/romfile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+RomRecord Rom;
+
+namespace {
+
+PendingEventsPump gPump = nullptr;
+
+void checkSize(int size)
+{
+    if (size < 1 || size > 4)
+        throw KorvaneError("Invalid value size " + std::to_string(size));
+}
+
+// Messages of the byte-file functions that the checksum repair reports.
+[[noreturn]] void throwFileError(int err)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        throw KorvaneError("File not found");
+    case ENAMETOOLONG:
+    case EINVAL:
+        throw KorvaneError("Invalid filename");
+    case EMFILE:
+    case ENFILE:
+        throw KorvaneError("Too many open files");
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+    case ETXTBSY:
+        throw KorvaneError("File access denied");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        throw KorvaneError("Disk full");
+    default:
+        throw KorvaneError("I/O error " + std::to_string(err));
+    }
+}
+
+// Sum of the big-endian words of an even number of bytes, wrapping at 16 bits.
+// Written as a plain loop over whole words so that the compiler vectorises it.
+std::uint16_t sumWords(const unsigned char* data, std::size_t size)
+{
+    std::uint32_t sum = 0;
+    const std::size_t words = size / 2;
+    for (std::size_t k = 0; k < words; ++k)
+        sum += static_cast<std::uint32_t>(data[2 * k]) << 8 | data[2 * k + 1];
+    return static_cast<std::uint16_t>(sum);
+}
+
+constexpr std::int64_t kSumStart = 0x200;
+constexpr std::int64_t kChecksumOffset = 0x18E;
+constexpr std::int64_t kRomEndOffset = 0x1A4;
+constexpr std::size_t kBlockSize = 0x10000;
+
+} // namespace
+
+std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size)
+{
+    checkSize(size);
+    RomFile file(path, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    unsigned char bytes[4] = {0, 0, 0, 0};
+    if (file.readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
+        throw KorvaneError("Stream read error");
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8
+        | static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+std::uint32_t ReadRomValue(std::int32_t offset, int size)
+{
+    return ReadRomValue(Rom.RomPath, offset, size);
+}
+
+void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
+{
+    checkSize(count);
+    RomFile file(path, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(value),
+        static_cast<unsigned char>(value >> 8),
+        static_cast<unsigned char>(value >> 16),
+        static_cast<unsigned char>(value >> 24),
+    };
+    if (!file.writeAt(offset, bytes, static_cast<std::size_t>(count)))
+        throw KorvaneError("Stream write error");
+}
+
+void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
+{
+    WriteRomBytes(Rom.RomPath, offset, count, value);
+}
+
+std::uint32_t RomFileSize(const std::string& path)
+{
+    RomFile file(path, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    const std::int64_t size = file.size();
+    if (size < 0)
+        throw KorvaneError("Stream read error");
+    return static_cast<std::uint32_t>(size);
+}
+
+std::uint16_t RomChecksum(const unsigned char* data, std::size_t size)
+{
+    if (size <= static_cast<std::size_t>(kSumStart))
+        return 0;
+    const std::size_t count = size - static_cast<std::size_t>(kSumStart);
+    std::uint32_t sum = sumWords(data + kSumStart, count & ~std::size_t{1});
+    if (count & 1)
+        sum += static_cast<std::uint32_t>(data[size - 1]) << 8;
+    return static_cast<std::uint16_t>(sum);
+}
+
+void FixChecksum()
+{
+    RomFile file(Rom.RomPath, RomFile::Sharing::Shared);
+    if (!file.isOpen())
+        throwFileError(file.error());
+    const std::int64_t length = file.size();
+    if (length < 0)
+        throwFileError(file.error());
+    // No summed area, and the header fields may lie past the end: leave the
+    // file as it is.
+    if (length <= kSumStart)
+        return;
+    const bool odd = (length & 1) != 0;
+    const std::int64_t romEnd = odd ? length : length - 1;
+
+    if (gPump)
+        gPump();
+
+    std::vector<unsigned char> block(kBlockSize);
+    std::uint32_t sum = 0;
+    for (std::int64_t pos = kSumStart; pos < length;) {
+        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos));
+        const std::ptrdiff_t got = file.readAt(pos, block.data(), want);
+        if (got < 0)
+            throwFileError(file.error());
+        if (static_cast<std::size_t>(got) != want)
+            throw KorvaneError("Read beyond end of file");
+        // Every block but the last is full and even, so word pairs never
+        // straddle two blocks.
+        sum += sumWords(block.data(), want & ~std::size_t{1});
+        if (want & 1)
+            sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
+        pos += static_cast<std::int64_t>(want);
+    }
+    const auto checksum = static_cast<std::uint16_t>(sum);
+
+    const auto end = static_cast<std::uint32_t>(romEnd);
+    const unsigned char endBytes[4] = {
+        static_cast<unsigned char>(end >> 24),
+        static_cast<unsigned char>(end >> 16),
+        static_cast<unsigned char>(end >> 8),
+        static_cast<unsigned char>(end),
+    };
+    const unsigned char sumBytes[2] = {
+        static_cast<unsigned char>(checksum >> 8),
+        static_cast<unsigned char>(checksum),
+    };
+    if (!file.writeAt(kRomEndOffset, endBytes, sizeof endBytes)
+        || !file.writeAt(kChecksumOffset, sumBytes, sizeof sumBytes))
+        throwFileError(file.error());
+    if (odd) {
+        const unsigned char pad = 0;
+        if (!file.writeAt(length, &pad, 1))
+            throwFileError(file.error());
+    }
+}
+
+void SetPendingEventsPump(PendingEventsPump pump)
+{
+    gPump = pump;
+}
+
+std::string SupportFilePath(const std::string& relativeName)
+{
+    std::string relative = relativeName;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    return Rom.ExeDir + relative;
+}

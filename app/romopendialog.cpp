@@ -1,0 +1,32 @@
+#include "app/romopendialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+// Qt's filter syntax: the patterns in parentheses are separated by blanks.
+const QString RomOpenDialog::kFilter = QStringLiteral(
+    "ROM (*.bin);;Genecyst Save State (*.gs*);;All supported files (*.bin *.gs*)");
+
+RomOpenDialog::RomOpenDialog()
+    : mChooser([](QWidget* parent, const QString& startPath, const QString& filter, QString* selectedFilter) {
+          return QFileDialog::getOpenFileName(parent, QString(), startPath, filter, selectedFilter);
+      })
+{
+}
+
+QString RomOpenDialog::execute(QWidget* parent)
+{
+    QString startPath = mInitialDir;
+    if (!mFileName.isEmpty()) {
+        const QString name = QFileInfo(mFileName).fileName();
+        startPath = mInitialDir.isEmpty() ? name : QDir(mInitialDir).filePath(name);
+    }
+    QString selectedFilter = mSelectedFilter;
+    const QString chosen = mChooser(parent, startPath, kFilter, &selectedFilter);
+    if (!chosen.isEmpty()) {
+        mFileName = chosen;
+        mSelectedFilter = selectedFilter;
+    }
+    return mFileName;
+}

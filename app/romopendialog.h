@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The ROM file-open dialog. Like the platform's own dialog object it keeps
+// the file chosen at its last successful use, its initial directory and the
+// filter entry last chosen, across uses and Cancels.
+class RomOpenDialog
+{
+public:
+    // Shows a file chooser; returns the chosen file, or an empty text on
+    // Cancel. Tests replace it.
+    using Chooser = std::function<QString(QWidget* parent, const QString& startPath, const QString& filter,
+                                          QString* selectedFilter)>;
+
+    static const QString kFilter;
+
+    RomOpenDialog();
+
+    // Shows the chooser. Returns the file name the dialog holds afterwards:
+    // the file just chosen, or after a Cancel the one chosen last, or empty.
+    QString execute(QWidget* parent);
+
+    QString fileName() const { return mFileName; }
+    QString initialDir() const { return mInitialDir; }
+    void setInitialDir(const QString& dir) { mInitialDir = dir; }
+    void setChooser(Chooser chooser) { mChooser = std::move(chooser); }
+
+private:
+    Chooser mChooser;
+    QString mFileName;
+    QString mInitialDir;
+    QString mSelectedFilter;
+};

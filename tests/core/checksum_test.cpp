@@ -1,0 +1,169 @@
+#include "app/korvaneerror.h"
+#include "app/procedures.h"
+#include "tests/support/syntheticimage.h"
+#include "tests/support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+namespace {
+
+// Independent reference: the sum as the cartridge holds it after the pad byte.
+std::uint16_t referenceSum(std::vector<std::uint8_t> bytes)
+{
+    if (bytes.size() % 2)
+        bytes.push_back(0);
+    std::uint16_t sum = 0;
+    for (std::size_t i = 0x200; i < bytes.size(); i += 2)
+        sum = static_cast<std::uint16_t>(sum + bytes[i] * 256 + bytes[i + 1]);
+    return sum;
+}
+
+std::uint16_t wordAt(const std::vector<std::uint8_t>& b, std::size_t o)
+{
+    return static_cast<std::uint16_t>(b[o] << 8 | b[o + 1]);
+}
+
+std::uint32_t longAt(const std::vector<std::uint8_t>& b, std::size_t o)
+{
+    return static_cast<std::uint32_t>(b[o] << 24 | b[o + 1] << 16 | b[o + 2] << 8 | b[o + 3]);
+}
+
+struct Checksum : ::testing::Test
+{
+    TempDir dir;
+    void select(const SyntheticImage& image)
+    {
+        Rom.RomPath = dir.file("rom.bin");
+        image.save(Rom.RomPath);
+    }
+    std::vector<std::uint8_t> file() { return ReadFileBytes(Rom.RomPath); }
+};
+
+TEST_F(Checksum, EvenImageGetsSumAndEndAddress)
+{
+    // Words from 0x200 on that add up to 0x1234.
+    select(SyntheticImage(0x80000).word(0x200, 0x1000).word(0x7FFFE, 0x0234).word(0x18E, 0xDEAD));
+    FixChecksum();
+    const auto b = file();
+    ASSERT_EQ(b.size(), 0x80000u);
+    EXPECT_EQ(wordAt(b, 0x18E), 0x1234);
+    EXPECT_EQ(longAt(b, 0x1A4), 0x0007FFFFu);
+}
+
+TEST_F(Checksum, OddImageCountsItsLastByteHighAndIsPadded)
+{
+    select(SyntheticImage(0x80001).word(0x200, 0x0001).byte(0x80000, 0xAB));
+    FixChecksum();
+    const auto b = file();
+    ASSERT_EQ(b.size(), 0x80002u);
+    EXPECT_EQ(b.back(), 0x00);
+    EXPECT_EQ(b[0x80000], 0xAB);
+    EXPECT_EQ(wordAt(b, 0x18E), 0xAB01);
+    EXPECT_EQ(longAt(b, 0x1A4), 0x00080001u);
+}
+
+TEST_F(Checksum, SumWrapsAtSixteenBits)
+{
+    select(SyntheticImage(0x400).word(0x200, 0xFFFF).word(0x202, 0x0002));
+    FixChecksum();
+    EXPECT_EQ(wordAt(file(), 0x18E), 0x0001);
+}
+
+TEST_F(Checksum, MatchesReferenceOverRandomImagesAndIsIdempotent)
+{
+    std::mt19937 random(1234);
+    // Sizes around the 64 KiB block boundary and odd sizes.
+    for (std::size_t size : {0x201u, 0x202u, 0x10200u, 0x10201u, 0x10202u, 0x30000u, 0x3FFFFu, 0x123457u}) {
+        SCOPED_TRACE(size);
+        SyntheticImage image(size);
+        for (std::size_t i = 0; i < size; ++i)
+            image.byte(i, static_cast<std::uint8_t>(random()));
+        select(image);
+        const auto original = file();
+        FixChecksum();
+        auto once = file();
+        const std::size_t finalSize = size + (size % 2);
+        ASSERT_EQ(once.size(), finalSize);
+        EXPECT_EQ(wordAt(once, 0x18E), referenceSum(original));
+        EXPECT_EQ(longAt(once, 0x1A4), finalSize - 1);
+        // Nothing but the two header fields and the pad byte changed.
+        for (std::size_t i = 0; i < size; ++i) {
+            if ((i < 0x18E || i > 0x18F) && (i < 0x1A4 || i > 0x1A7)) {
+                ASSERT_EQ(once[i], original[i]) << "offset " << i;
+            }
+        }
+        FixChecksum();
+        EXPECT_EQ(file(), once);
+    }
+}
+
+TEST_F(Checksum, AgreesWithTheImageBuilder)
+{
+    SyntheticImage image(0x20000);
+    for (std::size_t i = 0x200; i < image.size(); i += 7)
+        image.byte(i, static_cast<std::uint8_t>(i));
+    image.validChecksum();
+    select(image);
+    FixChecksum();
+    EXPECT_EQ(file(), image.data());
+}
+
+TEST_F(Checksum, ImagesWithoutSummedAreaAreLeftAlone)
+{
+    for (std::size_t size : {0u, 1u, 0x18Fu, 0x1A5u, 0x1FFu, 0x200u}) {
+        SCOPED_TRACE(size);
+        select(SyntheticImage(size, 0x5A));
+        FixChecksum();
+        EXPECT_EQ(file(), std::vector<std::uint8_t>(size, 0x5A));
+    }
+}
+
+TEST_F(Checksum, LetsWindowsRepaintOnce)
+{
+    static int pumped;
+    pumped = 0;
+    SetPendingEventsPump([] { ++pumped; });
+    select(SyntheticImage(0x1000));
+    FixChecksum();
+    SetPendingEventsPump(nullptr);
+    EXPECT_EQ(pumped, 1);
+}
+
+TEST_F(Checksum, ReportsFileErrorsByName)
+{
+    struct Row
+    {
+        std::string path;
+        std::string message;
+    };
+    std::filesystem::create_directory(dir.file("folder"));
+    const Row rows[] = {
+        {dir.file("missing.bin"), "File not found"},
+        {dir.file("no/such/folder.bin"), "File not found"},
+        {dir.file("folder"), "File access denied"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        Rom.RomPath = row.path;
+        try {
+            FixChecksum();
+            ADD_FAILURE() << "no error";
+        } catch (const KorvaneError& e) {
+            EXPECT_EQ(std::string(e.what()), row.message);
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing.bin")));
+}
+
+TEST_F(Checksum, SharesTheFileWithOtherPrograms)
+{
+    select(SyntheticImage(0x1000).word(0x200, 0x4321));
+    ForeignLock lock(Rom.RomPath);
+    FixChecksum();
+    EXPECT_EQ(wordAt(file(), 0x18E), 0x4321);
+}
+
+} // namespace

@@ -1,0 +1,100 @@
+#include "app/detection.h"
+#include "app/korvaneerror.h"
+#include "app/procedures.h"
+#include "tests/support/detectioncases.h"
+#include "tests/support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Detection, NamesEveryGameOfTheTable)
+{
+    TempDir dir;
+    for (const DetectionCase& c : DetectionCases()) {
+        SCOPED_TRACE(c.label);
+        const std::string path = dir.file("rom.bin");
+        const SyntheticImage image = c.build();
+        image.save(path);
+        const Detection d = DetectGame(path);
+        ASSERT_NE(d.game, nullptr);
+        EXPECT_EQ(d.game->code, c.code);
+        EXPECT_EQ(d.game->items, c.items);
+        EXPECT_EQ(d.romSize, image.size());
+        EXPECT_EQ(d.serial, std::string(image.data().begin() + 0x180, image.data().begin() + 0x18E));
+    }
+}
+
+TEST(Detection, FailsOnHeadersItCannotRead)
+{
+    TempDir dir;
+    struct Row
+    {
+        std::string label;
+        SyntheticImage image;
+        std::string message;
+    };
+    Row rows[] = {
+        {"shorter than the serial", SyntheticImage(0x18D), "Stream read error"},
+        {"empty file", SyntheticImage(0), "Stream read error"},
+        {"lock-on without its second serial",
+         std::move(SyntheticImage(0x200100).serial(kSerialLockOn)), "Stream read error"},
+    };
+    for (Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        const std::string path = dir.file("rom.bin");
+        row.image.save(path);
+        try {
+            DetectGame(path);
+            ADD_FAILURE() << "no error";
+        } catch (const KorvaneError& e) {
+            EXPECT_EQ(std::string(e.what()), row.message);
+        }
+    }
+    try {
+        DetectGame(dir.file("missing.bin"));
+        ADD_FAILURE() << "no error";
+    } catch (const KorvaneError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.file("missing.bin"));
+    }
+}
+
+TEST(Detection, UnknownCodesFallBackToUnknown)
+{
+    EXPECT_STREQ(GameByCode("p2").name, "Pelbo 2");
+    EXPECT_STREQ(GameByCode("").code, "un");
+    EXPECT_STREQ(GameByCode("P2").code, "un");
+}
+
+TEST(Routing, OpensTheWindowOfEachGame)
+{
+    struct Row
+    {
+        EditorItem item;
+        std::string code;
+        WindowId window;
+    };
+    const Row rows[] = {
+        {ItemEditorDemos, "p1", WindowId::p1demos},    {ItemEditorDemos, "p1j", WindowId::p1demos},
+        {ItemEditorDemos, "p2", WindowId::p2demos},    {ItemEditorDemos, "p2k", WindowId::p2demos},
+        {ItemEditorDemos, "p2b", WindowId::p2demos},   {ItemEditorDemos, "p3", WindowId::p2demos},
+        {ItemEditorDemos, "p3k", WindowId::p2demos},   {ItemEditorDemos, "pk", WindowId::p2demos},
+        {ItemEditorDemos, "chaotix", WindowId::None},  {ItemEditorDemos, "un", WindowId::None},
+        {ItemEditorDemos, "", WindowId::None},         {ItemEditorWater, "p2", WindowId::p2waterf},
+        {ItemEditorWater, "p2k", WindowId::p2waterf},  {ItemEditorWater, "p2b", WindowId::p2waterf},
+        {ItemEditorWater, "p3", WindowId::p2waterf},   {ItemEditorWater, "p3k", WindowId::p2waterf},
+        {ItemEditorWater, "p1", WindowId::None},       {ItemEditorWater, "pk", WindowId::None},
+        {ItemEditorBosses, "p2", WindowId::p2bossesf}, {ItemEditorBosses, "p2k", WindowId::None},
+        {ItemEditorBosses, "P2", WindowId::None},      {ItemEditorText, "p2", WindowId::p2textz},
+        {ItemEditorText, "p1", WindowId::p1texteditorf}, {ItemEditorText, "p1j", WindowId::None},
+        {ItemEditorPal, "chaotix", WindowId::palform}, {ItemEditorPal, "un", WindowId::palform},
+        {ItemEditorPal, "", WindowId::palform},        {ItemViewerArt, "gst", WindowId::artf},
+        {ItemEditorDisasm, "", WindowId::DisasmFrm},   {ItemEditorDisasm, "p2", WindowId::DisasmFrm},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.code + " item " + std::to_string(row.item));
+        EXPECT_EQ(RouteFor(row.item, row.code), row.window);
+    }
+}
+
+} // namespace

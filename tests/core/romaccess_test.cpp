@@ -1,0 +1,146 @@
+#include "app/korvaneerror.h"
+#include "app/procedures.h"
+#include "tests/support/syntheticimage.h"
+#include "tests/support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct RomAccess : ::testing::Test
+{
+    TempDir dir;
+    std::string path = dir.file("rom.bin");
+
+    void SetUp() override
+    {
+        SyntheticImage(0x200, 0xEE).bytes(0x10, {0x12, 0x34}).bytes(0x20, {0x00, 0x01, 0x02, 0x03}).byte(0x180, 0x47)
+            .save(path);
+    }
+
+    std::string errorOf(const std::function<void()>& call)
+    {
+        try {
+            call();
+        } catch (const KorvaneError& e) {
+            return e.what();
+        }
+        return "no error";
+    }
+};
+
+TEST_F(RomAccess, ReadsLittleEndianAndSwapsToBigEndian)
+{
+    EXPECT_EQ(ReadRomValue(path, 0x180, 1), 0x47u);
+    EXPECT_EQ(ReadRomValue(path, 0x10, 2), 0x3412u);
+    EXPECT_EQ(SwapWord(ReadRomValue(path, 0x10, 2)), 0x1234u);
+    EXPECT_EQ(ReadRomValue(path, 0x20, 4), 0x03020100u);
+    EXPECT_EQ(SwapLong(ReadRomValue(path, 0x20, 4)), 0x00010203u);
+    EXPECT_EQ(ReadRomValue(path, 0x1FF, 1), 0xEEu);
+}
+
+TEST_F(RomAccess, ShortFormsUseTheSelectedRom)
+{
+    Rom.RomPath = path;
+    WriteRomBytes(0x30, 2, SwapWord(0xBEEF));
+    EXPECT_EQ(SwapWord(ReadRomValue(0x30, 2)), 0xBEEFu);
+}
+
+TEST_F(RomAccess, WritesTheLowBytesLowestFirst)
+{
+    struct Row
+    {
+        int count;
+        std::uint32_t value;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Row rows[] = {
+        {1, 0x1234, {0x34, 0xEE, 0xEE, 0xEE}},
+        {2, SwapWord(0x1234), {0x12, 0x34, 0xEE, 0xEE}},
+        {4, SwapLong(0x0007FFFF), {0x00, 0x07, 0xFF, 0xFF}},
+        {4, 0x04030201, {0x01, 0x02, 0x03, 0x04}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.count);
+        SetUp();
+        const auto before = ReadFileBytes(path);
+        WriteRomBytes(path, 0x40, row.count, row.value);
+        auto expected = before;
+        std::copy(row.bytes.begin(), row.bytes.end(), expected.begin() + 0x40);
+        EXPECT_EQ(ReadFileBytes(path), expected);
+    }
+    WriteRomBytes(path, 0x40, 2, SwapWord(0x1234));
+    EXPECT_EQ(SwapWord(ReadRomValue(path, 0x40, 2)), 0x1234u);
+}
+
+TEST_F(RomAccess, SwapsOnlyTheBytesTheyName)
+{
+    EXPECT_EQ(SwapWord(0x12345678), 0x7856u);
+    EXPECT_EQ(SwapWord(0xABCD1234), 0x3412u);
+    EXPECT_EQ(SwapLong(0x12345678), 0x78563412u);
+    EXPECT_EQ(SwapLong(SwapLong(0xCAFEF00D)), 0xCAFEF00Du);
+}
+
+TEST_F(RomAccess, ReadPastTheEndFailsAndReleasesTheFile)
+{
+    EXPECT_EQ(errorOf([&] { ReadRomValue(path, 0x1FF, 2); }), "Stream read error");
+    EXPECT_EQ(errorOf([&] { ReadRomValue(path, 0x200, 1); }), "Stream read error");
+    EXPECT_EQ(errorOf([&] { ReadRomValue(path, -1, 1); }), "Stream read error");
+    // Released: another exclusive open succeeds at once.
+    EXPECT_EQ(ReadRomValue(path, 0x1FF, 1), 0xEEu);
+    EXPECT_NO_THROW(ForeignLock lock(path));
+}
+
+TEST_F(RomAccess, UnopenableFilesNameThePath)
+{
+    const std::string missing = dir.file("missing.bin");
+    const std::string folder = dir.file("folder.bin");
+    std::filesystem::create_directory(folder);
+    for (const std::string& p : {missing, folder}) {
+        SCOPED_TRACE(p);
+        EXPECT_EQ(errorOf([&] { ReadRomValue(p, 0, 1); }), "Cannot open file " + p);
+        EXPECT_EQ(errorOf([&] { WriteRomBytes(p, 0, 1, 0); }), "Cannot open file " + p);
+        EXPECT_EQ(errorOf([&] { RomFileSize(p); }), "Cannot open file " + p);
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing)) << "a write must never create the file";
+}
+
+TEST_F(RomAccess, FileHeldByAnotherProgramCannotBeOpened)
+{
+    const auto before = ReadFileBytes(path);
+    {
+        ForeignLock lock(path);
+        EXPECT_EQ(errorOf([&] { ReadRomValue(path, 0, 1); }), "Cannot open file " + path);
+        EXPECT_EQ(errorOf([&] { WriteRomBytes(path, 0, 1, 0x55); }), "Cannot open file " + path);
+    }
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(ReadRomValue(path, 0, 1), 0xEEu);
+}
+
+TEST_F(RomAccess, WritePastTheEndExtendsTheFile)
+{
+    WriteRomBytes(path, 0x200, 2, SwapWord(0xA55A));
+    EXPECT_EQ(std::filesystem::file_size(path), 0x202u);
+    EXPECT_EQ(RomFileSize(path), 0x202u);
+    EXPECT_EQ(SwapWord(ReadRomValue(path, 0x200, 2)), 0xA55Au);
+}
+
+TEST_F(RomAccess, SizesOutsideOneToFourAreRefused)
+{
+    for (int size : {0, 5, -1}) {
+        SCOPED_TRACE(size);
+        EXPECT_NE(errorOf([&] { ReadRomValue(path, 0, size); }), "no error");
+        EXPECT_NE(errorOf([&] { WriteRomBytes(path, 0, size, 0); }), "no error");
+    }
+    EXPECT_EQ(ReadFileBytes(path)[0], 0xEE);
+}
+
+TEST(SupportFiles, JoinTheExecutableFolderWithSlashes)
+{
+    Rom.ExeDir = "/opt/pelbo\\dir/";
+    EXPECT_EQ(SupportFilePath("\\korvane\\p1levels.txt"), "/opt/pelbo\\dir//korvane/p1levels.txt");
+}
+
+} // namespace

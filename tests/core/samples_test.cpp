@@ -1,0 +1,36 @@
+#include "app/detection.h"
+#include "app/procedures.h"
+#include "tests/support/testfiles.h"
+#include "tools/samplerom/samples.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+TEST(SampleImages, OneValidImagePerDetectedGame)
+{
+    TempDir dir;
+    const std::vector<std::string> paths = WriteSampleImages(dir.path());
+    const std::vector<SampleImage> samples = BuildSampleImages();
+    ASSERT_EQ(paths.size(), samples.size());
+    std::set<std::string> codes;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        SCOPED_TRACE(paths[i]);
+        const Detection d = DetectGame(paths[i]);
+        EXPECT_EQ(d.game->code, samples[i].gameCode);
+        codes.insert(d.game->code);
+        if (samples[i].gameCode == "gst")
+            continue;
+        // The header already agrees with the contents.
+        const auto before = ReadFileBytes(paths[i]);
+        Rom.RomPath = paths[i];
+        FixChecksum();
+        EXPECT_EQ(ReadFileBytes(paths[i]), before);
+    }
+    EXPECT_EQ(codes, (std::set<std::string>{"gst", "p1", "p1j", "p2b", "p2", "p3", "chaotix", "p1k", "p2k", "p3k",
+                                            "pk"}));
+}
+
+} // namespace

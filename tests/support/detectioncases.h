@@ -1,0 +1,22 @@
+#pragma once
+
+#include "tests/support/syntheticimage.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One header and what the detection must make of it.
+struct DetectionCase
+{
+    std::string label;
+    std::function<SyntheticImage()> build;
+    std::string code;
+    unsigned items;      // EditorItem bits
+    std::string caption; // UTF-8
+    std::string lblGame; // UTF-8
+};
+
+// Every row of the detection table, the boundaries around them and the
+// unknown-header rows.
+const std::vector<DetectionCase>& DetectionCases();

@@ -1,0 +1,50 @@
+#include "tests/support/testfiles.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <sys/file.h>
+#include <unistd.h>
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    mPath = pattern;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(mPath, ignored);
+}
+
+std::string TempDir::file(const std::string& name) const
+{
+    return mPath + "/" + name;
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+ForeignLock::ForeignLock(const std::string& path)
+{
+    mFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (mFd < 0 || ::flock(mFd, LOCK_EX | LOCK_NB) != 0)
+        throw std::runtime_error("cannot lock " + path);
+}
+
+ForeignLock::~ForeignLock()
+{
+    if (mFd >= 0)
+        ::close(mFd);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A fresh folder under the system's temporary directory, removed with its
+// contents when the object goes.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return mPath; }
+    // path() + "/" + name
+    std::string file(const std::string& name) const;
+
+private:
+    std::string mPath;
+};
+
+// The whole content of a file; throws std::runtime_error when it cannot be read.
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+
+// Holds an exclusive flock on a file from another open file description, as
+// another program holding the file open would.
+class ForeignLock
+{
+public:
+    explicit ForeignLock(const std::string& path);
+    ~ForeignLock();
+    ForeignLock(const ForeignLock&) = delete;
+    ForeignLock& operator=(const ForeignLock&) = delete;
+
+private:
+    int mFd = -1;
+};

@@ -1,0 +1,437 @@
+#include "app/Unit1.h"
+#include "app/detection.h"
+#include "app/handlers.h"
+#include "app/korvaneerror.h"
+#include "app/messages.h"
+#include "app/procedures.h"
+#include "app/savecompletion.h"
+#include "app/windows.h"
+#include "tests/support/detectioncases.h"
+#include "tests/support/recordingnotices.h"
+#include "tests/support/testfiles.h"
+#include "tests/ui/uitest.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Pelbo Korvane v0.04");
+const char* const kSelectionItemNames[] = {"ViewerArt", "EditorWater", "EditorDemos",
+                                           "EditorBosses", "EditorText", "EditorPal"};
+const unsigned kSelectionItemBits[] = {ItemViewerArt, ItemEditorWater, ItemEditorDemos,
+                                       ItemEditorBosses, ItemEditorText, ItemEditorPal};
+
+// A stand-in editor that records which instance its reference designates
+// while it is shown, then closes itself.
+class ProbeEditor : public QDialog
+{
+public:
+    static ProbeEditor* reference;
+    static ProbeEditor* seenWhileShown;
+    static bool openedFromMenuAtCreate;
+    static int alive;
+
+    explicit ProbeEditor(QWidget* owner) : QDialog(owner)
+    {
+        ++alive;
+        openedFromMenuAtCreate = Rom.OpenedFromMenu;
+        QTimer::singleShot(0, this, [this] {
+            seenWhileShown = reference;
+            accept();
+        });
+    }
+    ~ProbeEditor() override { --alive; }
+};
+ProbeEditor* ProbeEditor::reference = nullptr;
+ProbeEditor* ProbeEditor::seenWhileShown = nullptr;
+bool ProbeEditor::openedFromMenuAtCreate = false;
+int ProbeEditor::alive = 0;
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempDir> mDir;
+    std::unique_ptr<RecordingNotices> mNotices;
+    QString mNextChoice;   // what the file chooser returns
+    QString mLastStartPath; // what it was shown with
+    QString mLastFilter;
+
+    QAction* action(const char* name) { return MainFrm->findChild<QAction*>(name); }
+    QString path(const char* name) { return QString::fromStdString(mDir->file(name)); }
+
+    // Selects a file through the real handler, as a click on the button.
+    void choose(const QString& file)
+    {
+        mNextChoice = file;
+        MainFrm->findChild<QPushButton*>("Button2")->click();
+    }
+
+    void verifyItems(unsigned items)
+    {
+        for (std::size_t i = 0; i < std::size(kSelectionItemNames); ++i)
+            QVERIFY2(action(kSelectionItemNames[i])->isEnabled() == bool(items & kSelectionItemBits[i]),
+                     kSelectionItemNames[i]);
+    }
+
+    QString lblGame() { return MainFrm->findChild<QLabel*>("LblGame")->text(); }
+    QString lblFilename() { return MainFrm->findChild<QLabel*>("LblFilename")->text(); }
+
+private slots:
+    void initTestCase() { InitWindowTests(); }
+
+    void init()
+    {
+        Rom = RomRecord();
+        mDir = std::make_unique<TempDir>();
+        mNotices = std::make_unique<RecordingNotices>();
+        CreateWindows();
+        MainFrm->OpenDialog.setChooser([this](QWidget*, const QString& startPath, const QString& filter, QString*) {
+            mLastStartPath = startPath;
+            mLastFilter = filter;
+            return mNextChoice;
+        });
+        MainFrm->show();
+    }
+
+    void cleanup()
+    {
+        delete MainFrm;
+        MainFrm = nullptr;
+        mNotices.reset();
+        mDir.reset();
+    }
+
+    void startsWithNothingSelected()
+    {
+        QCOMPARE(MainFrm->windowTitle(), kTitle);
+        QCOMPARE(MainFrm->findChild<QLabel*>("Label1")->text(), QStringLiteral("v0.04"));
+        QCOMPARE(lblFilename(), QStringLiteral("[ not selected ]"));
+        QCOMPARE(lblGame(), QString());
+        QCOMPARE(MainFrm->findChild<QPushButton*>("Button2")->text(), QStringLiteral("Select a ROM"));
+        QCOMPARE(QString::fromStdString(Rom.ExeDir), QCoreApplication::applicationDirPath() + "/");
+        QVERIFY(!Rom.OpenedFromMenu);
+        QVERIFY(Rom.GameCode.empty());
+        // Fixed client area.
+        QCOMPARE(MainFrm->centralWidget()->size(), QSize(448, 234));
+        QCOMPARE(MainFrm->minimumSize(), MainFrm->maximumSize());
+        QCOMPARE(MainFrm->pos(), QPoint(205, 146));
+    }
+
+    void menuHasItsItemsInOrder()
+    {
+        struct Item
+        {
+            const char* name;
+            const char* caption;
+            bool enabled;
+            bool visible;
+        };
+        const Item file[] = {{"FileOpen", "Open ROM", true, true}, {"FileClose", "Close", true, true}};
+        const Item editor[] = {
+            {"ViewerArt", "Art Viewer", false, false},   {"EditorDemos", "Demos Editor", false, true},
+            {"EditorBosses", "Object Editor", false, true}, {"EditorPal", "Palette editor", false, true},
+            {"EditorText", "Text Editor", false, true},  {"EditorWater", "Water Editor", false, true},
+            {"N1", "-", true, false},                    {"EditorDisasm", "Disassembler", true, false},
+            {"N2", "-", true, true},                     {"Fix", "Fix Checksum", true, true},
+        };
+        const Item help[] = {{"HelpAbout", "About", false, true}};
+        const auto check = [this](const char* menuName, const char* title, const auto& items) {
+            auto* menu = MainFrm->findChild<QMenu*>(menuName);
+            QVERIFY(menu);
+            QCOMPARE(menu->title(), QString::fromUtf8(title));
+            const QList<QAction*> actions = menu->actions();
+            QCOMPARE(actions.size(), qsizetype(std::size(items)));
+            for (std::size_t i = 0; i < std::size(items); ++i) {
+                const Item& item = items[i];
+                QAction* a = actions[qsizetype(i)];
+                QCOMPARE(a->objectName(), QString::fromUtf8(item.name));
+                QCOMPARE(a->isSeparator(), QByteArray(item.caption) == "-");
+                if (!a->isSeparator())
+                    QCOMPARE(a->text(), QString::fromUtf8(item.caption));
+                QVERIFY2(a->isVisible() == item.visible, item.name);
+                // Qt disables what it hides: the enabled state counts for visible items.
+                if (item.visible)
+                    QVERIFY2(a->isEnabled() == item.enabled, item.name);
+                QVERIFY2(a->isChecked() == (QByteArray(item.name) == "Fix"), item.name);
+            }
+        };
+        const QList<QAction*> menus = MainFrm->menuBar()->actions();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
+        QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Editor1"));
+        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("Help1"));
+        check("File1", "File", file);
+        check("Editor1", "Editor", editor);
+        check("Help1", "Help", help);
+    }
+
+    void detectsEveryGameThroughTheSelection()
+    {
+        for (const DetectionCase& c : DetectionCases()) {
+            const QByteArray label = QByteArray::fromStdString(c.label);
+            const SyntheticImage image = c.build();
+            const QString file = path("rom.bin");
+            image.save(file.toStdString());
+            choose(file);
+            QVERIFY2(mNotices->errors.isEmpty(), label + ": " + mNotices->errors.join(' ').toUtf8());
+            QVERIFY2(Rom.GameCode == c.code, label);
+            QVERIFY2(MainFrm->windowTitle() == QString::fromStdString(c.caption), label);
+            QVERIFY2(lblGame() == QString::fromStdString(c.lblGame), label);
+            QVERIFY2(MainFrm->findChild<QLabel*>("LblGame")->width()
+                         >= MainFrm->findChild<QLabel*>("LblGame")->sizeHint().width(),
+                     label);
+            QCOMPARE(Rom.RomSize, std::uint32_t(image.size()));
+            QCOMPARE(QString::fromStdString(Rom.RomPath), file);
+            QCOMPARE(lblFilename(), file);
+            for (std::size_t i = 0; i < std::size(kSelectionItemNames); ++i)
+                QVERIFY2(action(kSelectionItemNames[i])->isEnabled() == bool(c.items & kSelectionItemBits[i]),
+                         label + " " + kSelectionItemNames[i]);
+            // Invisible items keep their state whatever the game.
+            QVERIFY(!action("ViewerArt")->isVisible());
+            QVERIFY(!action("EditorDisasm")->isVisible());
+        }
+    }
+
+    void openRomItemSelectsToo()
+    {
+        SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("p2.bin"));
+        mNextChoice = path("p2.bin");
+        action("FileOpen")->trigger();
+        QCOMPARE(Rom.GameCode, std::string("p2"));
+        QCOMPARE(lblGame(), QStringLiteral("Pelbo 2 ROM"));
+    }
+
+    void cancelBeforeAnySelectionAsksForAFile()
+    {
+        choose(QString());
+        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("You have to select a file")});
+        QVERIFY(mNotices->errors.isEmpty());
+        QCOMPARE(lblFilename(), QStringLiteral("[ not selected ]"));
+        QCOMPARE(MainFrm->windowTitle(), kTitle);
+        QVERIFY(Rom.RomPath.empty());
+        verifyItems(0);
+    }
+
+    void cancelAfterASelectionDetectsTheLastFileAgain()
+    {
+        const std::string file = mDir->file("rom.bin");
+        SyntheticImage(0x100000).serial(kSerialP2).save(file);
+        choose(path("rom.bin"));
+        QCOMPARE(Rom.GameCode, std::string("p2"));
+        QCOMPARE(mLastStartPath, QString());
+        QCOMPARE(mLastFilter, QStringLiteral("ROM (*.bin);;Genecyst Save State (*.gs*);;"
+                                             "All supported files (*.bin *.gs*)"));
+
+        // The file changed meanwhile: the detection runs anew on it.
+        SyntheticImage(0x80000).serial(kSerialP1).save(file);
+        choose(QString());
+        QVERIFY(mNotices->messages.isEmpty());
+        QCOMPARE(Rom.GameCode, std::string("p1"));
+        QCOMPARE(lblGame(), QStringLiteral("Pelbo 1 ROM"));
+        verifyItems(ItemEditorDemos | ItemEditorPal);
+        // The dialog opened in the folder of the file, on its name.
+        QCOMPARE(mLastStartPath, path("rom.bin"));
+        QCOMPARE(MainFrm->OpenDialog.initialDir(), QString::fromStdString(mDir->path()));
+    }
+
+    void unknownAfterAGameDisablesEverything()
+    {
+        SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("p2.bin"));
+        SyntheticImage(0x100000).serial("GM 12345678-00").save(mDir->file("un.bin"));
+        choose(path("p2.bin"));
+        verifyItems(ItemEditorWater | ItemEditorDemos | ItemEditorBosses | ItemEditorText);
+        choose(path("un.bin"));
+        verifyItems(0);
+        QCOMPARE(Rom.GameCode, std::string("un"));
+        QCOMPARE(MainFrm->windowTitle(), kTitle + " - Unknown");
+    }
+
+    void unreadableFileForgetsThePreviousGame_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("too short") << "short.bin" << "Stream read error.";
+        QTest::newRow("lock-on without second header") << "lockon.bin" << "Stream read error.";
+        QTest::newRow("folder") << "folder" << "Cannot open file %1.";
+        QTest::newRow("missing") << "missing.bin" << "Cannot open file %1.";
+        QTest::newRow("held by another program") << "locked.bin" << "Cannot open file %1.";
+    }
+
+    void unreadableFileForgetsThePreviousGame()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, error);
+        SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("p2.bin"));
+        SyntheticImage(0x18D).serial("GM 00001051-0").save(mDir->file("short.bin"));
+        SyntheticImage(0x200100).serial(kSerialLockOn).save(mDir->file("lockon.bin"));
+        SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("locked.bin"));
+        std::filesystem::create_directory(mDir->file("folder"));
+        const QString chosen = path(file.toUtf8().constData());
+
+        choose(path("p2.bin"));
+        QCOMPARE(Rom.GameCode, std::string("p2"));
+        {
+            std::unique_ptr<ForeignLock> lock;
+            if (file == "locked.bin")
+                lock = std::make_unique<ForeignLock>(mDir->file("locked.bin"));
+            choose(chosen);
+        }
+        QCOMPARE(mNotices->errors, QStringList{QString(error).replace("%1", chosen)});
+        QCOMPARE(QString::fromStdString(Rom.RomPath), chosen);
+        QCOMPARE(lblFilename(), chosen);
+        QVERIFY(Rom.GameCode.empty());
+        QVERIFY(Rom.GameName.empty());
+        QCOMPARE(MainFrm->windowTitle(), kTitle);
+        QCOMPARE(lblGame(), QString());
+        verifyItems(0);
+        QVERIFY(mNotices->messages.isEmpty());
+    }
+
+    void fixChecksumToggles()
+    {
+        QAction* fix = action("Fix");
+        QVERIFY(MainFrm->fixChecksumTicked());
+        fix->trigger();
+        QVERIFY(!fix->isChecked());
+        QVERIFY(!MainFrm->fixChecksumTicked());
+        fix->trigger();
+        QVERIFY(fix->isChecked());
+        QVERIFY(MainFrm->fixChecksumTicked());
+    }
+
+    void finishSaveRepairsTheHeaderOnlyWhenTicked()
+    {
+        const std::string file = mDir->file("rom.bin");
+        SyntheticImage image(0x80000);
+        image.serial(kSerialP2).word(0x400, 0x1234).word(0x18E, 0xDEAD);
+        image.save(file);
+        choose(path("rom.bin"));
+
+        action("Fix")->trigger(); // unticked
+        QVERIFY(RunHandler(FinishSave));
+        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        QCOMPARE(ReadFileBytes(file), image.data());
+
+        mNotices->clear();
+        action("Fix")->trigger(); // ticked
+        QVERIFY(RunHandler(FinishSave));
+        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        image.validChecksum();
+        QCOMPARE(ReadFileBytes(file), image.data());
+    }
+
+    void failedRepairShowsTheErrorAndNoSuccess()
+    {
+        std::filesystem::create_directory(mDir->file("folder"));
+        Rom.RomPath = mDir->file("folder");
+        QVERIFY(!RunHandler(FinishSave));
+        QCOMPARE(mNotices->errors, QStringList{QStringLiteral("File access denied.")});
+        QVERIFY(mNotices->messages.isEmpty());
+    }
+
+    void errorsOfHandlersReachTheReport()
+    {
+        QVERIFY(!RunHandler([] { throw KorvaneError("'12 ' is not a valid integer value"); }));
+        QVERIFY(!RunHandler([] { throw KorvaneError("Ends with a full stop."); }));
+        QVERIFY(!RunHandler([] { throw std::runtime_error("Something else"); }));
+        QVERIFY(RunHandler([] {}));
+        QCOMPARE(mNotices->errors, (QStringList{QStringLiteral("'12 ' is not a valid integer value."),
+                                               QStringLiteral("Ends with a full stop."),
+                                               QStringLiteral("Something else.")}));
+
+        // A handler without arguments on a signal that passes one.
+        mNotices->clear();
+        QPushButton button;
+        struct Target : QObject
+        {
+            int calls = 0;
+            void click()
+            {
+                ++calls;
+                throw KorvaneError("Stream write error");
+            }
+        } target;
+        ConnectHandler(&button, &QPushButton::clicked, &target, &Target::click);
+        button.click();
+        QCOMPARE(target.calls, 1);
+        QCOMPARE(mNotices->errors, QStringList{QStringLiteral("Stream write error.")});
+    }
+
+    void messageBoxesCarryTheApplicationTitle()
+    {
+        mNotices.reset(); // the real message boxes
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::Information;
+        const auto read = [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box) {
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+            }
+            modal->close();
+        };
+        QVERIFY(WithModal([] { ShowMessage(QStringLiteral("ROM Saved!")); }, read));
+        QCOMPARE(title, kTitle);
+        QCOMPARE(text, QStringLiteral("ROM Saved!"));
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QVERIFY(WithModal([] { RunHandler([] { throw KorvaneError("Stream read error"); }); }, read));
+        QCOMPARE(title, kTitle);
+        QCOMPARE(text, QStringLiteral("Stream read error."));
+        QCOMPARE(icon, QMessageBox::Critical);
+        mNotices = std::make_unique<RecordingNotices>();
+    }
+
+    void editorsOpenModallyThroughTheirReference()
+    {
+        ProbeEditor* startup = new ProbeEditor(MainFrm);
+        ProbeEditor::reference = startup;
+        QVERIFY(!Rom.OpenedFromMenu);
+        OpenEditor(ProbeEditor::reference, MainFrm);
+        QVERIFY(Rom.OpenedFromMenu);
+        QVERIFY(ProbeEditor::openedFromMenuAtCreate);
+        QVERIFY(ProbeEditor::seenWhileShown != nullptr);
+        QVERIFY(ProbeEditor::seenWhileShown != startup);
+        QCOMPARE(ProbeEditor::alive, 1); // the shown one is gone again
+        QCOMPARE(ProbeEditor::reference, startup);
+    }
+
+    void routesWithoutAWindowLeaveTheFlag()
+    {
+        OpenWindow(WindowId::None, MainFrm);
+        QVERIFY(!Rom.OpenedFromMenu);
+    }
+
+    void closeEndsTheProgram()
+    {
+        QVERIFY(MainFrm->isVisible());
+        action("FileClose")->trigger();
+        QVERIFY(!MainFrm->isVisible());
+    }
+
+    void screenshot()
+    {
+        SyntheticImage(0x100000).serial(kSerialP1JP2B).byte(0x16F, '2').save(mDir->file("sample-p2b.bin"));
+        choose(path("sample-p2b.bin"));
+        QVERIFY(mNotices->errors.isEmpty());
+        SaveScreenshot(MainFrm, QStringLiteral("mainwindow"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

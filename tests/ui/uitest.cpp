@@ -1,0 +1,61 @@
+#include "tests/ui/uitest.h"
+
+#include "app/windows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+QtMessageHandler gPrevious = nullptr;
+
+void filterNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    if (gPrevious)
+        gPrevious(type, context, message);
+}
+
+} // namespace
+
+void InitWindowTests()
+{
+    gPrevious = qInstallMessageHandler(filterNoise);
+    InitApplication();
+}
+
+bool WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal, int timeoutMs)
+{
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            poll.stop();
+            seen = true;
+            onModal(modal);
+        } else if (clock.elapsed() > timeoutMs) {
+            poll.stop();
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+void SaveScreenshot(QWidget* window, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("KORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Set-up every window test shares: the application font and event pump, and
+// a filter for the offscreen platform's noise. Call from initTestCase().
+void InitWindowTests();
+
+// Runs action, which opens a modal window, and calls onModal with that
+// window once it is shown; onModal must close it. Returns false when no
+// modal window appeared within the timeout.
+bool WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal,
+               int timeoutMs = 5000);
+
+// Saves a picture of window as <name>.png into the folder named by
+// KORVANE_SCREENSHOT_DIR, when that variable is set.
+void SaveScreenshot(QWidget* window, const QString& name);

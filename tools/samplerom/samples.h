@@ -1,0 +1,23 @@
+#pragma once
+
+#include "tests/support/syntheticimage.h"
+
+#include <string>
+#include <vector>
+
+// One synthetic sample image: the file name and the game code the program
+// detects in it.
+struct SampleImage
+{
+    std::string fileName;
+    std::string gameCode;
+    SyntheticImage image;
+};
+
+// One image for every game the program detects, with the right serials and
+// sizes, plausible values at the editors' offsets and a valid checksum.
+std::vector<SampleImage> BuildSampleImages();
+
+// Writes every sample into the existing folder dir; returns the paths.
+// Throws std::runtime_error when a file cannot be written.
+std::vector<std::string> WriteSampleImages(const std::string& dir);
