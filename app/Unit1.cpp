@@ -35,8 +35,11 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     initResources();
     setupUi(this);
     move(205, 146);
-    N1->setSeparator(true);
-    N2->setSeparator(true);
+    // Plain separators: a separator with a text is drawn as a section title.
+    for (QAction* separator : {N1, N2}) {
+        separator->setText(QString());
+        separator->setSeparator(true);
+    }
     // The client area keeps its size; the window cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

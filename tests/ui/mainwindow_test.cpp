@@ -430,6 +430,11 @@ private slots:
         choose(path("sample-p2b.bin"));
         QVERIFY(mNotices->errors.isEmpty());
         SaveScreenshot(MainFrm, QStringLiteral("mainwindow"));
+        auto* editor = MainFrm->findChild<QMenu*>("Editor1");
+        editor->popup(MainFrm->mapToGlobal(QPoint(40, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        SaveScreenshot(editor, QStringLiteral("mainwindow-editor-menu"));
+        editor->close();
     }
 };
 
