@@ -1,8 +1,12 @@
 #include "tests/ui/uitest.h"
 
+#include "app/detection.h"
+#include "app/procedures.h"
 #include "app/windows.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -58,4 +62,14 @@ void SaveScreenshot(QWidget* window, const QString& name)
         return;
     QDir().mkpath(dir);
     window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+void SelectRom(const std::string& path)
+{
+    const Detection detection = DetectGame(path);
+    Rom.RomPath = path;
+    Rom.RomSize = detection.romSize;
+    Rom.GameCode = detection.game->code;
+    Rom.GameName = detection.game->name;
+    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -19,3 +20,8 @@ bool WithModal(const std::function<void()>& action, const std::function<void(QWi
 // Saves a picture of window as <name>.png into the folder named by
 // KORVANE_SCREENSHOT_DIR, when that variable is set.
 void SaveScreenshot(QWidget* window, const QString& name);
+
+// Makes path the selected ROM as the main window would: RomPath, RomSize,
+// GameCode and GameName from the detection. ExeDir is the test executable's
+// folder, where the build copies the support files.
+void SelectRom(const std::string& path);
