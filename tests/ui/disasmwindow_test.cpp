@@ -1,0 +1,75 @@
+#include "app/Unit1.h"
+#include "app/windows.h"
+#include "tests/support/recordingnotices.h"
+#include "tests/ui/uitest.h"
+#include "tools/disasm/disasm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class DisasmWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitWindowTests(); }
+
+    void init()
+    {
+        Rom = RomRecord();
+        CreateWindows();
+    }
+
+    void cleanup()
+    {
+        delete MainFrm;
+        MainFrm = nullptr;
+        DisasmFrm = nullptr;
+    }
+
+    void startUpInstanceIsHidden()
+    {
+        QVERIFY(DisasmFrm);
+        QCOMPARE(DisasmFrm->parent(), MainFrm);
+        QVERIFY(!DisasmFrm->isVisible());
+    }
+
+    void convertsThroughItsRoute()
+    {
+        RecordingNotices notices;
+        TDisasmFrm* const startup = DisasmFrm;
+        QStringList shown;
+        bool sameReference = false;
+        const bool opened = WithModal([] { MainFrm->EditorDisasmClick(); }, [&](QWidget* modal) {
+            sameReference = modal == DisasmFrm;
+            auto* machine = modal->findChild<QLineEdit*>("Machine");
+            auto* eAsm = modal->findChild<QLineEdit*>("EAsm");
+            auto* convert = modal->findChild<QPushButton*>("Button1");
+            for (const char* typed : {"4E75", "4e71", "4E72", "4E7G", "", "12344E70"}) {
+                machine->setText(QString::fromLatin1(typed));
+                convert->click();
+                shown << eAsm->text();
+            }
+            SaveScreenshot(modal, QStringLiteral("disasm"));
+            modal->close();
+        });
+        QVERIFY(opened);
+        QVERIFY(sameReference);
+        QCOMPARE(DisasmFrm, startup);
+        // An error leaves the previous answer in place.
+        QCOMPARE(shown, (QStringList{"RTS", "NOP", "unrecognized", "unrecognized", "unrecognized", "RESET"}));
+        QCOMPARE(notices.errors, (QStringList{"'$4E7G' is not a valid integer value.",
+                                              "'$' is not a valid integer value."}));
+    }
+
+    void machineBoxTakesSixteenCharacters()
+    {
+        auto* machine = DisasmFrm->findChild<QLineEdit*>("Machine");
+        QTest::keyClicks(machine, QStringLiteral("0000000000004E7077"));
+        QCOMPARE(machine->text(), QStringLiteral("0000000000004E70"));
+    }
+};
+
+QTEST_MAIN(DisasmWindowTest)
+#include "disasmwindow_test.moc"

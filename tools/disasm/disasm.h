@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui_disasm.h"
+
+#include <QDialog>
+
+// Names the operand-less 68000 instruction of a typed instruction word.
+class TDisasmFrm : public QDialog, public Ui::TDisasmFrm
+{
+    Q_OBJECT
+
+public:
+    explicit TDisasmFrm(QWidget* parent = nullptr);
+
+    void Button1Click();
+};
+
+extern TDisasmFrm* DisasmFrm;
