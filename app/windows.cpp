@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/objects/p2bosses.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,12 +24,15 @@ void InitApplication()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    p2bossesf = new Tp2bossesf(MainFrm);
 }
 
 void OpenWindow(WindowId id, QWidget* owner)
 {
-    (void)owner;
     switch (id) {
+    case WindowId::p2bossesf:
+        OpenEditor(p2bossesf, owner);
+        break;
     case WindowId::None:
     default:
         // Windows not built yet open nothing.
