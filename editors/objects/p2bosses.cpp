@@ -24,6 +24,10 @@ void setUpGrid(QTableWidget* grid)
     grid->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
     grid->setColumnWidth(kKeyColumn, 218);
     grid->setColumnWidth(kValueColumn, 73);
+    // The value column gives way to the vertical scroll bar rather than
+    // bringing in a horizontal one.
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(17);
     grid->setWordWrap(true);
