@@ -1,8 +1,5 @@
 #include "app/korvaneerror.h"
-#include "app/procedures.h"
 #include "editors/objects/objectrows.h"
-#include "tests/support/syntheticimage.h"
-#include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
 
 #include <gtest/gtest.h>
@@ -67,26 +64,6 @@ TEST(ObjectRows, SaveOrderWritesOozBeforeMczAndOtherwiseKeepsDisplayOrder)
     EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end()));
 }
 
-TEST(ObjectRows, FormatsWordsInTheRowForm)
-{
-    struct Case
-    {
-        ObjectForm form;
-        std::uint16_t value;
-        const char* text;
-    };
-    const Case cases[] = {
-        {ObjectForm::Decimal, 0, "0"},        {ObjectForm::Decimal, 12, "12"},
-        {ObjectForm::Decimal, 65535, "65535"}, {ObjectForm::Decimal, 0x8000, "32768"},
-        {ObjectForm::Hex, 0, "0000"},          {ObjectForm::Hex, 0x00C0, "00C0"},
-        {ObjectForm::Hex, 0xABCD, "ABCD"},     {ObjectForm::Hex, 0xFFFF, "FFFF"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(FormatObjectValue(c.form, c.value), c.text);
-    }
-}
-
 TEST(ObjectRows, ParsesCellsOrNamesWhatIsWrong)
 {
     const ObjectRow& dec = rowNamed("EHZ boss hits");
@@ -146,25 +123,6 @@ TEST(ObjectRows, ParsesCellsOrNamesWhatIsWrong)
             EXPECT_EQ(e.what(), expected);
         }
     }
-}
-
-TEST(ObjectRows, ReadsAndWritesBigEndianWordsAtTheRowOffset)
-{
-    TempDir dir;
-    const std::string path = dir.file("p2.bin");
-    SyntheticImage image(0x40000, 0x5A);
-    const ObjectRow& row = rowNamed("Final boss hits");
-    image.word(static_cast<std::size_t>(row.offset), 0x1234).save(path);
-    Rom.RomPath = path;
-
-    EXPECT_EQ(ReadObjectValue(row), 0x1234);
-    WriteObjectValue(row, 0xBEEF);
-    image.bytes(static_cast<std::size_t>(row.offset), {0xBE, 0xEF});
-    EXPECT_EQ(ReadFileBytes(path), image.data());
-
-    // A file too short for the row fails as the file routines do.
-    SyntheticImage(0x100).save(path);
-    EXPECT_THROW(ReadObjectValue(row), KorvaneError);
 }
 
 TEST(ObjectRows, SampleImageHoldsPlausibleValuesOnlyInTheSecondGame)
