@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/objects/p2bosses.h"
 #include "tools/disasm/disasm.h"
 
 #include <QApplication>
@@ -24,12 +25,16 @@ void InitApplication()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    p2bossesf = new Tp2bossesf(MainFrm);
     DisasmFrm = new TDisasmFrm(MainFrm);
 }
 
 void OpenWindow(WindowId id, QWidget* owner)
 {
     switch (id) {
+    case WindowId::p2bossesf:
+        OpenEditor(p2bossesf, owner);
+        break;
     case WindowId::DisasmFrm:
         OpenEditor(DisasmFrm, owner);
         break;

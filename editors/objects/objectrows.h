@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The grid a row is shown in: vals (tab "Bosses") or valsPelbo (tab
+// "Pelbo And Tails").
+enum class ObjectGrid { Bosses, PelboAndTails };
+
+// How a value cell shows its word: decimal without sign or leading zeros,
+// or exactly four upper-case hexadecimal digits without prefix.
+enum class ObjectForm { Decimal, Hex };
+
+// One constant of the second game: a 16-bit big-endian word at a fixed
+// file offset. The label is the key cell of the row and names it in
+// messages.
+struct ObjectRow
+{
+    const char* label;
+    ObjectGrid grid;
+    std::int32_t offset;
+    ObjectForm form;
+};
+
+inline constexpr std::size_t kObjectRowCount = 42;
+
+// Every row, in display order: the twelve boss rows first, then the rows of
+// Pelbo and Tails.
+extern const std::array<ObjectRow, kObjectRowCount> kObjectRows;
+
+// Indexes into kObjectRows in the order Save writes them: display order,
+// except that "OOZ boss hits" goes before "MCZ boss hits".
+extern const std::array<std::size_t, kObjectRowCount> kObjectSaveOrder;
+
+// The cell text of a word in the row's form ("12", "00C0").
+std::string FormatObjectValue(ObjectForm form, std::uint16_t value);
+
+// Converts the cell text of row with StrToInt; a hex row gets "$" in front
+// first, so the cell must hold bare hexadecimal digits. Throws KorvaneError
+// "'<text>' is not a valid integer value" (text as converted, "$" included)
+// when it does not convert, and a message naming the row and the accepted
+// range when the value does not fit a word: -32768 to 65535 for decimal rows
+// (negative values keep their 16-bit pattern, -1 gives 0xFFFF), 0000 to FFFF
+// for hex rows.
+std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText);
+
+// The word of row in the file Rom.RomPath, big-endian, one open of the file.
+// Throws the errors of ReadRomValue.
+std::uint16_t ReadObjectValue(const ObjectRow& row);
+
+// Writes value big-endian at the offset of row in Rom.RomPath. Throws the
+// errors of WriteRomBytes.
+void WriteObjectValue(const ObjectRow& row, std::uint16_t value);

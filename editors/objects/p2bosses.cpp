@@ -1,0 +1,147 @@
+#include "editors/objects/p2bosses.h"
+
+#include "app/handlers.h"
+#include "app/korvaneerror.h"
+#include "app/notices.h"
+#include "app/procedures.h"
+
+#include <QHeaderView>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include <array>
+
+Tp2bossesf* p2bossesf = nullptr;
+
+namespace {
+
+constexpr int kKeyColumn = 0;
+constexpr int kValueColumn = 1;
+
+void setUpGrid(QTableWidget* grid)
+{
+    grid->setColumnCount(2);
+    grid->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
+    grid->setColumnWidth(kKeyColumn, 218);
+    grid->setColumnWidth(kValueColumn, 73);
+    // The value column gives way to the vertical scroll bar rather than
+    // bringing in a horizontal one.
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(17);
+    grid->setWordWrap(true);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+}
+
+} // namespace
+
+Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    setFixedSize(315, 273);
+    Tabs->addTab(QStringLiteral("Bosses"));
+    Tabs->addTab(QStringLiteral("Pelbo And Tails"));
+    Tabs->setCurrentIndex(0);
+    setUpGrid(vals);
+    setUpGrid(valsPelbo);
+
+    ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2bossesf::Button1Click);
+    ConnectHandler(Button2, &QPushButton::clicked, this, &Tp2bossesf::Button2Click);
+    ConnectHandler(Tabs, &QTabBar::currentChanged, this, &Tp2bossesf::TabsChange);
+
+    RunHandler([this] { FormCreate(); });
+}
+
+QTableWidget* Tp2bossesf::gridOf(const ObjectRow& row) const
+{
+    return row.grid == ObjectGrid::Bosses ? vals : valsPelbo;
+}
+
+void Tp2bossesf::appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value)
+{
+    const int at = grid->rowCount();
+    grid->insertRow(at);
+    auto* key = new QTableWidgetItem(QString::fromUtf8(row.label));
+    key->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    // Long keys wrap onto a second line instead of being cut off.
+    key->setToolTip(key->text());
+    grid->setItem(at, kKeyColumn, key);
+    grid->setItem(at, kValueColumn, new QTableWidgetItem(value));
+    grid->resizeRowToContents(at);
+}
+
+int Tp2bossesf::findRow(QTableWidget* grid, const QString& label)
+{
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const QTableWidgetItem* key = grid->item(r, kKeyColumn);
+        if (key && key->text() == label)
+            return r;
+    }
+    return -1;
+}
+
+void Tp2bossesf::FormCreate()
+{
+    if (!Rom.OpenedFromMenu)
+        return;
+    Tabs->setCurrentIndex(0);
+    vals->show();
+    valsPelbo->hide();
+    for (const ObjectRow& row : kObjectRows) {
+        const std::uint16_t value = ReadObjectValue(row);
+        appendRow(gridOf(row), row, QString::fromStdString(FormatObjectValue(row.form, value)));
+    }
+}
+
+void Tp2bossesf::showCell(const ObjectRow& row)
+{
+    QTableWidget* grid = gridOf(row);
+    Tabs->setCurrentIndex(row.grid == ObjectGrid::Bosses ? 0 : 1);
+    const int r = findRow(grid, QString::fromUtf8(row.label));
+    if (r >= 0) {
+        grid->setCurrentCell(r, kValueColumn);
+        grid->scrollToItem(grid->item(r, kValueColumn));
+    }
+    grid->setFocus();
+}
+
+void Tp2bossesf::Button1Click()
+{
+    // Every cell is converted before the first write, so a bad cell leaves
+    // the file as it was and is shown to the user.
+    std::array<std::uint16_t, kObjectRowCount> words{};
+    for (const std::size_t i : kObjectSaveOrder) {
+        const ObjectRow& row = kObjectRows[i];
+        QTableWidget* grid = gridOf(row);
+        const int r = findRow(grid, QString::fromUtf8(row.label));
+        const QTableWidgetItem* cell = r >= 0 ? grid->item(r, kValueColumn) : nullptr;
+        const std::string text = cell ? cell->text().toStdString() : std::string();
+        try {
+            words[i] = ParseObjectValue(row, text);
+        } catch (const KorvaneError&) {
+            showCell(row);
+            throw;
+        }
+    }
+    for (const std::size_t i : kObjectSaveOrder)
+        WriteObjectValue(kObjectRows[i], words[i]);
+    ShowMessage(QStringLiteral("ROM Saved"));
+}
+
+void Tp2bossesf::Button2Click()
+{
+    close();
+}
+
+void Tp2bossesf::TabsChange()
+{
+    vals->hide();
+    valsPelbo->hide();
+    if (Tabs->currentIndex() == 0)
+        vals->show();
+    else if (Tabs->currentIndex() == 1)
+        valsPelbo->show();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "editors/objects/objectrows.h"
+#include "ui_p2bosses.h"
+
+#include <QDialog>
+
+class QTableWidget;
+
+// The object editor of the second game: boss hit counts and the starting
+// lives and movement constants of Pelbo and Tails, one 16-bit word each, in
+// two name/value grids on two tabs.
+class Tp2bossesf : public QDialog, public Ui::Tp2bossesf
+{
+    Q_OBJECT
+
+public:
+    explicit Tp2bossesf(QWidget* parent = nullptr);
+
+    // Fills both grids from the ROM; does nothing unless opened from the menu.
+    void FormCreate();
+    // Save: converts every cell, then writes all 42 words.
+    void Button1Click();
+    // Close, without writing.
+    void Button2Click();
+    // Shows the grid of the selected tab.
+    void TabsChange();
+
+private:
+    QTableWidget* gridOf(const ObjectRow& row) const;
+    void appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value);
+    // The grid row whose key is label, or -1.
+    static int findRow(QTableWidget* grid, const QString& label);
+    void showCell(const ObjectRow& row);
+};
+
+extern Tp2bossesf* p2bossesf;
