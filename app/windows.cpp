@@ -1,6 +1,8 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/text/p1texteditor.h"
+#include "editors/text/texteditor.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,12 +25,15 @@ void InitApplication()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    p2textz = new Tp2textz(MainFrm);
+    p1texteditorf = new Tp1texteditorf(MainFrm);
 }
 
 void OpenWindow(WindowId id, QWidget* owner)
 {
-    (void)owner;
     switch (id) {
+    case WindowId::p2textz: OpenEditor(p2textz, owner); break;
+    case WindowId::p1texteditorf: OpenEditor(p1texteditorf, owner); break;
     case WindowId::None:
     default:
         // Windows not built yet open nothing.
