@@ -2,6 +2,8 @@
 
 #include "app/Unit1.h"
 #include "editors/objects/p2bosses.h"
+#include "editors/text/p1texteditor.h"
+#include "editors/text/texteditor.h"
 #include "tools/disasm/disasm.h"
 
 #include <QApplication>
@@ -25,7 +27,9 @@ void InitApplication()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    p2textz = new Tp2textz(MainFrm);
     p2bossesf = new Tp2bossesf(MainFrm);
+    p1texteditorf = new Tp1texteditorf(MainFrm);
     DisasmFrm = new TDisasmFrm(MainFrm);
 }
 
@@ -37,6 +41,12 @@ void OpenWindow(WindowId id, QWidget* owner)
         break;
     case WindowId::DisasmFrm:
         OpenEditor(DisasmFrm, owner);
+        break;
+    case WindowId::p2textz:
+        OpenEditor(p2textz, owner);
+        break;
+    case WindowId::p1texteditorf:
+        OpenEditor(p1texteditorf, owner);
         break;
     case WindowId::None:
     default:

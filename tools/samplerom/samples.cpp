@@ -2,6 +2,7 @@
 
 #include "app/detection.h"
 #include "editors/objects/p2bossessamples.h"
+#include "editors/text/textsamples.h"
 
 #include <array>
 
@@ -38,7 +39,7 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr std::array<Filler, 1> kFillers = {FillObjectSamples};
+constexpr std::array<Filler, 2> kFillers = {&FillObjectSamples, &FillTextSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ui_p1texteditor.h"
+
+#include <QDialog>
+
+// The first game's text editor: a fixed layout that reads and writes nothing.
+class Tp1texteditorf : public QDialog, public Ui::Tp1texteditorf
+{
+    Q_OBJECT
+
+public:
+    explicit Tp1texteditorf(QWidget* parent = nullptr);
+};
+
+extern Tp1texteditorf* p1texteditorf;

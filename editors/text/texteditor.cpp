@@ -1,0 +1,89 @@
+#include "editors/text/texteditor.h"
+
+#include "app/handlers.h"
+#include "app/procedures.h"
+#include "app/savecompletion.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+Tp2textz* p2textz = nullptr;
+
+namespace {
+
+constexpr int kCopyrightIndex = 0;
+const QString kCopyrightSign = QStringLiteral("\u00A9");
+
+} // namespace
+
+Tp2textz::Tp2textz(QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    setFixedSize(size());
+    ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2textz::Button1Click);
+    ConnectHandler(Button2, &QPushButton::clicked, this, &Tp2textz::Button2Click);
+    ConnectHandler(Button3, &QPushButton::clicked, this, &Tp2textz::Button3Click);
+    RunHandler([this] { FormCreate(); });
+}
+
+QLineEdit* Tp2textz::box(int index) const
+{
+    return findChild<QLineEdit*>(QString::fromLatin1(kTextFields[static_cast<std::size_t>(index)].name));
+}
+
+void Tp2textz::FormCreate()
+{
+    if (!Rom.OpenedFromMenu)
+        return;
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const TextField& field = kTextFields[static_cast<std::size_t>(i)];
+        const QString text = QString::fromStdString(ReadTextField(field));
+        QLineEdit* edit = box(i);
+        // The limit holds back typing only: a text that shows codes outside
+        // the alphabet as hexadecimal digits is longer and is shown whole.
+        edit->setMaxLength(std::max(field.count, static_cast<int>(text.size())));
+        edit->setText(text);
+        mShown[static_cast<std::size_t>(i)] = text;
+    }
+}
+
+void Tp2textz::Button1Click()
+{
+    const int count = kTextFields[kCopyrightIndex].count;
+    if (Copyright->text().size() < count)
+        Copyright->setText(Copyright->text() + kCopyrightSign);
+}
+
+void Tp2textz::Button2Click()
+{
+    std::array<bool, kTextFieldCount> changed{};
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const QString text = box(i)->text();
+        changed[k] = text != mShown[k];
+        if (!changed[k])
+            continue;
+        const std::string bytes = text.toStdString();
+        try {
+            CheckTextField(kTextFields[k], bytes);
+        } catch (...) {
+            box(i)->setFocus();
+            throw;
+        }
+    }
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!changed[k])
+            continue;
+        const QString text = box(i)->text();
+        WriteTextField(kTextFields[k], text.toStdString());
+        mShown[k] = text;
+    }
+    FinishSave();
+}
+
+void Tp2textz::Button3Click()
+{
+    close();
+}

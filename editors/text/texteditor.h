@@ -1,0 +1,41 @@
+#pragma once
+
+#include "editors/text/textfields.h"
+#include "ui_texteditor.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+
+class QLineEdit;
+
+// The second game's text editor: 24 fixed-length screen texts.
+class Tp2textz : public QDialog, public Ui::Tp2textz
+{
+    Q_OBJECT
+
+public:
+    explicit Tp2textz(QWidget* parent = nullptr);
+
+    // Decodes every text into its box when opened from the menu.
+    void FormCreate();
+    // Appends a copyright sign while the copyright text is shorter than its
+    // count.
+    void Button1Click();
+    // Writes every text the user changed, then FinishSave. Every changed text
+    // is checked first: one character without a code refuses the whole save
+    // and nothing is written.
+    void Button2Click();
+    // Closes without writing.
+    void Button3Click();
+
+private:
+    QLineEdit* box(int index) const;
+
+    // What each box showed when it was filled (or last saved); a box whose
+    // text still equals it is not rewritten.
+    std::array<QString, kTextFieldCount> mShown;
+};
+
+extern Tp2textz* p2textz;

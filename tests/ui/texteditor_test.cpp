@@ -1,0 +1,327 @@
+#include "app/Unit1.h"
+#include "app/procedures.h"
+#include "app/windows.h"
+#include "editors/text/p1texteditor.h"
+#include "editors/text/texteditor.h"
+#include "editors/text/textfields.h"
+#include "editors/text/textsamples.h"
+#include "tests/support/recordingnotices.h"
+#include "tests/support/syntheticimage.h"
+#include "tests/support/testfiles.h"
+#include "tests/ui/uitest.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kCopyrightSign = QStringLiteral("\u00A9");
+
+// Offsets of the two texts that hold codes outside the alphabet.
+constexpr std::size_t kMczOffset = 0x8759;
+constexpr std::size_t kCopyrightOffset = 0x3E80;
+
+} // namespace
+
+class TextEditorTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempDir> mDir;
+    std::unique_ptr<RecordingNotices> mNotices;
+    std::string mPath;
+    std::vector<std::uint8_t> mBefore;
+
+    // A "p2" image with the sample texts, 0xEE between them, and two texts
+    // with codes the alphabet lacks: byte 0x05 in the second two-player text
+    // and the word 0x1234 at the end of the copyright text.
+    void writeImage(bool unknownCodes)
+    {
+        SyntheticImage image(0x10000, 0xEE);
+        image.serial("GM 00001051-01");
+        FillTextSamples(image, "p2");
+        if (unknownCodes)
+            image.byte(kMczOffset + 2, 0x05).word(kCopyrightOffset + 22, 0x1234);
+        image.save(mPath);
+        mBefore = ReadFileBytes(mPath);
+    }
+
+    std::unique_ptr<Tp2textz> open()
+    {
+        Rom.OpenedFromMenu = true;
+        auto window = std::make_unique<Tp2textz>();
+        window->show();
+        return window;
+    }
+
+    static QLineEdit* edit(QWidget* window, const char* name) { return window->findChild<QLineEdit*>(name); }
+    static void click(QWidget* window, const char* name) { window->findChild<QPushButton*>(name)->click(); }
+
+    // The file as it was, with bytes put at offset.
+    std::vector<std::uint8_t> before(std::size_t offset, const std::vector<std::uint8_t>& bytes)
+    {
+        auto expected = mBefore;
+        std::copy(bytes.begin(), bytes.end(), expected.begin() + static_cast<std::ptrdiff_t>(offset));
+        return expected;
+    }
+
+private slots:
+    void initTestCase() { InitWindowTests(); }
+
+    void init()
+    {
+        Rom = RomRecord();
+        mDir = std::make_unique<TempDir>();
+        mNotices = std::make_unique<RecordingNotices>();
+        mPath = mDir->file("p2.bin");
+        writeImage(true);
+        SelectRom(mPath);
+    }
+
+    void cleanup()
+    {
+        mNotices.reset();
+        mDir.reset();
+    }
+
+    void showsEveryTextWithItsLimit()
+    {
+        const auto window = open();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pelbo Korvane - Text Editor"));
+        QCOMPARE(window->size(), QSize(420, 330));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QCOMPARE(window->findChild<QPushButton*>("Button1")->text(), kCopyrightSign);
+        QCOMPARE(window->findChild<QPushButton*>("Button2")->text(), QStringLiteral("Save"));
+        QCOMPARE(window->findChild<QPushButton*>("Button3")->text(), QStringLiteral("Close"));
+        QCOMPARE(window->findChild<QGroupBox*>("GroupBox1")->title(), QStringLiteral("Copyright"));
+        QCOMPARE(window->findChild<QGroupBox*>("GroupBox2")->title(), QStringLiteral("2 Player Mode"));
+        QCOMPARE(window->findChild<QGroupBox*>("GroupBox3")->title(), QStringLiteral("Options"));
+
+        QCOMPARE(edit(window.get(), "Copyright")->text(), QStringLiteral("\u00A9 1992 PELB1234"));
+        QCOMPARE(edit(window.get(), "p2ehz")->text(), QStringLiteral("ELM HILL    "));
+        QCOMPARE(edit(window.get(), "p2mcz")->text(), QStringLiteral("MO05S CAVE  "));
+        QCOMPARE(edit(window.get(), "p22p")->text(), QStringLiteral("2P"));
+        QCOMPARE(edit(window.get(), "opA")->text(), QStringLiteral("RANDOM ORDER     "));
+        for (const TextField& field : kTextFields) {
+            QLineEdit* box = edit(window.get(), field.name);
+            QVERIFY2(box, field.name);
+            QCOMPARE(box->parentWidget()->property("title").toString(), QString::fromLatin1(field.group));
+            // A text shown with hexadecimal digits is shown whole.
+            QCOMPARE(box->maxLength(), std::max<int>(field.count, box->text().size()));
+        }
+        QCOMPARE(edit(window.get(), "p2ehz")->maxLength(), 12);
+        QCOMPARE(edit(window.get(), "p2mcz")->maxLength(), 12);
+
+        // Keyboard order: copyright, its button, the texts in table order, Save, Close.
+        QStringList expected{QStringLiteral("Copyright"), QStringLiteral("Button1")};
+        for (std::size_t i = 1; i < kTextFields.size(); ++i)
+            expected << QString::fromLatin1(kTextFields[i].name);
+        expected << QStringLiteral("Button2") << QStringLiteral("Button3");
+        QStringList order;
+        QWidget* w = edit(window.get(), "Copyright");
+        do {
+            if (w->focusPolicy() & Qt::TabFocus)
+                order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != edit(window.get(), "Copyright"));
+        QCOMPARE(order, expected);
+        QVERIFY(mNotices->errors.isEmpty());
+    }
+
+    void screenshot()
+    {
+        writeImage(false);
+        const auto window = open();
+        SaveScreenshot(window.get(), QStringLiteral("p2textz"));
+        const auto p1 = std::make_unique<Tp1texteditorf>();
+        p1->show();
+        SaveScreenshot(p1.get(), QStringLiteral("p1texteditorf"));
+    }
+
+    void unchangedSaveKeepsEveryByte()
+    {
+        const auto window = open();
+        click(window.get(), "Button2");
+        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        QVERIFY(mNotices->errors.isEmpty());
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+        // Typing a text back to what it was is no change either.
+        QLineEdit* mcz = edit(window.get(), "p2mcz");
+        mcz->setText(QStringLiteral("X"));
+        mcz->setText(QStringLiteral("MO05S CAVE  "));
+        click(window.get(), "Button2");
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+        QVERIFY(window->isVisible());
+    }
+
+    void typedLowerCaseIsStoredAsUpperCase()
+    {
+        auto window = open();
+        QLineEdit* ehz = edit(window.get(), "p2ehz");
+        ehz->selectAll();
+        QTest::keyClicks(ehz, QStringLiteral("oak hill 2.x longer"));
+        QCOMPARE(ehz->text(), QStringLiteral("oak hill 2.x"));
+        QLineEdit* tied = edit(window.get(), "p2tied");
+        tied->selectAll();
+        QTest::keyClicks(tied, QStringLiteral("dr"));
+        click(window.get(), "Button2");
+        QVERIFY(mNotices->errors.isEmpty());
+        auto expected = before(0x874B, {0x2C, 0x1E, 0x28, 0x00, 0x25, 0x26, 0x29, 0x29, 0x00, 0x12, 0x1D, 0x35});
+        std::copy_n(std::vector<std::uint8_t>{0x21, 0x2F, 0x00, 0x00}.begin(), 4, expected.begin() + 0x87B5);
+        QCOMPARE(ReadFileBytes(mPath), expected);
+
+        window = open();
+        QCOMPARE(edit(window.get(), "p2ehz")->text(), QStringLiteral("OAK HILL 2.X"));
+        QCOMPARE(edit(window.get(), "p2tied")->text(), QStringLiteral("DR  "));
+    }
+
+    void copyrightButtonFillsToTwelve()
+    {
+        const auto window = open();
+        QLineEdit* copyright = edit(window.get(), "Copyright");
+        copyright->setText(QStringLiteral("1993 PELBO"));
+        click(window.get(), "Button1");
+        QCOMPARE(copyright->text(), QStringLiteral("1993 PELBO") + kCopyrightSign);
+        click(window.get(), "Button1");
+        QCOMPARE(copyright->text(), QStringLiteral("1993 PELBO") + kCopyrightSign + kCopyrightSign);
+        click(window.get(), "Button1");
+        QCOMPARE(copyright->text().size(), 12);
+        click(window.get(), "Button2");
+        QVERIFY(mNotices->errors.isEmpty());
+        QCOMPARE(ReadFileBytes(mPath), before(kCopyrightOffset, {0x06, 0x81, 0x06, 0x89, 0x06, 0x89, 0x06, 0x83,
+                                                                0x00, 0x00, 0x06, 0x9D, 0x06, 0x92, 0x06, 0x99,
+                                                                0x06, 0x8F, 0x06, 0x9C, 0x06, 0x8B, 0x06, 0x8B}));
+    }
+
+    void refusedSaveWritesNothing()
+    {
+        const auto window = open();
+        edit(window.get(), "Copyright")->setText(QStringLiteral("1993"));
+        edit(window.get(), "p2cnz")->setText(QStringLiteral("CANDY-NIGHT"));
+        edit(window.get(), "op1")->setText(QStringLiteral("CHOOSE"));
+        click(window.get(), "Button2");
+        QCOMPARE(mNotices->errors,
+                 QStringList{QStringLiteral(
+                     "2 Player Mode text 3: the character \"-\" has no code in the game's texts. Nothing was saved.")});
+        QVERIFY(mNotices->messages.isEmpty());
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+        QCOMPARE(window->focusWidget(), edit(window.get(), "p2cnz"));
+    }
+
+    void writeErrorEndsTheSaveWithoutSuccess()
+    {
+        const auto window = open();
+        edit(window.get(), "op1")->setText(QStringLiteral("CHOOSE"));
+        {
+            ForeignLock lock(mPath);
+            click(window.get(), "Button2");
+        }
+        QCOMPARE(mNotices->errors, QStringList{QString::fromStdString("Cannot open file " + mPath + ".")});
+        QVERIFY(mNotices->messages.isEmpty());
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+        // The text still counts as changed and is written by the next Save.
+        click(window.get(), "Button2");
+        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        auto expected = before(0x97CB, {0x20, 0x25, 0x2C, 0x2C, 0x30, 0x22});
+        std::fill_n(expected.begin() + 0x97CB + 6, 11, 0x00);
+        QCOMPARE(ReadFileBytes(mPath), expected);
+    }
+
+    void closeWritesNothing()
+    {
+        const auto window = open();
+        edit(window.get(), "op1")->setText(QStringLiteral("CHOOSE"));
+        click(window.get(), "Button3");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+        QVERIFY(mNotices->messages.isEmpty());
+    }
+
+    void hiddenInstanceReadsNothing()
+    {
+        ForeignLock lock(mPath); // any read would fail
+        Rom.OpenedFromMenu = false;
+        Tp2textz window;
+        QVERIFY(mNotices->errors.isEmpty());
+        for (const TextField& field : kTextFields)
+            QVERIFY(edit(&window, field.name)->text().isEmpty());
+    }
+
+    void readErrorLeavesTheRestEmptyAndUnwritten()
+    {
+        // The file ends inside the options texts.
+        SyntheticImage full(0x10000, 0xEE);
+        full.serial("GM 00001051-01");
+        FillTextSamples(full, "p2");
+        SyntheticImage(0)
+            .bytes(0, std::vector<std::uint8_t>(full.data().begin(), full.data().begin() + 0x9800))
+            .save(mPath);
+        mBefore = ReadFileBytes(mPath);
+        const auto window = open();
+        QCOMPARE(mNotices->errors, QStringList{QStringLiteral("Stream read error.")});
+        QCOMPARE(edit(window.get(), "op3")->text(), QStringLiteral("PELBO ALONE    "));
+        QVERIFY(edit(window.get(), "op4")->text().isEmpty());
+        QVERIFY(edit(window.get(), "opA")->text().isEmpty());
+        click(window.get(), "Button2");
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+    }
+
+    void firstGameWindowIsInert()
+    {
+        Rom.OpenedFromMenu = true;
+        Tp1texteditorf window;
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Pelbo Korvane - Text Editor"));
+        QCOMPARE(window.size(), QSize(431, 282));
+        QCOMPARE(window.findChild<QGroupBox*>("GroupBox1")->title(), QStringLiteral("Title Cards"));
+        QLineEdit* box = edit(&window, "tc_ghz");
+        QVERIFY(box->text().isEmpty());
+        QVERIFY(!box->isEnabled());
+        QVERIFY(window.findChildren<QPushButton*>().isEmpty());
+        window.close();
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+        QVERIFY(mNotices->messages.isEmpty() && mNotices->errors.isEmpty());
+    }
+
+    void menuRoutesOpenTheTextWindows()
+    {
+        CreateWindows();
+        Tp2textz* const hiddenP2 = p2textz;
+        Tp1texteditorf* const hiddenP1 = p1texteditorf;
+        QVERIFY(hiddenP2 && hiddenP1 && !hiddenP2->isVisible());
+        QVERIFY(edit(hiddenP2, "Copyright")->text().isEmpty());
+
+        QString seen;
+        QVERIFY(WithModal([] { OpenWindow(RouteFor(ItemEditorText, "p2"), MainFrm); },
+                          [&](QWidget* modal) {
+                              if (modal == p2textz && modal != hiddenP2)
+                                  seen = edit(modal, "p2ehz")->text();
+                              modal->findChild<QPushButton*>("Button3")->click();
+                          }));
+        QCOMPARE(seen, QStringLiteral("ELM HILL    "));
+        QCOMPARE(p2textz, hiddenP2);
+
+        bool p1Seen = false;
+        QVERIFY(WithModal([] { OpenWindow(RouteFor(ItemEditorText, "p1"), MainFrm); },
+                          [&](QWidget* modal) {
+                              p1Seen = modal == p1texteditorf && modal != hiddenP1;
+                              modal->close();
+                          }));
+        QVERIFY(p1Seen);
+        QCOMPARE(p1texteditorf, hiddenP1);
+        QCOMPARE(ReadFileBytes(mPath), mBefore);
+
+        delete MainFrm;
+        MainFrm = nullptr;
+        p2textz = nullptr;
+        p1texteditorf = nullptr;
+    }
+};
+
+QTEST_MAIN(TextEditorTest)
+#include "texteditor_test.moc"
