@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/palette/paledit.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,12 +24,15 @@ void InitApplication()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    palform = new Tpalform(MainFrm);
 }
 
 void OpenWindow(WindowId id, QWidget* owner)
 {
-    (void)owner;
     switch (id) {
+    case WindowId::palform:
+        OpenEditor(palform, owner);
+        break;
     case WindowId::None:
     default:
         // Windows not built yet open nothing.
