@@ -50,7 +50,7 @@ TEST(PaletteLine, FixedColumnsOfBothLayouts)
         // The separator columns are never looked at.
         {"001234x10yname", 0x1234, 16, ColourFormat::MegaDrive, "name"},
         {"001234\tMARS#20\tn", 0x1234, 32, ColourFormat::Mars, "n"},
-        {"0000000F z", 0, 15, ColourFormat::MegaDrive, "z"},
+        {"00000000F z", 0, 15, ColourFormat::MegaDrive, "z"},
         {"12", 0x12, -1, ColourFormat::MegaDrive, ""},
     };
     for (const Row& row : rows) {
