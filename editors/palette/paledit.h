@@ -39,9 +39,6 @@ class Tpalform : public QDialog, public Ui::Tpalform
 public:
     explicit Tpalform(QWidget* parent = nullptr);
 
-    // The swatches p0 ... p63, in index order.
-    const std::array<ColourSwatch*, kMaxPaletteColours>& swatches() const { return mSwatches; }
-
     void FormCreate();
     // Reads palette list entry k into the colour store, one ROM read a colour,
     // and shows its swatches; the others are hidden.

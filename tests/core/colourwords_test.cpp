@@ -151,14 +151,4 @@ TEST(ColourWords, TypedValuesAreMasked)
     }
 }
 
-TEST(ColourWords, ComponentMasks)
-{
-    EXPECT_EQ(ComponentMask(ColourFormat::MegaDrive, ColourComponent::Blue), 0x0F00);
-    EXPECT_EQ(ComponentMask(ColourFormat::MegaDrive, ColourComponent::Green), 0x00F0);
-    EXPECT_EQ(ComponentMask(ColourFormat::MegaDrive, ColourComponent::Red), 0x000F);
-    EXPECT_EQ(ComponentMask(ColourFormat::Mars, ColourComponent::Blue), 0x7C00);
-    EXPECT_EQ(ComponentMask(ColourFormat::Mars, ColourComponent::Green), 0x03E0);
-    EXPECT_EQ(ComponentMask(ColourFormat::Mars, ColourComponent::Red), 0x001F);
-}
-
 } // namespace
