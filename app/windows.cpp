@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "editors/objects/p2bosses.h"
+#include "editors/palette/paledit.h"
 #include "editors/text/p1texteditor.h"
 #include "editors/text/texteditor.h"
 #include "tools/disasm/disasm.h"
@@ -31,6 +32,7 @@ void CreateWindows()
     p2bossesf = new Tp2bossesf(MainFrm);
     p1texteditorf = new Tp1texteditorf(MainFrm);
     DisasmFrm = new TDisasmFrm(MainFrm);
+    palform = new Tpalform(MainFrm);
 }
 
 void OpenWindow(WindowId id, QWidget* owner)
@@ -47,6 +49,9 @@ void OpenWindow(WindowId id, QWidget* owner)
         break;
     case WindowId::p1texteditorf:
         OpenEditor(p1texteditorf, owner);
+        break;
+    case WindowId::palform:
+        OpenEditor(palform, owner);
         break;
     case WindowId::None:
     default:

@@ -3,6 +3,7 @@
 #include "app/detection.h"
 #include "editors/objects/p2bossessamples.h"
 #include "editors/text/textsamples.h"
+#include "editors/palette/palettesamples.h"
 
 #include <array>
 
@@ -39,7 +40,7 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr std::array<Filler, 2> kFillers = {&FillObjectSamples, &FillTextSamples};
+constexpr std::array<Filler, 3> kFillers = {&FillObjectSamples, &FillTextSamples, &FillPaletteSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {

@@ -1,0 +1,205 @@
+#include "editors/palette/paledit.h"
+
+#include "app/handlers.h"
+#include "app/korvaneerror.h"
+#include "app/numbers.h"
+#include "app/procedures.h"
+#include "app/romfile.h"
+#include "app/textcodepage.h"
+
+#include <QFont>
+#include <QSignalBlocker>
+
+PaletteEditorState PalEdit;
+Tpalform* palform = nullptr;
+
+namespace {
+
+constexpr int kSwatchColumns = 16;
+constexpr int kSwatchPitch = 24;
+constexpr int kSwatchSize = 25;
+constexpr int kSwatchMargin = 8;
+
+} // namespace
+
+Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    setFixedSize(size());
+
+    QFont fixed(QStringLiteral("Liberation Mono"));
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setPointSize(font().pointSize());
+    PalOff->setFont(fixed);
+    SelPal->setFont(fixed);
+
+    Color->setBevel(ColourSwatch::Bevel::Ridge);
+    const std::pair<ColourSwatch*, const char*> boxes[] = {{cB, "B"}, {cG, "G"}, {cR, "R"}};
+    for (const auto& [box, caption] : boxes) {
+        box->setBevel(ColourSwatch::Bevel::Flat);
+        box->setCaption(QString::fromLatin1(caption));
+    }
+
+    // Four rows of 16, neighbours overlapping by one pixel.
+    for (int k = 0; k < kMaxPaletteColours; ++k) {
+        auto* swatch = new ColourSwatch(this);
+        swatch->setObjectName(QStringLiteral("p%1").arg(k));
+        swatch->setGeometry(kSwatchMargin + kSwatchPitch * (k % kSwatchColumns),
+                            kSwatchMargin + kSwatchPitch * (k / kSwatchColumns), kSwatchSize, kSwatchSize);
+        connect(swatch, &ColourSwatch::clicked, this, [this, k] { RunHandler([this, k] { swatchClick(k); }); });
+        mSwatches[static_cast<std::size_t>(k)] = swatch;
+    }
+
+    ConnectHandler(BarB, &QScrollBar::valueChanged, this, &Tpalform::BarBChange);
+    ConnectHandler(BarG, &QScrollBar::valueChanged, this, &Tpalform::BarGChange);
+    ConnectHandler(BarR, &QScrollBar::valueChanged, this, &Tpalform::BarRChange);
+    ConnectHandler(Button1, &QPushButton::clicked, this, &Tpalform::Button1Click);
+    ConnectHandler(Button2, &QPushButton::clicked, this, &Tpalform::Button2Click);
+    ConnectHandler(PltList, &QListWidget::currentRowChanged, this, &Tpalform::PltListClick);
+
+    RunHandler([this] { FormCreate(); });
+}
+
+void Tpalform::FormCreate()
+{
+    if (!Rom.OpenedFromMenu)
+        return;
+    PalEdit.currentEntry = 0;
+    LoadPaletteList(PaletteListPath(Rom.GameCode), PalEdit.table, [this](const std::string& name) {
+        PltList->addItem(QString::fromStdString(Cp1252ToUtf8(name)));
+    });
+    PalEdit.currentEntry = 0;
+    {
+        // Mark the palette shown in the list without loading it twice.
+        const QSignalBlocker blocker(PltList);
+        PltList->setCurrentRow(0);
+    }
+    updateplt(0);
+}
+
+ColourFormat Tpalform::format() const
+{
+    return PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)].format;
+}
+
+void Tpalform::updateplt(int k)
+{
+    const PaletteEntry& entry = PalEdit.table[static_cast<std::size_t>(k)];
+    PalEdit.currentOffset = entry.offset;
+    mColoursRead = -1;
+    for (ColourSwatch* swatch : mSwatches)
+        swatch->hide();
+    CheckPaletteCount(entry);
+    mColoursRead = 0;
+    for (int i = 0; i < entry.count; ++i) {
+        const auto offset = static_cast<std::int32_t>(entry.offset + 2 * static_cast<std::uint32_t>(i));
+        PalEdit.colours[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(offset, 2)));
+        loadcolor(i);
+        mSwatches[static_cast<std::size_t>(i)]->show();
+        ++mColoursRead;
+    }
+}
+
+void Tpalform::loadcolor(int i)
+{
+    const auto index = static_cast<std::size_t>(i);
+    mSwatches[index]->setColour(EditorColour(PalEdit.colours[index], format()));
+}
+
+void Tpalform::update()
+{
+    const auto selected = static_cast<std::size_t>(PalEdit.selected);
+    for (ColourSwatch* swatch : mSwatches)
+        swatch->setBevel(ColourSwatch::Bevel::Raised);
+    mSwatches[selected]->setBevel(ColourSwatch::Bevel::Sunken);
+    loadcolor(PalEdit.selected);
+    Color->setColour(mSwatches[selected]->colour());
+
+    const std::uint16_t word = PalEdit.colours[selected];
+    const ColourFormat f = format();
+    SelPal->setText(QString::fromStdString(HexStr(word, 4)));
+    PalOff->setText(QString::fromStdString(HexStr(PalEdit.currentOffset + 2 * selected, 6)));
+    cB->setColour(ComponentColour(word, f, ColourComponent::Blue));
+    cG->setColour(ComponentColour(word, f, ColourComponent::Green));
+    cR->setColour(ComponentColour(word, f, ColourComponent::Red));
+
+    const std::pair<QScrollBar*, ColourComponent> bars[] = {
+        {BarB, ColourComponent::Blue}, {BarG, ColourComponent::Green}, {BarR, ColourComponent::Red}};
+    // A lower maximum may pull a bar down. That is no choice of the user's:
+    // the level is set from the colour just below, so the colour must not be
+    // changed from the pulled-down level meanwhile.
+    for (const auto& bar : bars) {
+        const QSignalBlocker blocker(bar.first);
+        bar.first->setMaximum(BarMaximum(f));
+    }
+    // Each level change runs the bar's change step at once, which stores the
+    // level's value in the colour and refreshes again; so each level is taken
+    // from the colour as it is by then.
+    for (const auto& [bar, component] : bars)
+        bar->setValue(BarLevel(PalEdit.colours[selected], f, component));
+}
+
+void Tpalform::swatchClick(int k)
+{
+    PalEdit.selected = k;
+    update();
+}
+
+void Tpalform::barChange(QScrollBar* bar, ColourComponent component)
+{
+    auto& word = PalEdit.colours[static_cast<std::size_t>(PalEdit.selected)];
+    word = WithBarLevel(word, format(), component, bar->value());
+    update();
+}
+
+void Tpalform::BarBChange()
+{
+    barChange(BarB, ColourComponent::Blue);
+}
+
+void Tpalform::BarGChange()
+{
+    barChange(BarG, ColourComponent::Green);
+}
+
+void Tpalform::BarRChange()
+{
+    barChange(BarR, ColourComponent::Red);
+}
+
+void Tpalform::Button1Click()
+{
+    const auto value = static_cast<std::uint32_t>(StrToInt("$" + SelPal->text().toStdString()));
+    PalEdit.colours[static_cast<std::size_t>(PalEdit.selected)] = TypedColourWord(value, format());
+    update();
+}
+
+void Tpalform::PltListClick(int row)
+{
+    if (row < 0)
+        return;
+    PalEdit.currentEntry = row;
+    updateplt(row);
+}
+
+void Tpalform::Button2Click()
+{
+    const PaletteEntry& entry = PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)];
+    // Only colours read from this ROM in this opening may be written back.
+    if (mColoursRead < 0)
+        throw KorvaneError("No palette has been read from this ROM; nothing was saved");
+    if (mColoursRead < entry.count)
+        throw KorvaneError("Only " + DecStr(static_cast<std::uint32_t>(mColoursRead)) + " of the "
+                           + DecStr(entry.count) + " colours of this palette could be read from the ROM; "
+                           + "nothing was saved");
+
+    RomFile file(Rom.RomPath, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + Rom.RomPath);
+    for (int i = 0; i < entry.count; ++i) {
+        const std::uint16_t word = PalEdit.colours[static_cast<std::size_t>(i)];
+        const unsigned char bytes[2] = {static_cast<unsigned char>(word >> 8), static_cast<unsigned char>(word)};
+        if (!file.writeAt(entry.offset + 2 * static_cast<std::int64_t>(i), bytes, sizeof bytes))
+            throw KorvaneError("Stream write error");
+    }
+}
