@@ -1,6 +1,8 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/demos/p1demosp.h"
+#include "editors/demos/p2demosp.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,12 +25,15 @@ void InitApplication()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    p1demos = new Tp1demos(MainFrm);
+    p2demos = new Tp2demos(MainFrm);
 }
 
 void OpenWindow(WindowId id, QWidget* owner)
 {
-    (void)owner;
     switch (id) {
+    case WindowId::p1demos: OpenEditor(p1demos, owner); break;
+    case WindowId::p2demos: OpenEditor(p2demos, owner); break;
     case WindowId::None:
     default:
         // Windows not built yet open nothing.

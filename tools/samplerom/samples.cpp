@@ -1,6 +1,7 @@
 #include "tools/samplerom/samples.h"
 
 #include "app/detection.h"
+#include "editors/demos/demosamples.h"
 
 #include <array>
 
@@ -37,7 +38,7 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr std::array<Filler, 0> kFillers = {};
+constexpr std::array<Filler, 1> kFillers = {FillDemoSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {
