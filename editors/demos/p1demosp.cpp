@@ -38,6 +38,9 @@ void Tp1demos::FormCreate()
     const std::uint16_t number = ReadDemoWord(mLayout->number);
     for (int n = 0; n < kDemoLevelWords; ++n)
         mStoredLevels[n] = ReadDemoWord(mLayout->levelBase + 2 * n);
+    // Chosen as stored before any selector is filled: a selector left empty
+    // by a missing list file then keeps its slot.
+    mChosenLevels = mStoredLevels;
 
     mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(length));
     mShownSpecialLength = ShowDemoValue(PoleSpecialLengthUpDown, DemoSeconds(specialLength));
@@ -49,7 +52,6 @@ void Tp1demos::FormCreate()
         LoadLevelList(selector, mLayout->levels.fileName);
     for (int n = 0; n < kDemoLevelWords; ++n)
         SelectLevel(selectors[n], mLayout->levels.table, mStoredLevels[n]);
-    mChosenLevels = mStoredLevels;
 }
 
 void Tp1demos::SaveClick()

@@ -47,6 +47,9 @@ void Tp2demos::FormCreate()
     const std::uint16_t number = hasNumber ? ReadDemoWord(mLayout->number) : 0;
     for (int n = 0; n < kDemoLevelWords; ++n)
         mStoredLevels[n] = ReadDemoWord(mLayout->levelBase + 2 * n);
+    // Chosen as stored before any selector is filled: a selector left empty
+    // by a missing list file then keeps its slot.
+    mChosenLevels = mStoredLevels;
 
     mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(length));
     mShownNumber = ShowDemoValue(PoleNumberUpDown, number);
@@ -59,7 +62,6 @@ void Tp2demos::FormCreate()
         combo4->setPlaceholderText(QStringLiteral("Disabled"));
     for (int n = 0; n < mLayout->slotCount; ++n)
         SelectLevel(selectors[n], mLayout->levels.table, mStoredLevels[n]);
-    mChosenLevels = mStoredLevels;
 }
 
 void Tp2demos::SaveClick()
