@@ -6,6 +6,8 @@
 #include "editors/demos/demospin.h"
 #include "editors/demos/levelselector.h"
 
+#include <initializer_list>
+
 Tp2demos* p2demos = nullptr;
 
 Tp2demos::Tp2demos(QWidget* parent) : QDialog(parent)
@@ -27,8 +29,8 @@ void Tp2demos::FormCreate()
 {
     if (!Rom.OpenedFromMenu)
         return;
-    for (QWidget* control : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label9),
-                             static_cast<QWidget*>(PoleNumberUpDown), static_cast<QWidget*>(combo4)})
+    // The spin box is both the edit box and its buttons.
+    for (QWidget* control : std::initializer_list<QWidget*>{Label5, Label9, PoleNumberUpDown, combo4})
         control->setEnabled(true);
     PoleNumberUpDown->setRange(0, 4);
 
@@ -55,11 +57,12 @@ void Tp2demos::FormCreate()
     mShownNumber = ShowDemoValue(PoleNumberUpDown, number);
     Save->setEnabled(true);
 
+    // The unused fourth selector gets no entries, only its text.
+    if (!fourthSlot)
+        combo4->setPlaceholderText(QStringLiteral("Disabled"));
     QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
     for (int n = 0; n < mLayout->slotCount; ++n)
         LoadLevelList(selectors[n], mLayout->levels.fileName);
-    if (!fourthSlot)
-        combo4->setPlaceholderText(QStringLiteral("Disabled"));
     for (int n = 0; n < mLayout->slotCount; ++n)
         SelectLevel(selectors[n], mLayout->levels.table, mStoredLevels[n]);
 }
