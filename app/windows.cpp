@@ -1,6 +1,8 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/demos/p1demosp.h"
+#include "editors/demos/p2demosp.h"
 #include "editors/objects/p2bosses.h"
 #include "editors/palette/paledit.h"
 #include "editors/text/p1texteditor.h"
@@ -28,7 +30,9 @@ void InitApplication()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    p1demos = new Tp1demos(MainFrm);
     p2textz = new Tp2textz(MainFrm);
+    p2demos = new Tp2demos(MainFrm);
     p2bossesf = new Tp2bossesf(MainFrm);
     p1texteditorf = new Tp1texteditorf(MainFrm);
     DisasmFrm = new TDisasmFrm(MainFrm);
@@ -38,17 +42,23 @@ void CreateWindows()
 void OpenWindow(WindowId id, QWidget* owner)
 {
     switch (id) {
-    case WindowId::p2bossesf:
-        OpenEditor(p2bossesf, owner);
-        break;
-    case WindowId::DisasmFrm:
-        OpenEditor(DisasmFrm, owner);
+    case WindowId::p1demos:
+        OpenEditor(p1demos, owner);
         break;
     case WindowId::p2textz:
         OpenEditor(p2textz, owner);
         break;
+    case WindowId::p2demos:
+        OpenEditor(p2demos, owner);
+        break;
+    case WindowId::p2bossesf:
+        OpenEditor(p2bossesf, owner);
+        break;
     case WindowId::p1texteditorf:
         OpenEditor(p1texteditorf, owner);
+        break;
+    case WindowId::DisasmFrm:
+        OpenEditor(DisasmFrm, owner);
         break;
     case WindowId::palform:
         OpenEditor(palform, owner);

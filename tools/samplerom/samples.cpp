@@ -1,9 +1,10 @@
 #include "tools/samplerom/samples.h"
 
 #include "app/detection.h"
+#include "editors/demos/demosamples.h"
 #include "editors/objects/p2bossessamples.h"
-#include "editors/text/textsamples.h"
 #include "editors/palette/palettesamples.h"
+#include "editors/text/textsamples.h"
 
 #include <array>
 
@@ -40,7 +41,8 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr std::array<Filler, 3> kFillers = {&FillObjectSamples, &FillTextSamples, &FillPaletteSamples};
+constexpr std::array<Filler, 4> kFillers = {&FillDemoSamples, &FillObjectSamples, &FillTextSamples,
+                                            &FillPaletteSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editors/demos/demolayout.h"
+#include "ui_p2demosp.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+
+// The demos editor of the later games ("p2", "p2b", "p2k", "p3", "pk"): the
+// demo length, the number of demos played and the level of each demo slot.
+class Tp2demos : public QDialog, public Ui::Tp2demos
+{
+    Q_OBJECT
+
+public:
+    explicit Tp2demos(QWidget* parent = nullptr);
+
+    void FormCreate();
+    void SaveClick();
+    void CloseBClick();
+
+private:
+    const DemoLayout* mLayout = nullptr;
+    // Spin box positions as shown after opening or the last Save: only a
+    // position the user changed is written.
+    int mShownLength = 0;
+    int mShownNumber = 0;
+    std::array<std::uint16_t, kDemoLevelWords> mStoredLevels{};
+    std::array<std::uint16_t, kDemoLevelWords> mChosenLevels{};
+};
+
+extern Tp2demos* p2demos;

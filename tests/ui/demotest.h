@@ -1,0 +1,38 @@
+#pragma once
+
+// Shared by the window tests of the two demo editors.
+
+#include "app/detection.h"
+#include "app/procedures.h"
+#include "tests/support/syntheticimage.h"
+
+#include <QByteArray>
+
+#include <string>
+
+// An image of gameCode as the detection names it, zero-filled, without a
+// valid checksum.
+inline SyntheticImage DemoImage(const std::string& gameCode)
+{
+    if (gameCode == "p1")
+        return std::move(SyntheticImage(0x80000).serial(kSerialP1));
+    if (gameCode == "p1j")
+        return std::move(SyntheticImage(0x80000).serial(kSerialP1JP2B).byte(kVariantOffset, 'G'));
+    if (gameCode == "p2b")
+        return std::move(SyntheticImage(0x100000).serial(kSerialP1JP2B).byte(kVariantOffset, '2'));
+    if (gameCode == "p2")
+        return std::move(SyntheticImage(0x100000).serial(kSerialP2));
+    if (gameCode == "p3")
+        return std::move(SyntheticImage(0x200000).serial(kSerialP3));
+    if (gameCode == "p2k")
+        return std::move(SyntheticImage(0x340000).serial(kSerialLockOn).secondSerial(kSerialP2));
+    if (gameCode == "pk")
+        return std::move(SyntheticImage(0x280000).serial(kSerialLockOn).secondSerial("GM 00000000-00"));
+    return SyntheticImage(0x1000);
+}
+
+// The general error report's text of a message.
+inline QString Reported(const std::string& message)
+{
+    return QString::fromStdString(message) + QStringLiteral(".");
+}
