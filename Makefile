@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BIN := $(BUILD)/bin
 SAMPLES := $(BUILD)/samples
 
-.PHONY: all setup configure build samples run test clean
+.PHONY: all setup configure build samples run test test-sanitize fuzz clean
 
 all: build
 
@@ -30,5 +30,20 @@ run: samples
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: setup
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD)-asan -j $(JOBS) -- --no-print-directory
+	@cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer harnesses, FUZZ_SECONDS each (default 20).
+fuzz:
+	@bash scripts/setup-deps.sh fuzz
+	@bash scripts/run-fuzzers.sh
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(BUILD)-asan build-fuzz

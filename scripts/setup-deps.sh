@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 # As root it uses apt-get; otherwise it prints the command to run and fails.
+# Extra package sets: "fuzz" (clang and its libFuzzer runtime).
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2)
+for extra in "$@"; do
+  case "$extra" in
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "setup-deps: unknown package set '$extra'" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
