@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/art/art.h"
 #include "editors/objects/p2bosses.h"
 #include "editors/palette/paledit.h"
 #include "editors/text/p1texteditor.h"
@@ -30,6 +31,7 @@ void CreateWindows()
     MainFrm = new TMainFrm();
     p2textz = new Tp2textz(MainFrm);
     p2bossesf = new Tp2bossesf(MainFrm);
+    artf = new Tartf(MainFrm);
     p1texteditorf = new Tp1texteditorf(MainFrm);
     DisasmFrm = new TDisasmFrm(MainFrm);
     palform = new Tpalform(MainFrm);
@@ -40,6 +42,9 @@ void OpenWindow(WindowId id, QWidget* owner)
     switch (id) {
     case WindowId::p2bossesf:
         OpenEditor(p2bossesf, owner);
+        break;
+    case WindowId::artf:
+        OpenEditor(artf, owner);
         break;
     case WindowId::DisasmFrm:
         OpenEditor(DisasmFrm, owner);

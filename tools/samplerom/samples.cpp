@@ -1,6 +1,7 @@
 #include "tools/samplerom/samples.h"
 
 #include "app/detection.h"
+#include "editors/art/artsamples.h"
 #include "editors/objects/p2bossessamples.h"
 #include "editors/text/textsamples.h"
 #include "editors/palette/palettesamples.h"
@@ -40,7 +41,9 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr std::array<Filler, 3> kFillers = {&FillObjectSamples, &FillTextSamples, &FillPaletteSamples};
+// The art filler comes last: it leaves colours that another filler wrote.
+constexpr std::array<Filler, 4> kFillers = {&FillObjectSamples, &FillTextSamples, &FillPaletteSamples,
+                                            &FillArtSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {
