@@ -43,23 +43,6 @@ TEST(TileBitmap, HeaderFields)
     }
 }
 
-TEST(TileBitmap, PixelColourTakesTheNibbleOfEachSide)
-{
-    // Colour i is grey level i, shown as 16 x i.
-    TilePalette palette{};
-    for (std::size_t i = 0; i < palette.size(); ++i)
-        palette[i] = static_cast<std::uint16_t>(0x0111 * i);
-    for (int b = 0; b < 256; ++b) {
-        SCOPED_TRACE(b);
-        const auto grey = [](int level) {
-            const auto v = static_cast<std::uint8_t>(16 * level);
-            return ScreenColour{v, v, v};
-        };
-        EXPECT_EQ(TilePixelColour(palette, static_cast<std::uint8_t>(b), true), grey(b >> 4));
-        EXPECT_EQ(TilePixelColour(palette, static_cast<std::uint8_t>(b), false), grey(b & 0x0F));
-    }
-}
-
 TEST(TileBitmap, EncodesTilesByteForByte)
 {
     TilePalette palette{};
@@ -105,12 +88,6 @@ TEST(TileBitmap, EncodesTilesByteForByte)
             }
         }
     }
-    // Upright, the first 24 pixel bytes hold the tile's bottom row; the
-    // last 24 its top row.
-    const std::string upright =
-        EncodeTileBitmap(firstRow, false, [&](std::uint8_t b, bool high) { return TilePixelColour(palette, b, high); });
-    EXPECT_EQ(upright.substr(54, 24), std::string(24, '\0'));
-    EXPECT_EQ(upright.substr(222, 6), std::string("\xE0\xE0\xE0\x20\x60\x20", 6));
 }
 
 } // namespace
