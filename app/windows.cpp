@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include "app/Unit1.h"
+#include "editors/art/art.h"
 #include "editors/demos/p1demosp.h"
 #include "editors/demos/p2demosp.h"
 #include "editors/objects/p2bosses.h"
@@ -34,6 +35,7 @@ void CreateWindows()
     p2textz = new Tp2textz(MainFrm);
     p2demos = new Tp2demos(MainFrm);
     p2bossesf = new Tp2bossesf(MainFrm);
+    artf = new Tartf(MainFrm);
     p1texteditorf = new Tp1texteditorf(MainFrm);
     DisasmFrm = new TDisasmFrm(MainFrm);
     palform = new Tpalform(MainFrm);
@@ -53,6 +55,9 @@ void OpenWindow(WindowId id, QWidget* owner)
         break;
     case WindowId::p2bossesf:
         OpenEditor(p2bossesf, owner);
+        break;
+    case WindowId::artf:
+        OpenEditor(artf, owner);
         break;
     case WindowId::p1texteditorf:
         OpenEditor(p1texteditorf, owner);

@@ -1,6 +1,7 @@
 #include "tools/samplerom/samples.h"
 
 #include "app/detection.h"
+#include "editors/art/artsamples.h"
 #include "editors/demos/demosamples.h"
 #include "editors/objects/p2bossessamples.h"
 #include "editors/palette/palettesamples.h"
@@ -41,8 +42,9 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr std::array<Filler, 4> kFillers = {&FillDemoSamples, &FillObjectSamples, &FillTextSamples,
-                                            &FillPaletteSamples};
+// The art filler comes last: it leaves colours that another filler wrote.
+constexpr std::array<Filler, 5> kFillers = {&FillDemoSamples, &FillObjectSamples, &FillTextSamples,
+                                            &FillPaletteSamples, &FillArtSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {

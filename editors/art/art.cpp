@@ -1,0 +1,141 @@
+#include "editors/art/art.h"
+
+#include "app/handlers.h"
+#include "app/procedures.h"
+#include "editors/art/arttiles.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QTimer>
+
+#include <algorithm>
+
+TilePalette ArtPalette{};
+Tartf* artf = nullptr;
+
+namespace {
+
+// The built-in picture "omg", top row first: . black (transparent),
+// A (64, 64, 160), D (32, 32, 128).
+constexpr const char* kOmgRows[] = {
+    "........", "........", "....AAAA", "..DDDDAA", "....DDDD", ".......D", "........", ".......A",
+};
+
+Picture omgPicture()
+{
+    Picture picture;
+    picture.image = QImage(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const char c = kOmgRows[y][x];
+            picture.image.setPixel(x, y, c == 'A' ? qRgb(64, 64, 160) : c == 'D' ? qRgb(32, 32, 128) : qRgb(0, 0, 0));
+        }
+    }
+    picture.transparent = qRgb(0, 0, 0);
+    return picture;
+}
+
+void fillPanel(QWidget* panel, const QColor& colour)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
+// Writes bytes from offset 0 of the existing file at path, four at a time.
+void writeFileBytes(const std::string& path, const std::string& bytes)
+{
+    for (std::size_t at = 0; at < bytes.size(); at += 4) {
+        const int count = static_cast<int>(std::min<std::size_t>(4, bytes.size() - at));
+        std::uint32_t value = 0;
+        for (int i = count - 1; i >= 0; --i)
+            value = value << 8 | static_cast<std::uint8_t>(bytes[at + static_cast<std::size_t>(i)]);
+        WriteRomBytes(path, static_cast<std::int32_t>(at), count, value);
+    }
+}
+
+} // namespace
+
+Tartf::Tartf(QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    setFixedSize(size());
+
+    fillPanel(Panel1, Qt::white);
+    fillPanel(i1, Qt::white);
+    fillPanel(i2, palette().color(QPalette::Highlight));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    mSwatches = {p0, p1, p2, p3, p4, p5, p6, p7, p8, p9, p10, p11, p12, p13, p14, p15};
+
+    DXImageList1[QStringLiteral("omg")] = omgPicture();
+    DXDraw1->prepare();
+
+    DXTimer1 = new QTimer(this);
+    DXTimer1->setObjectName(QStringLiteral("DXTimer1"));
+    DXTimer1->setInterval(1000);
+    ConnectHandler(qGuiApp, &QGuiApplication::applicationStateChanged, this, &Tartf::applicationStateChanged);
+    applicationStateChanged(QGuiApplication::applicationState());
+
+    RunHandler([this] { FormCreate(); });
+}
+
+void Tartf::FormCreate()
+{
+    if (!Rom.OpenedFromMenu)
+        return;
+    loadpal(kArtPaletteOffset);
+    for (const ArtTile& tile : kArtTiles)
+        maketile(SupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
+
+    Sprite sprite;
+    sprite.picture = &DXImageList1.at(QStringLiteral("omg"));
+    sprite.width = 8;
+    sprite.height = 8;
+    DXSpriteEngine1 = {sprite};
+    DXDraw1->fill(qRgb(0, 0, 0));
+    DXSpriteEngine1.front().position = QPoint(0, 0);
+    DXDraw1->drawSprites(DXSpriteEngine1);
+    // The surface keeps no drawing context open: it repaints from its image.
+}
+
+void Tartf::loadpal(std::uint16_t offset)
+{
+    for (std::size_t k = 0; k < ArtPalette.size(); ++k) {
+        ArtPalette[k] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(offset + 2 * static_cast<std::int32_t>(k), 2)));
+        paintswatch(ArtPalette[k], mSwatches[k]);
+    }
+}
+
+void Tartf::paintswatch(std::uint16_t word, ColourSwatch* box)
+{
+    box->setColour(ViewerColour(word));
+}
+
+ScreenColour Tartf::pixelcolor(std::uint8_t byte, bool high)
+{
+    return TilePixelColour(ArtPalette, byte, high);
+}
+
+void Tartf::maketile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box)
+{
+    const bool flip = ReadRomValue(pieceOffset + 2, 1) & kPieceFlipBit;
+    TileBytes tile{};
+    for (std::size_t i = 0; i < tile.size(); ++i)
+        tile[i] = static_cast<std::uint8_t>(ReadRomValue(tileOffset + static_cast<std::int32_t>(i), 1));
+    writeFileBytes(file, EncodeTileBitmap(tile, flip, [this](std::uint8_t b, bool high) { return pixelcolor(b, high); }));
+    box->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(file)), "BMP"));
+    box->repaint();
+}
+
+void Tartf::applicationStateChanged(Qt::ApplicationState state)
+{
+    if (state == Qt::ApplicationActive)
+        DXTimer1->start();
+    else
+        DXTimer1->stop();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Where the art viewer finds its art in the ROM, whatever the game.
+
+// File offset of the 16 colour words of the art palette (big-endian).
+inline constexpr std::int32_t kArtPaletteOffset = 0x2388;
+
+// One tile the viewer shows: the bitmap file it is written to (a support
+// file name), the image box that shows it, the sprite piece whose third
+// byte says whether it is flipped, and the file offset of its 32 bytes.
+struct ArtTile
+{
+    const char* file;
+    const char* box;
+    std::int32_t piece;
+    std::int32_t tile;
+};
+
+// In the order the viewer writes them. The first three fill the top row of
+// i1 from the left; the other eight fill the top two rows of i2 column by
+// column.
+inline constexpr std::array<ArtTile, 11> kArtTiles = {{
+    {"\\korvane\\i1_1.bmp", "i1_1", 0x21294, 0x21AFE},
+    {"\\korvane\\i1_2.bmp", "i1_2", 0x21294, 0x21B1E},
+    {"\\korvane\\i1_3.bmp", "i1_3", 0x21294, 0x21B3E},
+    {"\\korvane\\i2_1.bmp", "i2_1", 0x21299, 0x21B5E},
+    {"\\korvane\\i2_2.bmp", "i2_5", 0x21299, 0x21B7E},
+    {"\\korvane\\i2_3.bmp", "i2_2", 0x21299, 0x21B9E},
+    {"\\korvane\\i2_4.bmp", "i2_6", 0x21299, 0x21BBE},
+    {"\\korvane\\i2_5.bmp", "i2_3", 0x21299, 0x21BDE},
+    {"\\korvane\\i2_6.bmp", "i2_7", 0x21299, 0x21BFE},
+    {"\\korvane\\i2_7.bmp", "i2_4", 0x21299, 0x21C1E},
+    {"\\korvane\\i2_8.bmp", "i2_8", 0x21299, 0x21C3E},
+}};
