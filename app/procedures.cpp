@@ -173,14 +173,16 @@ void FixChecksum()
         static_cast<unsigned char>(checksum >> 8),
         static_cast<unsigned char>(checksum),
     };
-    if (!file.writeAt(kRomEndOffset, endBytes, sizeof endBytes)
-        || !file.writeAt(kChecksumOffset, sumBytes, sizeof sumBytes))
-        throwFileError(file.error());
+    // The pad byte first: if the disk is full the header still describes the
+    // file as it is. A zero pad byte does not change the sum.
     if (odd) {
         const unsigned char pad = 0;
         if (!file.writeAt(length, &pad, 1))
             throwFileError(file.error());
     }
+    if (!file.writeAt(kRomEndOffset, endBytes, sizeof endBytes)
+        || !file.writeAt(kChecksumOffset, sumBytes, sizeof sumBytes))
+        throwFileError(file.error());
 }
 
 void SetPendingEventsPump(PendingEventsPump pump)

@@ -158,6 +158,23 @@ TEST_F(Checksum, ReportsFileErrorsByName)
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.bin")));
 }
 
+TEST_F(Checksum, FullDiskIsReported)
+{
+    select(SyntheticImage(0x2001).word(0x200, 0x4321));
+    const auto before = file();
+    {
+        WriteLimit limit(0x1000); // the header lies below, the pad byte above
+        try {
+            FixChecksum();
+            ADD_FAILURE() << "no error";
+        } catch (const KorvaneError& e) {
+            EXPECT_EQ(std::string(e.what()), "Disk full");
+        }
+    }
+    // Nothing changed: the header was not written before the pad byte failed.
+    EXPECT_EQ(file(), before);
+}
+
 TEST_F(Checksum, SharesTheFileWithOtherPrograms)
 {
     select(SyntheticImage(0x1000).word(0x200, 0x4321));

@@ -137,6 +137,19 @@ TEST_F(RomAccess, SizesOutsideOneToFourAreRefused)
     EXPECT_EQ(ReadFileBytes(path)[0], 0xEE);
 }
 
+TEST_F(RomAccess, FailedWriteReportsAndLeavesEarlierBytes)
+{
+    SyntheticImage(0x2000, 0xEE).save(path);
+    {
+        WriteLimit limit(0x1000);
+        WriteRomBytes(path, 0x10, 2, 0xBBAA); // below the limit: written
+        EXPECT_EQ(errorOf([&] { WriteRomBytes(path, 0x1800, 2, 0); }), "Stream write error");
+    }
+    const auto bytes = ReadFileBytes(path);
+    EXPECT_EQ(bytes[0x10], 0xAA);
+    EXPECT_EQ(bytes[0x1800], 0xEE);
+}
+
 TEST(SupportFiles, JoinTheExecutableFolderWithSlashes)
 {
     Rom.ExeDir = "/opt/pelbo\\dir/";

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <csignal>
+#include <sys/resource.h>
 #include <stdexcept>
 #include <sys/file.h>
 #include <unistd.h>
@@ -47,4 +49,24 @@ ForeignLock::~ForeignLock()
 {
     if (mFd >= 0)
         ::close(mFd);
+}
+
+WriteLimit::WriteLimit(std::uint64_t limit)
+{
+    rlimit current {};
+    ::getrlimit(RLIMIT_FSIZE, &current);
+    mSoft = current.rlim_cur;
+    mHard = current.rlim_max;
+    // Without this the process would be killed by SIGXFSZ.
+    mPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit lowered {static_cast<rlim_t>(limit), current.rlim_max};
+    if (::setrlimit(RLIMIT_FSIZE, &lowered) != 0)
+        throw std::runtime_error("cannot lower RLIMIT_FSIZE");
+}
+
+WriteLimit::~WriteLimit()
+{
+    const rlimit restored {static_cast<rlim_t>(mSoft), static_cast<rlim_t>(mHard)};
+    ::setrlimit(RLIMIT_FSIZE, &restored);
+    std::signal(SIGXFSZ, mPreviousHandler);
 }

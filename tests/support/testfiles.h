@@ -38,3 +38,20 @@ public:
 private:
     int mFd = -1;
 };
+
+// While it lives, writes that reach at or past limit bytes into any file of
+// this process fail with EFBIG (RLIMIT_FSIZE, which holds for root too), as
+// on a full disk: a save that writes below and above the limit fails midway.
+class WriteLimit
+{
+public:
+    explicit WriteLimit(std::uint64_t limit);
+    ~WriteLimit();
+    WriteLimit(const WriteLimit&) = delete;
+    WriteLimit& operator=(const WriteLimit&) = delete;
+
+private:
+    std::uint64_t mSoft = 0;
+    std::uint64_t mHard = 0;
+    void (*mPreviousHandler)(int) = nullptr;
+};
