@@ -5,6 +5,7 @@
 #include "editors/objects/p2bossessamples.h"
 #include "editors/palette/palettesamples.h"
 #include "editors/text/textsamples.h"
+#include "editors/water/watersamples.h"
 
 #include <array>
 
@@ -41,8 +42,8 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr std::array<Filler, 4> kFillers = {&FillDemoSamples, &FillObjectSamples, &FillTextSamples,
-                                            &FillPaletteSamples};
+constexpr std::array<Filler, 5> kFillers = {&FillDemoSamples, &FillObjectSamples, &FillTextSamples,
+                                            &FillPaletteSamples, &FillWaterSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {
