@@ -58,19 +58,6 @@ TEST(WaterRows, EncodesTheChosenLevelOrKeepsTheBytes)
     }
 }
 
-TEST(WaterRows, EncodedRowsDecodeToTheirChoice)
-{
-    for (int zone = 0; zone < 256; ++zone) {
-        for (const WaterAct act : {WaterAct::Act1, WaterAct::Act2, WaterAct::Both}) {
-            const auto z = static_cast<std::uint8_t>(zone);
-            const WaterLevel level = DecodeWaterRow(EncodeWaterRow({0x38, 0x00, 0x00}, z, act));
-            EXPECT_TRUE(level.decoded);
-            EXPECT_EQ(level.zone, z);
-            EXPECT_EQ(level.act, act);
-        }
-    }
-}
-
 TEST(WaterRows, PaletteBoxText)
 {
     EXPECT_EQ(WaterPaletteText(0x00), "00");
@@ -107,16 +94,6 @@ TEST(WaterRows, PaletteBoxText)
             EXPECT_STREQ(e.what(), c.error);
         }
     }
-}
-
-TEST(WaterRows, LayoutsOfTheThreeGames)
-{
-    EXPECT_EQ(WaterLayoutFor("p2")->rowCount, 3);
-    EXPECT_EQ(WaterLayoutFor("p2k")->paletteCount, 3);
-    EXPECT_EQ(WaterLayoutFor("p3")->rowCount, 5);
-    EXPECT_EQ(WaterLayoutFor("p3")->paletteCount, 0);
-    for (const char* code : {"p2b", "p3k", "p1", ""})
-        EXPECT_EQ(WaterLayoutFor(code), nullptr) << code;
 }
 
 } // namespace
