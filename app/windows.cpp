@@ -8,6 +8,7 @@
 #include "editors/palette/paledit.h"
 #include "editors/text/p1texteditor.h"
 #include "editors/text/texteditor.h"
+#include "editors/water/p2water.h"
 #include "tools/disasm/disasm.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ void CreateWindows()
     MainFrm = new TMainFrm();
     p1demos = new Tp1demos(MainFrm);
     p2textz = new Tp2textz(MainFrm);
+    p2waterf = new Tp2waterf(MainFrm);
     p2demos = new Tp2demos(MainFrm);
     p2bossesf = new Tp2bossesf(MainFrm);
     artf = new Tartf(MainFrm);
@@ -49,6 +51,9 @@ void OpenWindow(WindowId id, QWidget* owner)
         break;
     case WindowId::p2textz:
         OpenEditor(p2textz, owner);
+        break;
+    case WindowId::p2waterf:
+        OpenEditor(p2waterf, owner);
         break;
     case WindowId::p2demos:
         OpenEditor(p2demos, owner);

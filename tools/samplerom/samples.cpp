@@ -6,6 +6,7 @@
 #include "editors/objects/p2bossessamples.h"
 #include "editors/palette/palettesamples.h"
 #include "editors/text/textsamples.h"
+#include "editors/water/watersamples.h"
 
 #include <array>
 
@@ -43,8 +44,8 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
 // Each editor fills its offsets of the images it serves.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
 // The art filler comes last: it leaves colours that another filler wrote.
-constexpr std::array<Filler, 5> kFillers = {&FillDemoSamples, &FillObjectSamples, &FillTextSamples,
-                                            &FillPaletteSamples, &FillArtSamples};
+constexpr std::array<Filler, 6> kFillers = {&FillDemoSamples,    &FillWaterSamples, &FillObjectSamples,
+                                            &FillTextSamples,    &FillPaletteSamples, &FillArtSamples};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {

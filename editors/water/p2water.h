@@ -1,0 +1,65 @@
+#pragma once
+
+#include "editors/water/waterrows.h"
+#include "ui_p2water.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class QTimer;
+
+// The water editor of "p2", "p2k" and "p3": for each compare instruction
+// that decides where there is water, the zone it names, the act choice and,
+// for the second game, the row's underwater palette byte.
+class Tp2waterf : public QDialog, public Ui::Tp2waterf
+{
+    Q_OBJECT
+
+public:
+    explicit Tp2waterf(QWidget* parent = nullptr);
+
+    void FormCreate();
+    void TimerTimer();
+    // The act rule of one row: entry 5 is a third act, entries 14 and 16 have
+    // one act only; any other entry offers all three choices.
+    void cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both);
+    void l1cmbChange();
+    void l2cmbChange();
+    void l3cmbChange();
+    void l4cmbChange();
+    void l5cmbChange();
+    void Button1Click();
+    void Button2Click();
+
+    // Runs once, 1 ms after the window starts processing events.
+    QTimer* Timer = nullptr;
+
+private:
+    struct RowControls
+    {
+        QComboBox* cmb;
+        QWidget* panel;
+        QRadioButton* act1;
+        QRadioButton* act2;
+        QRadioButton* both;
+        QLineEdit* plt;
+        QLineEdit* height;
+    };
+
+    void decodeRow(int row);
+    std::optional<std::uint8_t> chosenZone(int row) const;
+    WaterAct chosenAct(int row) const;
+
+    std::array<RowControls, kMaxWaterRows> mControls{};
+    const WaterLayout* mLayout = nullptr;
+    // The bytes of each row as last read or written. Only what was read is
+    // ever written back.
+    std::array<WaterBytes, kMaxWaterRows> mRows{};
+    std::array<bool, kMaxWaterRows> mRowRead{};
+    std::array<bool, kMaxWaterPalettes> mPaletteRead{};
+};
+
+extern Tp2waterf* p2waterf;
