@@ -74,8 +74,6 @@ void OpenWindow(WindowId id, QWidget* owner)
         OpenEditor(palform, owner);
         break;
     case WindowId::None:
-    default:
-        // Windows not built yet open nothing.
         break;
     }
 }

@@ -6,6 +6,15 @@
 #include "app/procedures.h"
 #include "app/savecompletion.h"
 #include "app/windows.h"
+#include "editors/art/art.h"
+#include "editors/demos/p1demosp.h"
+#include "editors/demos/p2demosp.h"
+#include "editors/objects/p2bosses.h"
+#include "editors/palette/paledit.h"
+#include "editors/text/p1texteditor.h"
+#include "editors/text/texteditor.h"
+#include "editors/water/p2water.h"
+#include "tools/disasm/disasm.h"
 #include "tests/support/detectioncases.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
@@ -409,6 +418,18 @@ private slots:
         QVERIFY(ProbeEditor::seenWhileShown != startup);
         QCOMPARE(ProbeEditor::alive, 1); // the shown one is gone again
         QCOMPARE(ProbeEditor::reference, startup);
+    }
+
+    void startUpCreatesEveryWindowHidden()
+    {
+        const QList<QWidget*> windows = {p1demos, p2textz, p2waterf, p2demos, p2bossesf,
+                                         artf, p1texteditorf, DisasmFrm, palform};
+        for (QWidget* window : windows) {
+            QVERIFY(window);
+            QCOMPARE(window->parentWidget(), MainFrm);
+            QVERIFY(!window->isVisible());
+        }
+        QVERIFY(!Rom.OpenedFromMenu);
     }
 
     void routesWithoutAWindowLeaveTheFlag()
