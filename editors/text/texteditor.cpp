@@ -21,6 +21,10 @@ Tp2textz::Tp2textz(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
     setFixedSize(size());
+    // Nothing to save until every text has been read: a box left empty by a
+    // failed read would otherwise be written over bytes never shown, or past
+    // the end of a short file.
+    Button2->setEnabled(false);
     ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2textz::Button1Click);
     ConnectHandler(Button2, &QPushButton::clicked, this, &Tp2textz::Button2Click);
     ConnectHandler(Button3, &QPushButton::clicked, this, &Tp2textz::Button3Click);
@@ -46,6 +50,7 @@ void Tp2textz::FormCreate()
         edit->setText(text);
         mShown[static_cast<std::size_t>(i)] = text;
     }
+    Button2->setEnabled(true);
 }
 
 void Tp2textz::Button1Click()
