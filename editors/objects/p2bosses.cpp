@@ -90,10 +90,14 @@ void Tp2bossesf::FormCreate()
     Tabs->setCurrentIndex(0);
     vals->show();
     valsPelbo->hide();
+    // Save stays off until every row has been read: rows never read are
+    // never written.
+    Button1->setEnabled(false);
     for (const ObjectRow& row : kObjectRows) {
         const std::uint16_t value = ReadObjectValue(row);
         appendRow(gridOf(row), row, QString::fromStdString(FormatObjectValue(row.form, value)));
     }
+    Button1->setEnabled(true);
 }
 
 void Tp2bossesf::showCell(const ObjectRow& row)
