@@ -441,6 +441,7 @@ private slots:
     {
         storedImage(gameOf("p3")).save(mPath);
         SelectRom(mPath);
+        delete MainFrm; // CreateWindows makes its own
         CreateWindows();
         Tp2waterf* const startup = p2waterf;
         QVERIFY(startup);
