@@ -1,6 +1,7 @@
 #include "editors/water/p2water.h"
 
 #include "app/handlers.h"
+#include "app/korvaneerror.h"
 #include "app/notices.h"
 #include "app/procedures.h"
 #include "app/savecompletion.h"
@@ -195,6 +196,10 @@ void Tp2waterf::Button1Click()
 {
     if (!mLayout)
         return;
+    // An opening that could not read the file leaves nothing to save; the
+    // header repair and "ROM Saved!" would claim otherwise.
+    if (!mRowRead[0])
+        throw KorvaneError("No water row has been read from this ROM; nothing was saved");
     // Every palette box is checked before the first write, so that a bad one
     // leaves the file untouched.
     std::array<std::uint8_t, kMaxWaterPalettes> palettes{};

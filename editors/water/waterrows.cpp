@@ -43,6 +43,11 @@ WaterBytes EncodeWaterRow(WaterBytes current, std::optional<std::uint8_t> zone, 
     // Rewriting a long compare with a 6-byte form would cut the game's code.
     if (!zone || !IsEditableWaterRow(current))
         return current;
+    // A row that already names this level keeps its bytes: the unused high
+    // byte of a byte compare is not the editor's to clear.
+    const WaterLevel level = DecodeWaterRow(current);
+    if (level.zone == *zone && level.act == act)
+        return current;
     switch (act) {
     case WaterAct::Both:
         return {kWaterZoneCompare, 0x00, *zone};

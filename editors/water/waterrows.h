@@ -65,8 +65,9 @@ WaterLevel DecodeWaterRow(WaterBytes bytes);
 bool IsEditableWaterRow(WaterBytes bytes);
 
 // The bytes for a chosen zone and act: Both gives {0x38, 0, zone}, Act1
-// {0x78, zone, 0}, Act2 {0x78, zone, 1}. With no zone, no act, or a row that
-// is not editable, current comes back unchanged.
+// {0x78, zone, 0}, Act2 {0x78, zone, 1}. With no zone, no act, a row that
+// is not editable, or one that already names that zone and act, current
+// comes back unchanged.
 WaterBytes EncodeWaterRow(WaterBytes current, std::optional<std::uint8_t> zone, WaterAct act);
 
 // A palette byte as its box shows it: two upper-case hexadecimal digits.

@@ -18,6 +18,7 @@
 #include "tests/support/detectioncases.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
+#include "tests/ui/romfault.h"
 #include "tests/ui/uitest.h"
 
 #include <QAction>
@@ -207,6 +208,7 @@ private slots:
             QCOMPARE(Rom.RomSize, std::uint32_t(image.size()));
             QCOMPARE(QString::fromStdString(Rom.RomPath), file);
             QCOMPARE(lblFilename(), file);
+            QVERIFY2(ReadFileBytes(file.toStdString()) == image.data(), label); // a selection never writes
             for (std::size_t i = 0; i < std::size(kSelectionItemNames); ++i)
                 QVERIFY2(action(kSelectionItemNames[i])->isEnabled() == bool(c.items & kSelectionItemBits[i]),
                          label + " " + kSelectionItemNames[i]);
@@ -275,6 +277,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("error");
         QTest::newRow("too short") << "short.bin" << "Stream read error.";
+        QTest::newRow("empty") << "empty.bin" << "Stream read error.";
         QTest::newRow("lock-on without second header") << "lockon.bin" << "Stream read error.";
         QTest::newRow("folder") << "folder" << "Cannot open file %1.";
         QTest::newRow("missing") << "missing.bin" << "Cannot open file %1.";
@@ -289,8 +292,10 @@ private slots:
         SyntheticImage(0x18D).serial("GM 00001051-0").save(mDir->file("short.bin"));
         SyntheticImage(0x200100).serial(kSerialLockOn).save(mDir->file("lockon.bin"));
         SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("locked.bin"));
+        SyntheticImage(0).save(mDir->file("empty.bin"));
         std::filesystem::create_directory(mDir->file("folder"));
         const QString chosen = path(file.toUtf8().constData());
+        const QByteArray before = FileState(chosen.toStdString());
 
         choose(path("p2.bin"));
         QCOMPARE(Rom.GameCode, std::string("p2"));
@@ -309,6 +314,7 @@ private slots:
         QCOMPARE(lblGame(), QString());
         verifyItems(0);
         QVERIFY(mNotices->messages.isEmpty());
+        QCOMPARE(FileState(chosen.toStdString()), before);
     }
 
     void fixChecksumToggles()
