@@ -19,8 +19,10 @@ void checkSize(int size)
         throw KorvaneError("Invalid value size " + std::to_string(size));
 }
 
-// Messages of the byte-file functions that the checksum repair reports.
-[[noreturn]] void throwFileError(int err)
+} // namespace
+
+// Messages of the platform's byte-file functions.
+void ThrowFileError(int err)
 {
     switch (err) {
     case ENOENT:
@@ -46,6 +48,8 @@ void checkSize(int size)
         throw KorvaneError("I/O error " + std::to_string(err));
     }
 }
+
+namespace {
 
 // Sum of the big-endian words of an even number of bytes, wrapping at 16 bits.
 // Written as a plain loop over whole words so that the compiler vectorises it.
@@ -130,10 +134,10 @@ void FixChecksum()
 {
     RomFile file(Rom.RomPath, RomFile::Sharing::Shared);
     if (!file.isOpen())
-        throwFileError(file.error());
+        ThrowFileError(file.error());
     const std::int64_t length = file.size();
     if (length < 0)
-        throwFileError(file.error());
+        ThrowFileError(file.error());
     // No summed area, and the header fields may lie past the end: leave the
     // file as it is.
     if (length <= kSumStart)
@@ -150,7 +154,7 @@ void FixChecksum()
         const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos));
         const std::ptrdiff_t got = file.readAt(pos, block.data(), want);
         if (got < 0)
-            throwFileError(file.error());
+            ThrowFileError(file.error());
         if (static_cast<std::size_t>(got) != want)
             throw KorvaneError("Read beyond end of file");
         // Every block but the last is full and even, so word pairs never
@@ -178,11 +182,11 @@ void FixChecksum()
     if (odd) {
         const unsigned char pad = 0;
         if (!file.writeAt(length, &pad, 1))
-            throwFileError(file.error());
+            ThrowFileError(file.error());
     }
     if (!file.writeAt(kRomEndOffset, endBytes, sizeof endBytes)
         || !file.writeAt(kChecksumOffset, sumBytes, sizeof sumBytes))
-        throwFileError(file.error());
+        ThrowFileError(file.error());
 }
 
 void SetPendingEventsPump(PendingEventsPump pump)

@@ -59,6 +59,11 @@ std::uint32_t RomFileSize(const std::string& path);
 // ("File not found", "File access denied", "Disk full", "I/O error <n>", ...).
 void FixChecksum();
 
+// Throws the byte-file message of an errno value: "File not found",
+// "Invalid filename", "Too many open files", "File access denied",
+// "Disk full", or "I/O error <n>".
+[[noreturn]] void ThrowFileError(int err);
+
 // The same sum over a memory image, as FixChecksum stores it.
 std::uint16_t RomChecksum(const unsigned char* data, std::size_t size);
 

@@ -26,26 +26,11 @@ std::uint32_t hexField(const std::string& field)
     return static_cast<std::uint32_t>(StrToInt("$" + field));
 }
 
-[[noreturn]] void throwReadError(int err)
-{
-    switch (err) {
-    case ENOENT:
-    case ENOTDIR:
-        throw KorvaneError("File not found");
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-        throw KorvaneError("File access denied");
-    default:
-        throw KorvaneError("I/O error " + std::to_string(err));
-    }
-}
-
 std::string readWholeFile(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        throwReadError(errno);
+        ThrowFileError(errno);
     std::string text;
     int err = 0;
     struct stat st {};
@@ -68,7 +53,7 @@ std::string readWholeFile(const std::string& path)
     }
     ::close(fd);
     if (err != 0)
-        throwReadError(err);
+        ThrowFileError(err);
     return text;
 }
 
