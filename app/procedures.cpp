@@ -8,7 +8,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 RomRecord Rom;
 
@@ -169,18 +169,19 @@ void FixChecksum()
     if (gPump)
         gPump();
 
-    std::vector<unsigned char> block(kBlockSize);
+    // Not zero-filled: only bytes just read are summed.
+    const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
     std::uint32_t sum = 0;
     for (std::int64_t pos = kSumStart; pos < length;) {
         const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos));
-        const std::ptrdiff_t got = file.readAt(pos, block.data(), want);
+        const std::ptrdiff_t got = file.readAt(pos, block.get(), want);
         if (got < 0)
             throwFileError(file.error());
         if (static_cast<std::size_t>(got) != want)
             throw KorvaneError("Read beyond end of file");
         // Every block but the last is full and even, so word pairs never
         // straddle two blocks.
-        sum += sumWords(block.data(), want & ~std::size_t{1});
+        sum += sumWords(block.get(), want & ~std::size_t{1});
         if (want & 1)
             sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
         pos += static_cast<std::int64_t>(want);
