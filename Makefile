@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BIN := $(BUILD)/bin
 SAMPLES := $(BUILD)/samples
 
-.PHONY: all setup configure build samples run test test-sanitize fuzz clean
+.PHONY: all setup configure build samples run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -45,5 +45,19 @@ fuzz:
 	@bash scripts/setup-deps.sh fuzz
 	@bash scripts/run-fuzzers.sh
 
+# Google Benchmark figures from a Release build of its own (see
+# BENCHMARKS.md), at -O2 like the program that `make` builds;
+# BENCH_ARGS passes options to the benchmark program.
+BENCH_BUILD := build-bench
+BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+bench:
+	@bash scripts/setup-deps.sh bench
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" -DKORVANE_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target korvane-bench -- --no-print-directory
+	@mkdir -p $(BENCH_BUILD)/xdg-runtime && chmod 700 $(BENCH_BUILD)/xdg-runtime
+	@cd $(BENCH_BUILD)/bin && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BENCH_BUILD)/xdg-runtime \
+	  ./korvane-bench $(BENCH_ARGS)
+
 clean:
-	@rm -rf $(BUILD) $(BUILD)-asan build-fuzz
+	@rm -rf $(BUILD) $(BUILD)-asan build-fuzz $(BENCH_BUILD)

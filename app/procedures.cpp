@@ -4,8 +4,11 @@
 #include "app/romfile.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cerrno>
-#include <vector>
+#include <cstring>
+#include <memory>
 
 RomRecord Rom;
 
@@ -52,14 +55,36 @@ void ThrowFileError(int err)
 namespace {
 
 // Sum of the big-endian words of an even number of bytes, wrapping at 16 bits.
-// Written as a plain loop over whole words so that the compiler vectorises it.
+// Sixteen running 16-bit sums over runs of sixteen words: the inner loop has
+// a fixed length and needs no remainder, so the compiler turns it into vector
+// adds at -O2 as well as at -O3 (a plain loop over the words is vectorised
+// at -O3 only). The 16-bit lanes wrap just as the checksum does. On x86-64
+// a second copy built for AVX2 is chosen at load time where the processor
+// has it: it sums twice as many bytes per instruction.
+#if defined(__GNUC__) && defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 std::uint16_t sumWords(const unsigned char* data, std::size_t size)
 {
-    std::uint32_t sum = 0;
+    constexpr std::size_t kLanes = 16;
+    std::array<std::uint16_t, kLanes> lanes{};
     const std::size_t words = size / 2;
-    for (std::size_t k = 0; k < words; ++k)
-        sum += static_cast<std::uint32_t>(data[2 * k]) << 8 | data[2 * k + 1];
-    return static_cast<std::uint16_t>(sum);
+    std::size_t k = 0;
+    for (; k + kLanes <= words; k += kLanes) {
+        for (std::size_t j = 0; j < kLanes; ++j) {
+            std::uint16_t word;
+            std::memcpy(&word, data + 2 * (k + j), 2);
+            if constexpr (std::endian::native == std::endian::little)
+                word = static_cast<std::uint16_t>(word << 8 | word >> 8);
+            lanes[j] = static_cast<std::uint16_t>(lanes[j] + word);
+        }
+    }
+    std::uint16_t sum = 0;
+    for (const std::uint16_t lane : lanes)
+        sum = static_cast<std::uint16_t>(sum + lane);
+    for (; k < words; ++k)
+        sum = static_cast<std::uint16_t>(sum + (data[2 * k] << 8 | data[2 * k + 1]));
+    return sum;
 }
 
 constexpr std::int64_t kSumStart = 0x200;
@@ -148,18 +173,19 @@ void FixChecksum()
     if (gPump)
         gPump();
 
-    std::vector<unsigned char> block(kBlockSize);
+    // Not zero-filled: only bytes just read are summed.
+    const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
     std::uint32_t sum = 0;
     for (std::int64_t pos = kSumStart; pos < length;) {
         const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos));
-        const std::ptrdiff_t got = file.readAt(pos, block.data(), want);
+        const std::ptrdiff_t got = file.readAt(pos, block.get(), want);
         if (got < 0)
             ThrowFileError(file.error());
         if (static_cast<std::size_t>(got) != want)
             throw KorvaneError("Read beyond end of file");
         // Every block but the last is full and even, so word pairs never
         // straddle two blocks.
-        sum += sumWords(block.data(), want & ~std::size_t{1});
+        sum += sumWords(block.get(), want & ~std::size_t{1});
         if (want & 1)
             sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
         pos += static_cast<std::int64_t>(want);

@@ -6,8 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+std::uint64_t gOpenCount = 0;
+
+} // namespace
+
 RomFile::RomFile(const std::string& path, Sharing sharing)
 {
+    ++gOpenCount;
     mFd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (mFd < 0) {
         mErrno = errno;
@@ -82,4 +89,9 @@ std::int64_t RomFile::size()
         return -1;
     }
     return st.st_size;
+}
+
+std::uint64_t RomFile::OpenCount()
+{
+    return gOpenCount;
 }

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 # As root it uses apt-get; otherwise it prints the command to run and fails.
-# Extra package sets: "fuzz" (clang and its libFuzzer runtime).
+# Extra package sets: "fuzz" (clang and its libFuzzer runtime), "bench"
+# (Google Benchmark).
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2)
 for extra in "$@"; do
   case "$extra" in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    bench) packages+=(libbenchmark-dev) ;;
     *) echo "setup-deps: unknown package set '$extra'" >&2; exit 2 ;;
   esac
 done

@@ -1,0 +1,37 @@
+#include "bench/benchsupport.h"
+
+#include "app/Unit1.h"
+#include "app/windows.h"
+
+#include <QApplication>
+
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], kStartUpProbeFlag) == 0)
+        return RunStartUpProbe(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    FilterPlatformNoise();
+    QApplication::setApplicationName(QStringLiteral("korvane"));
+    InitApplication();
+    SetNotices(&RunNotices());
+    InitBenchFiles();
+    // The save completion reads the "Fix Checksum" mark of the main window.
+    MainFrm = new TMainFrm();
+
+    RegisterChecksumBenchmarks();
+    RegisterDataPathBenchmarks();
+    RegisterWindowBenchmarks();
+    RegisterStartUpBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    SetNotices(nullptr);
+    delete MainFrm;
+    return 0;
+}

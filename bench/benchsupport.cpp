@@ -1,0 +1,201 @@
+#include "bench/benchsupport.h"
+
+#include "app/detection.h"
+#include "app/procedures.h"
+#include "editors/art/artsamples.h"
+#include "editors/demos/demosamples.h"
+#include "editors/objects/p2bossessamples.h"
+#include "editors/palette/palettesamples.h"
+#include "editors/text/textsamples.h"
+#include "editors/water/watersamples.h"
+#include "tests/support/syntheticimage.h"
+#include "tests/support/testfiles.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <memory>
+#include <random>
+#include <stdexcept>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+std::unique_ptr<TempDir> gDir;
+QtMessageHandler gPreviousHandler = nullptr;
+std::map<std::string, std::string> gEditorImages;
+std::map<std::size_t, std::string> gChecksumImages;
+
+constexpr std::size_t kEditorImageSize = 4 << 20;
+
+const char* serialOf(const std::string& gameCode)
+{
+    if (gameCode == "p1")
+        return kSerialP1;
+    if (gameCode == "p2")
+        return kSerialP2;
+    throw std::runtime_error("no benchmark image for " + gameCode);
+}
+
+[[noreturn]] void fail(const std::string& what, const std::string& path)
+{
+    throw std::runtime_error(what + " " + path + ": " + std::strerror(errno));
+}
+
+// Opens path for reading and writing with the exclusive lock of the ROM
+// access routines.
+int openLocked(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        fail("open", path);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        fail("flock", path);
+    }
+    return fd;
+}
+
+} // namespace
+
+void FilterPlatformNoise()
+{
+    gPreviousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
+                                                 const QString& message) {
+        if (message.contains(QLatin1String("propagateSizeHints")))
+            return;
+        if (gPreviousHandler)
+            gPreviousHandler(type, context, message);
+    });
+}
+
+void InitBenchFiles()
+{
+    gDir = std::make_unique<TempDir>();
+}
+
+const std::string& EditorImage(const std::string& gameCode)
+{
+    auto found = gEditorImages.find(gameCode);
+    if (found != gEditorImages.end())
+        return found->second;
+    SyntheticImage image(kEditorImageSize, 0x00);
+    for (std::size_t i = 0x200; i < kEditorImageSize; i += 0x100)
+        image.byte(i, static_cast<std::uint8_t>(i >> 8));
+    image.text(0x100, "SEGA MEGA DRIVE").serial(serialOf(gameCode));
+    FillDemoSamples(image, gameCode);
+    FillWaterSamples(image, gameCode);
+    FillObjectSamples(image, gameCode);
+    FillTextSamples(image, gameCode);
+    FillPaletteSamples(image, gameCode);
+    FillArtSamples(image, gameCode);
+    image.validChecksum();
+    const std::string path = gDir->file("editor-" + gameCode + ".bin");
+    image.save(path);
+    return gEditorImages.emplace(gameCode, path).first->second;
+}
+
+const std::string& ChecksumImage(std::size_t size)
+{
+    auto found = gChecksumImages.find(size);
+    if (found != gChecksumImages.end())
+        return found->second;
+    SyntheticImage image(size);
+    std::mt19937 random(static_cast<std::uint32_t>(size));
+    for (std::size_t i = 0x200; i < size; ++i)
+        image.byte(i, static_cast<std::uint8_t>(random()));
+    image.text(0x100, "SEGA MEGA DRIVE").serial(kSerialP2);
+    const std::string path = gDir->file("checksum-" + std::to_string(size) + ".bin");
+    image.save(path);
+    return gChecksumImages.emplace(size, path).first->second;
+}
+
+void SelectBenchRom(const std::string& path)
+{
+    const Detection detection = DetectGame(path);
+    Rom.RomPath = path;
+    Rom.RomSize = detection.romSize;
+    Rom.GameCode = detection.game->code;
+    Rom.GameName = detection.game->name;
+    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+}
+
+void BenchNotices::showMessage(const QString& text)
+{
+    ++messages;
+    lastMessage = text;
+}
+
+void BenchNotices::reportError(const QString& text)
+{
+    errors << text;
+}
+
+BenchNotices& RunNotices()
+{
+    static BenchNotices notices;
+    return notices;
+}
+
+bool SkipOnErrorReport(benchmark::State& state)
+{
+    BenchNotices& notices = RunNotices();
+    if (notices.errors.isEmpty())
+        return false;
+    state.SkipWithError(notices.errors.first().toStdString().c_str());
+    notices.errors.clear();
+    return true;
+}
+
+void RunBareOps(const std::vector<BareOp>& ops)
+{
+    for (const BareOp& op : ops) {
+        switch (op.kind) {
+        case BareOp::Kind::ReadValue: {
+            const int fd = openLocked(op.path);
+            unsigned char bytes[4] = {0, 0, 0, 0};
+            const ssize_t got = ::pread(fd, bytes, static_cast<std::size_t>(op.size), op.offset);
+            ::close(fd);
+            if (got != op.size)
+                fail("read", op.path);
+            benchmark::DoNotOptimize(bytes);
+            break;
+        }
+        case BareOp::Kind::WriteValue: {
+            const int fd = openLocked(op.path);
+            const unsigned char bytes[4] = {0, 0, 0, 0};
+            const ssize_t put = ::pwrite(fd, bytes, static_cast<std::size_t>(op.size), op.offset);
+            ::close(fd);
+            if (put != op.size)
+                fail("write", op.path);
+            break;
+        }
+        case BareOp::Kind::ReadFile: {
+            const int fd = ::open(op.path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                fail("open", op.path);
+            char buffer[4096];
+            ssize_t got = 0;
+            while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+                benchmark::DoNotOptimize(buffer);
+            ::close(fd);
+            if (got < 0)
+                fail("read", op.path);
+            break;
+        }
+        }
+    }
+}
+
+std::size_t ValueOpCount(const std::vector<BareOp>& ops)
+{
+    std::size_t count = 0;
+    for (const BareOp& op : ops)
+        count += op.kind != BareOp::Kind::ReadFile ? 1 : 0;
+    return count;
+}

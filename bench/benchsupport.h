@@ -1,0 +1,93 @@
+#pragma once
+
+#include "app/notices.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QStringList>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The benchmark images, written once into a temporary folder that lives as
+// long as the run. Call InitBenchFiles() first.
+void InitBenchFiles();
+// A 4 MiB image of gameCode ("p1", "p2") carrying the sample values of
+// every editor at its offsets.
+const std::string& EditorImage(const std::string& gameCode);
+// An even-sized image of size bytes, random behind a "p2" header.
+const std::string& ChecksumImage(std::size_t size);
+
+// Drops the offscreen platform's warnings about size hints.
+void FilterPlatformNoise();
+
+// Makes path the selected ROM as the main window does: RomPath, RomSize,
+// GameCode, GameName. ExeDir is the executable's folder, where the build
+// copies the support files.
+void SelectBenchRom(const std::string& path);
+
+// Counts the messages of a run instead of showing boxes, and keeps the
+// error reports so that a benchmark can fail on them.
+class BenchNotices : public Notices
+{
+public:
+    void showMessage(const QString& text) override;
+    void reportError(const QString& text) override;
+
+    std::uint64_t messages = 0;
+    QString lastMessage;
+    QStringList errors;
+};
+BenchNotices& RunNotices();
+
+// Ends the benchmark with the first error report of the run, if any; true
+// when there was one.
+bool SkipOnErrorReport(benchmark::State& state);
+
+// One file operation as the program makes it, done with the bare system
+// calls and nothing else:
+// - ReadValue: open for reading and writing, exclusive lock, read size
+//   bytes at offset, close;
+// - WriteValue: the same with a write of size zero bytes;
+// - ReadFile: open for reading, read the whole file in 4 KiB pieces, close.
+struct BareOp
+{
+    enum class Kind { ReadValue, WriteValue, ReadFile };
+    Kind kind;
+    std::string path;
+    std::int64_t offset = 0;
+    int size = 0;
+};
+
+// Runs every operation in order; throws std::runtime_error when one fails.
+void RunBareOps(const std::vector<BareOp>& ops);
+// How many of ops open the file through a ROM access routine (the value
+// reads and writes).
+std::size_t ValueOpCount(const std::vector<BareOp>& ops);
+
+using BenchClock = std::chrono::steady_clock;
+
+// Wall time of fn in seconds.
+template <typename Fn>
+double SecondsOf(Fn&& fn)
+{
+    const auto start = BenchClock::now();
+    fn();
+    return std::chrono::duration<double>(BenchClock::now() - start).count();
+}
+
+// Registration of each group, in the order the run shows them.
+void RegisterChecksumBenchmarks();
+void RegisterDataPathBenchmarks();
+void RegisterWindowBenchmarks();
+void RegisterStartUpBenchmarks();
+
+// The start-up as the program's main() does it, up to the main window being
+// shown; prints the clock reading at that moment (steady clock, ns) and the
+// ROM file opens made, then exits. Run in a child process by the start-up
+// benchmark.
+inline constexpr const char* kStartUpProbeFlag = "--start-up-probe";
+int RunStartUpProbe(int argc, char** argv);

@@ -1,0 +1,325 @@
+// Each editor's data path: the ROM reads and the decoding its opening does,
+// and the support files it reads, without any widget. Measured beside the
+// same file operations done bare (see BareOp), in the same iterations.
+
+#include "bench/benchsupport.h"
+
+#include "app/detection.h"
+#include "app/procedures.h"
+#include "app/romfile.h"
+#include "editors/art/arttiles.h"
+#include "editors/art/tilebitmap.h"
+#include "editors/demos/demolayout.h"
+#include "editors/demos/demospin.h"
+#include "editors/demos/leveltables.h"
+#include "editors/objects/objectrows.h"
+#include "editors/palette/colourwords.h"
+#include "editors/palette/palettelist.h"
+#include "editors/text/textfields.h"
+#include "editors/water/waterrows.h"
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+using Ops = std::vector<BareOp>;
+
+BareOp readValue(std::int64_t offset, int size)
+{
+    return {BareOp::Kind::ReadValue, Rom.RomPath, offset, size};
+}
+
+BareOp readFile(const std::string& path)
+{
+    return {BareOp::Kind::ReadFile, path, 0, 0};
+}
+
+// One data path: the ROM it works on, what it does, and the bare file
+// operations it makes, in its order.
+struct DataPath
+{
+    const char* name;
+    const char* gameCode;
+    std::function<void()> run;
+    std::function<Ops()> ops;
+};
+
+// --- ROM selection: the serial, the magic and the size.
+
+void detectionPath()
+{
+    benchmark::DoNotOptimize(DetectGame(Rom.RomPath).game);
+}
+
+Ops detectionOps()
+{
+    Ops ops;
+    for (int i = 0; i < kSerialLength; ++i)
+        ops.push_back(readValue(kSerialOffset + i, 1));
+    for (int i = 0; i < 3; ++i)
+        ops.push_back(readValue(i, 1));
+    ops.push_back(readValue(0, 1)); // the size: an open, a lock and a close
+    return ops;
+}
+
+// --- Demo editors: the words, then the list file once per selector.
+
+void demoPath(const DemoLayout& layout, int values)
+{
+    std::uint16_t words[7] = {};
+    int n = 0;
+    words[n++] = DemoSeconds(ReadDemoWord(layout.length));
+    if (layout.specialLength != kNoDemoOffset)
+        words[n++] = DemoSeconds(ReadDemoWord(layout.specialLength));
+    if (layout.number != kNoDemoOffset)
+        words[n++] = ReadDemoWord(layout.number);
+    std::uint16_t levels[kDemoLevelWords] = {};
+    for (int i = 0; i < kDemoLevelWords; ++i)
+        levels[i] = ReadDemoWord(layout.levelBase + 2 * i);
+    for (int i = 0; i < layout.slotCount; ++i)
+        benchmark::DoNotOptimize(ReadLevelList(layout.levels.fileName));
+    for (int i = 0; i < layout.slotCount; ++i)
+        benchmark::DoNotOptimize(LevelRow(layout.levels.table, levels[i]));
+    benchmark::DoNotOptimize(words);
+    if (n + kDemoLevelWords != values)
+        throw std::logic_error("demo word count");
+}
+
+Ops demoOps(const DemoLayout& layout)
+{
+    Ops ops;
+    for (const std::int32_t offset : {layout.length, layout.specialLength, layout.number}) {
+        if (offset != kNoDemoOffset)
+            ops.push_back(readValue(offset, 2));
+    }
+    for (int i = 0; i < kDemoLevelWords; ++i)
+        ops.push_back(readValue(layout.levelBase + 2 * i, 2));
+    for (int i = 0; i < layout.slotCount; ++i)
+        ops.push_back(readFile(SupportFilePath(layout.levels.fileName)));
+    return ops;
+}
+
+// --- Water editor: three bytes a row, the zone list once per row, the
+// palette bytes.
+
+void waterPath()
+{
+    const WaterLayout& layout = *WaterLayoutFor(Rom.GameCode);
+    WaterBytes rows[kMaxWaterRows];
+    for (int n = 0; n < layout.rowCount; ++n) {
+        const std::int32_t a = layout.rows[n];
+        rows[n].size = static_cast<std::uint8_t>(ReadRomValue(a - 1, 1));
+        rows[n].high = static_cast<std::uint8_t>(ReadRomValue(a, 1));
+        rows[n].low = static_cast<std::uint8_t>(ReadRomValue(a + 1, 1));
+    }
+    for (int n = 0; n < layout.rowCount; ++n)
+        benchmark::DoNotOptimize(ReadLevelList(layout.zones.fileName));
+    for (int n = 0; n < layout.rowCount; ++n) {
+        const WaterLevel level = DecodeWaterRow(rows[n]);
+        benchmark::DoNotOptimize(LevelRow(layout.zones.table, level.zone));
+    }
+    for (int n = 0; n < layout.paletteCount; ++n)
+        benchmark::DoNotOptimize(WaterPaletteText(static_cast<std::uint8_t>(ReadRomValue(layout.palettes[n], 1))));
+}
+
+Ops waterOps()
+{
+    const WaterLayout& layout = *WaterLayoutFor(Rom.GameCode);
+    Ops ops;
+    for (int n = 0; n < layout.rowCount; ++n) {
+        for (int k = -1; k <= 1; ++k)
+            ops.push_back(readValue(layout.rows[n] + k, 1));
+    }
+    for (int n = 0; n < layout.rowCount; ++n)
+        ops.push_back(readFile(SupportFilePath(layout.zones.fileName)));
+    for (int n = 0; n < layout.paletteCount; ++n)
+        ops.push_back(readValue(layout.palettes[n], 1));
+    return ops;
+}
+
+// --- Object editor: 42 words and their cell texts.
+
+void objectPath()
+{
+    for (const ObjectRow& row : kObjectRows)
+        benchmark::DoNotOptimize(FormatObjectValue(row.form, ReadObjectValue(row)));
+}
+
+Ops objectOps()
+{
+    Ops ops;
+    for (const ObjectRow& row : kObjectRows)
+        ops.push_back(readValue(row.offset, 2));
+    return ops;
+}
+
+// --- Text editor: 24 texts, one read per character code.
+
+void textPath()
+{
+    for (const TextField& field : kTextFields)
+        benchmark::DoNotOptimize(ReadTextField(field));
+}
+
+Ops textOps()
+{
+    Ops ops;
+    for (const TextField& field : kTextFields) {
+        const int size = field.form == TextForm::Word ? 2 : 1;
+        for (int i = 0; i < field.count; ++i)
+            ops.push_back(readValue(field.offset + size * i, size));
+    }
+    return ops;
+}
+
+// --- Palette editor: the list file, then palette 0 a colour at a time.
+
+std::vector<PaletteEntry>& paletteTable()
+{
+    // Process-wide in the editor too: grown to its full size once.
+    static std::vector<PaletteEntry> table;
+    return table;
+}
+
+void palettePath()
+{
+    std::vector<PaletteEntry>& table = paletteTable();
+    LoadPaletteList(PaletteListPath(Rom.GameCode), table, [](const std::string& name) {
+        benchmark::DoNotOptimize(name.data());
+    });
+    const PaletteEntry& entry = table[0];
+    CheckPaletteCount(entry);
+    for (int i = 0; i < entry.count; ++i) {
+        const auto word = static_cast<std::uint16_t>(
+            SwapWord(ReadRomValue(static_cast<std::int32_t>(entry.offset) + 2 * i, 2)));
+        benchmark::DoNotOptimize(EditorColour(word, entry.format));
+    }
+}
+
+Ops paletteOps()
+{
+    std::vector<PaletteEntry> table;
+    LoadPaletteList(PaletteListPath(Rom.GameCode), table, [](const std::string&) {});
+    Ops ops{readFile(PaletteListPath(Rom.GameCode))};
+    for (int i = 0; i < table[0].count; ++i)
+        ops.push_back(readValue(table[0].offset + 2 * i, 2));
+    return ops;
+}
+
+// --- Art viewer: the palette, then per tile its flip byte and 32 bytes,
+// and its bitmap file written four bytes at a time.
+
+void artPath()
+{
+    TilePalette palette{};
+    for (std::size_t k = 0; k < palette.size(); ++k) {
+        palette[k] = static_cast<std::uint16_t>(
+            SwapWord(ReadRomValue(kArtPaletteOffset + 2 * static_cast<std::int32_t>(k), 2)));
+        benchmark::DoNotOptimize(ViewerColour(palette[k]));
+    }
+    for (const ArtTile& art : kArtTiles) {
+        const bool flip = ReadRomValue(art.piece + 2, 1) & kPieceFlipBit;
+        TileBytes tile{};
+        for (std::size_t i = 0; i < tile.size(); ++i)
+            tile[i] = static_cast<std::uint8_t>(ReadRomValue(art.tile + static_cast<std::int32_t>(i), 1));
+        const std::string bytes = EncodeTileBitmap(
+            tile, flip, [&palette](std::uint8_t b, bool high) { return TilePixelColour(palette, b, high); });
+        const std::string file = SupportFilePath(art.file);
+        for (std::size_t at = 0; at < bytes.size(); at += 4) {
+            const int count = static_cast<int>(std::min<std::size_t>(4, bytes.size() - at));
+            std::uint32_t value = 0;
+            for (int i = count - 1; i >= 0; --i)
+                value = value << 8 | static_cast<std::uint8_t>(bytes[at + static_cast<std::size_t>(i)]);
+            WriteRomBytes(file, static_cast<std::int32_t>(at), count, value);
+        }
+    }
+}
+
+Ops artOps()
+{
+    Ops ops;
+    for (int k = 0; k < 16; ++k)
+        ops.push_back(readValue(kArtPaletteOffset + 2 * k, 2));
+    for (const ArtTile& art : kArtTiles) {
+        ops.push_back(readValue(art.piece + 2, 1));
+        for (int i = 0; i < static_cast<int>(kTileBytes); ++i)
+            ops.push_back(readValue(art.tile + i, 1));
+        for (std::size_t at = 0; at < kTileBitmapSize; at += 4) {
+            const int count = static_cast<int>(std::min<std::size_t>(4, kTileBitmapSize - at));
+            ops.push_back({BareOp::Kind::WriteValue, SupportFilePath(art.file), static_cast<std::int64_t>(at), count});
+        }
+    }
+    return ops;
+}
+
+// Each iteration runs the data path and its bare operations, in turns
+// first; the reported time is the data path's. Counters: opens (ROM access
+// opens of one data path run, checked against the bare operations), bare_us
+// and ratio (data path time over bare time).
+void BM_DataPath(benchmark::State& state, const DataPath& path)
+{
+    SelectBenchRom(EditorImage(path.gameCode));
+    const Ops ops = path.ops();
+    double dataTime = 0;
+    double bareTime = 0;
+    std::uint64_t opens = 0;
+    bool dataFirst = true;
+    try {
+        for (auto _ : state) {
+            double d = 0;
+            const std::uint64_t before = RomFile::OpenCount();
+            if (dataFirst) {
+                d = SecondsOf(path.run);
+                bareTime += SecondsOf([&] { RunBareOps(ops); });
+            } else {
+                bareTime += SecondsOf([&] { RunBareOps(ops); });
+                d = SecondsOf(path.run);
+            }
+            opens += RomFile::OpenCount() - before;
+            dataFirst = !dataFirst;
+            dataTime += d;
+            state.SetIterationTime(d);
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    if (static_cast<double>(opens) != iterations * static_cast<double>(ValueOpCount(ops))) {
+        state.SkipWithError("the bare operations do not match the opens of the data path");
+        return;
+    }
+    state.counters["opens"] = benchmark::Counter(static_cast<double>(opens), benchmark::Counter::kAvgIterations);
+    state.counters["bare_us"] = benchmark::Counter(bareTime * 1e6 / iterations);
+    state.counters["ratio"] = benchmark::Counter(dataTime / bareTime);
+}
+
+const std::vector<DataPath>& dataPaths()
+{
+    static const std::vector<DataPath> paths = {
+        {"Selection", "p2", detectionPath, detectionOps},
+        {"p1demos", "p1", [] { demoPath(*FirstGameDemoLayout(Rom.GameCode), 7); },
+         [] { return demoOps(*FirstGameDemoLayout(Rom.GameCode)); }},
+        {"p2demos", "p2", [] { demoPath(*SecondGameDemoLayout(Rom.GameCode), 6); },
+         [] { return demoOps(*SecondGameDemoLayout(Rom.GameCode)); }},
+        {"p2waterf", "p2", waterPath, waterOps},
+        {"p2bossesf", "p2", objectPath, objectOps},
+        {"p2textz", "p2", textPath, textOps},
+        {"palform", "p1", palettePath, paletteOps},
+        {"artf", "p1", artPath, artOps},
+    };
+    return paths;
+}
+
+} // namespace
+
+void RegisterDataPathBenchmarks()
+{
+    for (const DataPath& path : dataPaths()) {
+        benchmark::RegisterBenchmark((std::string("DataPath/") + path.name).c_str(), BM_DataPath, path)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+    }
+}

@@ -1,0 +1,173 @@
+// Start-up to the main window being shown, with every hidden window
+// instance created: in a fresh process (loading the libraries, the
+// platform plugin and the fonts included) and again inside this one.
+
+#include "bench/benchsupport.h"
+
+#include "app/Unit1.h"
+#include "app/procedures.h"
+#include "app/romfile.h"
+#include "app/windows.h"
+#include "editors/art/art.h"
+#include "editors/demos/p1demosp.h"
+#include "editors/demos/p2demosp.h"
+#include "editors/objects/p2bosses.h"
+#include "editors/palette/paledit.h"
+#include "editors/text/p1texteditor.h"
+#include "editors/text/texteditor.h"
+#include "editors/water/p2water.h"
+#include "tools/disasm/disasm.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <cstdio>
+#include <spawn.h>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+// Shows the main window and waits until it is exposed and painted.
+void showMainWindow()
+{
+    MainFrm->show();
+    if (!QTest::qWaitForWindowExposed(MainFrm))
+        throw std::runtime_error("the main window was not shown");
+    QCoreApplication::processEvents();
+}
+
+std::int64_t nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(BenchClock::now().time_since_epoch()).count();
+}
+
+struct ProbeResult
+{
+    double seconds = 0;
+    long opens = 0;
+};
+
+// Starts this executable as the probe and reads what it prints.
+ProbeResult runProbe()
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    char exe[] = "/proc/self/exe";
+    std::string flag = kStartUpProbeFlag;
+    char* argv[] = {exe, flag.data(), nullptr};
+
+    const std::int64_t start = nowNs();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, exe, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeFds[1]);
+    if (spawned != 0) {
+        ::close(pipeFds[0]);
+        throw std::runtime_error("cannot start the probe");
+    }
+    std::string out;
+    char buffer[256];
+    ssize_t got = 0;
+    while ((got = ::read(pipeFds[0], buffer, sizeof buffer)) > 0)
+        out.append(buffer, static_cast<std::size_t>(got));
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    long long shown = 0;
+    long opens = 0;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || std::sscanf(out.c_str(), "%lld %ld", &shown, &opens) != 2)
+        throw std::runtime_error("the probe failed: " + out);
+    return {static_cast<double>(shown - start) * 1e-9, opens};
+}
+
+void BM_StartUpProcess(benchmark::State& state)
+{
+    long opens = 0;
+    try {
+        for (auto _ : state) {
+            const ProbeResult result = runProbe();
+            opens += result.opens;
+            state.SetIterationTime(result.seconds);
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    state.counters["opens"] = benchmark::Counter(static_cast<double>(opens), benchmark::Counter::kAvgIterations);
+}
+
+// The same steps inside the running application: the windows only.
+void BM_StartUpWindows(benchmark::State& state)
+{
+    TMainFrm* const benchMainFrm = MainFrm;
+    // As at program start: no Editor item has been used yet, so the hidden
+    // instances must not read the ROM.
+    const bool openedFromMenu = Rom.OpenedFromMenu;
+    Rom.OpenedFromMenu = false;
+    std::uint64_t opens = 0;
+    try {
+        for (auto _ : state) {
+            const std::uint64_t before = RomFile::OpenCount();
+            const double t = SecondsOf([] {
+                CreateWindows();
+                showMainWindow();
+            });
+            opens += RomFile::OpenCount() - before;
+            state.SetIterationTime(t);
+            delete MainFrm;
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+    MainFrm = benchMainFrm;
+    Rom.OpenedFromMenu = openedFromMenu;
+    p1demos = nullptr;
+    p2textz = nullptr;
+    p2waterf = nullptr;
+    p2demos = nullptr;
+    p2bossesf = nullptr;
+    artf = nullptr;
+    p1texteditorf = nullptr;
+    DisasmFrm = nullptr;
+    palform = nullptr;
+    state.counters["opens"] = benchmark::Counter(static_cast<double>(opens), benchmark::Counter::kAvgIterations);
+}
+
+} // namespace
+
+int RunStartUpProbe(int argc, char** argv)
+{
+    // As the program's main().
+    QApplication app(argc, argv);
+    FilterPlatformNoise();
+    QApplication::setApplicationName(QStringLiteral("korvane"));
+    InitApplication();
+    CreateWindows();
+    showMainWindow();
+    const std::int64_t shown = nowNs();
+    std::printf("%lld %llu\n", static_cast<long long>(shown), static_cast<unsigned long long>(RomFile::OpenCount()));
+    std::fflush(stdout);
+    delete MainFrm;
+    return 0;
+}
+
+void RegisterStartUpBenchmarks()
+{
+    benchmark::RegisterBenchmark("StartUp/Process", BM_StartUpProcess)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(20);
+    benchmark::RegisterBenchmark("StartUp/Windows", BM_StartUpWindows)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}

@@ -1,0 +1,171 @@
+// Opening and saving each editor window on a 4 MiB image, offscreen: wall
+// time and the ROM access opens it makes.
+
+#include "bench/benchsupport.h"
+
+#include "app/Unit1.h"
+#include "app/procedures.h"
+#include "app/romfile.h"
+#include "app/windows.h"
+#include "editors/art/art.h"
+#include "editors/demos/p1demosp.h"
+#include "editors/demos/p2demosp.h"
+#include "editors/objects/p2bosses.h"
+#include "editors/palette/paledit.h"
+#include "editors/text/p1texteditor.h"
+#include "editors/text/textfields.h"
+#include "editors/text/texteditor.h"
+#include "editors/water/p2water.h"
+#include "tools/disasm/disasm.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// What a window needs after it is shown before it is ready for the user:
+// the water editor finishes its set-up on a timer.
+template <typename T>
+bool settled(T&)
+{
+    return true;
+}
+
+template <>
+bool settled(Tp2waterf& window)
+{
+    return !window.Timer->isActive();
+}
+
+// As the Editor menu opens a window: a new instance owned by the main
+// window, shown modally; here until it is exposed, painted and settled.
+template <typename T>
+std::unique_ptr<T> openWindow()
+{
+    Rom.OpenedFromMenu = true;
+    auto window = std::make_unique<T>(MainFrm);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        throw std::runtime_error("the window was not shown");
+    QCoreApplication::processEvents();
+    while (!settled(*window))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return window;
+}
+
+template <typename T>
+void BM_Open(benchmark::State& state, const char* gameCode)
+{
+    if (gameCode)
+        SelectBenchRom(EditorImage(gameCode));
+    std::uint64_t opens = 0;
+    try {
+        for (auto _ : state) {
+            const std::uint64_t before = RomFile::OpenCount();
+            std::unique_ptr<T> window;
+            const double t = SecondsOf([&] { window = openWindow<T>(); });
+            opens += RomFile::OpenCount() - before;
+            state.SetIterationTime(t);
+            window.reset();
+            if (SkipOnErrorReport(state))
+                return;
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    state.counters["opens"] = benchmark::Counter(static_cast<double>(opens), benchmark::Counter::kAvgIterations);
+}
+
+// Before each Save the controls are set to other values, in turns, so that
+// the editors that write only what changed write every value they can.
+void changeDemos(QDialog& window, int turn)
+{
+    for (const char* name : {"PoleLengthUpDown", "PoleSpecialLengthUpDown", "PoleNumberUpDown"}) {
+        if (auto* spin = window.findChild<QSpinBox*>(QString::fromLatin1(name)))
+            spin->setValue(turn % 2 ? 2 : 3);
+    }
+    for (const char* name : {"combo1", "combo2", "combo3", "combo4"})
+        window.findChild<QComboBox*>(QString::fromLatin1(name))->setCurrentIndex(turn % 2 ? 1 : 2);
+}
+
+void changeTexts(QDialog& window, int turn)
+{
+    for (const TextField& field : kTextFields) {
+        window.findChild<QLineEdit*>(QString::fromLatin1(field.name))
+            ->setText(QString(field.count, QLatin1Char(turn % 2 ? 'A' : 'B')));
+    }
+}
+
+void changeNothing(QDialog&, int) {}
+
+template <typename T>
+void BM_Save(benchmark::State& state, const char* gameCode, const char* button, void (*change)(QDialog&, int),
+             int messages)
+{
+    SelectBenchRom(EditorImage(gameCode));
+    std::uint64_t opens = 0;
+    try {
+        const std::unique_ptr<T> window = openWindow<T>();
+        auto* save = window->template findChild<QAbstractButton*>(QString::fromLatin1(button));
+        int turn = 0;
+        for (auto _ : state) {
+            change(*window, turn++);
+            const std::uint64_t before = RomFile::OpenCount();
+            const std::uint64_t shown = RunNotices().messages;
+            const double t = SecondsOf([&] { save->click(); });
+            opens += RomFile::OpenCount() - before;
+            state.SetIterationTime(t);
+            if (SkipOnErrorReport(state))
+                return;
+            if (RunNotices().messages - shown != static_cast<std::uint64_t>(messages)) {
+                state.SkipWithError("the Save did not end as expected");
+                return;
+            }
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    state.counters["opens"] = benchmark::Counter(static_cast<double>(opens), benchmark::Counter::kAvgIterations);
+}
+
+template <typename Fn, typename... Args>
+void add(const std::string& name, Fn fn, Args... args)
+{
+    benchmark::RegisterBenchmark(name.c_str(), fn, args...)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+void RegisterWindowBenchmarks()
+{
+    add("Open/p1demos", BM_Open<Tp1demos>, "p1");
+    add("Open/p2demos", BM_Open<Tp2demos>, "p2");
+    add("Open/p2waterf", BM_Open<Tp2waterf>, "p2");
+    add("Open/p2bossesf", BM_Open<Tp2bossesf>, "p2");
+    add("Open/p2textz", BM_Open<Tp2textz>, "p2");
+    add("Open/palform", BM_Open<Tpalform>, "p1");
+    add("Open/artf", BM_Open<Tartf>, "p1");
+    add("Open/p1texteditorf", BM_Open<Tp1texteditorf>, "p1");
+    add("Open/DisasmFrm", BM_Open<TDisasmFrm>, "p1");
+
+    // The first-game demos, water and text editors end with the checksum
+    // repair of the whole image ("Fix Checksum" is ticked) and "ROM Saved!";
+    // the second-game demos and object editors with "ROM Saved"; the palette
+    // editor with nothing.
+    add("Save/p1demos", BM_Save<Tp1demos>, "p1", "Save", changeDemos, 1);
+    add("Save/p2demos", BM_Save<Tp2demos>, "p2", "Save", changeDemos, 1);
+    add("Save/p2waterf", BM_Save<Tp2waterf>, "p2", "Button1", changeNothing, 1);
+    add("Save/p2bossesf", BM_Save<Tp2bossesf>, "p2", "Button1", changeNothing, 1);
+    add("Save/p2textz", BM_Save<Tp2textz>, "p2", "Button2", changeTexts, 1);
+    add("Save/palform", BM_Save<Tpalform>, "p1", "Button2", changeNothing, 0);
+}
