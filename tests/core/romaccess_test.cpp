@@ -20,15 +20,6 @@ struct RomAccess : ::testing::Test
             .save(path);
     }
 
-    std::string errorOf(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const KorvaneError& e) {
-            return e.what();
-        }
-        return "no error";
-    }
 };
 
 TEST_F(RomAccess, ReadsLittleEndianAndSwapsToBigEndian)
@@ -85,9 +76,9 @@ TEST_F(RomAccess, SwapsOnlyTheBytesTheyName)
 
 TEST_F(RomAccess, ReadPastTheEndFailsAndReleasesTheFile)
 {
-    EXPECT_EQ(errorOf([&] { ReadRomValue(path, 0x1FF, 2); }), "Stream read error");
-    EXPECT_EQ(errorOf([&] { ReadRomValue(path, 0x200, 1); }), "Stream read error");
-    EXPECT_EQ(errorOf([&] { ReadRomValue(path, -1, 1); }), "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { ReadRomValue(path, 0x1FF, 2); }), "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { ReadRomValue(path, 0x200, 1); }), "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { ReadRomValue(path, -1, 1); }), "Stream read error");
     // Released: another exclusive open succeeds at once.
     EXPECT_EQ(ReadRomValue(path, 0x1FF, 1), 0xEEu);
     EXPECT_NO_THROW(ForeignLock lock(path));
@@ -100,9 +91,9 @@ TEST_F(RomAccess, UnopenableFilesNameThePath)
     std::filesystem::create_directory(folder);
     for (const std::string& p : {missing, folder}) {
         SCOPED_TRACE(p);
-        EXPECT_EQ(errorOf([&] { ReadRomValue(p, 0, 1); }), "Cannot open file " + p);
-        EXPECT_EQ(errorOf([&] { WriteRomBytes(p, 0, 1, 0); }), "Cannot open file " + p);
-        EXPECT_EQ(errorOf([&] { RomFileSize(p); }), "Cannot open file " + p);
+        EXPECT_EQ(ErrorOf([&] { ReadRomValue(p, 0, 1); }), "Cannot open file " + p);
+        EXPECT_EQ(ErrorOf([&] { WriteRomBytes(p, 0, 1, 0); }), "Cannot open file " + p);
+        EXPECT_EQ(ErrorOf([&] { RomFileSize(p); }), "Cannot open file " + p);
     }
     EXPECT_FALSE(std::filesystem::exists(missing)) << "a write must never create the file";
 }
@@ -112,8 +103,8 @@ TEST_F(RomAccess, FileHeldByAnotherProgramCannotBeOpened)
     const auto before = ReadFileBytes(path);
     {
         ForeignLock lock(path);
-        EXPECT_EQ(errorOf([&] { ReadRomValue(path, 0, 1); }), "Cannot open file " + path);
-        EXPECT_EQ(errorOf([&] { WriteRomBytes(path, 0, 1, 0x55); }), "Cannot open file " + path);
+        EXPECT_EQ(ErrorOf([&] { ReadRomValue(path, 0, 1); }), "Cannot open file " + path);
+        EXPECT_EQ(ErrorOf([&] { WriteRomBytes(path, 0, 1, 0x55); }), "Cannot open file " + path);
     }
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_EQ(ReadRomValue(path, 0, 1), 0xEEu);
@@ -131,8 +122,8 @@ TEST_F(RomAccess, SizesOutsideOneToFourAreRefused)
 {
     for (int size : {0, 5, -1}) {
         SCOPED_TRACE(size);
-        EXPECT_NE(errorOf([&] { ReadRomValue(path, 0, size); }), "no error");
-        EXPECT_NE(errorOf([&] { WriteRomBytes(path, 0, size, 0); }), "no error");
+        EXPECT_NE(ErrorOf([&] { ReadRomValue(path, 0, size); }), "no error");
+        EXPECT_NE(ErrorOf([&] { WriteRomBytes(path, 0, size, 0); }), "no error");
     }
     EXPECT_EQ(ReadFileBytes(path)[0], 0xEE);
 }
@@ -143,7 +134,7 @@ TEST_F(RomAccess, FailedWriteReportsAndLeavesEarlierBytes)
     {
         WriteLimit limit(0x1000);
         WriteRomBytes(path, 0x10, 2, 0xBBAA); // below the limit: written
-        EXPECT_EQ(errorOf([&] { WriteRomBytes(path, 0x1800, 2, 0); }), "Stream write error");
+        EXPECT_EQ(ErrorOf([&] { WriteRomBytes(path, 0x1800, 2, 0); }), "Stream write error");
     }
     const auto bytes = ReadFileBytes(path);
     EXPECT_EQ(bytes[0x10], 0xAA);

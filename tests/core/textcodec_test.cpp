@@ -22,15 +22,6 @@ std::uint8_t expectedByte(std::size_t place)
     return place == 0 ? 0x00 : static_cast<std::uint8_t>(0x0F + place);
 }
 
-std::string errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const KorvaneError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(TextCodec, EveryCharacterHasItsByteAndWordCode)
 {
@@ -168,8 +159,8 @@ TEST(TextCodec, RefusesCharactersWithoutCode)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         const std::string expected = "The character " + row.named + " has no code in the game's texts";
-        EXPECT_EQ(errorOf([&] { EncodeTextBytes(row.text, 5); }), expected);
-        EXPECT_EQ(errorOf([&] { EncodeTextWords(row.text, 5); }), expected);
+        EXPECT_EQ(ErrorOf([&] { EncodeTextBytes(row.text, 5); }), expected);
+        EXPECT_EQ(ErrorOf([&] { EncodeTextWords(row.text, 5); }), expected);
         EXPECT_TRUE(FirstCharWithoutCode(row.text, 5).has_value());
     }
     EXPECT_FALSE(FirstCharWithoutCode("abc \u00A9", 5).has_value());
@@ -228,8 +219,8 @@ TEST_F(RomText, ReadsBothForms)
     EXPECT_EQ(ReadRomText(0x20, 4), "A0FBC");
     EXPECT_EQ(ReadRomText(0x30, 2), "EEEE");
     EXPECT_EQ(ReadRomWordText(0x40, 4), "\u00A9 11234");
-    EXPECT_EQ(errorOf([&] { ReadRomText(0xFE, 3); }), "Stream read error");
-    EXPECT_EQ(errorOf([&] { ReadRomWordText(0xFC, 3); }), "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { ReadRomText(0xFE, 3); }), "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { ReadRomWordText(0xFC, 3); }), "Stream read error");
 }
 
 TEST_F(RomText, WritesOnlyItsOwnCodes)
@@ -252,8 +243,8 @@ TEST_F(RomText, WritesOnlyItsOwnCodes)
 TEST_F(RomText, RefusedTextWritesNothing)
 {
     const auto before = ReadFileBytes(path);
-    EXPECT_EQ(errorOf([&] { WriteRomText(0x10, 5, "EHZ!1"); }), "The character \"!\" has no code in the game's texts");
-    EXPECT_EQ(errorOf([&] { WriteRomWordText(0x40, 4, "\u00A9 1?"); }),
+    EXPECT_EQ(ErrorOf([&] { WriteRomText(0x10, 5, "EHZ!1"); }), "The character \"!\" has no code in the game's texts");
+    EXPECT_EQ(ErrorOf([&] { WriteRomWordText(0x40, 4, "\u00A9 1?"); }),
               "The character \"?\" has no code in the game's texts");
     EXPECT_EQ(ReadFileBytes(path), before);
 }
@@ -286,13 +277,13 @@ TEST(TextFields, TableIsConsistent)
 
 TEST(TextFields, RefusalNamesTheField)
 {
-    EXPECT_EQ(errorOf([] { CheckTextField(kTextFields[0], "(C) 1992"); }),
+    EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[0], "(C) 1992"); }),
               "Copyright text: the character \"(\" has no code in the game's texts. Nothing was saved.");
-    EXPECT_EQ(errorOf([] { CheckTextField(kTextFields[3], "CANDY-NIGHT"); }),
+    EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[3], "CANDY-NIGHT"); }),
               "2 Player Mode text 3: the character \"-\" has no code in the game's texts. Nothing was saved.");
-    EXPECT_EQ(errorOf([] { CheckTextField(kTextFields[23], "RANDOM ORDER?"); }),
+    EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[23], "RANDOM ORDER?"); }),
               "Options text 10: the character \"?\" has no code in the game's texts. Nothing was saved.");
-    EXPECT_EQ(errorOf([] { CheckTextField(kTextFields[12], "1P!"); }), "no error");
+    EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[12], "1P!"); }), "no error");
 }
 
 TEST(TextFields, SampleImageHoldsTextsInTheAlphabet)

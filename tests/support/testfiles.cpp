@@ -1,5 +1,7 @@
 #include "tests/support/testfiles.h"
 
+#include "app/korvaneerror.h"
+
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -28,6 +30,16 @@ TempDir::~TempDir()
 std::string TempDir::file(const std::string& name) const
 {
     return mPath + "/" + name;
+}
+
+std::string ErrorOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const KorvaneError& e) {
+        return e.what();
+    }
+    return "no error";
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ public:
 private:
     std::string mPath;
 };
+
+// The message of the KorvaneError that call throws, or "no error".
+std::string ErrorOf(const std::function<void()>& call);
 
 // The whole content of a file; throws std::runtime_error when it cannot be read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
