@@ -44,19 +44,9 @@ TEST(Detection, FailsOnHeadersItCannotRead)
         SCOPED_TRACE(row.label);
         const std::string path = dir.file("rom.bin");
         row.image.save(path);
-        try {
-            DetectGame(path);
-            ADD_FAILURE() << "no error";
-        } catch (const KorvaneError& e) {
-            EXPECT_EQ(std::string(e.what()), row.message);
-        }
+        EXPECT_EQ(ErrorOf([&] { DetectGame(path); }), row.message);
     }
-    try {
-        DetectGame(dir.file("missing.bin"));
-        ADD_FAILURE() << "no error";
-    } catch (const KorvaneError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.file("missing.bin"));
-    }
+    EXPECT_EQ(ErrorOf([&] { DetectGame(dir.file("missing.bin")); }), "Cannot open file " + dir.file("missing.bin"));
 }
 
 TEST(Detection, UnknownCodesFallBackToUnknown)
