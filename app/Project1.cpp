@@ -11,6 +11,6 @@ int main(int argc, char* argv[])
     CreateWindows();
     MainFrm->show();
     const int result = QApplication::exec();
-    delete MainFrm;
+    DestroyWindows();
     return result;
 }

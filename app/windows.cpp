@@ -43,6 +43,21 @@ void CreateWindows()
     palform = new Tpalform(MainFrm);
 }
 
+void DestroyWindows()
+{
+    delete MainFrm;
+    MainFrm = nullptr;
+    p1demos = nullptr;
+    p2textz = nullptr;
+    p2waterf = nullptr;
+    p2demos = nullptr;
+    p2bossesf = nullptr;
+    artf = nullptr;
+    p1texteditorf = nullptr;
+    DisasmFrm = nullptr;
+    palform = nullptr;
+}
+
 void OpenWindow(WindowId id, QWidget* owner)
 {
     switch (id) {

@@ -20,6 +20,10 @@ void InitApplication();
 // class, each stored in its window reference.
 void CreateWindows();
 
+// Destroys the main window, and with it every window it owns, and clears
+// every window reference.
+void DestroyWindows();
+
 // Opens an editor: sets OpenedFromMenu, creates a new instance owned by
 // owner and stores it in reference while it is shown modally; destroys it
 // after it closes and gives the reference back its previous instance.

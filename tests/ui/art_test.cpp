@@ -83,12 +83,11 @@ std::vector<std::uint8_t> bitmapBytes(const QImage& shown)
 
 } // namespace
 
-class ArtViewerTest : public QObject
+class ArtViewerTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
     std::string mSupport;
 
     std::string bitmapPath(const char* name) const { return mSupport + "/" + name + ".bmp"; }
@@ -114,18 +113,11 @@ private slots:
 
     void init()
     {
-        mDir = std::make_unique<TempDir>();
-        Rom = RomRecord();
+        startWindowTest();
         CreateWindows();
     }
 
-    void cleanup()
-    {
-        delete MainFrm;
-        MainFrm = nullptr;
-        artf = nullptr;
-        mDir.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     void opensFromItsRouteAndWritesEveryTile()
     {

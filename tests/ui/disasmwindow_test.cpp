@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class DisasmWindowTest : public QObject
+class DisasmWindowTest : public WindowTest
 {
     Q_OBJECT
 
@@ -21,12 +21,7 @@ private slots:
         CreateWindows();
     }
 
-    void cleanup()
-    {
-        delete MainFrm;
-        MainFrm = nullptr;
-        DisasmFrm = nullptr;
-    }
+    void cleanup() { DestroyWindows(); }
 
     void startUpInstanceIsHidden()
     {

@@ -22,13 +22,11 @@ std::string fileName(const ArtTile& tile)
 
 } // namespace
 
-class ArtFaultsTest : public QObject
+class ArtFaultsTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
     std::string mRom;
 
     // Selects image; the support folder is a fresh copy of the installed one.
@@ -63,18 +61,9 @@ private:
 private slots:
     void initTestCase() { InitWindowTests(); }
 
-    void init()
-    {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mNotices = std::make_unique<RecordingNotices>();
-    }
+    void init() { startWindowTest(); }
 
-    void cleanup()
-    {
-        mNotices.reset();
-        mDir.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     // Every failure stops the set-up where it arose: the files before it
     // hold their tiles, those after it are untouched, the ROM never changes.

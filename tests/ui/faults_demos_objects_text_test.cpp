@@ -164,14 +164,11 @@ enum class Sabotage { Deleted, Directory, Locked };
 
 } // namespace
 
-class FaultsTest : public QObject
+class FaultsTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
-    std::string mPath;
 
     // Writes image and makes it the selected ROM of code, as the menu does.
     void select(const SyntheticImage& image, const char* code)
@@ -252,21 +249,12 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mPath = mDir->file("rom.bin");
-        mNotices = std::make_unique<RecordingNotices>();
+        startWindowTest();
         MainFrm = new TMainFrm();
         setFix(true);
     }
 
-    void cleanup()
-    {
-        delete MainFrm;
-        MainFrm = nullptr;
-        mNotices.reset();
-        mDir.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     // Nothing read, nothing to save: the changes the user makes afterwards
     // neither create nor touch the file.

@@ -33,13 +33,11 @@ SyntheticImage smallImage(const char* serial)
 
 } // namespace
 
-class PaletteFaultsTest : public QObject
+class PaletteFaultsTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
     std::unique_ptr<Tpalform> mWindow;
     std::string mRom;
 
@@ -89,20 +87,15 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
+        startWindowTest();
         PalEdit = PaletteEditorState();
-        mDir = std::make_unique<TempDir>();
-        mNotices = std::make_unique<RecordingNotices>();
         MainFrm = new TMainFrm(); // "Fix Checksum" ticked: the editor must not repair
     }
 
     void cleanup()
     {
         mWindow.reset();
-        delete MainFrm;
-        MainFrm = nullptr;
-        mNotices.reset();
-        mDir.reset();
+        endWindowTest();
     }
 
     // The ROM fails while the first palette is read: no swatch, and Save

@@ -67,15 +67,12 @@ SyntheticImage editedImage(const std::string& code, bool belowLimitOnly)
 
 } // namespace
 
-class WaterFaultsTest : public QObject
+class WaterFaultsTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
     std::unique_ptr<Tp2waterf> mWindow;
-    std::string mPath;
 
     void openSelected()
     {
@@ -114,20 +111,14 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mPath = mDir->file("rom.bin");
-        mNotices = std::make_unique<RecordingNotices>();
+        startWindowTest();
         MainFrm = new TMainFrm();
     }
 
     void cleanup()
     {
         mWindow.reset();
-        delete MainFrm;
-        MainFrm = nullptr;
-        mNotices.reset();
-        mDir.reset();
+        endWindowTest();
     }
 
     // The image fails while opening: nothing is shown, and Save refuses.

@@ -70,13 +70,11 @@ int ProbeEditor::alive = 0;
 
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
     QString mNextChoice;   // what the file chooser returns
     QString mLastStartPath; // what it was shown with
     QString mLastFilter;
@@ -106,9 +104,7 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mNotices = std::make_unique<RecordingNotices>();
+        startWindowTest();
         CreateWindows();
         MainFrm->OpenDialog.setChooser([this](QWidget*, const QString& startPath, const QString& filter, QString*) {
             mLastStartPath = startPath;
@@ -118,13 +114,7 @@ private slots:
         MainFrm->show();
     }
 
-    void cleanup()
-    {
-        delete MainFrm;
-        MainFrm = nullptr;
-        mNotices.reset();
-        mDir.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     void startsWithNothingSelected()
     {

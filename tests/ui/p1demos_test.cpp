@@ -48,14 +48,11 @@ SyntheticImage storedValues(const QString& code)
 
 } // namespace
 
-class P1DemosTest : public QObject
+class P1DemosTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
-    std::string mPath;
 
     std::unique_ptr<Tp1demos> open(const SyntheticImage& image)
     {
@@ -72,30 +69,18 @@ private:
     }
     static void save(QWidget* w) { w->findChild<QPushButton*>("Save")->click(); }
     static void setFix(bool ticked) { MainFrm->findChild<QAction*>("Fix")->setChecked(ticked); }
-    std::vector<std::uint8_t> fileBytes() { return ReadFileBytes(mPath); }
 
 private slots:
     void initTestCase() { InitWindowTests(); }
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mPath = mDir->file("rom.bin");
-        mNotices = std::make_unique<RecordingNotices>();
+        startWindowTest();
         CreateWindows();
         setFix(false);
     }
 
-    void cleanup()
-    {
-        delete MainFrm;
-        MainFrm = nullptr;
-        p1demos = nullptr;
-        p2demos = nullptr;
-        mNotices.reset();
-        mDir.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     void opensWithTheStoredValues_data()
     {

@@ -63,15 +63,12 @@ const ObjectRow& rowNamed(const QString& label)
 
 } // namespace
 
-class P2BossesTest : public QObject
+class P2BossesTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
     std::unique_ptr<Tp2bossesf> mWindow;
-    std::string mPath;
 
     void open()
     {
@@ -107,17 +104,13 @@ private:
 
     void type(const QString& label, const QString& text) { cell(rowNamed(label))->setText(text); }
     void save() { child<QPushButton>("Button1")->click(); }
-    std::vector<std::uint8_t> fileBytes() { return ReadFileBytes(mPath); }
 
 private slots:
     void initTestCase() { InitWindowTests(); }
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mNotices = std::make_unique<RecordingNotices>();
-        mPath = mDir->file("p2.bin");
+        startWindowTest("p2.bin");
         objectImage().save(mPath);
         SelectRom(mPath);
     }
@@ -125,11 +118,7 @@ private slots:
     void cleanup()
     {
         mWindow.reset();
-        p2bossesf = nullptr;
-        delete MainFrm;
-        MainFrm = nullptr;
-        mNotices.reset();
-        mDir.reset();
+        endWindowTest();
     }
 
     void showsTheImageValuesInBothGrids()

@@ -59,14 +59,11 @@ SyntheticImage storedValues(const Game& g)
 
 } // namespace
 
-class P2DemosTest : public QObject
+class P2DemosTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
-    std::string mPath;
 
     std::unique_ptr<Tp2demos> open(const SyntheticImage& image)
     {
@@ -83,7 +80,6 @@ private:
     }
     static bool enabled(QWidget* w, const char* name) { return w->findChild<QWidget*>(name)->isEnabled(); }
     static void save(QWidget* w) { w->findChild<QPushButton*>("Save")->click(); }
-    std::vector<std::uint8_t> fileBytes() { return ReadFileBytes(mPath); }
 
     static void addGames()
     {
@@ -97,20 +93,11 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mPath = mDir->file("rom.bin");
-        mNotices = std::make_unique<RecordingNotices>();
+        startWindowTest();
         MainFrm = new TMainFrm();
     }
 
-    void cleanup()
-    {
-        delete MainFrm;
-        MainFrm = nullptr;
-        mNotices.reset();
-        mDir.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     void opensWithTheControlsOfTheGame_data() { addGames(); }
 

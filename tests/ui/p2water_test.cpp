@@ -88,15 +88,12 @@ SyntheticImage savedImage(const Game& g)
 
 } // namespace
 
-class P2WaterTest : public QObject
+class P2WaterTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
     std::unique_ptr<Tp2waterf> mWindow;
-    std::string mPath;
 
     // Opens the editor on image and lets the set-up complete.
     void open(const SyntheticImage& image)
@@ -145,27 +142,20 @@ private:
     }
 
     void save() { child<QPushButton>(QStringLiteral("Button1"))->click(); }
-    std::vector<std::uint8_t> fileBytes() { return ReadFileBytes(mPath); }
 
 private slots:
     void initTestCase() { InitWindowTests(); }
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mPath = mDir->file("rom.bin");
-        mNotices = std::make_unique<RecordingNotices>();
+        startWindowTest();
         MainFrm = new TMainFrm();
     }
 
     void cleanup()
     {
         mWindow.reset();
-        delete MainFrm;
-        MainFrm = nullptr;
-        mNotices.reset();
-        mDir.reset();
+        endWindowTest();
     }
 
     void opensWithTheRowsOfTheGame_data()
@@ -441,7 +431,7 @@ private slots:
     {
         storedImage(gameOf("p3")).save(mPath);
         SelectRom(mPath);
-        delete MainFrm; // CreateWindows makes its own
+        DestroyWindows(); // CreateWindows makes its own
         CreateWindows();
         Tp2waterf* const startup = p2waterf;
         QVERIFY(startup);

@@ -46,13 +46,11 @@ std::vector<std::uint8_t> withWord(std::vector<std::uint8_t> bytes, std::size_t 
 
 } // namespace
 
-class PaletteEditorTest : public QObject
+class PaletteEditorTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
     std::unique_ptr<Tpalform> mWindow;
     std::string mRom;
 
@@ -136,17 +134,14 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
+        startWindowTest();
         PalEdit = PaletteEditorState();
-        mDir = std::make_unique<TempDir>();
-        mNotices = std::make_unique<RecordingNotices>();
     }
 
     void cleanup()
     {
         mWindow.reset();
-        mNotices.reset();
-        mDir.reset();
+        endWindowTest();
         Rom = RomRecord();
     }
 
@@ -186,9 +181,6 @@ private slots:
         QCOMPARE(title, QStringLiteral("Palette editor"));
         QVERIFY(referenceIsShown);
         QCOMPARE(palform, startUp);
-        delete MainFrm;
-        MainFrm = nullptr;
-        palform = nullptr;
         QVERIFY(mNotices->errors.isEmpty());
     }
 

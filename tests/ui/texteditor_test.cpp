@@ -27,14 +27,11 @@ constexpr std::size_t kCopyrightOffset = 0x3E80;
 
 } // namespace
 
-class TextEditorTest : public QObject
+class TextEditorTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempDir> mDir;
-    std::unique_ptr<RecordingNotices> mNotices;
-    std::string mPath;
     std::vector<std::uint8_t> mBefore;
 
     // A "p2" image with the sample texts, 0xEE between them, and two texts
@@ -75,19 +72,12 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
-        mDir = std::make_unique<TempDir>();
-        mNotices = std::make_unique<RecordingNotices>();
-        mPath = mDir->file("p2.bin");
+        startWindowTest("p2.bin");
         writeImage(true);
         SelectRom(mPath);
     }
 
-    void cleanup()
-    {
-        mNotices.reset();
-        mDir.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     void showsEveryTextWithItsLimit()
     {
@@ -315,11 +305,6 @@ private slots:
         QVERIFY(p1Seen);
         QCOMPARE(p1texteditorf, hiddenP1);
         QCOMPARE(ReadFileBytes(mPath), mBefore);
-
-        delete MainFrm;
-        MainFrm = nullptr;
-        p2textz = nullptr;
-        p1texteditorf = nullptr;
     }
 };
 

@@ -73,3 +73,18 @@ void SelectRom(const std::string& path)
     Rom.GameName = detection.game->name;
     Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
 }
+
+void WindowTest::startWindowTest(const std::string& imageName)
+{
+    Rom = RomRecord();
+    mDir = std::make_unique<TempDir>();
+    mPath = mDir->file(imageName);
+    mNotices = std::make_unique<RecordingNotices>();
+}
+
+void WindowTest::endWindowTest()
+{
+    DestroyWindows();
+    mNotices.reset();
+    mDir.reset();
+}

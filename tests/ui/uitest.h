@@ -1,9 +1,16 @@
 #pragma once
 
+#include "tests/support/recordingnotices.h"
+#include "tests/support/testfiles.h"
+
+#include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -25,3 +32,21 @@ void SaveScreenshot(QWidget* window, const QString& name);
 // GameCode and GameName from the detection. ExeDir is the test executable's
 // folder, where the build copies the support files.
 void SelectRom(const std::string& path);
+
+// Base of the window test classes: what most of them set up before each
+// test and drop after it.
+class WindowTest : public QObject
+{
+protected:
+    // An empty ROM record, a fresh temporary folder with mPath naming the
+    // file imageName in it (not created), and recorded message boxes.
+    void startWindowTest(const std::string& imageName = "rom.bin");
+    // Every window destroyed (DestroyWindows), the notices and the folder
+    // dropped. Windows a test made without an owner must go first.
+    void endWindowTest();
+    std::vector<std::uint8_t> fileBytes() const { return ReadFileBytes(mPath); }
+
+    std::unique_ptr<TempDir> mDir;
+    std::unique_ptr<RecordingNotices> mNotices;
+    std::string mPath;
+};
