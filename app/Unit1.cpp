@@ -97,9 +97,7 @@ void TMainFrm::Button2Click()
     LblGame->adjustSize();
 
     const Detection detection = DetectGame(Rom.RomPath);
-    Rom.RomSize = detection.romSize;
-    Rom.GameCode = detection.game->code;
-    Rom.GameName = detection.game->name;
+    StoreDetection(detection);
     setEditorItems(detection.game->items);
     showGame(detection.serial);
 }

@@ -113,6 +113,13 @@ Detection DetectGame(const std::string& path)
     return d;
 }
 
+void StoreDetection(const Detection& detection)
+{
+    Rom.RomSize = detection.romSize;
+    Rom.GameCode = detection.game->code;
+    Rom.GameName = detection.game->name;
+}
+
 WindowId RouteFor(EditorItem item, const std::string& gameCode)
 {
     for (const Route& route : kRoutes) {

@@ -57,6 +57,10 @@ struct Detection
 // as KorvaneError.
 Detection DetectGame(const std::string& path);
 
+// Stores what a detection found in the ROM record: RomSize, GameCode and
+// GameName.
+void StoreDetection(const Detection& detection);
+
 // The window an Editor item opens for a game code.
 enum class WindowId {
     None,

@@ -117,11 +117,8 @@ const std::string& ChecksumImage(std::size_t size)
 
 void SelectBenchRom(const std::string& path)
 {
-    const Detection detection = DetectGame(path);
+    StoreDetection(DetectGame(path));
     Rom.RomPath = path;
-    Rom.RomSize = detection.romSize;
-    Rom.GameCode = detection.game->code;
-    Rom.GameName = detection.game->name;
     Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
 }
 

@@ -8,15 +8,6 @@
 #include "app/procedures.h"
 #include "app/romfile.h"
 #include "app/windows.h"
-#include "editors/art/art.h"
-#include "editors/demos/p1demosp.h"
-#include "editors/demos/p2demosp.h"
-#include "editors/objects/p2bosses.h"
-#include "editors/palette/paledit.h"
-#include "editors/text/p1texteditor.h"
-#include "editors/text/texteditor.h"
-#include "editors/water/p2water.h"
-#include "tools/disasm/disasm.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -129,17 +120,10 @@ void BM_StartUpWindows(benchmark::State& state)
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
+    MainFrm = nullptr; // deleted above
+    DestroyWindows();  // clears the references to its windows
     MainFrm = benchMainFrm;
     Rom.OpenedFromMenu = openedFromMenu;
-    p1demos = nullptr;
-    p2textz = nullptr;
-    p2waterf = nullptr;
-    p2demos = nullptr;
-    p2bossesf = nullptr;
-    artf = nullptr;
-    p1texteditorf = nullptr;
-    DisasmFrm = nullptr;
-    palform = nullptr;
     state.counters["opens"] = benchmark::Counter(static_cast<double>(opens), benchmark::Counter::kAvgIterations);
 }
 

@@ -66,11 +66,8 @@ void SaveScreenshot(QWidget* window, const QString& name)
 
 void SelectRom(const std::string& path)
 {
-    const Detection detection = DetectGame(path);
+    StoreDetection(DetectGame(path));
     Rom.RomPath = path;
-    Rom.RomSize = detection.romSize;
-    Rom.GameCode = detection.game->code;
-    Rom.GameName = detection.game->name;
     Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
 }
 
