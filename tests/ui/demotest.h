@@ -7,6 +7,11 @@
 #include "tests/support/syntheticimage.h"
 
 #include <QByteArray>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QString>
+#include <QWidget>
 
 #include <string>
 
@@ -35,4 +40,21 @@ inline SyntheticImage DemoImage(const std::string& gameCode)
 inline QString Reported(const std::string& message)
 {
     return QString::fromStdString(message) + QStringLiteral(".");
+}
+
+// Controls of the two demo windows, found by their names.
+inline QSpinBox* spin(QWidget* w, const char* name)
+{
+    return w->findChild<QSpinBox*>(name);
+}
+
+// Level selector n (1 to 4).
+inline QComboBox* combo(QWidget* w, int n)
+{
+    return w->findChild<QComboBox*>(QStringLiteral("combo%1").arg(n));
+}
+
+inline void save(QWidget* w)
+{
+    w->findChild<QPushButton*>("Save")->click();
 }

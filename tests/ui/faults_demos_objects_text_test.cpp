@@ -173,8 +173,7 @@ private:
     // Writes image and makes it the selected ROM of code, as the menu does.
     void select(const SyntheticImage& image, const char* code)
     {
-        image.save(mPath);
-        SelectRom(mPath);
+        selectImage(image);
         Rom.GameCode = code;
         Rom.OpenedFromMenu = true;
     }
@@ -192,7 +191,6 @@ private:
     }
 
     static void save(QWidget* w, const Case& c) { w->findChild<QPushButton*>(editorOf(c.kind).saveButton)->click(); }
-    static void setFix(bool ticked) { MainFrm->findChild<QAction*>("Fix")->setChecked(ticked); }
 
     QString cannotOpen() const { return Reported("Cannot open file " + mPath); }
 
@@ -251,7 +249,7 @@ private slots:
     {
         startWindowTest();
         MainFrm = new TMainFrm();
-        setFix(true);
+        SetFixChecksum(true);
     }
 
     void cleanup() { endWindowTest(); }
@@ -397,7 +395,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(int, pick);
         const std::string game = code.toStdString();
-        setFix(false);
+        SetFixChecksum(false);
         const bool first = FirstGameDemoLayout(game) != nullptr;
         const DemoLayout* layout = first ? FirstGameDemoLayout(game) : SecondGameDemoLayout(game);
         const Case c{first ? Kind::FirstDemos : Kind::SecondDemos, layout->gameCode, 0, {}};
@@ -451,7 +449,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(unsigned, seed);
         const Case& c = cases()[std::size_t(index)];
-        setFix(false);
+        SetFixChecksum(false);
         SyntheticImage expected = DemoImage(c.code);
         std::mt19937 random(seed);
         for (const auto& [offset, length] : spansOf(c))

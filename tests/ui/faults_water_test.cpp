@@ -136,8 +136,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QString, fault);
         const SyntheticImage image = storedImage(code.toStdString());
-        image.save(mPath);
-        SelectRom(mPath);
+        selectImage(image);
         FileFault held(fault, mPath);
         openSelected();
         QCOMPARE(mNotices->errors, QStringList{withPath("Cannot open file %1.")});
@@ -173,8 +172,7 @@ private slots:
         QFETCH(QString, error);
         QFETCH(bool, firstRowWritten);
         const std::string game = code.toStdString();
-        storedImage(game).save(mPath);
-        SelectRom(mPath);
+        selectImage(storedImage(game));
         openSelected();
         QCOMPARE(mNotices->errors, QStringList());
         for (const char* edit : kEdits)
@@ -231,8 +229,7 @@ private slots:
         QFETCH(QStringList, actions);
         QFETCH(bool, firstRowChanged);
         const std::string game = code.toStdString();
-        storedImage(game).save(mPath);
-        SelectRom(mPath);
+        selectImage(storedImage(game));
         Rom.ExeDir = mDir->path() + "/";
         std::filesystem::create_directory(mDir->file("korvane"));
         const std::string listPath = SupportFilePath(WaterLayoutFor(game)->zones.fileName);
@@ -296,8 +293,7 @@ private slots:
             image.byte(std::size_t(layout.palettes[n]), value);
             expected.byte(std::size_t(layout.palettes[n]), value);
         }
-        image.save(mPath);
-        SelectRom(mPath);
+        selectImage(image);
         MainFrm->Fix->setChecked(false);
         openSelected();
         save();

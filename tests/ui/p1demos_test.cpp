@@ -54,21 +54,8 @@ class P1DemosTest : public WindowTest
 
 private:
 
-    std::unique_ptr<Tp1demos> open(const SyntheticImage& image)
-    {
-        image.save(mPath);
-        SelectRom(mPath);
-        Rom.OpenedFromMenu = true;
-        return std::make_unique<Tp1demos>();
-    }
+    std::unique_ptr<Tp1demos> open(const SyntheticImage& image) { return openEditor<Tp1demos>(image); }
 
-    static QSpinBox* spin(QWidget* w, const char* name) { return w->findChild<QSpinBox*>(name); }
-    static QComboBox* combo(QWidget* w, int n)
-    {
-        return w->findChild<QComboBox*>(QStringLiteral("combo%1").arg(n));
-    }
-    static void save(QWidget* w) { w->findChild<QPushButton*>("Save")->click(); }
-    static void setFix(bool ticked) { MainFrm->findChild<QAction*>("Fix")->setChecked(ticked); }
 
 private slots:
     void initTestCase() { InitWindowTests(); }
@@ -77,7 +64,7 @@ private slots:
     {
         startWindowTest();
         CreateWindows();
-        setFix(false);
+        SetFixChecksum(false);
     }
 
     void cleanup() { endWindowTest(); }
@@ -212,7 +199,7 @@ private slots:
     void saveRepairsTheHeaderOnlyWhenFixIsTicked()
     {
         QFETCH(bool, fix);
-        setFix(fix);
+        SetFixChecksum(fix);
         SyntheticImage expected = storedValues("p1");
         const auto w = open(expected);
         spin(w.get(), "PoleNumberUpDown")->setValue(2);
@@ -228,7 +215,7 @@ private slots:
     // no header repair; the next Save tries the write again.
     void failedWriteShowsNoSuccess()
     {
-        setFix(true);
+        SetFixChecksum(true);
         SyntheticImage expected = storedValues("p1");
         const auto w = open(expected);
         spin(w.get(), "PoleLengthUpDown")->setValue(12);
@@ -250,8 +237,7 @@ private slots:
     void missingListFileLeavesEveryLevelSlot()
     {
         SyntheticImage expected = storedValues("p1");
-        expected.save(mPath);
-        SelectRom(mPath);
+        selectImage(expected);
         TempDir elsewhere;
         Rom.ExeDir = elsewhere.path() + "/";
         Rom.OpenedFromMenu = true;
@@ -310,8 +296,7 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(bool, firstGame);
-        DemoImage(code.toStdString()).save(mPath);
-        SelectRom(mPath);
+        selectImage(DemoImage(code.toStdString()));
         QDialog* const hidden1 = p1demos;
         QDialog* const hidden2 = p2demos;
         bool right = false;

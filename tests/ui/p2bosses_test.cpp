@@ -111,8 +111,7 @@ private slots:
     void init()
     {
         startWindowTest("p2.bin");
-        objectImage().save(mPath);
-        SelectRom(mPath);
+        selectImage(objectImage());
     }
 
     void cleanup()

@@ -65,21 +65,9 @@ class P2DemosTest : public WindowTest
 
 private:
 
-    std::unique_ptr<Tp2demos> open(const SyntheticImage& image)
-    {
-        image.save(mPath);
-        SelectRom(mPath);
-        Rom.OpenedFromMenu = true;
-        return std::make_unique<Tp2demos>();
-    }
+    std::unique_ptr<Tp2demos> open(const SyntheticImage& image) { return openEditor<Tp2demos>(image); }
 
-    static QSpinBox* spin(QWidget* w, const char* name) { return w->findChild<QSpinBox*>(name); }
-    static QComboBox* combo(QWidget* w, int n)
-    {
-        return w->findChild<QComboBox*>(QStringLiteral("combo%1").arg(n));
-    }
     static bool enabled(QWidget* w, const char* name) { return w->findChild<QWidget*>(name)->isEnabled(); }
-    static void save(QWidget* w) { w->findChild<QPushButton*>("Save")->click(); }
 
     static void addGames()
     {
@@ -266,8 +254,7 @@ private slots:
         QFETCH(QString, code);
         const Game& g = gameOf(code);
         SyntheticImage expected = storedValues(g);
-        expected.save(mPath);
-        SelectRom(mPath);
+        selectImage(expected);
         TempDir elsewhere;
         Rom.ExeDir = elsewhere.path() + "/";
         Rom.OpenedFromMenu = true;

@@ -98,8 +98,7 @@ private:
     // Opens the editor on image and lets the set-up complete.
     void open(const SyntheticImage& image)
     {
-        image.save(mPath);
-        SelectRom(mPath);
+        selectImage(image);
         openSelected();
     }
 
@@ -219,8 +218,7 @@ private slots:
     void setUpCompletesOnceAfterShowing()
     {
         SyntheticImage image = storedImage(gameOf("p2"));
-        image.save(mPath);
-        SelectRom(mPath);
+        selectImage(image);
         Rom.OpenedFromMenu = true;
         mWindow = std::make_unique<Tp2waterf>();
         QVERIFY(mWindow->Timer->isActive());
@@ -386,8 +384,7 @@ private slots:
         if (size)
             image = std::move(SyntheticImage(0).bytes(
                 0, std::vector<std::uint8_t>(image.data().begin(), image.data().begin() + size)));
-        image.save(mPath);
-        SelectRom(mPath);
+        selectImage(image);
         TempDir elsewhere;
         if (!lists)
             Rom.ExeDir = elsewhere.path() + "/";
@@ -429,8 +426,7 @@ private slots:
 
     void startupInstanceAndWaterEditorItem()
     {
-        storedImage(gameOf("p3")).save(mPath);
-        SelectRom(mPath);
+        selectImage(storedImage(gameOf("p3")));
         DestroyWindows(); // CreateWindows makes its own
         CreateWindows();
         Tp2waterf* const startup = p2waterf;

@@ -1,9 +1,11 @@
 #include "tests/ui/uitest.h"
 
+#include "app/Unit1.h"
 #include "app/detection.h"
 #include "app/procedures.h"
 #include "app/windows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
@@ -64,6 +66,11 @@ void SaveScreenshot(QWidget* window, const QString& name)
     window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
+void SetFixChecksum(bool ticked)
+{
+    MainFrm->findChild<QAction*>("Fix")->setChecked(ticked);
+}
+
 void SelectRom(const std::string& path)
 {
     StoreDetection(DetectGame(path));
@@ -84,4 +91,10 @@ void WindowTest::endWindowTest()
     DestroyWindows();
     mNotices.reset();
     mDir.reset();
+}
+
+void WindowTest::selectImage(const SyntheticImage& image)
+{
+    image.save(mPath);
+    SelectRom(mPath);
 }

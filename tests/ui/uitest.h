@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/procedures.h"
 #include "tests/support/recordingnotices.h"
+#include "tests/support/syntheticimage.h"
 #include "tests/support/testfiles.h"
 
 #include <QObject>
@@ -28,6 +30,9 @@ bool WithModal(const std::function<void()>& action, const std::function<void(QWi
 // KORVANE_SCREENSHOT_DIR, when that variable is set.
 void SaveScreenshot(QWidget* window, const QString& name);
 
+// Ticks or unticks the main window's "Fix Checksum".
+void SetFixChecksum(bool ticked);
+
 // Makes path the selected ROM as the main window would: RomPath, RomSize,
 // GameCode and GameName from the detection. ExeDir is the test executable's
 // folder, where the build copies the support files.
@@ -45,6 +50,16 @@ protected:
     // dropped. Windows a test made without an owner must go first.
     void endWindowTest();
     std::vector<std::uint8_t> fileBytes() const { return ReadFileBytes(mPath); }
+    // Writes image to mPath and makes it the selected ROM (SelectRom).
+    void selectImage(const SyntheticImage& image);
+    // selectImage, then a new window of class T as the menu opens it.
+    template <typename T>
+    std::unique_ptr<T> openEditor(const SyntheticImage& image)
+    {
+        selectImage(image);
+        Rom.OpenedFromMenu = true;
+        return std::make_unique<T>();
+    }
 
     std::unique_ptr<TempDir> mDir;
     std::unique_ptr<RecordingNotices> mNotices;
