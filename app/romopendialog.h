@@ -25,7 +25,6 @@ public:
     // the file just chosen, or after a Cancel the one chosen last, or empty.
     QString execute(QWidget* parent);
 
-    QString fileName() const { return mFileName; }
     QString initialDir() const { return mInitialDir; }
     void setInitialDir(const QString& dir) { mInitialDir = dir; }
     void setChooser(Chooser chooser) { mChooser = std::move(chooser); }

@@ -1,7 +1,7 @@
 #include "bench/benchsupport.h"
 
-#include "app/Unit1.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
 
 #include <QApplication>
 

@@ -1,15 +1,10 @@
 #include "bench/benchsupport.h"
 
-#include "app/detection.h"
-#include "app/procedures.h"
-#include "editors/art/artsamples.h"
-#include "editors/demos/demosamples.h"
-#include "editors/objects/p2bossessamples.h"
-#include "editors/palette/palettesamples.h"
-#include "editors/text/textsamples.h"
-#include "editors/water/watersamples.h"
-#include "tests/support/syntheticimage.h"
+#include "core/detection.h"
+#include "core/romaccess.h"
 #include "tests/support/testfiles.h"
+#include "tools/samplerom/samplefillers.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/notices.h"
+#include "ui/notices.h"
 
 #include <benchmark/benchmark.h>
 

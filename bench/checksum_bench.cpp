@@ -3,7 +3,8 @@
 
 #include "bench/benchsupport.h"
 
-#include "app/procedures.h"
+#include "core/checksum.h"
+#include "core/romaccess.h"
 
 #include <fcntl.h>
 #include <stdexcept>

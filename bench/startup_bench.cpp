@@ -4,10 +4,10 @@
 
 #include "bench/benchsupport.h"
 
-#include "app/Unit1.h"
-#include "app/procedures.h"
-#include "app/romfile.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/romaccess.h"
+#include "core/romfile.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -3,20 +3,20 @@
 
 #include "bench/benchsupport.h"
 
-#include "app/Unit1.h"
-#include "app/procedures.h"
-#include "app/romfile.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/romaccess.h"
+#include "core/romfile.h"
 #include "editors/art/art.h"
 #include "editors/demos/p1demosp.h"
 #include "editors/demos/p2demosp.h"
+#include "editors/disasm/disasm.h"
 #include "editors/objects/p2bosses.h"
 #include "editors/palette/paledit.h"
 #include "editors/text/p1texteditor.h"
-#include "editors/text/textfields.h"
 #include "editors/text/texteditor.h"
+#include "editors/text/textmodel.h"
 #include "editors/water/p2water.h"
-#include "tools/disasm/disasm.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

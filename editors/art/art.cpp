@@ -1,8 +1,9 @@
 #include "editors/art/art.h"
 
-#include "app/handlers.h"
-#include "app/procedures.h"
-#include "editors/art/arttiles.h"
+#include "core/romaccess.h"
+#include "core/supportfiles.h"
+#include "editors/art/artmodel.h"
+#include "ui/handlers.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,10 +1,11 @@
 #include "editors/demos/p1demosp.h"
 
-#include "app/handlers.h"
-#include "app/procedures.h"
-#include "app/savecompletion.h"
-#include "editors/demos/demospin.h"
-#include "editors/demos/levelselector.h"
+#include "core/apptexts.h"
+#include "core/romaccess.h"
+#include "editors/demos/democontrols.h"
+#include "ui/handlers.h"
+#include "ui/levelselector.h"
+#include "ui/savecompletion.h"
 
 Tp1demos* p1demos = nullptr;
 
@@ -31,7 +32,7 @@ void Tp1demos::FormCreate()
     mLayout = FirstGameDemoLayout(Rom.GameCode);
     if (!mLayout)
         return;
-    setWindowTitle(QString::fromUtf8(mLayout->caption));
+    setWindowTitle(QString::fromStdString(AppTitleWith(mLayout->caption)));
 
     const std::uint16_t length = ReadDemoWord(mLayout->length);
     const std::uint16_t specialLength = ReadDemoWord(mLayout->specialLength);

@@ -1,10 +1,10 @@
 #include "editors/demos/p2demosp.h"
 
-#include "app/handlers.h"
-#include "app/notices.h"
-#include "app/procedures.h"
-#include "editors/demos/demospin.h"
-#include "editors/demos/levelselector.h"
+#include "core/romaccess.h"
+#include "editors/demos/democontrols.h"
+#include "ui/handlers.h"
+#include "ui/levelselector.h"
+#include "ui/notices.h"
 
 #include <initializer_list>
 

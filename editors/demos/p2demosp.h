@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/demos/demolayout.h"
+#include "editors/demos/demomodel.h"
 #include "ui_p2demosp.h"
 
 #include <QDialog>

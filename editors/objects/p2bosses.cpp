@@ -1,9 +1,9 @@
 #include "editors/objects/p2bosses.h"
 
-#include "app/handlers.h"
-#include "app/korvaneerror.h"
-#include "app/notices.h"
-#include "app/procedures.h"
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
+#include "ui/handlers.h"
+#include "ui/notices.h"
 
 #include <QHeaderView>
 #include <QTabBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/objects/objectrows.h"
+#include "editors/objects/objectmodel.h"
 #include "ui_p2bosses.h"
 
 #include <QDialog>

@@ -1,16 +1,15 @@
 #include "editors/palette/paledit.h"
 
-#include "app/handlers.h"
-#include "app/korvaneerror.h"
-#include "app/numbers.h"
-#include "app/procedures.h"
-#include "app/romfile.h"
-#include "app/textcodepage.h"
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "core/romaccess.h"
+#include "core/romfile.h"
+#include "ui/handlers.h"
 
 #include <QFont>
 #include <QSignalBlocker>
 
-PaletteEditorState PalEdit;
 Tpalform* palform = nullptr;
 
 namespace {

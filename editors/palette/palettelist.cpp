@@ -1,14 +1,10 @@
 #include "editors/palette/palettelist.h"
 
-#include "app/korvaneerror.h"
-#include "app/numbers.h"
-#include "app/procedures.h"
-#include "app/textcodepage.h"
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "core/romaccess.h"
+#include "core/supportfiles.h"
 
 namespace {
 
@@ -24,37 +20,6 @@ std::string columns(const std::string& line, std::size_t first, std::size_t coun
 std::uint32_t hexField(const std::string& field)
 {
     return static_cast<std::uint32_t>(StrToInt("$" + field));
-}
-
-std::string readWholeFile(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        ThrowFileError(errno);
-    std::string text;
-    int err = 0;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        err = errno;
-    else if (S_ISDIR(st.st_mode))
-        err = EISDIR;
-    char buffer[4096];
-    while (err == 0) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            err = errno;
-        } else if (n == 0) {
-            break;
-        } else {
-            text.append(buffer, static_cast<std::size_t>(n));
-        }
-    }
-    ::close(fd);
-    if (err != 0)
-        ThrowFileError(err);
-    return text;
 }
 
 } // namespace
@@ -81,29 +46,25 @@ std::string PaletteListPath(const std::string& gameCode)
 std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& table,
                             const std::function<void(const std::string& name)>& addName)
 {
-    const std::string text = readWholeFile(path);
+    const FileText file = ReadWholeFile(path);
+    if (file.error != 0)
+        ThrowFileError(file.error);
+    std::vector<std::string> lines = SplitLines(file.text);
+    // Even an empty file has one (empty) line.
+    if (lines.empty())
+        lines.emplace_back();
     if (table.size() < kPaletteTableSize)
         table.resize(kPaletteTableSize);
 
     std::size_t count = 0;
-    std::size_t pos = 0;
-    // The end test follows each line, so even an empty file yields one
-    // (empty) line.
-    do {
+    for (const std::string& line : lines) {
         if (count == kPaletteTableSize)
             throw KorvaneError("The palette list has more than " + DecStr(kPaletteTableSize)
                                + " lines; the rest was not read");
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string line = text.substr(pos, end - pos);
-        pos = end;
-        if (end < text.size())
-            pos = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
         table[count] = ParsePaletteLine(line);
         addName(table[count].name);
         ++count;
-    } while (pos < text.size());
+    }
     return count;
 }
 

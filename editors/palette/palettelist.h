@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/palette/colourwords.h"
+#include "core/colourwords.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,9 @@
 #include "editors/text/textcodec.h"
 
-#include "app/korvaneerror.h"
-#include "app/numbers.h"
-#include "app/procedures.h"
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "core/romaccess.h"
 
 namespace {
 
@@ -10,7 +11,6 @@ constexpr std::uint8_t kDigitZeroCode = 0x10;
 constexpr std::uint8_t kLetterACode = 0x1E;
 constexpr std::uint16_t kWordBase = 0x0670;
 constexpr char32_t kCopyright = 0x00A9;
-constexpr char32_t kReplacement = 0xFFFD;
 
 template <typename Code>
 std::vector<Code> encode(const std::string& text, int count, std::optional<Code> (*codeOf)(char32_t))
@@ -94,77 +94,6 @@ std::optional<char32_t> TextWordChar(std::uint16_t code)
     return std::nullopt;
 }
 
-std::u32string Utf8ToCodePoints(const std::string& text)
-{
-    std::u32string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t least = 0;
-        if (lead < 0x80) {
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = lead & 0x1F;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = lead & 0x0F;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = lead & 0x07;
-            least = 0x10000;
-        } else {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
-        std::size_t j = i + 1;
-        bool ok = true;
-        for (int k = 0; k < extra; ++k, ++j) {
-            if (j >= text.size() || (static_cast<unsigned char>(text[j]) & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (static_cast<unsigned char>(text[j]) & 0x3F);
-        }
-        if (!ok || cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            // Resume at the first byte that does not belong to the sequence.
-            out += kReplacement;
-            i = j;
-            continue;
-        }
-        out += cp;
-        i = j;
-    }
-    return out;
-}
-
-std::string CodePointToUtf8(char32_t c)
-{
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 std::string DecodeTextBytes(const std::vector<std::uint8_t>& codes)
 {
     std::string text;
@@ -196,7 +125,7 @@ std::optional<char32_t> FirstCharWithoutCode(const std::string& text, int count)
 
 std::string CharForMessage(char32_t c)
 {
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == kReplacement)
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == kReplacementChar)
         return "U+" + HexStr(c, 4);
     return "\"" + CodePointToUtf8(c) + "\"";
 }

@@ -25,11 +25,6 @@ std::optional<std::uint16_t> TextWordCode(char32_t c);
 std::optional<char32_t> TextByteChar(std::uint8_t code);
 std::optional<char32_t> TextWordChar(std::uint16_t code);
 
-// The code points of a UTF-8 string; a malformed sequence gives U+FFFD.
-std::u32string Utf8ToCodePoints(const std::string& text);
-// UTF-8 of one code point.
-std::string CodePointToUtf8(char32_t c);
-
 // Decodes codes to text. A code outside the alphabet shows as its value in
 // upper-case hexadecimal: two digits for a byte, four for a word.
 std::string DecodeTextBytes(const std::vector<std::uint8_t>& codes);

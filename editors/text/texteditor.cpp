@@ -1,8 +1,8 @@
 #include "editors/text/texteditor.h"
 
-#include "app/handlers.h"
-#include "app/procedures.h"
-#include "app/savecompletion.h"
+#include "core/romaccess.h"
+#include "ui/handlers.h"
+#include "ui/savecompletion.h"
 
 #include <QLineEdit>
 

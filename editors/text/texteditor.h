@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/text/textfields.h"
+#include "editors/text/textmodel.h"
 #include "ui_texteditor.h"
 
 #include <QDialog>

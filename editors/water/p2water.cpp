@@ -1,11 +1,11 @@
 #include "editors/water/p2water.h"
 
-#include "app/handlers.h"
-#include "app/korvaneerror.h"
-#include "app/notices.h"
-#include "app/procedures.h"
-#include "app/savecompletion.h"
-#include "editors/demos/levelselector.h"
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
+#include "ui/handlers.h"
+#include "ui/levelselector.h"
+#include "ui/notices.h"
+#include "ui/savecompletion.h"
 
 #include <QTimer>
 

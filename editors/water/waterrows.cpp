@@ -1,7 +1,7 @@
 #include "editors/water/waterrows.h"
 
-#include "app/korvaneerror.h"
-#include "app/numbers.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/demos/leveltables.h"
+#include "core/leveltables.h"
 
 #include <array>
 #include <cstdint>

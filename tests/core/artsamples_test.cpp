@@ -1,6 +1,6 @@
-#include "editors/art/arttiles.h"
+#include "editors/art/artmodel.h"
 #include "editors/art/tilebitmap.h"
-#include "editors/palette/palettesamples.h"
+#include "tools/samplerom/samplefillers.h"
 #include "tools/samplerom/samples.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
-#include "app/korvaneerror.h"
-#include "app/procedures.h"
-#include "tests/support/syntheticimage.h"
+#include "core/checksum.h"
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
 #include "tests/support/testfiles.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editors/palette/colourwords.h"
+#include "core/colourwords.h"
 
 #include <gtest/gtest.h>
 

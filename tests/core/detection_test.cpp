@@ -1,6 +1,6 @@
-#include "app/detection.h"
-#include "app/korvaneerror.h"
-#include "app/procedures.h"
+#include "core/detection.h"
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
 #include "tests/support/detectioncases.h"
 #include "tests/support/testfiles.h"
 

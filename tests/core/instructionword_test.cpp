@@ -1,5 +1,5 @@
-#include "app/korvaneerror.h"
-#include "tools/disasm/instructionword.h"
+#include "core/korvaneerror.h"
+#include "editors/disasm/instructionword.h"
 
 #include "tests/support/testfiles.h"
 

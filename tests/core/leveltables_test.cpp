@@ -1,7 +1,8 @@
-#include "app/korvaneerror.h"
-#include "app/procedures.h"
-#include "editors/demos/demolayout.h"
-#include "editors/demos/leveltables.h"
+#include "core/korvaneerror.h"
+#include "core/leveltables.h"
+#include "core/romaccess.h"
+#include "core/supportfiles.h"
+#include "editors/demos/demomodel.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
 
@@ -128,7 +129,7 @@ TEST(LevelLists, SplitsAtEveryKindOfLineBreak)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.label);
-        EXPECT_EQ(SplitListLines(r.text), r.lines);
+        EXPECT_EQ(SplitLines(r.text), r.lines);
     }
 }
 

@@ -1,7 +1,7 @@
-#include "app/korvaneerror.h"
-#include "app/messages.h"
-#include "app/numbers.h"
-#include "app/textcodepage.h"
+#include "core/apptexts.h"
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
 
 #include <gtest/gtest.h>
 

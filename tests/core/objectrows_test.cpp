@@ -1,5 +1,5 @@
-#include "app/korvaneerror.h"
-#include "editors/objects/objectrows.h"
+#include "core/korvaneerror.h"
+#include "editors/objects/objectmodel.h"
 #include "tools/samplerom/samples.h"
 
 #include <gtest/gtest.h>

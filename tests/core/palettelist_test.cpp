@@ -1,5 +1,5 @@
-#include "app/korvaneerror.h"
-#include "app/procedures.h"
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
 #include "editors/palette/palettelist.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"

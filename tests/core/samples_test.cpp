@@ -1,5 +1,6 @@
-#include "app/detection.h"
-#include "app/procedures.h"
+#include "core/checksum.h"
+#include "core/detection.h"
+#include "core/romaccess.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
 

@@ -1,10 +1,11 @@
-#include "app/korvaneerror.h"
-#include "app/procedures.h"
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
 #include "editors/text/textcodec.h"
-#include "editors/text/textfields.h"
-#include "tests/support/syntheticimage.h"
+#include "editors/text/textmodel.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <gtest/gtest.h>
 

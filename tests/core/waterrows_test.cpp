@@ -1,4 +1,4 @@
-#include "app/korvaneerror.h"
+#include "core/korvaneerror.h"
 #include "editors/water/waterrows.h"
 
 #include <gtest/gtest.h>

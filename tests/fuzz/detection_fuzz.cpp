@@ -3,8 +3,8 @@
 // cartridge's second header is reachable), the next 0x200 bytes its start,
 // and the rest lands at the second header at 0x200180.
 
-#include "app/detection.h"
-#include "app/korvaneerror.h"
+#include "core/detection.h"
+#include "core/korvaneerror.h"
 #include "tests/fuzz/fuzzcheck.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 // The level list reader on arbitrary file contents.
 
-#include "editors/demos/leveltables.h"
+#include "core/leveltables.h"
+#include "core/supportfiles.h"
 #include "tests/fuzz/fuzzcheck.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> lines = SplitListLines(text);
+    const std::vector<std::string> lines = SplitLines(text);
     std::size_t total = 0;
     for (const std::string& line : lines) {
         FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos);
@@ -26,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string joined;
     for (const std::string& line : lines)
         joined += line + "\n";
-    FUZZ_CHECK(SplitListLines(joined) == lines);
+    FUZZ_CHECK(SplitLines(joined) == lines);
     return 0;
 }

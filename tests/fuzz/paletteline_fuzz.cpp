@@ -1,6 +1,6 @@
 // Palette list lines and whole palette list files on arbitrary contents.
 
-#include "app/korvaneerror.h"
+#include "core/korvaneerror.h"
 #include "editors/palette/palettelist.h"
 #include "tests/fuzz/fuzzcheck.h"
 

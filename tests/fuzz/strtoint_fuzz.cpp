@@ -1,7 +1,7 @@
 // The integer conversion of every number box, on arbitrary text.
 
-#include "app/korvaneerror.h"
-#include "app/numbers.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
 #include "tests/fuzz/fuzzcheck.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The screen text codec in both directions.
 
-#include "app/korvaneerror.h"
+#include "core/korvaneerror.h"
 #include "editors/text/textcodec.h"
 #include "tests/fuzz/fuzzcheck.h"
 

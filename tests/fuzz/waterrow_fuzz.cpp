@@ -1,7 +1,7 @@
 // Water row decoding and encoding, and the palette box text, on arbitrary
 // bytes.
 
-#include "app/korvaneerror.h"
+#include "core/korvaneerror.h"
 #include "editors/water/waterrows.h"
 #include "tests/fuzz/fuzzcheck.h"
 

@@ -1,6 +1,6 @@
 #include "tests/support/detectioncases.h"
 
-#include "app/detection.h"
+#include "core/detection.h"
 
 namespace {
 

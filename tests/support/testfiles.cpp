@@ -1,6 +1,6 @@
 #include "tests/support/testfiles.h"
 
-#include "app/korvaneerror.h"
+#include "core/korvaneerror.h"
 
 #include <cstdlib>
 #include <fcntl.h>

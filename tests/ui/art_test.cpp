@@ -1,14 +1,14 @@
-#include "app/Unit1.h"
-#include "app/procedures.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/romaccess.h"
 #include "editors/art/art.h"
 #include "editors/art/tilebitmap.h"
-#include "editors/palette/colourswatch.h"
 #include "tests/support/recordingnotices.h"
-#include "tests/support/syntheticimage.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
+#include "tools/samplerom/syntheticimage.h"
+#include "ui/colourswatch.h"
 
 #include <QLabel>
 #include <QtTest>

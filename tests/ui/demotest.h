@@ -2,9 +2,9 @@
 
 // Shared by the window tests of the two demo editors.
 
-#include "app/detection.h"
-#include "app/procedures.h"
-#include "tests/support/syntheticimage.h"
+#include "core/detection.h"
+#include "core/romaccess.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <QByteArray>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "app/Unit1.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "editors/disasm/disasm.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/ui/uitest.h"
-#include "tools/disasm/disasm.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,13 +1,14 @@
 // The art viewer on files that fail and on random art.
 
-#include "app/detection.h"
-#include "app/procedures.h"
+#include "core/detection.h"
+#include "core/romaccess.h"
+#include "core/supportfiles.h"
 #include "editors/art/art.h"
-#include "editors/art/arttiles.h"
+#include "editors/art/artmodel.h"
 #include "tests/support/recordingnotices.h"
-#include "tests/support/syntheticimage.h"
 #include "tests/ui/romfault.h"
 #include "tests/ui/uitest.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <QtTest>
 

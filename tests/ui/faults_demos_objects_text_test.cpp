@@ -2,16 +2,17 @@
 // opened or is too short, a disk that fills up in the middle of a Save,
 // broken level lists, and random images that must survive open and Save.
 
-#include "app/Unit1.h"
-#include "app/windows.h"
-#include "app/procedures.h"
-#include "editors/demos/demolayout.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/romaccess.h"
+#include "core/supportfiles.h"
+#include "editors/demos/demomodel.h"
 #include "editors/demos/p1demosp.h"
 #include "editors/demos/p2demosp.h"
-#include "editors/objects/objectrows.h"
+#include "editors/objects/objectmodel.h"
 #include "editors/objects/p2bosses.h"
 #include "editors/text/texteditor.h"
-#include "editors/text/textfields.h"
+#include "editors/text/textmodel.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/demotest.h"

@@ -1,15 +1,15 @@
 // The palette editor on files that fail and on random palettes.
 
-#include "app/Unit1.h"
-#include "app/detection.h"
-#include "app/procedures.h"
-#include "app/windows.h"
-#include "editors/palette/colourswatch.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/detection.h"
+#include "core/romaccess.h"
 #include "editors/palette/paledit.h"
 #include "tests/support/recordingnotices.h"
-#include "tests/support/syntheticimage.h"
 #include "tests/ui/romfault.h"
 #include "tests/ui/uitest.h"
+#include "tools/samplerom/syntheticimage.h"
+#include "ui/colourswatch.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,8 +1,9 @@
 // The water editor on files that fail and on random rows.
 
-#include "app/Unit1.h"
-#include "app/procedures.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/romaccess.h"
+#include "core/supportfiles.h"
 #include "editors/water/p2water.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/ui/demotest.h"

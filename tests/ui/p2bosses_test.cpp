@@ -1,14 +1,14 @@
 #include "editors/objects/p2bosses.h"
 
-#include "app/Unit1.h"
-#include "app/detection.h"
-#include "app/procedures.h"
-#include "app/windows.h"
-#include "editors/objects/objectrows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/detection.h"
+#include "core/romaccess.h"
+#include "editors/objects/objectmodel.h"
 #include "tests/support/recordingnotices.h"
-#include "tests/support/syntheticimage.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/uitest.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "editors/water/p2water.h"
 
-#include "app/Unit1.h"
-#include "app/procedures.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/romaccess.h"
 #include "editors/demos/p2demosp.h"
 #include "editors/text/texteditor.h"
 #include "tests/support/recordingnotices.h"

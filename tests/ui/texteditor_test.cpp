@@ -1,14 +1,14 @@
-#include "app/Unit1.h"
-#include "app/procedures.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/romaccess.h"
 #include "editors/text/p1texteditor.h"
 #include "editors/text/texteditor.h"
-#include "editors/text/textfields.h"
-#include "editors/text/textsamples.h"
+#include "editors/text/textmodel.h"
 #include "tests/support/recordingnotices.h"
-#include "tests/support/syntheticimage.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/uitest.h"
+#include "tools/samplerom/samplefillers.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "tests/ui/uitest.h"
 
-#include "app/Unit1.h"
-#include "app/detection.h"
-#include "app/procedures.h"
-#include "app/windows.h"
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/detection.h"
+#include "core/romaccess.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/procedures.h"
+#include "core/romaccess.h"
 #include "tests/support/recordingnotices.h"
-#include "tests/support/syntheticimage.h"
 #include "tests/support/testfiles.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <QObject>
 #include <QString>

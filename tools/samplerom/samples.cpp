@@ -1,12 +1,7 @@
 #include "tools/samplerom/samples.h"
 
-#include "app/detection.h"
-#include "editors/art/artsamples.h"
-#include "editors/demos/demosamples.h"
-#include "editors/objects/p2bossessamples.h"
-#include "editors/palette/palettesamples.h"
-#include "editors/text/textsamples.h"
-#include "editors/water/watersamples.h"
+#include "core/detection.h"
+#include "tools/samplerom/samplefillers.h"
 
 #include <array>
 

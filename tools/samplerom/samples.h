@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/support/syntheticimage.h"
+#include "tools/samplerom/syntheticimage.h"
 
 #include <string>
 #include <vector>

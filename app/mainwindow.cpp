@@ -1,0 +1,175 @@
+#include "app/mainwindow.h"
+
+#include "app/windowregistry.h"
+#include "core/apptexts.h"
+#include "core/codepage.h"
+#include "core/romaccess.h"
+#include "ui/handlers.h"
+#include "ui/notices.h"
+#include "ui/savecompletion.h"
+
+#include <QAction>
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLayout>
+#include <QPixmap>
+
+namespace {
+
+QString fromCp1252(const std::string& bytes)
+{
+    return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+} // namespace
+
+// The resources of a static library must be registered by hand.
+static void initResources()
+{
+    Q_INIT_RESOURCE(app);
+}
+
+TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
+{
+    initResources();
+    setupUi(this);
+    move(205, 146);
+    // Plain separators: a separator with a text is drawn as a section title.
+    for (QAction* separator : {N1, N2}) {
+        separator->setText(QString());
+        separator->setSeparator(true);
+    }
+    // The client area keeps its size; the window cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    QFont nameFont = LblFilename->font();
+    nameFont.setBold(true);
+    nameFont.setPixelSize(15);
+    LblFilename->setFont(nameFont);
+
+    // 24-bit logo; its bottom-left colour is transparent.
+    QPixmap logo(QStringLiteral(":/app/logo.bmp"));
+    const QColor key = logo.toImage().pixelColor(0, logo.height() - 1);
+    logo.setMask(logo.createMaskFromColor(key, Qt::MaskInColor));
+    Image1->setPixmap(logo);
+
+    // Every Save reads the check mark of "Fix Checksum" from here.
+    SetFixChecksumOption(this, [this] { return fixChecksumTicked(); });
+
+    ConnectHandler(Button2, &QPushButton::clicked, this, &TMainFrm::Button2Click);
+    ConnectHandler(FileOpen, &QAction::triggered, this, &TMainFrm::Button2Click);
+    ConnectHandler(FileClose, &QAction::triggered, this, &TMainFrm::FileCloseClick);
+    ConnectHandler(EditorDemos, &QAction::triggered, this, &TMainFrm::EditorDemosClick);
+    ConnectHandler(EditorWater, &QAction::triggered, this, &TMainFrm::EditorWaterClick);
+    ConnectHandler(EditorBosses, &QAction::triggered, this, &TMainFrm::EditorBossesClick);
+    ConnectHandler(EditorText, &QAction::triggered, this, &TMainFrm::EditorTextClick);
+    ConnectHandler(EditorPal, &QAction::triggered, this, &TMainFrm::EditorPalClick);
+    ConnectHandler(ViewerArt, &QAction::triggered, this, &TMainFrm::ViewerArtClick);
+    ConnectHandler(EditorDisasm, &QAction::triggered, this, &TMainFrm::EditorDisasmClick);
+
+    RunHandler([this] { FormCreate(); });
+}
+
+void TMainFrm::FormCreate()
+{
+    Label1->setText(QString::fromUtf8(kAppVersion));
+    setWindowTitle(QString::fromStdString(AppTitle()));
+    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+}
+
+void TMainFrm::Button2Click()
+{
+    const QString fileName = OpenDialog.execute(this);
+    if (fileName.isEmpty()) {
+        ShowMessage(QStringLiteral("You have to select a file"));
+        return;
+    }
+    OpenDialog.setInitialDir(QFileInfo(fileName).absolutePath());
+    Rom.RomPath = QFile::encodeName(fileName).toStdString();
+    LblFilename->setText(fileName);
+
+    // Forget the previous game first: a file that cannot be read must not
+    // keep its editors, or they would write that game's offsets into it.
+    Rom.GameCode.clear();
+    Rom.GameName.clear();
+    Rom.RomSize = 0;
+    setEditorItems(0);
+    setWindowTitle(QString::fromStdString(AppTitle()));
+    LblGame->clear();
+    LblGame->adjustSize();
+
+    const Detection detection = DetectGame(Rom.RomPath);
+    StoreDetection(detection);
+    setEditorItems(detection.game->items);
+    showGame(detection.serial);
+}
+
+void TMainFrm::showGame(const std::string& serial)
+{
+    const QString name = fromCp1252(Rom.GameName);
+    setWindowTitle(QString::fromStdString(AppTitleWith(Cp1252ToUtf8(Rom.GameName))));
+    if (Rom.GameCode == "un")
+        LblGame->setText(QStringLiteral("Unknown ROM - ") + fromCp1252(serial));
+    else if (Rom.GameCode == "gst")
+        LblGame->setText(name);
+    else
+        LblGame->setText(name + QStringLiteral(" ROM"));
+    LblGame->adjustSize();
+}
+
+void TMainFrm::setEditorItems(unsigned items)
+{
+    ViewerArt->setEnabled(items & ItemViewerArt);
+    EditorWater->setEnabled(items & ItemEditorWater);
+    EditorDemos->setEnabled(items & ItemEditorDemos);
+    EditorBosses->setEnabled(items & ItemEditorBosses);
+    EditorText->setEnabled(items & ItemEditorText);
+    EditorPal->setEnabled(items & ItemEditorPal);
+}
+
+void TMainFrm::FileCloseClick()
+{
+    close();
+}
+
+void TMainFrm::route(EditorItem item)
+{
+    OpenWindow(RouteFor(item, Rom.GameCode), this);
+}
+
+void TMainFrm::EditorDemosClick()
+{
+    route(ItemEditorDemos);
+}
+
+void TMainFrm::EditorWaterClick()
+{
+    route(ItemEditorWater);
+}
+
+void TMainFrm::EditorBossesClick()
+{
+    route(ItemEditorBosses);
+}
+
+void TMainFrm::EditorTextClick()
+{
+    route(ItemEditorText);
+}
+
+void TMainFrm::EditorPalClick()
+{
+    route(ItemEditorPal);
+}
+
+void TMainFrm::ViewerArtClick()
+{
+    route(ItemViewerArt);
+}
+
+void TMainFrm::EditorDisasmClick()
+{
+    route(ItemEditorDisasm);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/romopendialog.h"
+#include "core/detection.h"
+#include "ui_mainwindow.h"
+
+#include <QMainWindow>
+
+// The main window: ROM selection, game detection and the Editor menu.
+class TMainFrm : public QMainWindow, public Ui::TMainFrm
+{
+    Q_OBJECT
+
+public:
+    explicit TMainFrm(QWidget* parent = nullptr);
+
+    // The check mark of "Fix Checksum", which every Save reads.
+    bool fixChecksumTicked() const { return Fix->isChecked(); }
+
+    RomOpenDialog OpenDialog;
+
+    void FormCreate();
+    void Button2Click();
+    void FileCloseClick();
+    void EditorDemosClick();
+    void EditorWaterClick();
+    void EditorBossesClick();
+    void EditorTextClick();
+    void EditorPalClick();
+    void ViewerArtClick();
+    void EditorDisasmClick();
+
+private:
+    void setEditorItems(unsigned items);
+    void showGame(const std::string& serial);
+    void route(EditorItem item);
+};

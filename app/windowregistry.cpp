@@ -1,0 +1,95 @@
+#include "app/windowregistry.h"
+
+#include "app/mainwindow.h"
+#include "core/checksum.h"
+#include "editors/art/art.h"
+#include "editors/demos/p1demosp.h"
+#include "editors/demos/p2demosp.h"
+#include "editors/disasm/disasm.h"
+#include "editors/objects/p2bosses.h"
+#include "editors/palette/paledit.h"
+#include "editors/text/p1texteditor.h"
+#include "editors/text/texteditor.h"
+#include "editors/water/p2water.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontDatabase>
+
+TMainFrm* MainFrm = nullptr;
+
+void InitApplication()
+{
+    // The forms are laid out for a small sans-serif face of Arial's metrics.
+    QFont font(QStringLiteral("Liberation Sans"));
+    if (!QFontDatabase::families().contains(font.family()))
+        font.setFamily(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    QApplication::setFont(font);
+    SetPendingEventsPump([] { QCoreApplication::processEvents(); });
+}
+
+void CreateWindows()
+{
+    MainFrm = new TMainFrm();
+    p1demos = new Tp1demos(MainFrm);
+    p2textz = new Tp2textz(MainFrm);
+    p2waterf = new Tp2waterf(MainFrm);
+    p2demos = new Tp2demos(MainFrm);
+    p2bossesf = new Tp2bossesf(MainFrm);
+    artf = new Tartf(MainFrm);
+    p1texteditorf = new Tp1texteditorf(MainFrm);
+    DisasmFrm = new TDisasmFrm(MainFrm);
+    palform = new Tpalform(MainFrm);
+}
+
+void DestroyWindows()
+{
+    delete MainFrm;
+    MainFrm = nullptr;
+    p1demos = nullptr;
+    p2textz = nullptr;
+    p2waterf = nullptr;
+    p2demos = nullptr;
+    p2bossesf = nullptr;
+    artf = nullptr;
+    p1texteditorf = nullptr;
+    DisasmFrm = nullptr;
+    palform = nullptr;
+}
+
+void OpenWindow(WindowId id, QWidget* owner)
+{
+    switch (id) {
+    case WindowId::p1demos:
+        OpenEditor(p1demos, owner);
+        break;
+    case WindowId::p2textz:
+        OpenEditor(p2textz, owner);
+        break;
+    case WindowId::p2waterf:
+        OpenEditor(p2waterf, owner);
+        break;
+    case WindowId::p2demos:
+        OpenEditor(p2demos, owner);
+        break;
+    case WindowId::p2bossesf:
+        OpenEditor(p2bossesf, owner);
+        break;
+    case WindowId::artf:
+        OpenEditor(artf, owner);
+        break;
+    case WindowId::p1texteditorf:
+        OpenEditor(p1texteditorf, owner);
+        break;
+    case WindowId::DisasmFrm:
+        OpenEditor(DisasmFrm, owner);
+        break;
+    case WindowId::palform:
+        OpenEditor(palform, owner);
+        break;
+    case WindowId::None:
+        break;
+    }
+}

@@ -1,0 +1,18 @@
+#include "core/apptexts.h"
+
+std::string AppTitle()
+{
+    return std::string(kAppName) + " " + kAppVersion;
+}
+
+std::string AppTitleWith(const std::string& what)
+{
+    return AppTitle() + " - " + what;
+}
+
+std::string ErrorReportText(const std::string& message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
+        return message + ".";
+    return message;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Recomputes the header of the file at path: the big-endian 16-bit sum of
+// the words from 0x200 to the end (a final odd byte counts as the high byte
+// of a word) at 0x18E, and the offset of the last byte at 0x1A4. An odd-sized
+// file is first given a 0x00 byte at its end. Files of 0x200 bytes or fewer
+// are left unchanged. Throws KorvaneError with the byte-file messages
+// ("File not found", "File access denied", "Disk full", "I/O error <n>", ...).
+void FixChecksum(const std::string& path);
+// The same on Rom.RomPath.
+void FixChecksum();
+
+// Called once by FixChecksum before it sums, so that windows can repaint.
+// The window layer installs the toolkit's event pump; the default does nothing.
+using PendingEventsPump = void (*)();
+void SetPendingEventsPump(PendingEventsPump pump);

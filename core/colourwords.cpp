@@ -1,0 +1,93 @@
+#include "core/colourwords.h"
+
+namespace {
+
+// Position of a component's lowest bit.
+int componentShift(ColourFormat format, ColourComponent component)
+{
+    const int step = format == ColourFormat::MegaDrive ? 4 : 5;
+    switch (component) {
+    case ColourComponent::Blue:
+        return 2 * step;
+    case ColourComponent::Green:
+        return step;
+    case ColourComponent::Red:
+        break;
+    }
+    return 0;
+}
+
+std::uint16_t componentBits(ColourFormat format)
+{
+    return format == ColourFormat::MegaDrive ? 0xF : 0x1F;
+}
+
+} // namespace
+
+std::uint16_t ComponentMask(ColourFormat format, ColourComponent component)
+{
+    return static_cast<std::uint16_t>(componentBits(format) << componentShift(format, component));
+}
+
+int ComponentValue(std::uint16_t word, ColourFormat format, ColourComponent component)
+{
+    return (word >> componentShift(format, component)) & componentBits(format);
+}
+
+std::uint8_t EditorLevel(std::uint16_t word, ColourFormat format, ColourComponent component)
+{
+    const int value = ComponentValue(word, format, component);
+    return static_cast<std::uint8_t>(format == ColourFormat::MegaDrive ? value * 17 : value * 8);
+}
+
+ScreenColour EditorColour(std::uint16_t word, ColourFormat format)
+{
+    return {EditorLevel(word, format, ColourComponent::Red), EditorLevel(word, format, ColourComponent::Green),
+            EditorLevel(word, format, ColourComponent::Blue)};
+}
+
+ScreenColour ComponentColour(std::uint16_t word, ColourFormat format, ColourComponent component)
+{
+    const std::uint8_t level = EditorLevel(word, format, component);
+    switch (component) {
+    case ColourComponent::Blue:
+        return {0, 0, level};
+    case ColourComponent::Green:
+        return {0, level, 0};
+    case ColourComponent::Red:
+        break;
+    }
+    return {level, 0, 0};
+}
+
+ScreenColour ViewerColour(std::uint16_t word)
+{
+    const auto level = [word](ColourComponent c) {
+        return static_cast<std::uint8_t>(ComponentValue(word, ColourFormat::MegaDrive, c) * 16);
+    };
+    return {level(ColourComponent::Red), level(ColourComponent::Green), level(ColourComponent::Blue)};
+}
+
+int BarMaximum(ColourFormat format)
+{
+    return format == ColourFormat::MegaDrive ? 7 : 31;
+}
+
+int BarLevel(std::uint16_t word, ColourFormat format, ColourComponent component)
+{
+    const int value = ComponentValue(word, format, component);
+    return format == ColourFormat::MegaDrive ? 7 - value / 2 : 31 - value;
+}
+
+std::uint16_t WithBarLevel(std::uint16_t word, ColourFormat format, ColourComponent component, int level)
+{
+    const int value = format == ColourFormat::MegaDrive ? 2 * (7 - level) : 31 - level;
+    const std::uint16_t mask = ComponentMask(format, component);
+    const auto bits = static_cast<std::uint16_t>(static_cast<unsigned>(value) << componentShift(format, component));
+    return static_cast<std::uint16_t>((word & ~mask) | (bits & mask));
+}
+
+std::uint16_t TypedColourWord(std::uint32_t value, ColourFormat format)
+{
+    return static_cast<std::uint16_t>(value & (format == ColourFormat::MegaDrive ? 0x0EEEu : 0x7FFFu));
+}

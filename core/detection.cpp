@@ -1,0 +1,136 @@
+#include "core/detection.h"
+
+#include "core/romaccess.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace {
+
+constexpr std::array<GameInfo, 12> kGames = {{
+    {"gst", "Genecyst Save State", 0},
+    {"p1", "Pelbo 1", ItemEditorDemos | ItemEditorPal},
+    {"p1j", "Pelbo 1 J", ItemEditorDemos},
+    {"p2b", "Pelbo 2 \xDF" "eta", ItemEditorDemos},
+    {"p2", "Pelbo 2", ItemEditorWater | ItemEditorDemos | ItemEditorBosses | ItemEditorText},
+    {"p3", "Pelbo 3", ItemEditorWater | ItemEditorDemos},
+    {"chaotix", "Knuckles Chaotix", ItemEditorPal},
+    {"p1k", "Pelbo Special Stages", 0},
+    {"p2k", "Knuckles in Pelbo 2", ItemEditorWater | ItemEditorDemos},
+    {"p3k", "Pelbo 3 and Knuckles", 0},
+    {"pk", "Pelbo & Knuckles", ItemEditorDemos},
+    {"un", "Unknown", 0},
+}};
+
+struct SerialRow
+{
+    const char* serial;
+    const char* code;
+};
+
+// Serials that name a game on their own.
+constexpr std::array<SerialRow, 4> kSerials = {{
+    {kSerialP1, "p1"},
+    {kSerialP2, "p2"},
+    {kSerialP3, "p3"},
+    {kSerialChaotix, "chaotix"},
+}};
+
+// Second serials of the lock-on cartridge, above its first 2 MiB.
+constexpr std::array<SerialRow, 3> kLockOnSerials = {{
+    {kSerialP1, "p1k"},
+    {kSerialP2, "p2k"},
+    {kSerialP3, "p3k"},
+}};
+
+std::string readBytes(const std::string& path, std::int32_t offset, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += static_cast<char>(ReadRomValue(path, offset + i, 1));
+    return text;
+}
+
+struct Route
+{
+    EditorItem item;
+    std::initializer_list<const char*> codes; // empty: every code
+    WindowId window;
+};
+
+const std::array<Route, 9> kRoutes = {{
+    {ItemEditorDemos, {"p1", "p1j"}, WindowId::p1demos},
+    {ItemEditorDemos, {"p2", "p2k", "p2b", "p3", "p3k", "pk"}, WindowId::p2demos},
+    {ItemEditorWater, {"p2", "p2k", "p2b", "p3", "p3k"}, WindowId::p2waterf},
+    {ItemEditorBosses, {"p2"}, WindowId::p2bossesf},
+    {ItemEditorText, {"p2"}, WindowId::p2textz},
+    {ItemEditorText, {"p1"}, WindowId::p1texteditorf},
+    {ItemEditorPal, {}, WindowId::palform},
+    {ItemViewerArt, {}, WindowId::artf},
+    {ItemEditorDisasm, {}, WindowId::DisasmFrm},
+}};
+
+} // namespace
+
+const GameInfo& GameByCode(const std::string& code)
+{
+    for (const GameInfo& game : kGames) {
+        if (code == game.code)
+            return game;
+    }
+    return kGames.back();
+}
+
+Detection DetectGame(const std::string& path)
+{
+    Detection d;
+    d.serial = readBytes(path, kSerialOffset, kSerialLength);
+    const std::string magic = readBytes(path, 0, 3);
+    d.romSize = RomFileSize(path);
+
+    std::string code = "un";
+    if (magic == "GST") {
+        code = "gst";
+    } else if (d.serial == kSerialP1JP2B) {
+        const auto variant = static_cast<char>(ReadRomValue(path, kVariantOffset, 1));
+        code = variant == 'G' ? "p1j" : variant == '2' ? "p2b" : "un";
+    } else if (d.serial == kSerialLockOn) {
+        if (d.romSize > kLockOnSize) {
+            const std::string second = readBytes(path, kSecondSerialOffset, kSerialLength);
+            code = "pk";
+            for (const SerialRow& row : kLockOnSerials) {
+                if (second == row.serial)
+                    code = row.code;
+            }
+        }
+    } else {
+        for (const SerialRow& row : kSerials) {
+            if (d.serial == row.serial)
+                code = row.code;
+        }
+    }
+    d.game = &GameByCode(code);
+    return d;
+}
+
+void StoreDetection(const Detection& detection)
+{
+    Rom.RomSize = detection.romSize;
+    Rom.GameCode = detection.game->code;
+    Rom.GameName = detection.game->name;
+}
+
+WindowId RouteFor(EditorItem item, const std::string& gameCode)
+{
+    for (const Route& route : kRoutes) {
+        if (route.item != item)
+            continue;
+        if (route.codes.size() == 0)
+            return route.window;
+        for (const char* code : route.codes) {
+            if (gameCode == code)
+                return route.window;
+        }
+    }
+    return WindowId::None;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Items of the Editor menu, as bits of a set.
+enum EditorItem : unsigned {
+    ItemViewerArt = 1u << 0,
+    ItemEditorWater = 1u << 1,
+    ItemEditorDemos = 1u << 2,
+    ItemEditorBosses = 1u << 3,
+    ItemEditorText = 1u << 4,
+    ItemEditorPal = 1u << 5,
+    ItemEditorDisasm = 1u << 6,
+};
+
+// Header serials (14 bytes at 0x180; the lock-on cartridge carries a second
+// header at 0x200180).
+inline constexpr const char* kSerialP1 = "GM 00001009-00";
+inline constexpr const char* kSerialP1JP2B = "GM 00004049-01";
+inline constexpr const char* kSerialP2 = "GM 00001051-01";
+inline constexpr const char* kSerialP3 = "GM MK-1079 -00";
+inline constexpr const char* kSerialChaotix = "GM MK-84503-00";
+inline constexpr const char* kSerialLockOn = "GM MK-1563 -00";
+
+inline constexpr std::int32_t kSerialOffset = 0x180;
+inline constexpr std::int32_t kSerialLength = 14;
+inline constexpr std::int32_t kVariantOffset = 0x16F;
+inline constexpr std::uint32_t kLockOnSize = 0x200000;
+inline constexpr std::int32_t kSecondSerialOffset = 0x200180;
+
+// One game the detection can name. name is Windows-1252.
+struct GameInfo
+{
+    const char* code;
+    const char* name;
+    unsigned items; // EditorItem bits enabled for it
+};
+
+// The game of a code; the "un" game for a code it does not know.
+const GameInfo& GameByCode(const std::string& code);
+
+struct Detection
+{
+    std::string serial; // always 14 bytes
+    std::uint32_t romSize = 0;
+    const GameInfo* game = nullptr;
+};
+
+// Reads the header of the file path through ReadRomValue, one byte at a
+// time (serial, magic, size, then the byte at 0x16F or the second serial
+// where the serial asks for them), and names the game. Read errors propagate
+// as KorvaneError.
+Detection DetectGame(const std::string& path);
+
+// Stores what a detection found in the ROM record: RomSize, GameCode and
+// GameName.
+void StoreDetection(const Detection& detection);
+
+// The window an Editor item opens for a game code.
+enum class WindowId {
+    None,
+    p1demos,
+    p2textz,
+    p2waterf,
+    p2demos,
+    p2bossesf,
+    artf,
+    p1texteditorf,
+    DisasmFrm,
+    palform,
+};
+
+WindowId RouteFor(EditorItem item, const std::string& gameCode);

@@ -1,0 +1,96 @@
+#include "core/romaccess.h"
+
+#include "core/korvaneerror.h"
+#include "core/romfile.h"
+
+#include <cerrno>
+
+RomRecord Rom;
+
+namespace {
+
+void checkSize(int size)
+{
+    if (size < 1 || size > 4)
+        throw KorvaneError("Invalid value size " + std::to_string(size));
+}
+
+} // namespace
+
+// Messages of the platform's byte-file functions.
+void ThrowFileError(int err)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        throw KorvaneError("File not found");
+    case ENAMETOOLONG:
+    case EINVAL:
+        throw KorvaneError("Invalid filename");
+    case EMFILE:
+    case ENFILE:
+        throw KorvaneError("Too many open files");
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+    case ETXTBSY:
+        throw KorvaneError("File access denied");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        throw KorvaneError("Disk full");
+    default:
+        throw KorvaneError("I/O error " + std::to_string(err));
+    }
+}
+
+std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size)
+{
+    checkSize(size);
+    RomFile file(path, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    unsigned char bytes[4] = {0, 0, 0, 0};
+    if (file.readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
+        throw KorvaneError("Stream read error");
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8
+        | static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+std::uint32_t ReadRomValue(std::int32_t offset, int size)
+{
+    return ReadRomValue(Rom.RomPath, offset, size);
+}
+
+void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
+{
+    checkSize(count);
+    RomFile file(path, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(value),
+        static_cast<unsigned char>(value >> 8),
+        static_cast<unsigned char>(value >> 16),
+        static_cast<unsigned char>(value >> 24),
+    };
+    if (!file.writeAt(offset, bytes, static_cast<std::size_t>(count)))
+        throw KorvaneError("Stream write error");
+}
+
+void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
+{
+    WriteRomBytes(Rom.RomPath, offset, count, value);
+}
+
+std::uint32_t RomFileSize(const std::string& path)
+{
+    RomFile file(path, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    const std::int64_t size = file.size();
+    if (size < 0)
+        throw KorvaneError("Stream read error");
+    return static_cast<std::uint32_t>(size);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The process-wide record of the selected ROM. Strings hold bytes: RomPath is
+// the file name in the file system's encoding, GameName is Windows-1252.
+struct RomRecord
+{
+    std::string RomPath;
+    std::string GameCode;
+    std::string GameName;
+    std::string ExeDir; // executable directory with a trailing '/'
+    std::uint32_t RomSize = 0;
+    bool OpenedFromMenu = false;
+};
+
+extern RomRecord Rom;
+
+// Reads size (1 to 4) bytes of the file path at offset, the first byte in the
+// lowest-order position of the result. Opens the file exclusively for that
+// one read. Throws KorvaneError "Cannot open file <path>" when the file cannot
+// be opened for reading and writing, "Stream read error" when fewer than size
+// bytes lie at offset.
+std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size);
+// Short form on Rom.RomPath.
+std::uint32_t ReadRomValue(std::int32_t offset, int size);
+
+// Writes the count (1 to 4) lowest-order bytes of value at offset, lowest
+// first, in one write. Exclusive open as ReadRomValue; a write at or past the
+// end extends the file. Throws "Cannot open file <path>" or
+// "Stream write error".
+void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value);
+// Short form on Rom.RomPath.
+void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value);
+
+// Byte-order reversal of the low 16 bits; the upper 16 bits of the result
+// are zero (0x12345678 gives 0x7856).
+constexpr std::uint32_t SwapWord(std::uint32_t x)
+{
+    return ((x & 0xFFu) << 8) | ((x >> 8) & 0xFFu);
+}
+
+// Byte-order reversal of all four bytes (0x12345678 gives 0x78563412).
+constexpr std::uint32_t SwapLong(std::uint32_t x)
+{
+    return ((x & 0xFFu) << 24) | ((x & 0xFF00u) << 8) | ((x >> 8) & 0xFF00u) | (x >> 24);
+}
+
+// Size of the file in bytes (low 32 bits), through the same exclusive open as
+// ReadRomValue. Throws "Cannot open file <path>".
+std::uint32_t RomFileSize(const std::string& path);
+
+// Throws the byte-file message of an errno value: "File not found",
+// "Invalid filename", "Too many open files", "File access denied",
+// "Disk full", or "I/O error <n>".
+[[noreturn]] void ThrowFileError(int err);

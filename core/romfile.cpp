@@ -1,0 +1,97 @@
+#include "core/romfile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::uint64_t gOpenCount = 0;
+
+} // namespace
+
+RomFile::RomFile(const std::string& path, Sharing sharing)
+{
+    ++gOpenCount;
+    mFd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (mFd < 0) {
+        mErrno = errno;
+        return;
+    }
+    if (sharing == Sharing::Exclusive && ::flock(mFd, LOCK_EX | LOCK_NB) != 0) {
+        mErrno = errno;
+        ::close(mFd);
+        mFd = -1;
+    }
+}
+
+RomFile::~RomFile()
+{
+    if (mFd >= 0)
+        ::close(mFd);
+}
+
+std::ptrdiff_t RomFile::readAt(std::int64_t offset, void* buffer, std::size_t count)
+{
+    if (offset < 0) {
+        mErrno = EINVAL;
+        return -1;
+    }
+    auto* out = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(mFd, out + done, count - done, offset + static_cast<std::int64_t>(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            mErrno = errno;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return static_cast<std::ptrdiff_t>(done);
+}
+
+bool RomFile::writeAt(std::int64_t offset, const void* buffer, std::size_t count)
+{
+    if (offset < 0) {
+        mErrno = EINVAL;
+        return false;
+    }
+    const auto* in = static_cast<const char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pwrite(mFd, in + done, count - done, offset + static_cast<std::int64_t>(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            mErrno = errno;
+            return false;
+        }
+        if (n == 0) {
+            mErrno = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::int64_t RomFile::size()
+{
+    struct stat st {};
+    if (::fstat(mFd, &st) != 0) {
+        mErrno = errno;
+        return -1;
+    }
+    return st.st_size;
+}
+
+std::uint64_t RomFile::OpenCount()
+{
+    return gOpenCount;
+}

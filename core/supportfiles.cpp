@@ -1,0 +1,67 @@
+#include "core/supportfiles.h"
+
+#include "core/romaccess.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+std::string SupportFilePath(const std::string& relativeName)
+{
+    std::string relative = relativeName;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    return Rom.ExeDir + relative;
+}
+
+FileText ReadWholeFile(const std::string& path)
+{
+    FileText result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = errno;
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        result.error = errno;
+    else if (S_ISDIR(st.st_mode))
+        result.error = EISDIR;
+    char buffer[4096];
+    while (result.error == 0) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno != EINTR)
+                result.error = errno;
+        } else if (n == 0) {
+            break;
+        } else {
+            result.text.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    if (result.error != 0)
+        result.text.clear();
+    return result;
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
+        }
+        lines.push_back(text.substr(start, i - start));
+        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+        start = i;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}

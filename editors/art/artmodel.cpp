@@ -1,0 +1,1 @@
+#include "editors/art/artmodel.h"

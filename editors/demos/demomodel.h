@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/leveltables.h"
+
+#include <cstdint>
+#include <string>
+
+// Where a game keeps its attract-mode demo settings. Every value is a 16-bit
+// big-endian word at an absolute file offset; lengths are in frames at 60
+// frames a second; slot n (from 0) of the demo level table lies at
+// levelBase + 2 * n and holds a level identifier of the layout's table.
+struct DemoLayout
+{
+    const char* gameCode;
+    std::int32_t length;        // normal demo length
+    std::int32_t specialLength; // special stage demo length, or kNoDemoOffset
+    std::int32_t number;        // number of demos played, or kNoDemoOffset
+    std::int32_t levelBase;
+    int slotCount;                // level slots the window edits (3 or 4)
+    int maxNumber;              // largest number of demos the window offers
+    LevelList levels;
+    const char* caption;        // what the window caption names after the title, or nullptr to keep the form's
+};
+
+inline constexpr std::int32_t kNoDemoOffset = -1;
+// Every demo level table has room for four slots, whatever the window edits.
+inline constexpr int kDemoLevelWords = 4;
+inline constexpr int kMaxDemoSeconds = 300;
+
+// The first game's two releases ("p1", "p1j"); nullptr for any other code.
+const DemoLayout* FirstGameDemoLayout(const std::string& gameCode);
+// The later games ("p2", "p2b", "p2k", "p3", "pk"); nullptr for any other
+// code.
+const DemoLayout* SecondGameDemoLayout(const std::string& gameCode);
+
+// Whole seconds of a frame count, remainder dropped.
+constexpr std::uint16_t DemoSeconds(std::uint16_t frames)
+{
+    return static_cast<std::uint16_t>(frames / 60);
+}
+
+// Frames of a number of seconds, kept to 16 bits.
+constexpr std::uint16_t DemoFrames(int seconds)
+{
+    return static_cast<std::uint16_t>(seconds * 60);
+}

@@ -1,0 +1,18 @@
+#include "editors/disasm/disasm.h"
+
+#include "editors/disasm/instructionword.h"
+#include "ui/handlers.h"
+
+TDisasmFrm* DisasmFrm = nullptr;
+
+TDisasmFrm::TDisasmFrm(QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    ConnectHandler(Button1, &QPushButton::clicked, this, &TDisasmFrm::Button1Click);
+}
+
+void TDisasmFrm::Button1Click()
+{
+    // On an error EAsm keeps its text: the conversion throws before it is set.
+    EAsm->setText(QString::fromStdString(ConvertInstructionWord(Machine->text().toStdString())));
+}

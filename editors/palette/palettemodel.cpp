@@ -1,0 +1,3 @@
+#include "editors/palette/palettemodel.h"
+
+PaletteEditorState PalEdit;

@@ -1,0 +1,1 @@
+#include "editors/water/watermodel.h"

@@ -1,0 +1,3 @@
+#pragma once
+
+#include "editors/water/waterrows.h"

@@ -1,0 +1,21 @@
+#include "ui/handlers.h"
+
+#include "core/korvaneerror.h"
+#include "ui/notices.h"
+
+#include <new>
+
+bool RunHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const KorvaneError& e) {
+        ReportError(e.what());
+    } catch (const std::bad_alloc&) {
+        ReportError("Out of memory");
+    } catch (const std::exception& e) {
+        ReportError(e.what());
+    }
+    return false;
+}

@@ -1,0 +1,31 @@
+#include "ui/levelselector.h"
+
+#include "core/codepage.h"
+
+#include <QComboBox>
+#include <QStringList>
+
+void LoadLevelList(QComboBox* selector, const std::string& listFile)
+{
+    const std::vector<std::string> lines = ReadLevelList(listFile);
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        entries << QString::fromStdString(Cp1252ToUtf8(line));
+    selector->clear();
+    selector->addItems(entries);
+    // A combo box selects its first entry when it is filled; a selector
+    // must not claim a level the ROM does not hold.
+    selector->setCurrentIndex(-1);
+}
+
+void SelectLevel(QComboBox* selector, LevelTable table, std::uint16_t value)
+{
+    const int row = LevelRow(table, value);
+    selector->setCurrentIndex(row < selector->count() ? row : -1);
+}
+
+std::uint16_t SelectedLevel(const QComboBox* selector, LevelTable table, std::uint16_t current)
+{
+    return LevelAtRow(table, selector->currentIndex(), current);
+}
