@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -9,4 +10,18 @@ class KorvaneError : public std::runtime_error
 {
 public:
     explicit KorvaneError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A value an editor refuses to save. field is the value's index in the
+// editor's table (object row, text field, palette byte), so that the window
+// can show the control that holds it.
+class FieldError : public KorvaneError
+{
+public:
+    FieldError(std::size_t field, const std::string& message) : KorvaneError(message), mField(field) {}
+
+    std::size_t field() const { return mField; }
+
+private:
+    std::size_t mField;
 };

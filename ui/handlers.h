@@ -26,3 +26,17 @@ QMetaObject::Connection ConnectHandler(Sender* sender, Signal signal, Receiver* 
         });
     });
 }
+
+// Runs read, then show, also when read ends on an error: a window shows what
+// was read before the error, which then propagates.
+template <typename Read, typename Show>
+void ReadThenShow(Read&& read, Show&& show)
+{
+    try {
+        read();
+    } catch (...) {
+        show();
+        throw;
+    }
+    show();
+}

@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include <algorithm>
 
 TilePalette ArtPalette{};
 Tartf* artf = nullptr;
@@ -45,18 +44,6 @@ void fillPanel(QWidget* panel, const QColor& colour)
     palette.setColor(QPalette::Window, colour);
     panel->setPalette(palette);
     panel->setAutoFillBackground(true);
-}
-
-// Writes bytes from offset 0 of the existing file at path, four at a time.
-void writeFileBytes(const std::string& path, const std::string& bytes)
-{
-    for (std::size_t at = 0; at < bytes.size(); at += 4) {
-        const int count = static_cast<int>(std::min<std::size_t>(4, bytes.size() - at));
-        std::uint32_t value = 0;
-        for (int i = count - 1; i >= 0; --i)
-            value = value << 8 | static_cast<std::uint8_t>(bytes[at + static_cast<std::size_t>(i)]);
-        WriteRomBytes(path, static_cast<std::int32_t>(at), count, value);
-    }
 }
 
 } // namespace
@@ -106,10 +93,12 @@ void Tartf::FormCreate()
 
 void Tartf::loadpal(std::uint16_t offset)
 {
-    for (std::size_t k = 0; k < ArtPalette.size(); ++k) {
-        ArtPalette[k] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(offset + 2 * static_cast<std::int32_t>(k), 2)));
-        paintswatch(ArtPalette[k], mSwatches[k]);
-    }
+    int read = 0;
+    ReadThenShow([&] { ReadArtPalette(Rom.RomPath, offset, ArtPalette, read); },
+                 [&] {
+                     for (int k = 0; k < read; ++k)
+                         paintswatch(ArtPalette[static_cast<std::size_t>(k)], mSwatches[static_cast<std::size_t>(k)]);
+                 });
 }
 
 void Tartf::paintswatch(std::uint16_t word, ColourSwatch* box)
@@ -124,11 +113,9 @@ ScreenColour Tartf::pixelcolor(std::uint8_t byte, bool high)
 
 void Tartf::maketile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box)
 {
-    const bool flip = ReadRomValue(pieceOffset + 2, 1) & kPieceFlipBit;
-    TileBytes tile{};
-    for (std::size_t i = 0; i < tile.size(); ++i)
-        tile[i] = static_cast<std::uint8_t>(ReadRomValue(tileOffset + static_cast<std::int32_t>(i), 1));
-    writeFileBytes(file, EncodeTileBitmap(tile, flip, [this](std::uint8_t b, bool high) { return pixelcolor(b, high); }));
+    const ArtTileBytes tile = ReadArtTile(Rom.RomPath, tileOffset, pieceOffset);
+    WriteTileBitmapFile(file, EncodeTileBitmap(tile.bytes, tile.flip,
+                                               [this](std::uint8_t b, bool high) { return pixelcolor(b, high); }));
     box->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(file)), "BMP"));
     box->repaint();
 }

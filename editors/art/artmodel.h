@@ -1,7 +1,10 @@
 #pragma once
 
+#include "editors/art/tilebitmap.h"
+
 #include <array>
 #include <cstdint>
+#include <string>
 
 // Where the art viewer finds its art in the ROM, whatever the game.
 
@@ -35,3 +38,26 @@ inline constexpr std::array<ArtTile, 11> kArtTiles = {{
     {"\\korvane\\i2_7.bmp", "i2_4", 0x21299, 0x21C1E},
     {"\\korvane\\i2_8.bmp", "i2_8", 0x21299, 0x21C3E},
 }};
+
+// Reads the 16 big-endian colour words at offset of the file path into
+// palette, in order, one open of the file each; wordsRead counts them as
+// they arrive. A read error ends it and propagates.
+void ReadArtPalette(const std::string& path, std::int32_t offset, TilePalette& palette, int& wordsRead);
+
+// One tile as the ROM holds it, and whether its sprite piece flips it.
+struct ArtTileBytes
+{
+    TileBytes bytes{};
+    bool flip = false;
+};
+
+// Reads the flip byte of the sprite piece at pieceOffset (its third byte),
+// then the 32 bytes of the tile at tileOffset, one open of the file each.
+// Read errors propagate.
+ArtTileBytes ReadArtTile(const std::string& path, std::int32_t tileOffset, std::int32_t pieceOffset);
+
+// Writes bitmap from offset 0 into the existing file bitmapPath, four bytes
+// a write: the file is never created nor shortened. Throws "Cannot open file
+// <bitmapPath>" when it is missing or not writable, "Stream write error" when
+// a write fails.
+void WriteTileBitmapFile(const std::string& bitmapPath, const std::string& bitmap);

@@ -1,6 +1,5 @@
 #include "editors/demos/democontrols.h"
 
-#include "core/romaccess.h"
 #include "editors/demos/demomodel.h"
 
 #include <QLineEdit>
@@ -12,39 +11,18 @@ void NameSpinEdit(QSpinBox* spin, const char* editName)
         edit->setObjectName(QString::fromLatin1(editName));
 }
 
-std::uint16_t ReadDemoWord(std::int32_t offset)
-{
-    return static_cast<std::uint16_t>(SwapWord(ReadRomValue(offset, 2)));
-}
-
 int ShowDemoValue(QSpinBox* spin, int value)
 {
     spin->setValue(value);
     return spin->value();
 }
 
-void SaveDemoSeconds(const QSpinBox* spin, int& shown, std::int32_t offset)
+std::uint16_t ChosenFrames(const QSpinBox* spin, int shown, std::uint16_t stored)
 {
-    const int seconds = spin->value();
-    if (seconds == shown)
-        return;
-    WriteRomBytes(offset, 2, SwapWord(DemoFrames(seconds)));
-    shown = seconds;
+    return spin->value() == shown ? stored : DemoFrames(spin->value());
 }
 
-void SaveDemoCount(const QSpinBox* spin, int& shown, std::int32_t offset)
+std::uint16_t ChosenCount(const QSpinBox* spin, int shown, std::uint16_t stored)
 {
-    const int count = spin->value();
-    if (count == shown)
-        return;
-    WriteRomBytes(offset, 2, SwapWord(static_cast<std::uint16_t>(count)));
-    shown = count;
-}
-
-void SaveDemoLevel(std::uint16_t chosen, std::uint16_t& stored, std::int32_t offset)
-{
-    if (chosen == stored)
-        return;
-    WriteRomBytes(offset, 2, SwapWord(chosen));
-    stored = chosen;
+    return spin->value() == shown ? stored : static_cast<std::uint16_t>(spin->value());
 }

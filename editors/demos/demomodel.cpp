@@ -1,5 +1,8 @@
 #include "editors/demos/demomodel.h"
 
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
+
 #include <array>
 
 namespace {
@@ -37,4 +40,52 @@ const DemoLayout* FirstGameDemoLayout(const std::string& gameCode)
 const DemoLayout* SecondGameDemoLayout(const std::string& gameCode)
 {
     return find(kSecondGame, gameCode);
+}
+
+namespace {
+
+std::uint16_t readWord(const std::string& path, std::int32_t offset)
+{
+    return static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, offset, 2)));
+}
+
+// Writes wanted at offset when it differs from stored, then stores it.
+void writeWord(const std::string& path, std::int32_t offset, std::uint16_t wanted, std::uint16_t& stored)
+{
+    if (wanted == stored)
+        return;
+    WriteRomBytes(path, offset, 2, SwapWord(wanted));
+    stored = wanted;
+}
+
+} // namespace
+
+void DemoModel::read(const std::string& path)
+{
+    mRead = false;
+    DemoValues values;
+    values.length = readWord(path, mLayout.length);
+    if (mLayout.specialLength != kNoDemoOffset)
+        values.specialLength = readWord(path, mLayout.specialLength);
+    if (mLayout.number != kNoDemoOffset)
+        values.number = readWord(path, mLayout.number);
+    for (int n = 0; n < kDemoLevelWords; ++n)
+        values.levels[static_cast<std::size_t>(n)] = readWord(path, mLayout.levelBase + 2 * n);
+    mValues = values;
+    mRead = true;
+}
+
+void DemoModel::write(const std::string& path, const DemoValues& wanted)
+{
+    if (!mRead)
+        throw KorvaneError("No demo setting has been read from this ROM; nothing was saved");
+    writeWord(path, mLayout.length, wanted.length, mValues.length);
+    if (mLayout.specialLength != kNoDemoOffset)
+        writeWord(path, mLayout.specialLength, wanted.specialLength, mValues.specialLength);
+    if (mLayout.number != kNoDemoOffset)
+        writeWord(path, mLayout.number, wanted.number, mValues.number);
+    for (int n = 0; n < mLayout.slotCount; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        writeWord(path, mLayout.levelBase + 2 * n, wanted.levels[k], mValues.levels[k]);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "core/leveltables.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -44,3 +45,42 @@ constexpr std::uint16_t DemoFrames(int seconds)
 {
     return static_cast<std::uint16_t>(seconds * 60);
 }
+
+// The demo settings of one image, as the words the ROM stores: lengths in
+// frames, the number of demos, and the level identifier of each slot.
+struct DemoValues
+{
+    std::uint16_t length = 0;
+    std::uint16_t specialLength = 0; // first game only
+    std::uint16_t number = 0;        // where the game has one
+    std::array<std::uint16_t, kDemoLevelWords> levels{};
+};
+
+// The values of a demos editor in one image: each a big-endian word at the
+// layout's offsets, read and written with one open of the file each.
+class DemoModel
+{
+public:
+    explicit DemoModel(const DemoLayout& layout) : mLayout(layout) {}
+
+    const DemoLayout& layout() const { return mLayout; }
+
+    // Reads the length, the special stage length and the number of demos
+    // where the layout has them, then the four level words. A read error
+    // ends it and propagates, and nothing counts as read.
+    void read(const std::string& path);
+    bool isRead() const { return mRead; }
+    // The values as read, or as last written.
+    const DemoValues& values() const { return mValues; }
+
+    // Writes each value of wanted that differs from values(), in the order
+    // read() reads them; level slots beyond the layout's slotCount are never
+    // written. Refuses unless read() succeeded. A write error ends it and
+    // propagates; the values written before it count as written.
+    void write(const std::string& path, const DemoValues& wanted);
+
+private:
+    const DemoLayout& mLayout;
+    DemoValues mValues;
+    bool mRead = false;
+};

@@ -29,49 +29,48 @@ void Tp1demos::FormCreate()
 {
     if (!Rom.OpenedFromMenu)
         return;
-    mLayout = FirstGameDemoLayout(Rom.GameCode);
-    if (!mLayout)
+    const DemoLayout* layout = FirstGameDemoLayout(Rom.GameCode);
+    if (!layout)
         return;
-    setWindowTitle(QString::fromStdString(AppTitleWith(mLayout->caption)));
+    setWindowTitle(QString::fromStdString(AppTitleWith(layout->caption)));
+    DemoModel& model = mModel.emplace(*layout);
+    model.read(Rom.RomPath);
 
-    const std::uint16_t length = ReadDemoWord(mLayout->length);
-    const std::uint16_t specialLength = ReadDemoWord(mLayout->specialLength);
-    const std::uint16_t number = ReadDemoWord(mLayout->number);
-    for (int n = 0; n < kDemoLevelWords; ++n)
-        mStoredLevels[n] = ReadDemoWord(mLayout->levelBase + 2 * n);
-    // Chosen as stored before any selector is filled: a selector left empty
-    // by a missing list file then keeps its slot.
-    mChosenLevels = mStoredLevels;
-
-    mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(length));
-    mShownSpecialLength = ShowDemoValue(PoleSpecialLengthUpDown, DemoSeconds(specialLength));
-    mShownNumber = ShowDemoValue(PoleNumberUpDown, number);
+    const DemoValues& values = model.values();
+    mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(values.length));
+    mShownSpecialLength = ShowDemoValue(PoleSpecialLengthUpDown, DemoSeconds(values.specialLength));
+    mShownNumber = ShowDemoValue(PoleNumberUpDown, values.number);
     Save->setEnabled(true);
 
+    // A selector left empty by a missing list file keeps its slot.
     QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
     for (QComboBox* selector : selectors)
-        LoadLevelList(selector, mLayout->levels.fileName);
+        LoadLevelList(selector, layout->levels.fileName);
     for (int n = 0; n < kDemoLevelWords; ++n)
-        SelectLevel(selectors[n], mLayout->levels.table, mStoredLevels[n]);
+        SelectLevel(selectors[n], layout->levels.table, values.levels[static_cast<std::size_t>(n)]);
 }
 
 void Tp1demos::SaveClick()
 {
-    if (!mLayout)
+    if (!mModel || !mModel->isRead())
         return;
-    // A failed write ends the Save: what was written stays written and is
-    // remembered, the rest is tried again by the next Save, and the header
-    // is left alone.
-    SaveDemoSeconds(PoleLengthUpDown, mShownLength, mLayout->length);
-    SaveDemoSeconds(PoleSpecialLengthUpDown, mShownSpecialLength, mLayout->specialLength);
-    SaveDemoCount(PoleNumberUpDown, mShownNumber, mLayout->number);
-
+    const DemoValues& stored = mModel->values();
+    const LevelTable table = mModel->layout().levels.table;
+    DemoValues wanted = stored;
+    wanted.length = ChosenFrames(PoleLengthUpDown, mShownLength, stored.length);
+    wanted.specialLength = ChosenFrames(PoleSpecialLengthUpDown, mShownSpecialLength, stored.specialLength);
+    wanted.number = ChosenCount(PoleNumberUpDown, mShownNumber, stored.number);
     QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
-    for (int n = 0; n < kDemoLevelWords; ++n)
-        mChosenLevels[n] = SelectedLevel(selectors[n], mLayout->levels.table, mChosenLevels[n]);
-    for (int n = 0; n < kDemoLevelWords; ++n)
-        SaveDemoLevel(mChosenLevels[n], mStoredLevels[n], mLayout->levelBase + 2 * n);
-
+    for (int n = 0; n < kDemoLevelWords; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        wanted.levels[k] = SelectedLevel(selectors[n], table, stored.levels[k]);
+    }
+    // A failed write ends the Save: what was written stays written, the rest
+    // is tried again by the next Save, and the header is left alone.
+    mModel->write(Rom.RomPath, wanted);
+    mShownLength = PoleLengthUpDown->value();
+    mShownSpecialLength = PoleSpecialLengthUpDown->value();
+    mShownNumber = PoleNumberUpDown->value();
     FinishSave();
 }
 

@@ -5,8 +5,7 @@
 
 #include <QDialog>
 
-#include <array>
-#include <cstdint>
+#include <optional>
 
 // The first game's demos editor: normal and special stage demo lengths, the
 // number of demos played and the level of each of the four demo slots.
@@ -22,14 +21,13 @@ public:
     void CloseBClick();
 
 private:
-    const DemoLayout* mLayout = nullptr;
+    // Made once the game's layout is known.
+    std::optional<DemoModel> mModel;
     // Spin box positions as shown after opening or the last Save: only a
     // position the user changed is written.
     int mShownLength = 0;
     int mShownSpecialLength = 0;
     int mShownNumber = 0;
-    std::array<std::uint16_t, kDemoLevelWords> mStoredLevels{};
-    std::array<std::uint16_t, kDemoLevelWords> mChosenLevels{};
 };
 
 extern Tp1demos* p1demos;

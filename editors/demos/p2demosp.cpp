@@ -4,7 +4,7 @@
 #include "editors/demos/democontrols.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
-#include "ui/notices.h"
+#include "ui/savecompletion.h"
 
 #include <initializer_list>
 
@@ -34,57 +34,56 @@ void Tp2demos::FormCreate()
         control->setEnabled(true);
     PoleNumberUpDown->setRange(0, 4);
 
-    mLayout = SecondGameDemoLayout(Rom.GameCode);
-    if (!mLayout)
+    const DemoLayout* layout = SecondGameDemoLayout(Rom.GameCode);
+    if (!layout)
         return;
-    const bool fourthSlot = mLayout->slotCount == kDemoLevelWords;
-    const bool hasNumber = mLayout->number != kNoDemoOffset;
+    const bool fourthSlot = layout->slotCount == kDemoLevelWords;
+    const bool hasNumber = layout->number != kNoDemoOffset;
     Label9->setEnabled(fourthSlot);
     combo4->setEnabled(fourthSlot);
     Label5->setEnabled(hasNumber);
     PoleNumberUpDown->setEnabled(hasNumber);
-    PoleNumberUpDown->setRange(0, mLayout->maxNumber);
+    PoleNumberUpDown->setRange(0, layout->maxNumber);
 
-    const std::uint16_t length = ReadDemoWord(mLayout->length);
-    const std::uint16_t number = hasNumber ? ReadDemoWord(mLayout->number) : 0;
-    for (int n = 0; n < kDemoLevelWords; ++n)
-        mStoredLevels[n] = ReadDemoWord(mLayout->levelBase + 2 * n);
-    // Chosen as stored before any selector is filled: a selector left empty
-    // by a missing list file then keeps its slot.
-    mChosenLevels = mStoredLevels;
-
-    mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(length));
-    mShownNumber = ShowDemoValue(PoleNumberUpDown, number);
+    DemoModel& model = mModel.emplace(*layout);
+    model.read(Rom.RomPath);
+    const DemoValues& values = model.values();
+    mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(values.length));
+    mShownNumber = ShowDemoValue(PoleNumberUpDown, values.number);
     Save->setEnabled(true);
 
-    // The unused fourth selector gets no entries, only its text.
+    // The unused fourth selector gets no entries, only its text. A selector
+    // left empty by a missing list file keeps its slot.
     if (!fourthSlot)
         combo4->setPlaceholderText(QStringLiteral("Disabled"));
     QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
-    for (int n = 0; n < mLayout->slotCount; ++n)
-        LoadLevelList(selectors[n], mLayout->levels.fileName);
-    for (int n = 0; n < mLayout->slotCount; ++n)
-        SelectLevel(selectors[n], mLayout->levels.table, mStoredLevels[n]);
+    for (int n = 0; n < layout->slotCount; ++n)
+        LoadLevelList(selectors[n], layout->levels.fileName);
+    for (int n = 0; n < layout->slotCount; ++n)
+        SelectLevel(selectors[n], layout->levels.table, values.levels[static_cast<std::size_t>(n)]);
 }
 
 void Tp2demos::SaveClick()
 {
-    if (!mLayout)
+    if (!mModel || !mModel->isRead())
         return;
-    // A failed write ends the Save before the success message; what was
-    // written stays written and is remembered.
-    SaveDemoSeconds(PoleLengthUpDown, mShownLength, mLayout->length);
-    if (mLayout->number != kNoDemoOffset)
-        SaveDemoCount(PoleNumberUpDown, mShownNumber, mLayout->number);
-
+    const DemoValues& stored = mModel->values();
+    const LevelTable table = mModel->layout().levels.table;
+    DemoValues wanted = stored;
+    wanted.length = ChosenFrames(PoleLengthUpDown, mShownLength, stored.length);
+    wanted.number = ChosenCount(PoleNumberUpDown, mShownNumber, stored.number);
     QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
-    for (int n = 0; n < kDemoLevelWords; ++n)
-        mChosenLevels[n] = SelectedLevel(selectors[n], mLayout->levels.table, mChosenLevels[n]);
-    // The fourth slot of a three-slot game is never written.
-    for (int n = 0; n < mLayout->slotCount; ++n)
-        SaveDemoLevel(mChosenLevels[n], mStoredLevels[n], mLayout->levelBase + 2 * n);
-
-    ShowMessage(QStringLiteral("ROM Saved"));
+    for (int n = 0; n < kDemoLevelWords; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        wanted.levels[k] = SelectedLevel(selectors[n], table, stored.levels[k]);
+    }
+    // A failed write ends the Save before the success message; what was
+    // written stays written. The fourth slot of a three-slot game and the
+    // number of a game without one are never written.
+    mModel->write(Rom.RomPath, wanted);
+    mShownLength = PoleLengthUpDown->value();
+    mShownNumber = PoleNumberUpDown->value();
+    FinishSaveWith(QStringLiteral("ROM Saved"));
 }
 
 void Tp2demos::CloseBClick()

@@ -5,8 +5,7 @@
 
 #include <QDialog>
 
-#include <array>
-#include <cstdint>
+#include <optional>
 
 // The demos editor of the later games ("p2", "p2b", "p2k", "p3", "pk"): the
 // demo length, the number of demos played and the level of each demo slot.
@@ -22,13 +21,12 @@ public:
     void CloseBClick();
 
 private:
-    const DemoLayout* mLayout = nullptr;
+    // Made once the game's layout is known.
+    std::optional<DemoModel> mModel;
     // Spin box positions as shown after opening or the last Save: only a
     // position the user changed is written.
     int mShownLength = 0;
     int mShownNumber = 0;
-    std::array<std::uint16_t, kDemoLevelWords> mStoredLevels{};
-    std::array<std::uint16_t, kDemoLevelWords> mChosenLevels{};
 };
 
 extern Tp2demos* p2demos;

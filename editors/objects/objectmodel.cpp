@@ -92,12 +92,36 @@ std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText
     return static_cast<std::uint16_t>(value);
 }
 
-std::uint16_t ReadObjectValue(const ObjectRow& row)
+void ObjectModel::read(const std::string& path)
 {
-    return static_cast<std::uint16_t>(SwapWord(ReadRomValue(row.offset, 2)));
+    mRowsRead = 0;
+    for (const ObjectRow& row : kObjectRows) {
+        mWords[mRowsRead] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, row.offset, 2)));
+        ++mRowsRead;
+    }
 }
 
-void WriteObjectValue(const ObjectRow& row, std::uint16_t value)
+ObjectWords ObjectModel::check(const ObjectCells& cells)
 {
-    WriteRomBytes(row.offset, 2, SwapWord(value));
+    ObjectWords words{};
+    for (const std::size_t i : kObjectSaveOrder) {
+        try {
+            words[i] = ParseObjectValue(kObjectRows[i], cells[i]);
+        } catch (const KorvaneError& e) {
+            throw FieldError(i, e.what());
+        }
+    }
+    return words;
+}
+
+void ObjectModel::write(const std::string& path, const ObjectWords& wanted)
+{
+    if (!complete())
+        throw KorvaneError("Not every object value has been read from this ROM; nothing was saved");
+    for (const std::size_t i : kObjectSaveOrder) {
+        if (wanted[i] == mWords[i])
+            continue;
+        WriteRomBytes(path, kObjectRows[i].offset, 2, SwapWord(wanted[i]));
+        mWords[i] = wanted[i];
+    }
 }

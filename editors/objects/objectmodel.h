@@ -46,10 +46,35 @@ std::string FormatObjectValue(ObjectForm form, std::uint16_t value);
 // for hex rows.
 std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText);
 
-// The word of row in the file Rom.RomPath, big-endian, one open of the file.
-// Throws the errors of ReadRomValue.
-std::uint16_t ReadObjectValue(const ObjectRow& row);
+// The 42 words in kObjectRows order, in host order.
+using ObjectWords = std::array<std::uint16_t, kObjectRowCount>;
+// The cell texts in kObjectRows order.
+using ObjectCells = std::array<std::string, kObjectRowCount>;
 
-// Writes value big-endian at the offset of row in Rom.RomPath. Throws the
-// errors of WriteRomBytes.
-void WriteObjectValue(const ObjectRow& row, std::uint16_t value);
+// The values of the object editor in one image: each word big-endian at its
+// row's offset, read and written with one open of the file each.
+class ObjectModel
+{
+public:
+    // Reads the rows in display order. A read error ends it and propagates;
+    // the rows before it stay read.
+    void read(const std::string& path);
+    // Rows read, from the first in display order.
+    std::size_t rowsRead() const { return mRowsRead; }
+    bool complete() const { return mRowsRead == kObjectRowCount; }
+    // Each word as read, or as last written.
+    const ObjectWords& words() const { return mWords; }
+
+    // Converts every cell in save order with ParseObjectValue; the first cell
+    // refused throws FieldError with its row index and the parser's message.
+    static ObjectWords check(const ObjectCells& cells);
+
+    // Writes, in save order, each word of wanted that differs from words().
+    // Refuses unless every row was read. A write error ends it and
+    // propagates; the words written before it count as written.
+    void write(const std::string& path, const ObjectWords& wanted);
+
+private:
+    ObjectWords mWords{};
+    std::size_t mRowsRead = 0;
+};

@@ -4,12 +4,12 @@
 #include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
+#include "ui/savecompletion.h"
 
 #include <QHeaderView>
 #include <QTabBar>
 #include <QTableWidget>
 
-#include <array>
 
 Tp2bossesf* p2bossesf = nullptr;
 
@@ -93,10 +93,14 @@ void Tp2bossesf::FormCreate()
     // Save stays off until every row has been read: rows never read are
     // never written.
     Button1->setEnabled(false);
-    for (const ObjectRow& row : kObjectRows) {
-        const std::uint16_t value = ReadObjectValue(row);
-        appendRow(gridOf(row), row, QString::fromStdString(FormatObjectValue(row.form, value)));
-    }
+    ReadThenShow([this] { mModel.read(Rom.RomPath); },
+                 [this] {
+                     for (std::size_t i = 0; i < mModel.rowsRead(); ++i) {
+                         const ObjectRow& row = kObjectRows[i];
+                         appendRow(gridOf(row), row,
+                                   QString::fromStdString(FormatObjectValue(row.form, mModel.words()[i])));
+                     }
+                 });
     Button1->setEnabled(true);
 }
 
@@ -116,23 +120,23 @@ void Tp2bossesf::Button1Click()
 {
     // Every cell is converted before the first write, so a bad cell leaves
     // the file as it was and is shown to the user.
-    std::array<std::uint16_t, kObjectRowCount> words{};
-    for (const std::size_t i : kObjectSaveOrder) {
+    ObjectCells cells;
+    for (std::size_t i = 0; i < kObjectRowCount; ++i) {
         const ObjectRow& row = kObjectRows[i];
         QTableWidget* grid = gridOf(row);
         const int r = findRow(grid, QString::fromUtf8(row.label));
         const QTableWidgetItem* cell = r >= 0 ? grid->item(r, kValueColumn) : nullptr;
-        const std::string text = cell ? cell->text().toStdString() : std::string();
-        try {
-            words[i] = ParseObjectValue(row, text);
-        } catch (const KorvaneError&) {
-            showCell(row);
-            throw;
-        }
+        cells[i] = cell ? cell->text().toStdString() : std::string();
     }
-    for (const std::size_t i : kObjectSaveOrder)
-        WriteObjectValue(kObjectRows[i], words[i]);
-    ShowMessage(QStringLiteral("ROM Saved"));
+    ObjectWords words{};
+    try {
+        words = ObjectModel::check(cells);
+    } catch (const FieldError& e) {
+        showCell(kObjectRows[e.field()]);
+        throw;
+    }
+    mModel.write(Rom.RomPath, words);
+    FinishSaveWith(QStringLiteral("ROM Saved"));
 }
 
 void Tp2bossesf::Button2Click()

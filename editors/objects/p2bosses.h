@@ -19,7 +19,7 @@ public:
 
     // Fills both grids from the ROM; does nothing unless opened from the menu.
     void FormCreate();
-    // Save: converts every cell, then writes all 42 words.
+    // Save: converts every cell, then writes every word that changed.
     void Button1Click();
     // Close, without writing.
     void Button2Click();
@@ -32,6 +32,8 @@ private:
     // The grid row whose key is label, or -1.
     static int findRow(QTableWidget* grid, const QString& label);
     void showCell(const ObjectRow& row);
+
+    ObjectModel mModel;
 };
 
 extern Tp2bossesf* p2bossesf;

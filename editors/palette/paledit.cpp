@@ -1,11 +1,10 @@
 #include "editors/palette/paledit.h"
 
 #include "core/codepage.h"
-#include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "core/romaccess.h"
-#include "core/romfile.h"
 #include "ui/handlers.h"
+#include "ui/savecompletion.h"
 
 #include <QFont>
 #include <QSignalBlocker>
@@ -85,18 +84,15 @@ void Tpalform::updateplt(int k)
 {
     const PaletteEntry& entry = PalEdit.table[static_cast<std::size_t>(k)];
     PalEdit.currentOffset = entry.offset;
-    mColoursRead = -1;
     for (ColourSwatch* swatch : mSwatches)
         swatch->hide();
-    CheckPaletteCount(entry);
-    mColoursRead = 0;
-    for (int i = 0; i < entry.count; ++i) {
-        const auto offset = static_cast<std::int32_t>(entry.offset + 2 * static_cast<std::uint32_t>(i));
-        PalEdit.colours[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(offset, 2)));
-        loadcolor(i);
-        mSwatches[static_cast<std::size_t>(i)]->show();
-        ++mColoursRead;
-    }
+    ReadThenShow([this, &entry] { mModel.read(Rom.RomPath, entry, PalEdit.colours); },
+                 [this] {
+                     for (int i = 0; i < mModel.coloursRead(); ++i) {
+                         loadcolor(i);
+                         mSwatches[static_cast<std::size_t>(i)]->show();
+                     }
+                 });
 }
 
 void Tpalform::loadcolor(int i)
@@ -183,22 +179,6 @@ void Tpalform::PltListClick(int row)
 
 void Tpalform::Button2Click()
 {
-    const PaletteEntry& entry = PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)];
-    // Only colours read from this ROM in this opening may be written back.
-    if (mColoursRead < 0)
-        throw KorvaneError("No palette has been read from this ROM; nothing was saved");
-    if (mColoursRead < entry.count)
-        throw KorvaneError("Only " + DecStr(static_cast<std::uint32_t>(mColoursRead)) + " of the "
-                           + DecStr(entry.count) + " colours of this palette could be read from the ROM; "
-                           + "nothing was saved");
-
-    RomFile file(Rom.RomPath, RomFile::Sharing::Exclusive);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + Rom.RomPath);
-    for (int i = 0; i < entry.count; ++i) {
-        const std::uint16_t word = PalEdit.colours[static_cast<std::size_t>(i)];
-        const unsigned char bytes[2] = {static_cast<unsigned char>(word >> 8), static_cast<unsigned char>(word)};
-        if (!file.writeAt(entry.offset + 2 * static_cast<std::int64_t>(i), bytes, sizeof bytes))
-            throw KorvaneError("Stream write error");
-    }
+    mModel.write(Rom.RomPath, PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)], PalEdit.colours);
+    FinishSave();
 }

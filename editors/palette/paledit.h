@@ -44,9 +44,9 @@ private:
     void barChange(QScrollBar* bar, ColourComponent component);
 
     std::array<ColourSwatch*, kMaxPaletteColours> mSwatches{};
-    // Colours of the palette shown that were read from the ROM in this
-    // opening; -1 while no palette has been loaded. Save needs them all.
-    int mColoursRead = -1;
+    // The colours of the palette shown as this opening read them; Save
+    // needs them all.
+    PaletteModel mModel;
 };
 
 extern Tpalform* palform;

@@ -1,3 +1,51 @@
 #include "editors/palette/palettemodel.h"
 
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "core/romaccess.h"
+#include "core/romfile.h"
+
 PaletteEditorState PalEdit;
+
+void PaletteModel::read(const std::string& path, const PaletteEntry& entry, PaletteColours& colours)
+{
+    mColoursRead = -1;
+    CheckPaletteCount(entry);
+    mColoursRead = 0;
+    for (int i = 0; i < entry.count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const auto offset = static_cast<std::int32_t>(entry.offset + 2 * static_cast<std::uint32_t>(i));
+        colours[k] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, offset, 2)));
+        mStored[k] = colours[k];
+        ++mColoursRead;
+    }
+}
+
+void PaletteModel::check(const PaletteEntry& entry) const
+{
+    // Only colours read from this image in this opening may be written back.
+    if (mColoursRead < 0)
+        throw KorvaneError("No palette has been read from this ROM; nothing was saved");
+    if (mColoursRead < entry.count)
+        throw KorvaneError("Only " + DecStr(static_cast<std::uint32_t>(mColoursRead)) + " of the "
+                           + DecStr(entry.count) + " colours of this palette could be read from the ROM; "
+                           + "nothing was saved");
+}
+
+void PaletteModel::write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours)
+{
+    check(entry);
+    RomFile file(path, RomFile::Sharing::Exclusive);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    for (int i = 0; i < entry.count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (colours[k] == mStored[k])
+            continue;
+        const unsigned char bytes[2] = {static_cast<unsigned char>(colours[k] >> 8),
+                                        static_cast<unsigned char>(colours[k])};
+        if (!file.writeAt(entry.offset + 2 * static_cast<std::int64_t>(i), bytes, sizeof bytes))
+            throw KorvaneError("Stream write error");
+        mStored[k] = colours[k];
+    }
+}

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Palette editor state that outlives the window: every opening in a run
@@ -23,3 +24,34 @@ struct PaletteEditorState
 };
 
 extern PaletteEditorState PalEdit;
+
+using PaletteColours = std::array<std::uint16_t, kMaxPaletteColours>;
+
+// The colours of one palette of an image, as the palette editor reads and
+// writes them: big-endian words from the entry's offset on.
+class PaletteModel
+{
+public:
+    // Refuses an entry of more than kMaxPaletteColours colours
+    // (CheckPaletteCount), then reads the entry's colour words into colours
+    // from index 0, in order, one open of the file each; colours past the
+    // ones read keep what they held. A read error ends it and propagates;
+    // the colours before it stay read.
+    void read(const std::string& path, const PaletteEntry& entry, PaletteColours& colours);
+    // Colours of the last entry read; -1 while none has been loaded.
+    int coloursRead() const { return mColoursRead; }
+
+    // The refusals of a Save of entry: no palette loaded, or not every one
+    // of its colours read from the image.
+    void check(const PaletteEntry& entry) const;
+
+    // check, then opens the file once, exclusively, and writes each colour
+    // i below the entry's count that differs from what was read (or last
+    // written), in order. An error ends it and propagates; the colours
+    // written before it count as written.
+    void write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours);
+
+private:
+    PaletteColours mStored{};
+    int mColoursRead = -1;
+};

@@ -3,7 +3,6 @@
 #include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
-#include "core/romaccess.h"
 
 namespace {
 
@@ -138,34 +137,4 @@ std::vector<std::uint8_t> EncodeTextBytes(const std::string& text, int count)
 std::vector<std::uint16_t> EncodeTextWords(const std::string& text, int count)
 {
     return encode<std::uint16_t>(text, count, &TextWordCode);
-}
-
-std::string ReadRomText(std::int32_t offset, int count)
-{
-    std::vector<std::uint8_t> codes;
-    for (int i = 0; i < count; ++i)
-        codes.push_back(static_cast<std::uint8_t>(ReadRomValue(offset + i, 1)));
-    return DecodeTextBytes(codes);
-}
-
-void WriteRomText(std::int32_t offset, int count, const std::string& text)
-{
-    const std::vector<std::uint8_t> codes = EncodeTextBytes(text, count);
-    for (int i = 0; i < count; ++i)
-        WriteRomBytes(offset + i, 1, codes[static_cast<std::size_t>(i)]);
-}
-
-std::string ReadRomWordText(std::int32_t offset, int count)
-{
-    std::vector<std::uint16_t> codes;
-    for (int i = 0; i < count; ++i)
-        codes.push_back(static_cast<std::uint16_t>(SwapWord(ReadRomValue(offset + 2 * i, 2))));
-    return DecodeTextWords(codes);
-}
-
-void WriteRomWordText(std::int32_t offset, int count, const std::string& text)
-{
-    const std::vector<std::uint16_t> codes = EncodeTextWords(text, count);
-    for (int i = 0; i < count; ++i)
-        WriteRomBytes(offset + 2 * i, 2, SwapWord(codes[static_cast<std::size_t>(i)]));
 }

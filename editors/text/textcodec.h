@@ -41,15 +41,3 @@ std::string CharForMessage(char32_t c);
 // code.
 std::vector<std::uint8_t> EncodeTextBytes(const std::string& text, int count);
 std::vector<std::uint16_t> EncodeTextWords(const std::string& text, int count);
-
-// Reads count byte codes at offset of Rom.RomPath, one read per code in
-// ascending order, and decodes them. Read errors propagate (KorvaneError).
-std::string ReadRomText(std::int32_t offset, int count);
-// Encodes text as EncodeTextBytes (nothing is written when a character has
-// no code), then writes the count bytes at offset, one write per code in
-// ascending order. A write error ends the text there and propagates.
-void WriteRomText(std::int32_t offset, int count, const std::string& text);
-// As ReadRomText for count big-endian words at offset.
-std::string ReadRomWordText(std::int32_t offset, int count);
-// As WriteRomText for count big-endian words at offset.
-void WriteRomWordText(std::int32_t offset, int count, const std::string& text);

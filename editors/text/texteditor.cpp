@@ -1,6 +1,7 @@
 #include "editors/text/texteditor.h"
 
 #include "core/romaccess.h"
+#include "core/korvaneerror.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
 
@@ -40,16 +41,18 @@ void Tp2textz::FormCreate()
 {
     if (!Rom.OpenedFromMenu)
         return;
-    for (int i = 0; i < kTextFieldCount; ++i) {
-        const TextField& field = kTextFields[static_cast<std::size_t>(i)];
-        const QString text = QString::fromStdString(ReadTextField(field));
-        QLineEdit* edit = box(i);
-        // The limit holds back typing only: a text that shows codes outside
-        // the alphabet as hexadecimal digits is longer and is shown whole.
-        edit->setMaxLength(std::max(field.count, static_cast<int>(text.size())));
-        edit->setText(text);
-        mShown[static_cast<std::size_t>(i)] = text;
-    }
+    ReadThenShow([this] { mModel.read(Rom.RomPath); },
+                 [this] {
+                     for (int i = 0; i < mModel.textsRead(); ++i) {
+                         const TextField& field = kTextFields[static_cast<std::size_t>(i)];
+                         const QString text = QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]);
+                         QLineEdit* edit = box(i);
+                         // The limit holds back typing only: a text that shows codes outside
+                         // the alphabet as hexadecimal digits is longer and is shown whole.
+                         edit->setMaxLength(std::max(field.count, static_cast<int>(text.size())));
+                         edit->setText(text);
+                     }
+                 });
     Button2->setEnabled(true);
 }
 
@@ -62,29 +65,16 @@ void Tp2textz::Button1Click()
 
 void Tp2textz::Button2Click()
 {
-    std::array<bool, kTextFieldCount> changed{};
-    for (int i = 0; i < kTextFieldCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const QString text = box(i)->text();
-        changed[k] = text != mShown[k];
-        if (!changed[k])
-            continue;
-        const std::string bytes = text.toStdString();
-        try {
-            CheckTextField(kTextFields[k], bytes);
-        } catch (...) {
-            box(i)->setFocus();
-            throw;
-        }
+    TextValues wanted;
+    for (int i = 0; i < kTextFieldCount; ++i)
+        wanted[static_cast<std::size_t>(i)] = box(i)->text().toStdString();
+    try {
+        mModel.check(wanted);
+    } catch (const FieldError& e) {
+        box(static_cast<int>(e.field()))->setFocus();
+        throw;
     }
-    for (int i = 0; i < kTextFieldCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (!changed[k])
-            continue;
-        const QString text = box(i)->text();
-        WriteTextField(kTextFields[k], text.toStdString());
-        mShown[k] = text;
-    }
+    mModel.write(Rom.RomPath, wanted);
     FinishSave();
 }
 

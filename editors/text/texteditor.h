@@ -33,9 +33,9 @@ public:
 private:
     QLineEdit* box(int index) const;
 
-    // What each box showed when it was filled (or last saved); a box whose
-    // text still equals it is not rewritten.
-    std::array<QString, kTextFieldCount> mShown;
+    // The texts as read or last saved; a box whose text still equals its
+    // text there is not rewritten.
+    TextModel mModel;
 };
 
 extern Tp2textz* p2textz;

@@ -1,6 +1,7 @@
 #include "editors/text/textmodel.h"
 
 #include "core/korvaneerror.h"
+#include "core/romaccess.h"
 #include "editors/text/textcodec.h"
 
 namespace {
@@ -52,17 +53,82 @@ void CheckTextField(const TextField& field, const std::string& text)
                            + " has no code in the game's texts. Nothing was saved.");
 }
 
-std::string ReadTextField(const TextField& field)
+std::string ReadTextField(const std::string& path, const TextField& field)
 {
     if (field.form == TextForm::Word)
-        return ReadRomWordText(field.offset, field.count);
-    return ReadRomText(field.offset, field.count);
+        return ReadRomWordText(path, field.offset, field.count);
+    return ReadRomText(path, field.offset, field.count);
 }
 
-void WriteTextField(const TextField& field, const std::string& text)
+void WriteTextField(const std::string& path, const TextField& field, const std::string& text)
 {
     if (field.form == TextForm::Word)
-        WriteRomWordText(field.offset, field.count, text);
+        WriteRomWordText(path, field.offset, field.count, text);
     else
-        WriteRomText(field.offset, field.count, text);
+        WriteRomText(path, field.offset, field.count, text);
+}
+
+std::string ReadRomText(const std::string& path, std::int32_t offset, int count)
+{
+    std::vector<std::uint8_t> codes;
+    for (int i = 0; i < count; ++i)
+        codes.push_back(static_cast<std::uint8_t>(ReadRomValue(path, offset + i, 1)));
+    return DecodeTextBytes(codes);
+}
+
+void WriteRomText(const std::string& path, std::int32_t offset, int count, const std::string& text)
+{
+    const std::vector<std::uint8_t> codes = EncodeTextBytes(text, count);
+    for (int i = 0; i < count; ++i)
+        WriteRomBytes(path, offset + i, 1, codes[static_cast<std::size_t>(i)]);
+}
+
+std::string ReadRomWordText(const std::string& path, std::int32_t offset, int count)
+{
+    std::vector<std::uint16_t> codes;
+    for (int i = 0; i < count; ++i)
+        codes.push_back(static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, offset + 2 * i, 2))));
+    return DecodeTextWords(codes);
+}
+
+void WriteRomWordText(const std::string& path, std::int32_t offset, int count, const std::string& text)
+{
+    const std::vector<std::uint16_t> codes = EncodeTextWords(text, count);
+    for (int i = 0; i < count; ++i)
+        WriteRomBytes(path, offset + 2 * i, 2, SwapWord(codes[static_cast<std::size_t>(i)]));
+}
+
+void TextModel::read(const std::string& path)
+{
+    mTextsRead = 0;
+    for (const TextField& field : kTextFields) {
+        mTexts[static_cast<std::size_t>(mTextsRead)] = ReadTextField(path, field);
+        ++mTextsRead;
+    }
+}
+
+void TextModel::check(const TextValues& wanted) const
+{
+    for (std::size_t i = 0; i < kTextFields.size(); ++i) {
+        if (wanted[i] == mTexts[i])
+            continue;
+        try {
+            CheckTextField(kTextFields[i], wanted[i]);
+        } catch (const KorvaneError& e) {
+            throw FieldError(i, e.what());
+        }
+    }
+}
+
+void TextModel::write(const std::string& path, const TextValues& wanted)
+{
+    if (!complete())
+        throw KorvaneError("Not every text has been read from this ROM; nothing was saved");
+    check(wanted);
+    for (std::size_t i = 0; i < kTextFields.size(); ++i) {
+        if (wanted[i] == mTexts[i])
+            continue;
+        WriteTextField(path, kTextFields[i], wanted[i]);
+        mTexts[i] = wanted[i];
+    }
 }

@@ -1,6 +1,5 @@
 #include "editors/water/p2water.h"
 
-#include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
@@ -62,40 +61,38 @@ void Tp2waterf::FormCreate()
         c.panel->setEnabled(false);
         c.plt->setEnabled(false);
     }
-    mLayout = WaterLayoutFor(Rom.GameCode);
-    if (!mLayout)
+    const WaterLayout* layout = WaterLayoutFor(Rom.GameCode);
+    if (!layout)
         return;
-    if (mLayout->paletteCount == 0) {
+    if (layout->paletteCount == 0) {
         Label3->hide();
         for (const RowControls& c : mControls)
             c.plt->hide();
     }
 
-    for (int n = 0; n < mLayout->rowCount; ++n) {
-        const std::int32_t a = mLayout->rows[n];
-        mRows[n].size = static_cast<std::uint8_t>(ReadRomValue(a - 1, 1));
-        mRows[n].high = static_cast<std::uint8_t>(ReadRomValue(a, 1));
-        mRows[n].low = static_cast<std::uint8_t>(ReadRomValue(a + 1, 1));
-        mRowRead[n] = true;
-    }
-    for (int n = 0; n < mLayout->rowCount; ++n)
-        LoadLevelList(mControls[n].cmb, mLayout->zones.fileName);
-    for (int n = 0; n < mLayout->rowCount; ++n)
+    WaterModel& model = mModel.emplace(*layout);
+    model.readRows(Rom.RomPath);
+    for (int n = 0; n < layout->rowCount; ++n)
+        LoadLevelList(mControls[n].cmb, layout->zones.fileName);
+    for (int n = 0; n < layout->rowCount; ++n)
         decodeRow(n);
-    for (int n = 0; n < mLayout->paletteCount; ++n) {
-        const auto value = static_cast<std::uint8_t>(ReadRomValue(mLayout->palettes[n], 1));
-        mControls[n].plt->setText(QString::fromStdString(WaterPaletteText(value)));
-        mControls[n].plt->setEnabled(true);
-        mPaletteRead[n] = true;
-    }
+    ReadThenShow([&model] { model.readPalettes(Rom.RomPath); },
+                 [this, &model] {
+                     for (int n = 0; n < model.palettesRead(); ++n) {
+                         const std::uint8_t value = model.values().palettes[static_cast<std::size_t>(n)];
+                         mControls[n].plt->setText(QString::fromStdString(WaterPaletteText(value)));
+                         mControls[n].plt->setEnabled(true);
+                     }
+                 });
 }
 
 void Tp2waterf::decodeRow(int row)
 {
     const RowControls& c = mControls[row];
-    if (mRows[row].size == kWaterLongCompare)
+    const WaterBytes& bytes = mModel->values().rows[static_cast<std::size_t>(row)];
+    if (bytes.size == kWaterLongCompare)
         ShowMessage(QStringLiteral("omfg B9!!11!1"));
-    const WaterLevel level = DecodeWaterRow(mRows[row]);
+    const WaterLevel level = DecodeWaterRow(bytes);
     // Other forms stay read-only: the editor cannot rewrite them.
     if (!level.decoded)
         return;
@@ -105,7 +102,7 @@ void Tp2waterf::decodeRow(int row)
         c.act1->setChecked(true);
     else if (level.act == WaterAct::Act2)
         c.act2->setChecked(true);
-    SelectLevel(c.cmb, mLayout->zones.table, level.zone);
+    SelectLevel(c.cmb, mModel->layout().zones.table, level.zone);
     c.cmb->setEnabled(true);
     c.panel->setEnabled(true);
 }
@@ -113,8 +110,8 @@ void Tp2waterf::decodeRow(int row)
 void Tp2waterf::TimerTimer()
 {
     // The second game has three rows; the other two stay unusable.
-    if (mLayout && mLayout->rowCount < kMaxWaterRows) {
-        for (int n = mLayout->rowCount; n < kMaxWaterRows; ++n) {
+    if (mModel && mModel->layout().rowCount < kMaxWaterRows) {
+        for (int n = mModel->layout().rowCount; n < kMaxWaterRows; ++n) {
             const RowControls& c = mControls[n];
             for (QWidget* control : {static_cast<QWidget*>(c.cmb), c.panel, static_cast<QWidget*>(c.act1),
                                      static_cast<QWidget*>(c.act2), static_cast<QWidget*>(c.both),
@@ -174,7 +171,7 @@ void Tp2waterf::l5cmbChange()
 
 std::optional<std::uint8_t> Tp2waterf::chosenZone(int row) const
 {
-    const std::uint16_t zone = SelectedLevel(mControls[row].cmb, mLayout->zones.table, kNoZone);
+    const std::uint16_t zone = SelectedLevel(mControls[row].cmb, mModel->layout().zones.table, kNoZone);
     if (zone == kNoZone)
         return std::nullopt;
     return static_cast<std::uint8_t>(zone);
@@ -194,33 +191,20 @@ WaterAct Tp2waterf::chosenAct(int row) const
 
 void Tp2waterf::Button1Click()
 {
-    if (!mLayout)
+    if (!mModel)
         return;
-    // An opening that could not read the file leaves nothing to save; the
-    // header repair and "ROM Saved!" would claim otherwise.
-    if (!mRowRead[0])
-        throw KorvaneError("No water row has been read from this ROM; nothing was saved");
     // Every palette box is checked before the first write, so that a bad one
     // leaves the file untouched.
-    std::array<std::uint8_t, kMaxWaterPalettes> palettes{};
-    for (int n = 0; n < mLayout->paletteCount; ++n) {
-        if (mPaletteRead[n])
-            palettes[n] = ParseWaterPalette(mControls[n].plt->text().toStdString(), n + 1);
+    WaterPaletteTexts texts;
+    for (int n = 0; n < kMaxWaterPalettes; ++n)
+        texts[static_cast<std::size_t>(n)] = mControls[n].plt->text().toStdString();
+    WaterValues wanted = mModel->values();
+    wanted.palettes = mModel->checkPalettes(texts);
+    for (int n = 0; n < mModel->rowsRead(); ++n) {
+        WaterBytes& row = wanted.rows[static_cast<std::size_t>(n)];
+        row = EncodeWaterRow(row, chosenZone(n), chosenAct(n));
     }
-    for (int n = 0; n < mLayout->rowCount; ++n) {
-        if (!mRowRead[n] || !IsEditableWaterRow(mRows[n]))
-            continue;
-        const WaterBytes bytes = EncodeWaterRow(mRows[n], chosenZone(n), chosenAct(n));
-        const std::int32_t a = mLayout->rows[n];
-        WriteRomBytes(a - 1, 1, bytes.size);
-        WriteRomBytes(a, 1, bytes.high);
-        WriteRomBytes(a + 1, 1, bytes.low);
-        mRows[n] = bytes;
-    }
-    for (int n = 0; n < mLayout->paletteCount; ++n) {
-        if (mPaletteRead[n])
-            WriteRomBytes(mLayout->palettes[n], 1, palettes[n]);
-    }
+    mModel->write(Rom.RomPath, wanted);
     FinishSave();
 }
 

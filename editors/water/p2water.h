@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/water/waterrows.h"
+#include "editors/water/watermodel.h"
 #include "ui_p2water.h"
 
 #include <QDialog>
@@ -54,12 +54,9 @@ private:
     WaterAct chosenAct(int row) const;
 
     std::array<RowControls, kMaxWaterRows> mControls{};
-    const WaterLayout* mLayout = nullptr;
-    // The bytes of each row as last read or written. Only what was read is
-    // ever written back.
-    std::array<WaterBytes, kMaxWaterRows> mRows{};
-    std::array<bool, kMaxWaterRows> mRowRead{};
-    std::array<bool, kMaxWaterPalettes> mPaletteRead{};
+    // Made once the game's layout is known; only what it read is ever
+    // written back.
+    std::optional<WaterModel> mModel;
 };
 
 extern Tp2waterf* p2waterf;

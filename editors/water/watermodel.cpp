@@ -1,1 +1,82 @@
 #include "editors/water/watermodel.h"
+
+#include "core/korvaneerror.h"
+#include "core/romaccess.h"
+
+namespace {
+
+std::uint8_t readByte(const std::string& path, std::int32_t offset)
+{
+    return static_cast<std::uint8_t>(ReadRomValue(path, offset, 1));
+}
+
+} // namespace
+
+void WaterModel::readRows(const std::string& path)
+{
+    mRowsRead = 0;
+    for (int n = 0; n < mLayout.rowCount; ++n) {
+        const std::int32_t a = mLayout.rows[static_cast<std::size_t>(n)];
+        WaterBytes& row = mValues.rows[static_cast<std::size_t>(n)];
+        row.size = readByte(path, a - 1);
+        row.high = readByte(path, a);
+        row.low = readByte(path, a + 1);
+        ++mRowsRead;
+    }
+}
+
+void WaterModel::readPalettes(const std::string& path)
+{
+    mPalettesRead = 0;
+    for (int n = 0; n < mLayout.paletteCount; ++n) {
+        mValues.palettes[static_cast<std::size_t>(n)] = readByte(path, mLayout.palettes[static_cast<std::size_t>(n)]);
+        ++mPalettesRead;
+    }
+}
+
+void WaterModel::checkSomethingRead() const
+{
+    // An opening that could not read the file leaves nothing to save; the
+    // header repair and the success message would claim otherwise.
+    if (mRowsRead == 0)
+        throw KorvaneError("No water row has been read from this ROM; nothing was saved");
+}
+
+std::array<std::uint8_t, kMaxWaterPalettes> WaterModel::checkPalettes(const WaterPaletteTexts& texts) const
+{
+    checkSomethingRead();
+    std::array<std::uint8_t, kMaxWaterPalettes> palettes = mValues.palettes;
+    for (int n = 0; n < mPalettesRead; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        try {
+            palettes[k] = ParseWaterPalette(texts[k], n + 1);
+        } catch (const KorvaneError& e) {
+            throw FieldError(k, e.what());
+        }
+    }
+    return palettes;
+}
+
+void WaterModel::write(const std::string& path, const WaterValues& wanted)
+{
+    checkSomethingRead();
+    for (int n = 0; n < mRowsRead; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        WaterBytes& stored = mValues.rows[k];
+        // Other forms are not the editor's to rewrite.
+        if (!IsEditableWaterRow(stored) || wanted.rows[k] == stored)
+            continue;
+        const std::int32_t a = mLayout.rows[k];
+        WriteRomBytes(path, a - 1, 1, wanted.rows[k].size);
+        WriteRomBytes(path, a, 1, wanted.rows[k].high);
+        WriteRomBytes(path, a + 1, 1, wanted.rows[k].low);
+        stored = wanted.rows[k];
+    }
+    for (int n = 0; n < mPalettesRead; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        if (wanted.palettes[k] == mValues.palettes[k])
+            continue;
+        WriteRomBytes(path, mLayout.palettes[k], 1, wanted.palettes[k]);
+        mValues.palettes[k] = wanted.palettes[k];
+    }
+}

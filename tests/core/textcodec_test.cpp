@@ -216,36 +216,36 @@ struct RomText : ::testing::Test
 
 TEST_F(RomText, ReadsBothForms)
 {
-    EXPECT_EQ(ReadRomText(0x10, 5), "EHZ 1");
-    EXPECT_EQ(ReadRomText(0x20, 4), "A0FBC");
-    EXPECT_EQ(ReadRomText(0x30, 2), "EEEE");
-    EXPECT_EQ(ReadRomWordText(0x40, 4), "\u00A9 11234");
-    EXPECT_EQ(ErrorOf([&] { ReadRomText(0xFE, 3); }), "Stream read error");
-    EXPECT_EQ(ErrorOf([&] { ReadRomWordText(0xFC, 3); }), "Stream read error");
+    EXPECT_EQ(ReadRomText(path, 0x10, 5), "EHZ 1");
+    EXPECT_EQ(ReadRomText(path, 0x20, 4), "A0FBC");
+    EXPECT_EQ(ReadRomText(path, 0x30, 2), "EEEE");
+    EXPECT_EQ(ReadRomWordText(path, 0x40, 4), "\u00A9 11234");
+    EXPECT_EQ(ErrorOf([&] { ReadRomText(path, 0xFE, 3); }), "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { ReadRomWordText(path, 0xFC, 3); }), "Stream read error");
 }
 
 TEST_F(RomText, WritesOnlyItsOwnCodes)
 {
     auto expected = with(0x80, {0x22, 0x25, 0x37, 0x00, 0x11, 0x00, 0x00});
-    WriteRomText(0x80, 7, "ehz 1");
+    WriteRomText(path, 0x80, 7, "ehz 1");
     EXPECT_EQ(ReadFileBytes(path), expected);
 
     expected = with(0x90, {0x06, 0x8B, 0x06, 0x81, 0x06, 0xA7, 0x00, 0x00});
-    WriteRomWordText(0x90, 4, "\u00A91z");
+    WriteRomWordText(path, 0x90, 4, "\u00A91z");
     EXPECT_EQ(ReadFileBytes(path), expected);
-    EXPECT_EQ(ReadRomWordText(0x90, 4), "\u00A91Z ");
+    EXPECT_EQ(ReadRomWordText(path, 0x90, 4), "\u00A91Z ");
 
     // A decoded text with hexadecimal digits, stored back, is cut to its count.
     expected = with(0x20, {0x1E, 0x10, 0x23, 0x1F});
-    WriteRomText(0x20, 4, ReadRomText(0x20, 4));
+    WriteRomText(path, 0x20, 4, ReadRomText(path, 0x20, 4));
     EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
 TEST_F(RomText, RefusedTextWritesNothing)
 {
     const auto before = ReadFileBytes(path);
-    EXPECT_EQ(ErrorOf([&] { WriteRomText(0x10, 5, "EHZ!1"); }), "The character \"!\" has no code in the game's texts");
-    EXPECT_EQ(ErrorOf([&] { WriteRomWordText(0x40, 4, "\u00A9 1?"); }),
+    EXPECT_EQ(ErrorOf([&] { WriteRomText(path, 0x10, 5, "EHZ!1"); }), "The character \"!\" has no code in the game's texts");
+    EXPECT_EQ(ErrorOf([&] { WriteRomWordText(path, 0x40, 4, "\u00A9 1?"); }),
               "The character \"?\" has no code in the game's texts");
     EXPECT_EQ(ReadFileBytes(path), before);
 }
@@ -297,13 +297,13 @@ TEST(TextFields, SampleImageHoldsTextsInTheAlphabet)
     p2->image.save(Rom.RomPath);
     for (const TextField& field : kTextFields) {
         SCOPED_TRACE(field.name);
-        const std::string text = ReadTextField(field);
+        const std::string text = ReadTextField(Rom.RomPath, field);
         const std::u32string chars = Utf8ToCodePoints(text);
         EXPECT_EQ(chars.size(), static_cast<std::size_t>(field.count));
         EXPECT_FALSE(FirstCharWithoutCode(text, field.count));
         EXPECT_NE(text.find_first_not_of(' '), std::string::npos);
     }
-    EXPECT_EQ(ReadTextField(kTextFields[0]).substr(0, 2), "\u00A9");
+    EXPECT_EQ(ReadTextField(Rom.RomPath, kTextFields[0]).substr(0, 2), "\u00A9");
 }
 
 } // namespace

@@ -51,8 +51,8 @@ const Editor& editorOf(Kind kind)
 {
     static const Editor editors[] = {
         {"p1demos", [] { return std::make_unique<Tp1demos>(); }, "Save", "ROM Saved!", true},
-        {"p2demos", [] { return std::make_unique<Tp2demos>(); }, "Save", "ROM Saved", false},
-        {"p2bosses", [] { return std::make_unique<Tp2bossesf>(); }, "Button1", "ROM Saved", false},
+        {"p2demos", [] { return std::make_unique<Tp2demos>(); }, "Save", "ROM Saved", true},
+        {"p2bosses", [] { return std::make_unique<Tp2bossesf>(); }, "Button1", "ROM Saved", true},
         {"p2textz", [] { return std::make_unique<Tp2textz>(); }, "Button2", "ROM Saved!", true},
     };
     return editors[static_cast<int>(kind)];

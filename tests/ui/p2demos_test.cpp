@@ -82,7 +82,9 @@ private slots:
     void init()
     {
         startWindowTest();
+        // The header stays as it is, so that only the editor's writes show.
         MainFrm = new TMainFrm();
+        SetFixChecksum(false);
     }
 
     void cleanup() { endWindowTest(); }
@@ -168,15 +170,15 @@ private slots:
         QVERIFY(fileBytes() == expected.data());
     }
 
-    // The header stays as it is, whatever the Fix item says; every changed
-    // value of a game is written in one Save.
-    void saveNeverRepairsTheHeader_data() { addGames(); }
+    // Every changed value of a game is written in one Save, and with Fix
+    // unticked the header stays as it is.
+    void saveWritesEveryChangedValue_data() { addGames(); }
 
-    void saveNeverRepairsTheHeader()
+    void saveWritesEveryChangedValue()
     {
         QFETCH(QString, code);
         const Game& g = gameOf(code);
-        QVERIFY(MainFrm->findChild<QAction*>("Fix")->isChecked());
+        QVERIFY(!MainFrm->findChild<QAction*>("Fix")->isChecked());
         SyntheticImage expected = storedValues(g);
         const auto w = open(expected);
         spin(w.get(), "PoleLengthUpDown")->setValue(1);

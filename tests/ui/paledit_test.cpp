@@ -277,7 +277,7 @@ private slots:
 
         save();
         QVERIFY2(mNotices->errors.isEmpty(), qPrintable(mNotices->errors.join('\n')));
-        QVERIFY(mNotices->messages.isEmpty());
+        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
         auto expected = withWord(withWord(withWord(before, 0x422, 0x024E), 0x406, 0x0EEE), 0x43E, 0x0AAC);
         QCOMPARE(romBytes(), expected);
         // Again without changes: the same bytes.
