@@ -11,13 +11,11 @@
 #include "core/romfile.h"
 #include "core/supportfiles.h"
 #include "editors/art/artmodel.h"
-#include "editors/art/tilebitmap.h"
-#include "editors/demos/democontrols.h"
 #include "editors/demos/demomodel.h"
 #include "editors/objects/objectmodel.h"
-#include "editors/palette/palettelist.h"
+#include "editors/palette/palettemodel.h"
 #include "editors/text/textmodel.h"
-#include "editors/water/waterrows.h"
+#include "editors/water/watermodel.h"
 
 #include <algorithm>
 #include <functional>
@@ -67,25 +65,17 @@ Ops detectionOps()
 
 // --- Demo editors: the words, then the list file once per selector.
 
-void demoPath(const DemoLayout& layout, int values)
+void demoPath(const DemoLayout& layout)
 {
-    std::uint16_t words[7] = {};
-    int n = 0;
-    words[n++] = DemoSeconds(ReadDemoWord(layout.length));
-    if (layout.specialLength != kNoDemoOffset)
-        words[n++] = DemoSeconds(ReadDemoWord(layout.specialLength));
-    if (layout.number != kNoDemoOffset)
-        words[n++] = ReadDemoWord(layout.number);
-    std::uint16_t levels[kDemoLevelWords] = {};
-    for (int i = 0; i < kDemoLevelWords; ++i)
-        levels[i] = ReadDemoWord(layout.levelBase + 2 * i);
+    DemoModel model(layout);
+    model.read(Rom.RomPath);
+    const DemoValues& values = model.values();
+    benchmark::DoNotOptimize(DemoSeconds(values.length));
+    benchmark::DoNotOptimize(DemoSeconds(values.specialLength));
     for (int i = 0; i < layout.slotCount; ++i)
         benchmark::DoNotOptimize(ReadLevelList(layout.levels.fileName));
     for (int i = 0; i < layout.slotCount; ++i)
-        benchmark::DoNotOptimize(LevelRow(layout.levels.table, levels[i]));
-    benchmark::DoNotOptimize(words);
-    if (n + kDemoLevelWords != values)
-        throw std::logic_error("demo word count");
+        benchmark::DoNotOptimize(LevelRow(layout.levels.table, values.levels[static_cast<std::size_t>(i)]));
 }
 
 Ops demoOps(const DemoLayout& layout)
@@ -108,21 +98,17 @@ Ops demoOps(const DemoLayout& layout)
 void waterPath()
 {
     const WaterLayout& layout = *WaterLayoutFor(Rom.GameCode);
-    WaterBytes rows[kMaxWaterRows];
-    for (int n = 0; n < layout.rowCount; ++n) {
-        const std::int32_t a = layout.rows[n];
-        rows[n].size = static_cast<std::uint8_t>(ReadRomValue(a - 1, 1));
-        rows[n].high = static_cast<std::uint8_t>(ReadRomValue(a, 1));
-        rows[n].low = static_cast<std::uint8_t>(ReadRomValue(a + 1, 1));
-    }
+    WaterModel model(layout);
+    model.readRows(Rom.RomPath);
     for (int n = 0; n < layout.rowCount; ++n)
         benchmark::DoNotOptimize(ReadLevelList(layout.zones.fileName));
     for (int n = 0; n < layout.rowCount; ++n) {
-        const WaterLevel level = DecodeWaterRow(rows[n]);
+        const WaterLevel level = DecodeWaterRow(model.values().rows[static_cast<std::size_t>(n)]);
         benchmark::DoNotOptimize(LevelRow(layout.zones.table, level.zone));
     }
+    model.readPalettes(Rom.RomPath);
     for (int n = 0; n < layout.paletteCount; ++n)
-        benchmark::DoNotOptimize(WaterPaletteText(static_cast<std::uint8_t>(ReadRomValue(layout.palettes[n], 1))));
+        benchmark::DoNotOptimize(WaterPaletteText(model.values().palettes[static_cast<std::size_t>(n)]));
 }
 
 Ops waterOps()
@@ -144,8 +130,10 @@ Ops waterOps()
 
 void objectPath()
 {
-    for (const ObjectRow& row : kObjectRows)
-        benchmark::DoNotOptimize(FormatObjectValue(row.form, ReadObjectValue(row)));
+    ObjectModel model;
+    model.read(Rom.RomPath);
+    for (std::size_t i = 0; i < kObjectRowCount; ++i)
+        benchmark::DoNotOptimize(FormatObjectValue(kObjectRows[i].form, model.words()[i]));
 }
 
 Ops objectOps()
@@ -160,8 +148,9 @@ Ops objectOps()
 
 void textPath()
 {
-    for (const TextField& field : kTextFields)
-        benchmark::DoNotOptimize(ReadTextField(field));
+    TextModel model;
+    model.read(Rom.RomPath);
+    benchmark::DoNotOptimize(model.texts().data());
 }
 
 Ops textOps()
@@ -191,12 +180,11 @@ void palettePath()
         benchmark::DoNotOptimize(name.data());
     });
     const PaletteEntry& entry = table[0];
-    CheckPaletteCount(entry);
-    for (int i = 0; i < entry.count; ++i) {
-        const auto word = static_cast<std::uint16_t>(
-            SwapWord(ReadRomValue(static_cast<std::int32_t>(entry.offset) + 2 * i, 2)));
-        benchmark::DoNotOptimize(EditorColour(word, entry.format));
-    }
+    PaletteModel model;
+    PaletteColours colours{};
+    model.read(Rom.RomPath, entry, colours);
+    for (int i = 0; i < entry.count; ++i)
+        benchmark::DoNotOptimize(EditorColour(colours[static_cast<std::size_t>(i)], entry.format));
 }
 
 Ops paletteOps()
@@ -215,26 +203,16 @@ Ops paletteOps()
 void artPath()
 {
     TilePalette palette{};
-    for (std::size_t k = 0; k < palette.size(); ++k) {
-        palette[k] = static_cast<std::uint16_t>(
-            SwapWord(ReadRomValue(kArtPaletteOffset + 2 * static_cast<std::int32_t>(k), 2)));
-        benchmark::DoNotOptimize(ViewerColour(palette[k]));
-    }
+    int read = 0;
+    ReadArtPalette(Rom.RomPath, kArtPaletteOffset, palette, read);
+    for (const std::uint16_t word : palette)
+        benchmark::DoNotOptimize(ViewerColour(word));
     for (const ArtTile& art : kArtTiles) {
-        const bool flip = ReadRomValue(art.piece + 2, 1) & kPieceFlipBit;
-        TileBytes tile{};
-        for (std::size_t i = 0; i < tile.size(); ++i)
-            tile[i] = static_cast<std::uint8_t>(ReadRomValue(art.tile + static_cast<std::int32_t>(i), 1));
-        const std::string bytes = EncodeTileBitmap(
-            tile, flip, [&palette](std::uint8_t b, bool high) { return TilePixelColour(palette, b, high); });
-        const std::string file = SupportFilePath(art.file);
-        for (std::size_t at = 0; at < bytes.size(); at += 4) {
-            const int count = static_cast<int>(std::min<std::size_t>(4, bytes.size() - at));
-            std::uint32_t value = 0;
-            for (int i = count - 1; i >= 0; --i)
-                value = value << 8 | static_cast<std::uint8_t>(bytes[at + static_cast<std::size_t>(i)]);
-            WriteRomBytes(file, static_cast<std::int32_t>(at), count, value);
-        }
+        const ArtTileBytes tile = ReadArtTile(Rom.RomPath, art.tile, art.piece);
+        WriteTileBitmapFile(SupportFilePath(art.file),
+                            EncodeTileBitmap(tile.bytes, tile.flip, [&palette](std::uint8_t b, bool high) {
+                                return TilePixelColour(palette, b, high);
+                            }));
     }
 }
 
@@ -301,9 +279,9 @@ const std::vector<DataPath>& dataPaths()
 {
     static const std::vector<DataPath> paths = {
         {"Selection", "p2", detectionPath, detectionOps},
-        {"p1demos", "p1", [] { demoPath(*FirstGameDemoLayout(Rom.GameCode), 7); },
+        {"p1demos", "p1", [] { demoPath(*FirstGameDemoLayout(Rom.GameCode)); },
          [] { return demoOps(*FirstGameDemoLayout(Rom.GameCode)); }},
-        {"p2demos", "p2", [] { demoPath(*SecondGameDemoLayout(Rom.GameCode), 6); },
+        {"p2demos", "p2", [] { demoPath(*SecondGameDemoLayout(Rom.GameCode)); },
          [] { return demoOps(*SecondGameDemoLayout(Rom.GameCode)); }},
         {"p2waterf", "p2", waterPath, waterOps},
         {"p2bossesf", "p2", objectPath, objectOps},

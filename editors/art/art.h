@@ -24,7 +24,7 @@ extern TilePalette ArtPalette;
 // palette as 16 swatches and eleven tiles, each written into a bitmap file
 // of the support folder and loaded from there; a drawing surface shows one
 // built-in sprite.
-class Tartf : public QDialog, public Ui::Tartf
+class Tartf : public QDialog, private Ui::Tartf
 {
     Q_OBJECT
 

@@ -9,7 +9,7 @@
 
 // The demos editor of the later games ("p2", "p2b", "p2k", "p3", "pk"): the
 // demo length, the number of demos played and the level of each demo slot.
-class Tp2demos : public QDialog, public Ui::Tp2demos
+class Tp2demos : public QDialog, private Ui::Tp2demos
 {
     Q_OBJECT
 

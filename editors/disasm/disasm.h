@@ -5,7 +5,7 @@
 #include <QDialog>
 
 // Names the operand-less 68000 instruction of a typed instruction word.
-class TDisasmFrm : public QDialog, public Ui::TDisasmFrm
+class TDisasmFrm : public QDialog, private Ui::TDisasmFrm
 {
     Q_OBJECT
 

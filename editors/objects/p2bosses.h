@@ -10,7 +10,7 @@ class QTableWidget;
 // The object editor of the second game: boss hit counts and the starting
 // lives and movement constants of Pelbo and Tails, one 16-bit word each, in
 // two name/value grids on two tabs.
-class Tp2bossesf : public QDialog, public Ui::Tp2bossesf
+class Tp2bossesf : public QDialog, private Ui::Tp2bossesf
 {
     Q_OBJECT
 

@@ -14,7 +14,7 @@
 // The palette editor: the palettes of the game's palette list, their colours
 // as 64 swatches, three bars and a typed word to change one colour, and Save,
 // which writes the palette shown back through one open of the ROM.
-class Tpalform : public QDialog, public Ui::Tpalform
+class Tpalform : public QDialog, private Ui::Tpalform
 {
     Q_OBJECT
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 // The first game's text editor: a fixed layout that reads and writes nothing.
-class Tp1texteditorf : public QDialog, public Ui::Tp1texteditorf
+class Tp1texteditorf : public QDialog, private Ui::Tp1texteditorf
 {
     Q_OBJECT
 

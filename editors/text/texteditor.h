@@ -11,7 +11,7 @@
 class QLineEdit;
 
 // The second game's text editor: 24 fixed-length screen texts.
-class Tp2textz : public QDialog, public Ui::Tp2textz
+class Tp2textz : public QDialog, private Ui::Tp2textz
 {
     Q_OBJECT
 
