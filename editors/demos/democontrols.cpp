@@ -1,7 +1,8 @@
 #include "editors/demos/democontrols.h"
 
-#include "editors/demos/demomodel.h"
+#include "ui/levelselector.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -25,4 +26,13 @@ std::uint16_t ChosenFrames(const QSpinBox* spin, int shown, std::uint16_t stored
 std::uint16_t ChosenCount(const QSpinBox* spin, int shown, std::uint16_t stored)
 {
     return spin->value() == shown ? stored : static_cast<std::uint16_t>(spin->value());
+}
+
+std::array<std::uint16_t, kDemoLevelWords> ChosenLevels(const std::array<QComboBox*, kDemoLevelWords>& selectors,
+                                                        const DemoModel& model)
+{
+    std::array<std::uint16_t, kDemoLevelWords> levels{};
+    for (std::size_t k = 0; k < levels.size(); ++k)
+        levels[k] = SelectedLevel(selectors[k], model.layout().levels.table, model.values().levels[k]);
+    return levels;
 }

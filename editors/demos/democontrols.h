@@ -1,7 +1,11 @@
 #pragma once
 
+#include "editors/demos/demomodel.h"
+
+#include <array>
 #include <cstdint>
 
+class QComboBox;
 class QSpinBox;
 
 // Small steps shared by the two demo windows.
@@ -20,3 +24,8 @@ std::uint16_t ChosenFrames(const QSpinBox* spin, int shown, std::uint16_t stored
 
 // The same for a spin box whose position is the word itself.
 std::uint16_t ChosenCount(const QSpinBox* spin, int shown, std::uint16_t stored);
+
+// The level identifiers the four selectors ask to store: the table row each
+// one selects, or the stored level where nothing is selected.
+std::array<std::uint16_t, kDemoLevelWords> ChosenLevels(const std::array<QComboBox*, kDemoLevelWords>& selectors,
+                                                        const DemoModel& model);

@@ -55,16 +55,11 @@ void Tp1demos::SaveClick()
     if (!mModel || !mModel->isRead())
         return;
     const DemoValues& stored = mModel->values();
-    const LevelTable table = mModel->layout().levels.table;
     DemoValues wanted = stored;
     wanted.length = ChosenFrames(PoleLengthUpDown, mShownLength, stored.length);
     wanted.specialLength = ChosenFrames(PoleSpecialLengthUpDown, mShownSpecialLength, stored.specialLength);
     wanted.number = ChosenCount(PoleNumberUpDown, mShownNumber, stored.number);
-    QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
-    for (int n = 0; n < kDemoLevelWords; ++n) {
-        const auto k = static_cast<std::size_t>(n);
-        wanted.levels[k] = SelectedLevel(selectors[n], table, stored.levels[k]);
-    }
+    wanted.levels = ChosenLevels({combo1, combo2, combo3, combo4}, *mModel);
     // A failed write ends the Save: what was written stays written, the rest
     // is tried again by the next Save, and the header is left alone.
     mModel->write(Rom.RomPath, wanted);
