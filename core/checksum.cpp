@@ -56,7 +56,7 @@ constexpr std::size_t kBlockSize = 0x10000;
 
 void FixChecksum(const std::string& path)
 {
-    RomFile file(path, RomFile::Sharing::Shared);
+    RomFile file(path);
     if (!file.isOpen())
         ThrowFileError(file.error());
     const std::int64_t length = file.size();
@@ -110,7 +110,7 @@ void FixChecksum(const std::string& path)
             ThrowFileError(file.error());
     }
     if (!file.writeAt(kRomEndOffset, endBytes, sizeof endBytes)
-        || !file.writeAt(kChecksumOffset, sumBytes, sizeof sumBytes))
+        || !file.writeAt(kChecksumOffset, sumBytes, sizeof sumBytes) || !file.sync())
         ThrowFileError(file.error());
 }
 

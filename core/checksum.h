@@ -6,8 +6,10 @@
 // the words from 0x200 to the end (a final odd byte counts as the high byte
 // of a word) at 0x18E, and the offset of the last byte at 0x1A4. An odd-sized
 // file is first given a 0x00 byte at its end. Files of 0x200 bytes or fewer
-// are left unchanged. Throws KorvaneError with the byte-file messages
-// ("File not found", "File access denied", "Disk full", "I/O error <n>", ...).
+// are left unchanged. The file is opened exclusively, as every other access
+// opens it, and flushed to the disk at the end. Throws KorvaneError with the
+// byte-file messages ("File not found", "File access denied" also when
+// another program holds the file locked, "Disk full", "I/O error <n>", ...).
 void FixChecksum(const std::string& path);
 // The same on Rom.RomPath.
 void FixChecksum();

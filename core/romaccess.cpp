@@ -32,6 +32,7 @@ void ThrowFileError(int err)
         throw KorvaneError("Too many open files");
     case EACCES:
     case EPERM:
+    case EWOULDBLOCK: // a lock held by another program
     case EISDIR:
     case EROFS:
     case ETXTBSY:
@@ -48,7 +49,7 @@ void ThrowFileError(int err)
 std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size)
 {
     checkSize(size);
-    RomFile file(path, RomFile::Sharing::Exclusive);
+    RomFile file(path);
     if (!file.isOpen())
         throw KorvaneError("Cannot open file " + path);
     unsigned char bytes[4] = {0, 0, 0, 0};
@@ -66,7 +67,7 @@ std::uint32_t ReadRomValue(std::int32_t offset, int size)
 void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
 {
     checkSize(count);
-    RomFile file(path, RomFile::Sharing::Exclusive);
+    RomFile file(path);
     if (!file.isOpen())
         throw KorvaneError("Cannot open file " + path);
     const unsigned char bytes[4] = {
@@ -86,11 +87,33 @@ void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
 
 std::uint32_t RomFileSize(const std::string& path)
 {
-    RomFile file(path, RomFile::Sharing::Exclusive);
+    RomFile file(path);
     if (!file.isOpen())
         throw KorvaneError("Cannot open file " + path);
     const std::int64_t size = file.size();
     if (size < 0)
         throw KorvaneError("Stream read error");
+    if (size > 0xFFFFFFFF)
+        throw KorvaneError(kTooLargeMessage);
     return static_cast<std::uint32_t>(size);
+}
+
+std::string ReadRomBytes(const std::string& path, std::int64_t offset, std::size_t count)
+{
+    RomFile file(path);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    std::string bytes(count, '\0');
+    if (file.readAt(offset, bytes.data(), count) != static_cast<std::ptrdiff_t>(count))
+        throw KorvaneError("Stream read error");
+    return bytes;
+}
+
+void FlushRomFile(const std::string& path)
+{
+    RomFile file(path);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    if (!file.sync())
+        ThrowFileError(file.error());
 }

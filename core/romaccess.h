@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -47,9 +48,20 @@ constexpr std::uint32_t SwapLong(std::uint32_t x)
     return ((x & 0xFFu) << 24) | ((x & 0xFF00u) << 8) | ((x >> 8) & 0xFF00u) | (x >> 24);
 }
 
-// Size of the file in bytes (low 32 bits), through the same exclusive open as
-// ReadRomValue. Throws "Cannot open file <path>".
+// Size of the file in bytes, through the same exclusive open as
+// ReadRomValue. Throws "Cannot open file <path>", and kTooLargeMessage for a
+// file of 4 GiB or more, whose size the header cannot hold.
 std::uint32_t RomFileSize(const std::string& path);
+inline constexpr const char* kTooLargeMessage = "The file is too large for a cartridge image (4 GiB or more)";
+
+// Reads count bytes at offset in one read, with one exclusive open. Throws
+// "Cannot open file <path>" or "Stream read error" (fewer bytes there).
+std::string ReadRomBytes(const std::string& path, std::int64_t offset, std::size_t count);
+
+// Flushes what was written to the file to the disk, through one exclusive
+// open. Throws "Cannot open file <path>" or the byte-file message of the
+// failure.
+void FlushRomFile(const std::string& path);
 
 // Throws the byte-file message of an errno value: "File not found",
 // "Invalid filename", "Too many open files", "File access denied",

@@ -9,19 +9,40 @@
 namespace {
 
 std::uint64_t gOpenCount = 0;
+std::uint64_t gSyncCount = 0;
+
+// Why an open file is no plain file of its own: a second link, or not a
+// regular file. 0 when it is one.
+int plainFileFault(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    if (!S_ISREG(st.st_mode))
+        return EINVAL;
+    if (st.st_nlink != 1)
+        return EMLINK;
+    return 0;
+}
 
 } // namespace
 
-RomFile::RomFile(const std::string& path, Sharing sharing)
+RomFile::RomFile(const std::string& path, Kind kind)
 {
     ++gOpenCount;
-    mFd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    int flags = O_RDWR | O_CLOEXEC;
+    if (kind == Kind::PlainFile)
+        flags |= O_NOFOLLOW;
+    mFd = ::open(path.c_str(), flags);
     if (mFd < 0) {
         mErrno = errno;
         return;
     }
-    if (sharing == Sharing::Exclusive && ::flock(mFd, LOCK_EX | LOCK_NB) != 0) {
+    if (kind == Kind::PlainFile)
+        mErrno = plainFileFault(mFd);
+    if (mErrno == 0 && ::flock(mFd, LOCK_EX | LOCK_NB) != 0)
         mErrno = errno;
+    if (mErrno != 0) {
         ::close(mFd);
         mFd = -1;
     }
@@ -91,7 +112,22 @@ std::int64_t RomFile::size()
     return st.st_size;
 }
 
+bool RomFile::sync()
+{
+    ++gSyncCount;
+    if (::fsync(mFd) != 0) {
+        mErrno = errno;
+        return false;
+    }
+    return true;
+}
+
 std::uint64_t RomFile::OpenCount()
 {
     return gOpenCount;
+}
+
+std::uint64_t RomFile::SyncCount()
+{
+    return gSyncCount;
 }

@@ -4,18 +4,22 @@
 #include <cstdint>
 #include <string>
 
-// An open ROM file, closed by the destructor on every path.
+// An open file of the program's own: the image, or a tile bitmap of the
+// support folder. Opened for reading and writing with an exclusive lock
+// (flock), so that no other open of the file that locks it succeeds while
+// this handle lives; closed by the destructor on every path.
 class RomFile
 {
 public:
-    enum class Sharing {
-        Exclusive, // no other open of the file succeeds while this handle lives
-        Shared,    // other programs may read and write meanwhile
+    enum class Kind {
+        Any,       // whatever the path names, links followed
+        PlainFile, // a regular file with one link, not reached through a symbolic link
     };
 
-    // Opens an existing file for reading and writing; never creates one.
-    // Returns an invalid handle on failure, with the reason in error().
-    RomFile(const std::string& path, Sharing sharing);
+    // Opens an existing file; never creates one. Returns an invalid handle on
+    // failure, with the reason in error(): a lock held elsewhere gives
+    // EWOULDBLOCK, a PlainFile that is none ELOOP, EMLINK or EINVAL.
+    explicit RomFile(const std::string& path, Kind kind = Kind::Any);
     ~RomFile();
     RomFile(const RomFile&) = delete;
     RomFile& operator=(const RomFile&) = delete;
@@ -31,11 +35,14 @@ public:
     bool writeAt(std::int64_t offset, const void* buffer, std::size_t count);
     // File length in bytes, or -1 on an error.
     std::int64_t size();
+    // Flushes what was written to the disk (fsync); false on an error.
+    bool sync();
 
-    // Opens tried by every RomFile of the process so far, failed ones
-    // included. Read by the benchmarks to count the file opens of an
-    // operation; costs one increment per open.
+    // Opens tried and flushes done by every RomFile of the process so far.
+    // Read by the benchmarks and tests to count an operation's file opens
+    // and flushes; each costs one increment.
     static std::uint64_t OpenCount();
+    static std::uint64_t SyncCount();
 
 private:
     int mFd = -1;

@@ -4,6 +4,7 @@
 #include "core/romaccess.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -49,20 +50,21 @@ std::uint16_t readWord(const std::string& path, std::int32_t offset)
     return static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, offset, 2)));
 }
 
-// Writes wanted at offset when it differs from stored, then stores it.
-void writeWord(const std::string& path, std::int32_t offset, std::uint16_t wanted, std::uint16_t& stored)
+// One word of the layout: where it lies, the value wanted and the value
+// stored.
+struct DemoWord
 {
-    if (wanted == stored)
-        return;
-    WriteRomBytes(path, offset, 2, SwapWord(wanted));
-    stored = wanted;
-}
+    std::int32_t offset;
+    std::uint16_t wanted;
+    std::uint16_t* stored;
+};
 
 } // namespace
 
 void DemoModel::read(const std::string& path)
 {
     mRead = false;
+    mSnapshot.take(path);
     DemoValues values;
     values.length = readWord(path, mLayout.length);
     if (mLayout.specialLength != kNoDemoOffset)
@@ -79,13 +81,25 @@ void DemoModel::write(const std::string& path, const DemoValues& wanted)
 {
     if (!mRead)
         throw KorvaneError("No demo setting has been read from this ROM; nothing was saved");
-    writeWord(path, mLayout.length, wanted.length, mValues.length);
+    std::vector<DemoWord> words{{mLayout.length, wanted.length, &mValues.length}};
     if (mLayout.specialLength != kNoDemoOffset)
-        writeWord(path, mLayout.specialLength, wanted.specialLength, mValues.specialLength);
+        words.push_back({mLayout.specialLength, wanted.specialLength, &mValues.specialLength});
     if (mLayout.number != kNoDemoOffset)
-        writeWord(path, mLayout.number, wanted.number, mValues.number);
+        words.push_back({mLayout.number, wanted.number, &mValues.number});
     for (int n = 0; n < mLayout.slotCount; ++n) {
         const auto k = static_cast<std::size_t>(n);
-        writeWord(path, mLayout.levelBase + 2 * n, wanted.levels[k], mValues.levels[k]);
+        words.push_back({mLayout.levelBase + 2 * n, wanted.levels[k], &mValues.levels[k]});
+    }
+    std::vector<ImageSnapshot::Value> changed;
+    for (const DemoWord& word : words) {
+        if (word.wanted != *word.stored)
+            changed.push_back({word.offset, WordBytes(*word.stored)});
+    }
+    mSnapshot.check(path, changed);
+    for (const DemoWord& word : words) {
+        if (word.wanted == *word.stored)
+            continue;
+        WriteRomBytes(path, word.offset, 2, SwapWord(word.wanted));
+        *word.stored = word.wanted;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/imagesnapshot.h"
 #include "core/leveltables.h"
 
 #include <array>
@@ -65,9 +66,10 @@ public:
 
     const DemoLayout& layout() const { return mLayout; }
 
-    // Reads the length, the special stage length and the number of demos
-    // where the layout has them, then the four level words. A read error
-    // ends it and propagates, and nothing counts as read.
+    // Takes the image's snapshot, then reads the length, the special stage
+    // length and the number of demos where the layout has them, then the
+    // four level words. A read error ends it and propagates, and nothing
+    // counts as read.
     void read(const std::string& path);
     bool isRead() const { return mRead; }
     // The values as read, or as last written.
@@ -75,12 +77,18 @@ public:
 
     // Writes each value of wanted that differs from values(), in the order
     // read() reads them; level slots beyond the layout's slotCount are never
-    // written. Refuses unless read() succeeded. A write error ends it and
-    // propagates; the values written before it count as written.
+    // written. Refuses unless read() succeeded, and unless the image is still
+    // the one read (ImageSnapshot::check, even when nothing differs). A write
+    // error ends it and propagates; the values written before it count as
+    // written.
     void write(const std::string& path, const DemoValues& wanted);
+
+    // Takes the snapshot again once a Save has completed.
+    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
 
 private:
     const DemoLayout& mLayout;
+    ImageSnapshot mSnapshot;
     DemoValues mValues;
     bool mRead = false;
 };

@@ -67,6 +67,7 @@ void Tp1demos::SaveClick()
     mShownSpecialLength = PoleSpecialLengthUpDown->value();
     mShownNumber = PoleNumberUpDown->value();
     FinishSave();
+    mModel->retakeSnapshot(Rom.RomPath);
 }
 
 void Tp1demos::CloseBClick()

@@ -79,6 +79,7 @@ void Tp2demos::SaveClick()
     mShownLength = PoleLengthUpDown->value();
     mShownNumber = PoleNumberUpDown->value();
     FinishSaveWith(QStringLiteral("ROM Saved"));
+    mModel->retakeSnapshot(Rom.RomPath);
 }
 
 void Tp2demos::CloseBClick()

@@ -95,6 +95,7 @@ std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText
 void ObjectModel::read(const std::string& path)
 {
     mRowsRead = 0;
+    mSnapshot.take(path);
     for (const ObjectRow& row : kObjectRows) {
         mWords[mRowsRead] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, row.offset, 2)));
         ++mRowsRead;
@@ -118,6 +119,12 @@ void ObjectModel::write(const std::string& path, const ObjectWords& wanted)
 {
     if (!complete())
         throw KorvaneError("Not every object value has been read from this ROM; nothing was saved");
+    std::vector<ImageSnapshot::Value> changed;
+    for (const std::size_t i : kObjectSaveOrder) {
+        if (wanted[i] != mWords[i])
+            changed.push_back({kObjectRows[i].offset, WordBytes(mWords[i])});
+    }
+    mSnapshot.check(path, changed);
     for (const std::size_t i : kObjectSaveOrder) {
         if (wanted[i] == mWords[i])
             continue;

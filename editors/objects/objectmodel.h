@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/imagesnapshot.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -56,8 +58,8 @@ using ObjectCells = std::array<std::string, kObjectRowCount>;
 class ObjectModel
 {
 public:
-    // Reads the rows in display order. A read error ends it and propagates;
-    // the rows before it stay read.
+    // Takes the image's snapshot, then reads the rows in display order. A
+    // read error ends it and propagates; the rows before it stay read.
     void read(const std::string& path);
     // Rows read, from the first in display order.
     std::size_t rowsRead() const { return mRowsRead; }
@@ -70,11 +72,17 @@ public:
     static ObjectWords check(const ObjectCells& cells);
 
     // Writes, in save order, each word of wanted that differs from words().
-    // Refuses unless every row was read. A write error ends it and
-    // propagates; the words written before it count as written.
+    // Refuses unless every row was read, and unless the image is still the
+    // one read (ImageSnapshot::check, even when nothing differs: the header
+    // repair follows). A write error ends it and propagates; the words
+    // written before it count as written.
     void write(const std::string& path, const ObjectWords& wanted);
 
+    // Takes the snapshot again once a Save has completed.
+    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
+
 private:
+    ImageSnapshot mSnapshot;
     ObjectWords mWords{};
     std::size_t mRowsRead = 0;
 };

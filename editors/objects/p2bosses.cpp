@@ -137,6 +137,7 @@ void Tp2bossesf::Button1Click()
     }
     mModel.write(Rom.RomPath, words);
     FinishSaveWith(QStringLiteral("ROM Saved"));
+    mModel.retakeSnapshot(Rom.RomPath);
 }
 
 void Tp2bossesf::Button2Click()

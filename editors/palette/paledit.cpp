@@ -181,4 +181,5 @@ void Tpalform::Button2Click()
 {
     mModel.write(Rom.RomPath, PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)], PalEdit.colours);
     FinishSave();
+    mModel.retakeSnapshot(Rom.RomPath);
 }

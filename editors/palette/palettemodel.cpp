@@ -12,6 +12,7 @@ void PaletteModel::read(const std::string& path, const PaletteEntry& entry, Pale
     mColoursRead = -1;
     CheckPaletteCount(entry);
     mColoursRead = 0;
+    mSnapshot.take(path);
     for (int i = 0; i < entry.count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const auto offset = static_cast<std::int32_t>(entry.offset + 2 * static_cast<std::uint32_t>(i));
@@ -35,9 +36,16 @@ void PaletteModel::check(const PaletteEntry& entry) const
 void PaletteModel::write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours)
 {
     check(entry);
-    RomFile file(path, RomFile::Sharing::Exclusive);
+    RomFile file(path);
     if (!file.isOpen())
         throw KorvaneError("Cannot open file " + path);
+    std::vector<ImageSnapshot::Value> changed;
+    for (int i = 0; i < entry.count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (colours[k] != mStored[k])
+            changed.push_back({entry.offset + 2 * static_cast<std::int64_t>(i), WordBytes(mStored[k])});
+    }
+    mSnapshot.check(file, changed);
     for (int i = 0; i < entry.count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (colours[k] == mStored[k])

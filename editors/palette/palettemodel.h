@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/imagesnapshot.h"
 #include "editors/palette/palettelist.h"
 
 #include <array>
@@ -33,25 +34,32 @@ class PaletteModel
 {
 public:
     // Refuses an entry of more than kMaxPaletteColours colours
-    // (CheckPaletteCount), then reads the entry's colour words into colours
+    // (CheckPaletteCount), takes the image's snapshot, then reads the entry's colour words into colours
     // from index 0, in order, one open of the file each; colours past the
     // ones read keep what they held. A read error ends it and propagates;
     // the colours before it stay read.
     void read(const std::string& path, const PaletteEntry& entry, PaletteColours& colours);
     // Colours of the last entry read; -1 while none has been loaded.
     int coloursRead() const { return mColoursRead; }
+    // The colours as read, or as last written.
+    const PaletteColours& stored() const { return mStored; }
 
     // The refusals of a Save of entry: no palette loaded, or not every one
     // of its colours read from the image.
     void check(const PaletteEntry& entry) const;
 
-    // check, then opens the file once, exclusively, and writes each colour
-    // i below the entry's count that differs from what was read (or last
-    // written), in order. An error ends it and propagates; the colours
-    // written before it count as written.
+    // check, then opens the file once, exclusively, checks that it is still
+    // the image read (ImageSnapshot::check, even when nothing differs) and
+    // writes each colour i below the entry's count that differs from what
+    // was read (or last written), in order. An error ends it and propagates;
+    // the colours written before it count as written.
     void write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours);
 
+    // Takes the snapshot again once a Save has completed.
+    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
+
 private:
+    ImageSnapshot mSnapshot;
     PaletteColours mStored{};
     int mColoursRead = -1;
 };

@@ -51,6 +51,12 @@ void Tp2textz::FormCreate()
                          // the alphabet as hexadecimal digits is longer and is shown whole.
                          edit->setMaxLength(std::max(field.count, static_cast<int>(text.size())));
                          edit->setText(text);
+                         // Typing into the digits would store them as characters.
+                         if (!mModel.editable(static_cast<std::size_t>(i))) {
+                             edit->setReadOnly(true);
+                             edit->setToolTip(QStringLiteral("This text holds codes that have no character; they "
+                                                             "are shown in hexadecimal and cannot be edited here."));
+                         }
                      }
                  });
     Button2->setEnabled(true);
@@ -59,7 +65,7 @@ void Tp2textz::FormCreate()
 void Tp2textz::Button1Click()
 {
     const int count = kTextFields[kCopyrightIndex].count;
-    if (Copyright->text().size() < count)
+    if (!Copyright->isReadOnly() && Copyright->text().size() < count)
         Copyright->setText(Copyright->text() + kCopyrightSign);
 }
 
@@ -76,6 +82,7 @@ void Tp2textz::Button2Click()
     }
     mModel.write(Rom.RomPath, wanted);
     FinishSave();
+    mModel.retakeSnapshot(Rom.RomPath);
 }
 
 void Tp2textz::Button3Click()

@@ -1,5 +1,6 @@
 #include "editors/text/textmodel.h"
 
+#include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "editors/text/textcodec.h"
@@ -48,61 +49,119 @@ std::string TextFieldLabel(const TextField& field)
 
 void CheckTextField(const TextField& field, const std::string& text)
 {
+    const std::size_t length = Utf8ToCodePoints(text).size();
+    if (length > static_cast<std::size_t>(field.count))
+        throw KorvaneError(TextFieldLabel(field) + ": the text has " + std::to_string(length)
+                           + " characters, more than the " + std::to_string(field.count)
+                           + " the game keeps. Nothing was saved.");
     if (const std::optional<char32_t> c = FirstCharWithoutCode(text, field.count))
         throw KorvaneError(TextFieldLabel(field) + ": the character " + CharForMessage(*c)
                            + " has no code in the game's texts. Nothing was saved.");
 }
 
+std::string ReadRomCodes(const std::string& path, std::int32_t offset, int count, TextForm form)
+{
+    const int size = form == TextForm::Word ? 2 : 1;
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t value = ReadRomValue(path, offset + size * i, size);
+        // ReadRomValue gives the first byte lowest.
+        for (int k = 0; k < size; ++k)
+            bytes += static_cast<char>(value >> (8 * k));
+    }
+    return bytes;
+}
+
+std::string DecodeTextCodes(TextForm form, const std::string& bytes, bool* allKnown)
+{
+    bool known = true;
+    std::string text;
+    if (form == TextForm::Word) {
+        std::vector<std::uint16_t> codes;
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+            codes.push_back(static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[i]) << 8
+                                                       | static_cast<std::uint8_t>(bytes[i + 1])));
+            known = known && TextWordChar(codes.back());
+        }
+        text = DecodeTextWords(codes);
+    } else {
+        const std::vector<std::uint8_t> codes(bytes.begin(), bytes.end());
+        for (const std::uint8_t code : codes)
+            known = known && TextByteChar(code);
+        text = DecodeTextBytes(codes);
+    }
+    if (allKnown)
+        *allKnown = known;
+    return text;
+}
+
+std::string EncodeTextCodes(TextForm form, const std::string& text, int count)
+{
+    std::string bytes;
+    if (form == TextForm::Word) {
+        for (const std::uint16_t code : EncodeTextWords(text, count)) {
+            bytes += static_cast<char>(code >> 8);
+            bytes += static_cast<char>(code & 0xFF);
+        }
+    } else {
+        for (const std::uint8_t code : EncodeTextBytes(text, count))
+            bytes += static_cast<char>(code);
+    }
+    return bytes;
+}
+
+void WriteRomCodes(const std::string& path, std::int32_t offset, TextForm form, const std::string& bytes)
+{
+    const int size = form == TextForm::Word ? 2 : 1;
+    for (std::size_t at = 0; at + static_cast<std::size_t>(size) <= bytes.size(); at += static_cast<std::size_t>(size)) {
+        // WriteRomBytes writes the lowest byte first.
+        std::uint32_t value = 0;
+        for (int k = size - 1; k >= 0; --k)
+            value = value << 8 | static_cast<std::uint8_t>(bytes[at + static_cast<std::size_t>(k)]);
+        WriteRomBytes(path, offset + static_cast<std::int32_t>(at), size, value);
+    }
+}
+
 std::string ReadTextField(const std::string& path, const TextField& field)
 {
-    if (field.form == TextForm::Word)
-        return ReadRomWordText(path, field.offset, field.count);
-    return ReadRomText(path, field.offset, field.count);
+    return DecodeTextCodes(field.form, ReadRomCodes(path, field.offset, field.count, field.form));
 }
 
 void WriteTextField(const std::string& path, const TextField& field, const std::string& text)
 {
-    if (field.form == TextForm::Word)
-        WriteRomWordText(path, field.offset, field.count, text);
-    else
-        WriteRomText(path, field.offset, field.count, text);
+    WriteRomCodes(path, field.offset, field.form, EncodeTextCodes(field.form, text, field.count));
 }
 
 std::string ReadRomText(const std::string& path, std::int32_t offset, int count)
 {
-    std::vector<std::uint8_t> codes;
-    for (int i = 0; i < count; ++i)
-        codes.push_back(static_cast<std::uint8_t>(ReadRomValue(path, offset + i, 1)));
-    return DecodeTextBytes(codes);
+    return DecodeTextCodes(TextForm::Byte, ReadRomCodes(path, offset, count, TextForm::Byte));
 }
 
 void WriteRomText(const std::string& path, std::int32_t offset, int count, const std::string& text)
 {
-    const std::vector<std::uint8_t> codes = EncodeTextBytes(text, count);
-    for (int i = 0; i < count; ++i)
-        WriteRomBytes(path, offset + i, 1, codes[static_cast<std::size_t>(i)]);
+    WriteRomCodes(path, offset, TextForm::Byte, EncodeTextCodes(TextForm::Byte, text, count));
 }
 
 std::string ReadRomWordText(const std::string& path, std::int32_t offset, int count)
 {
-    std::vector<std::uint16_t> codes;
-    for (int i = 0; i < count; ++i)
-        codes.push_back(static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, offset + 2 * i, 2))));
-    return DecodeTextWords(codes);
+    return DecodeTextCodes(TextForm::Word, ReadRomCodes(path, offset, count, TextForm::Word));
 }
 
 void WriteRomWordText(const std::string& path, std::int32_t offset, int count, const std::string& text)
 {
-    const std::vector<std::uint16_t> codes = EncodeTextWords(text, count);
-    for (int i = 0; i < count; ++i)
-        WriteRomBytes(path, offset + 2 * i, 2, SwapWord(codes[static_cast<std::size_t>(i)]));
+    WriteRomCodes(path, offset, TextForm::Word, EncodeTextCodes(TextForm::Word, text, count));
 }
 
 void TextModel::read(const std::string& path)
 {
     mTextsRead = 0;
+    mSnapshot.take(path);
     for (const TextField& field : kTextFields) {
-        mTexts[static_cast<std::size_t>(mTextsRead)] = ReadTextField(path, field);
+        const auto k = static_cast<std::size_t>(mTextsRead);
+        mCodes[k] = ReadRomCodes(path, field.offset, field.count, field.form);
+        bool known = false;
+        mTexts[k] = DecodeTextCodes(field.form, mCodes[k], &known);
+        mEditable[k] = known;
         ++mTextsRead;
     }
 }
@@ -112,6 +171,10 @@ void TextModel::check(const TextValues& wanted) const
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
         if (wanted[i] == mTexts[i])
             continue;
+        // Its hexadecimal digits would be stored as characters.
+        if (!mEditable[i])
+            throw FieldError(i, TextFieldLabel(kTextFields[i])
+                                    + " holds codes that have no character; it cannot be changed here. Nothing was saved.");
         try {
             CheckTextField(kTextFields[i], wanted[i]);
         } catch (const KorvaneError& e) {
@@ -125,10 +188,19 @@ void TextModel::write(const std::string& path, const TextValues& wanted)
     if (!complete())
         throw KorvaneError("Not every text has been read from this ROM; nothing was saved");
     check(wanted);
+    std::vector<ImageSnapshot::Value> changed;
+    for (std::size_t i = 0; i < kTextFields.size(); ++i) {
+        if (wanted[i] != mTexts[i])
+            changed.push_back({kTextFields[i].offset, mCodes[i]});
+    }
+    mSnapshot.check(path, changed);
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
         if (wanted[i] == mTexts[i])
             continue;
-        WriteTextField(path, kTextFields[i], wanted[i]);
+        const TextField& field = kTextFields[i];
+        const std::string codes = EncodeTextCodes(field.form, wanted[i], field.count);
+        WriteRomCodes(path, field.offset, field.form, codes);
         mTexts[i] = wanted[i];
+        mCodes[i] = codes;
     }
 }

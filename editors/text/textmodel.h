@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/imagesnapshot.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -28,28 +30,38 @@ extern const std::array<TextField, kTextFieldCount> kTextFields;
 // How messages name a field: "Copyright text", "2 Player Mode text 3".
 std::string TextFieldLabel(const TextField& field);
 
-// Throws KorvaneError naming the field and the character when one of the
-// first count characters of text (UTF-8) has no code.
+// Throws KorvaneError naming the field when text (UTF-8) has more characters
+// than the field's count, or naming the character when one of them has no
+// code.
 void CheckTextField(const TextField& field, const std::string& text);
 
-// Reads and decodes the field from the file path (hexadecimal digits for
-// codes outside the alphabet). Read errors propagate.
-std::string ReadTextField(const std::string& path, const TextField& field);
+// The count codes at offset of the file path as the file holds them (count
+// bytes, or count big-endian words), one read a code in ascending order.
+// Read errors propagate (KorvaneError).
+std::string ReadRomCodes(const std::string& path, std::int32_t offset, int count, TextForm form);
+// Writes codes as ReadRomCodes gives them, one write a code in ascending
+// order. A write error ends it there and propagates.
+void WriteRomCodes(const std::string& path, std::int32_t offset, TextForm form, const std::string& bytes);
 
+// The text of codes as ReadRomCodes gives them: a code outside the alphabet
+// shows as its value in hexadecimal digits. allKnown, when given, tells
+// whether every code has a character.
+std::string DecodeTextCodes(TextForm form, const std::string& bytes, bool* allKnown = nullptr);
+// The codes of the first count characters of text, padded with spaces, as
+// ReadRomCodes gives them. Throws KorvaneError naming the first character
+// that has no code.
+std::string EncodeTextCodes(TextForm form, const std::string& text, int count);
+
+// Reads and decodes the field from the file path. Read errors propagate.
+std::string ReadTextField(const std::string& path, const TextField& field);
 // Encodes and writes the field, padded with space codes; nothing is written
 // when a character has no code. Write errors propagate.
 void WriteTextField(const std::string& path, const TextField& field, const std::string& text);
 
-// Reads count byte codes at offset of the file path, one read per code in
-// ascending order, and decodes them. Read errors propagate (KorvaneError).
+// The same on bytes (ReadRomText, WriteRomText) or words at any offset.
 std::string ReadRomText(const std::string& path, std::int32_t offset, int count);
-// Encodes text as EncodeTextBytes (nothing is written when a character has
-// no code), then writes the count bytes at offset, one write per code in
-// ascending order. A write error ends the text there and propagates.
 void WriteRomText(const std::string& path, std::int32_t offset, int count, const std::string& text);
-// As ReadRomText for count big-endian words at offset.
 std::string ReadRomWordText(const std::string& path, std::int32_t offset, int count);
-// As WriteRomText for count big-endian words at offset.
 void WriteRomWordText(const std::string& path, std::int32_t offset, int count, const std::string& text);
 
 // The 24 texts (UTF-8) in kTextFields order.
@@ -67,17 +79,30 @@ public:
     bool complete() const { return mTextsRead == kTextFieldCount; }
     // Each text as read, or as last written.
     const TextValues& texts() const { return mTexts; }
+    // Whether text i is shown with a character for every code; a text that
+    // shows codes in hexadecimal digits cannot be changed.
+    bool editable(std::size_t i) const { return mEditable[i]; }
 
-    // Checks every text of wanted that differs from texts() with
-    // CheckTextField; the first refused throws FieldError with its index.
+    // Checks every text of wanted that differs from texts(): it must be
+    // editable and pass CheckTextField. The first refused throws FieldError
+    // with its index.
     void check(const TextValues& wanted) const;
 
     // check, then writes each text of wanted that differs from texts(), in
-    // table order. Refuses unless every text was read. A write error ends it
-    // and propagates; the texts written before it count as written.
+    // table order. Refuses unless every text was read, and unless the image
+    // is still the one read (ImageSnapshot::check, even when nothing
+    // differs). A write error ends it and propagates; the texts written
+    // before it count as written.
     void write(const std::string& path, const TextValues& wanted);
 
+    // Takes the snapshot again once a Save has completed.
+    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
+
 private:
+    ImageSnapshot mSnapshot;
     TextValues mTexts;
+    // The codes of each text as the file holds them.
+    std::array<std::string, kTextFieldCount> mCodes;
+    std::array<bool, kTextFieldCount> mEditable{};
     int mTextsRead = 0;
 };

@@ -206,6 +206,7 @@ void Tp2waterf::Button1Click()
     }
     mModel->write(Rom.RomPath, wanted);
     FinishSave();
+    mModel->retakeSnapshot(Rom.RomPath);
 }
 
 void Tp2waterf::Button2Click()

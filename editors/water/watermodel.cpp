@@ -15,6 +15,7 @@ std::uint8_t readByte(const std::string& path, std::int32_t offset)
 void WaterModel::readRows(const std::string& path)
 {
     mRowsRead = 0;
+    mSnapshot.take(path);
     for (int n = 0; n < mLayout.rowCount; ++n) {
         const std::int32_t a = mLayout.rows[static_cast<std::size_t>(n)];
         WaterBytes& row = mValues.rows[static_cast<std::size_t>(n)];
@@ -57,20 +58,39 @@ std::array<std::uint8_t, kMaxWaterPalettes> WaterModel::checkPalettes(const Wate
     return palettes;
 }
 
+bool WaterModel::rewrites(const WaterValues& wanted, int row) const
+{
+    const auto k = static_cast<std::size_t>(row);
+    // Other forms are not the editor's to rewrite.
+    return row < mRowsRead && IsEditableWaterRow(mValues.rows[k]) && wanted.rows[k] != mValues.rows[k];
+}
+
 void WaterModel::write(const std::string& path, const WaterValues& wanted)
 {
     checkSomethingRead();
+    std::vector<ImageSnapshot::Value> changed;
     for (int n = 0; n < mRowsRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
-        WaterBytes& stored = mValues.rows[k];
-        // Other forms are not the editor's to rewrite.
-        if (!IsEditableWaterRow(stored) || wanted.rows[k] == stored)
+        const WaterBytes& row = mValues.rows[k];
+        if (rewrites(wanted, n))
+            changed.push_back({mLayout.rows[k] - 1, {char(row.size), char(row.high), char(row.low)}});
+    }
+    for (int n = 0; n < mPalettesRead; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        if (wanted.palettes[k] != mValues.palettes[k])
+            changed.push_back({mLayout.palettes[k], std::string(1, char(mValues.palettes[k]))});
+    }
+    mSnapshot.check(path, changed);
+
+    for (int n = 0; n < mRowsRead; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        if (!rewrites(wanted, n))
             continue;
         const std::int32_t a = mLayout.rows[k];
         WriteRomBytes(path, a - 1, 1, wanted.rows[k].size);
         WriteRomBytes(path, a, 1, wanted.rows[k].high);
         WriteRomBytes(path, a + 1, 1, wanted.rows[k].low);
-        stored = wanted.rows[k];
+        mValues.rows[k] = wanted.rows[k];
     }
     for (int n = 0; n < mPalettesRead; ++n) {
         const auto k = static_cast<std::size_t>(n);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/imagesnapshot.h"
 #include "editors/water/waterrows.h"
 
 #include <array>
@@ -25,9 +26,9 @@ public:
 
     const WaterLayout& layout() const { return mLayout; }
 
-    // Reads each row's size byte and immediate word (A - 1, A, A + 1), rows in
-    // order. A read error ends it and propagates; the rows before it stay
-    // read.
+    // Takes the image's snapshot, then reads each row's size byte and
+    // immediate word (A - 1, A, A + 1), rows in order. A read error ends it
+    // and propagates; the rows before it stay read.
     void readRows(const std::string& path);
     // Reads the palette bytes in order, as readRows.
     void readPalettes(const std::string& path);
@@ -44,15 +45,22 @@ public:
 
     // Writes every row of wanted that was read, is a byte or word compare
     // and differs from values() (its three bytes, in order), then every
-    // palette byte that was read and differs. Refuses when no row was read.
-    // A write error ends it and propagates; what was written before it
-    // counts as written.
+    // palette byte that was read and differs. Refuses when no row was read,
+    // and unless the image is still the one read (ImageSnapshot::check, even
+    // when nothing differs). A write error ends it and propagates; what was
+    // written before it counts as written.
     void write(const std::string& path, const WaterValues& wanted);
+
+    // Takes the snapshot again once a Save has completed.
+    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
 
 private:
     void checkSomethingRead() const;
+    // Rows of wanted the write rewrites: read, editable, different.
+    bool rewrites(const WaterValues& wanted, int row) const;
 
     const WaterLayout& mLayout;
+    ImageSnapshot mSnapshot;
     WaterValues mValues;
     int mRowsRead = 0;
     int mPalettesRead = 0;

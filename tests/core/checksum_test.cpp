@@ -166,12 +166,13 @@ TEST_F(Checksum, FullDiskIsReported)
     EXPECT_EQ(file(), before);
 }
 
-TEST_F(Checksum, SharesTheFileWithOtherPrograms)
+TEST_F(Checksum, RefusesAFileAnotherProgramHolds)
 {
-    select(SyntheticImage(0x1000).word(0x200, 0x4321));
+    select(SyntheticImage(0x1001).word(0x200, 0x4321));
+    const std::vector<std::uint8_t> before = file();
     ForeignLock lock(Rom.RomPath);
-    FixChecksum();
-    EXPECT_EQ(wordAt(file(), 0x18E), 0x4321);
+    EXPECT_EQ(ErrorOf([] { FixChecksum(); }), "File access denied");
+    EXPECT_EQ(file(), before);
 }
 
 } // namespace

@@ -284,7 +284,10 @@ TEST(TextFields, RefusalNamesTheField)
               "2 Player Mode text 3: the character \"-\" has no code in the game's texts. Nothing was saved.");
     EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[23], "RANDOM ORDER?"); }),
               "Options text 10: the character \"?\" has no code in the game's texts. Nothing was saved.");
-    EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[12], "1P!"); }), "no error");
+    // Longer than its count: refused, not cut.
+    EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[12], "1P!"); }),
+              "2 Player Mode text 12: the text has 3 characters, more than the 2 the game keeps. Nothing was saved.");
+    EXPECT_EQ(ErrorOf([] { CheckTextField(kTextFields[12], "1P"); }), "no error");
 }
 
 TEST(TextFields, SampleImageHoldsTextsInTheAlphabet)

@@ -463,10 +463,14 @@ private slots:
         QVERIFY(ReadFileBytes(mPath) == expected.data());
 
         const Edit& change = c.edits.front();
+        // A text shown with hexadecimal digits is read-only and never rewritten.
+        const auto* box = w->findChild<QLineEdit*>(change.control);
+        const bool readOnly = box && box->isReadOnly();
         setControl(w.get(), change.control, change.value);
         save(w.get(), c);
-        expected.bytes(change.offset, change.bytes);
-        QCOMPARE(mNotices->errors, QStringList());
+        if (!readOnly)
+            expected.bytes(change.offset, change.bytes);
+        QCOMPARE(mNotices->errors.size(), readOnly ? 1 : 0);
         QVERIFY(ReadFileBytes(mPath) == expected.data());
     }
 };

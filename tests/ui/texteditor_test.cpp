@@ -172,6 +172,7 @@ private slots:
 
     void copyrightButtonFillsToTwelve()
     {
+        writeImage(false);
         const auto window = open();
         QLineEdit* copyright = edit(window.get(), "Copyright");
         copyright->setText(QStringLiteral("1993 PELBO"));
@@ -190,6 +191,7 @@ private slots:
 
     void refusedSaveWritesNothing()
     {
+        writeImage(false);
         const auto window = open();
         edit(window.get(), "Copyright")->setText(QStringLiteral("1993"));
         edit(window.get(), "p2cnz")->setText(QStringLiteral("CANDY-NIGHT"));

@@ -1,0 +1,66 @@
+#include "core/imagesnapshot.h"
+
+#include "core/korvaneerror.h"
+#include "core/romfile.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::int64_t kSerialAt = 0x180;
+constexpr std::int64_t kSerialSize = 14;
+
+// The serial bytes of an open file of size bytes; empty on a read error.
+std::string serialOf(RomFile& file, std::int64_t size)
+{
+    std::string serial(static_cast<std::size_t>(std::clamp<std::int64_t>(size - kSerialAt, 0, kSerialSize)), '\0');
+    if (!serial.empty() && file.readAt(kSerialAt, serial.data(), serial.size())
+                               != static_cast<std::ptrdiff_t>(serial.size()))
+        return {};
+    return serial;
+}
+
+} // namespace
+
+void ImageSnapshot::take(const std::string& path)
+{
+    mSize = -1;
+    RomFile file(path);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    const std::int64_t size = file.size();
+    if (size < 0)
+        throw KorvaneError("Stream read error");
+    mSerial = serialOf(file, size);
+    mSize = size;
+}
+
+void ImageSnapshot::check(const std::string& path, const std::vector<Value>& values) const
+{
+    RomFile file(path);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + path);
+    check(file, values);
+}
+
+void ImageSnapshot::check(RomFile& file, const std::vector<Value>& values) const
+{
+    const std::int64_t size = file.size();
+    if (mSize < 0 || size != mSize || serialOf(file, size) != mSerial)
+        throw KorvaneError(kImageChangedMessage);
+    for (const Value& value : values) {
+        const auto count = static_cast<std::int64_t>(value.bytes.size());
+        // Never a write at or past the end of the file.
+        if (value.offset < 0 || value.offset + count > size)
+            throw KorvaneError(kImageChangedMessage);
+        std::string now(value.bytes.size(), '\0');
+        if (file.readAt(value.offset, now.data(), now.size()) != static_cast<std::ptrdiff_t>(now.size())
+            || now != value.bytes)
+            throw KorvaneError(kImageChangedMessage);
+    }
+}
+
+std::string WordBytes(std::uint16_t word)
+{
+    return {static_cast<char>(word >> 8), static_cast<char>(word & 0xFF)};
+}
