@@ -84,6 +84,7 @@ void Tpalform::updateplt(int k)
 {
     const PaletteEntry& entry = PalEdit.table[static_cast<std::size_t>(k)];
     PalEdit.currentOffset = entry.offset;
+    mChanged.reset();
     for (ColourSwatch* swatch : mSwatches)
         swatch->hide();
     ReadThenShow([this, &entry] { mModel.read(Rom.RomPath, entry, PalEdit.colours); },
@@ -130,8 +131,12 @@ void Tpalform::update()
     // Each level change runs the bar's change step at once, which stores the
     // level's value in the colour and refreshes again; so each level is taken
     // from the colour as it is by then.
+    // Looking at a colour is no change of the user's: what these level
+    // changes do to it is not saved unless the user changes it too.
+    ++mRefreshing;
     for (const auto& [bar, component] : bars)
         bar->setValue(BarLevel(PalEdit.colours[selected], f, component));
+    --mRefreshing;
 }
 
 void Tpalform::swatchClick(int k)
@@ -142,8 +147,10 @@ void Tpalform::swatchClick(int k)
 
 void Tpalform::barChange(QScrollBar* bar, ColourComponent component)
 {
-    auto& word = PalEdit.colours[static_cast<std::size_t>(PalEdit.selected)];
-    word = WithBarLevel(word, format(), component, bar->value());
+    const auto selected = static_cast<std::size_t>(PalEdit.selected);
+    PalEdit.colours[selected] = WithBarLevel(PalEdit.colours[selected], format(), component, bar->value());
+    if (mRefreshing == 0)
+        mChanged[selected] = true;
     update();
 }
 
@@ -165,7 +172,9 @@ void Tpalform::BarRChange()
 void Tpalform::Button1Click()
 {
     const auto value = static_cast<std::uint32_t>(StrToInt("$" + SelPal->text().toStdString()));
-    PalEdit.colours[static_cast<std::size_t>(PalEdit.selected)] = TypedColourWord(value, format());
+    const auto selected = static_cast<std::size_t>(PalEdit.selected);
+    PalEdit.colours[selected] = TypedColourWord(value, format());
+    mChanged[selected] = true;
     update();
 }
 
@@ -179,7 +188,13 @@ void Tpalform::PltListClick(int row)
 
 void Tpalform::Button2Click()
 {
-    mModel.write(Rom.RomPath, PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)], PalEdit.colours);
+    // Only the colours the user changed; the others keep what was read.
+    PaletteColours wanted = mModel.stored();
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (mChanged[i])
+            wanted[i] = PalEdit.colours[i];
+    }
+    mModel.write(Rom.RomPath, PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)], wanted);
     FinishSave();
     mModel.retakeSnapshot(Rom.RomPath);
 }

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -47,6 +48,11 @@ private:
     // The colours of the palette shown as this opening read them; Save
     // needs them all.
     PaletteModel mModel;
+    // Colours the user changed (a bar moved by the user, or "Change") since
+    // the palette was read; only these are saved.
+    std::bitset<kMaxPaletteColours> mChanged;
+    // Above 0 while update() sets the bars from the selected colour.
+    int mRefreshing = 0;
 };
 
 extern Tpalform* palform;

@@ -76,6 +76,7 @@ void Tp2waterf::FormCreate()
         LoadLevelList(mControls[n].cmb, layout->zones.fileName);
     for (int n = 0; n < layout->rowCount; ++n)
         decodeRow(n);
+    rememberShownChoices();
     ReadThenShow([&model] { model.readPalettes(Rom.RomPath); },
                  [this, &model] {
                      for (int n = 0; n < model.palettesRead(); ++n) {
@@ -122,6 +123,14 @@ void Tp2waterf::TimerTimer()
     for (const RowControls& c : mControls)
         cmbChange(c.cmb, c.act1, c.act2, c.both);
     Timer->stop();
+    // What the act rule shows is no choice of the user's.
+    rememberShownChoices();
+}
+
+void Tp2waterf::rememberShownChoices()
+{
+    for (int n = 0; n < kMaxWaterRows; ++n)
+        mShownChoices[static_cast<std::size_t>(n)] = {mControls[n].cmb->currentIndex(), chosenAct(n)};
 }
 
 void Tp2waterf::cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both)
@@ -200,11 +209,15 @@ void Tp2waterf::Button1Click()
         texts[static_cast<std::size_t>(n)] = mControls[n].plt->text().toStdString();
     WaterValues wanted = mModel->values();
     wanted.palettes = mModel->checkPalettes(texts);
+    // Only a row whose selector or act choice the user changed is rewritten.
     for (int n = 0; n < mModel->rowsRead(); ++n) {
-        WaterBytes& row = wanted.rows[static_cast<std::size_t>(n)];
-        row = EncodeWaterRow(row, chosenZone(n), chosenAct(n));
+        const auto k = static_cast<std::size_t>(n);
+        const ShownChoice now{mControls[n].cmb->currentIndex(), chosenAct(n)};
+        if (now != mShownChoices[k])
+            wanted.rows[k] = EncodeWaterRow(wanted.rows[k], chosenZone(n), now.act);
     }
     mModel->write(Rom.RomPath, wanted);
+    rememberShownChoices();
     FinishSave();
     mModel->retakeSnapshot(Rom.RomPath);
 }

@@ -49,7 +49,16 @@ private:
         QLineEdit* height;
     };
 
+    // The entry and act each row shows, without a choice of the user's.
+    struct ShownChoice
+    {
+        int entry = -1;
+        WaterAct act = WaterAct::None;
+        friend bool operator==(const ShownChoice&, const ShownChoice&) = default;
+    };
+
     void decodeRow(int row);
+    void rememberShownChoices();
     std::optional<std::uint8_t> chosenZone(int row) const;
     WaterAct chosenAct(int row) const;
 
@@ -57,6 +66,9 @@ private:
     // Made once the game's layout is known; only what it read is ever
     // written back.
     std::optional<WaterModel> mModel;
+    // As opened (after the act rule) or last saved: a row whose controls
+    // still show this is not rewritten.
+    std::array<ShownChoice, kMaxWaterRows> mShownChoices{};
 };
 
 extern Tp2waterf* p2waterf;

@@ -285,8 +285,9 @@ private slots:
         QCOMPARE(romBytes(), expected);
     }
 
+
     // An odd nibble from the ROM is shown as it is, and rounded down to even
-    // only once a refresh moves its bar.
+    // only once a refresh moves its bar; a colour only looked at is not saved.
     void oddNibblesRoundOnlyWhenTheirBarMoves()
     {
         SyntheticImage image = smallImage(kSerialP1);
@@ -304,8 +305,9 @@ private slots:
         click(0); // red moves from 7 to 0
         QCOMPARE(text("SelPal"), QStringLiteral("000E"));
         QCOMPARE(shown(0), QColor(238, 0, 0));
+        // Only looked at: the rounding the refresh did is not saved.
         save();
-        QCOMPARE(romBytes(), withWord(withWord(before, 0x400, 0x000E), 0x404, 0x0E0F));
+        QCOMPARE(romBytes(), before);
     }
 
     void marsColoursKeepBit15ThroughTheBars()
