@@ -285,7 +285,6 @@ private slots:
         QCOMPARE(romBytes(), expected);
     }
 
-
     // An odd nibble from the ROM is shown as it is, and rounded down to even
     // only once a refresh moves its bar; a colour only looked at is not saved.
     void oddNibblesRoundOnlyWhenTheirBarMoves()
