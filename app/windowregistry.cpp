@@ -28,6 +28,7 @@ void InitApplication()
     font.setPointSize(8);
     QApplication::setFont(font);
     SetPendingEventsPump([] { QCoreApplication::processEvents(); });
+    IgnoreFileSizeSignal();
 }
 
 void CreateWindows()

@@ -13,7 +13,8 @@ class TMainFrm;
 extern TMainFrm* MainFrm;
 
 // Application-wide settings every run and every window test needs: the
-// font the forms are laid out for, and the event pump of the checksum repair.
+// font the forms are laid out for, the event pump of the checksum repair,
+// and writes past a file-size limit reported instead of killing the program.
 void InitApplication();
 
 // Start-up: the main window, then one hidden instance of every other window

@@ -18,6 +18,7 @@
 #include <stdexcept>
 #include <sys/file.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -150,18 +151,18 @@ void RunBareOps(const std::vector<BareOp>& ops)
         switch (op.kind) {
         case BareOp::Kind::ReadValue: {
             const int fd = openLocked(op.path);
-            unsigned char bytes[4] = {0, 0, 0, 0};
-            const ssize_t got = ::pread(fd, bytes, static_cast<std::size_t>(op.size), op.offset);
+            std::vector<unsigned char> bytes(static_cast<std::size_t>(op.size));
+            const ssize_t got = ::pread(fd, bytes.data(), bytes.size(), op.offset);
             ::close(fd);
             if (got != op.size)
                 fail("read", op.path);
-            benchmark::DoNotOptimize(bytes);
+            benchmark::DoNotOptimize(bytes.data());
             break;
         }
         case BareOp::Kind::WriteValue: {
             const int fd = openLocked(op.path);
-            const unsigned char bytes[4] = {0, 0, 0, 0};
-            const ssize_t put = ::pwrite(fd, bytes, static_cast<std::size_t>(op.size), op.offset);
+            const std::vector<unsigned char> bytes(static_cast<std::size_t>(op.size));
+            const ssize_t put = ::pwrite(fd, bytes.data(), bytes.size(), op.offset);
             ::close(fd);
             if (put != op.size)
                 fail("write", op.path);

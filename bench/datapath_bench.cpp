@@ -30,6 +30,12 @@ BareOp readValue(std::int64_t offset, int size)
     return {BareOp::Kind::ReadValue, Rom.RomPath, offset, size};
 }
 
+// What a model's read starts with: the image's size and serial, one open.
+BareOp snapshot()
+{
+    return readValue(kSerialOffset, kSerialLength);
+}
+
 BareOp readFile(const std::string& path)
 {
     return {BareOp::Kind::ReadFile, path, 0, 0};
@@ -80,7 +86,7 @@ void demoPath(const DemoLayout& layout)
 
 Ops demoOps(const DemoLayout& layout)
 {
-    Ops ops;
+    Ops ops{snapshot()};
     for (const std::int32_t offset : {layout.length, layout.specialLength, layout.number}) {
         if (offset != kNoDemoOffset)
             ops.push_back(readValue(offset, 2));
@@ -114,7 +120,7 @@ void waterPath()
 Ops waterOps()
 {
     const WaterLayout& layout = *WaterLayoutFor(Rom.GameCode);
-    Ops ops;
+    Ops ops{snapshot()};
     for (int n = 0; n < layout.rowCount; ++n) {
         for (int k = -1; k <= 1; ++k)
             ops.push_back(readValue(layout.rows[n] + k, 1));
@@ -138,7 +144,7 @@ void objectPath()
 
 Ops objectOps()
 {
-    Ops ops;
+    Ops ops{snapshot()};
     for (const ObjectRow& row : kObjectRows)
         ops.push_back(readValue(row.offset, 2));
     return ops;
@@ -155,7 +161,7 @@ void textPath()
 
 Ops textOps()
 {
-    Ops ops;
+    Ops ops{snapshot()};
     for (const TextField& field : kTextFields) {
         const int size = field.form == TextForm::Word ? 2 : 1;
         for (int i = 0; i < field.count; ++i)
@@ -191,14 +197,14 @@ Ops paletteOps()
 {
     std::vector<PaletteEntry> table;
     LoadPaletteList(PaletteListPath(Rom.GameCode), table, [](const std::string&) {});
-    Ops ops{readFile(PaletteListPath(Rom.GameCode))};
+    Ops ops{readFile(PaletteListPath(Rom.GameCode)), snapshot()};
     for (int i = 0; i < table[0].count; ++i)
         ops.push_back(readValue(table[0].offset + 2 * i, 2));
     return ops;
 }
 
 // --- Art viewer: the palette, then per tile its flip byte and 32 bytes,
-// and its bitmap file written four bytes at a time.
+// and its bitmap file written in one piece.
 
 void artPath()
 {
@@ -225,10 +231,7 @@ Ops artOps()
         ops.push_back(readValue(art.piece + 2, 1));
         for (int i = 0; i < static_cast<int>(kTileBytes); ++i)
             ops.push_back(readValue(art.tile + i, 1));
-        for (std::size_t at = 0; at < kTileBitmapSize; at += 4) {
-            const int count = static_cast<int>(std::min<std::size_t>(4, kTileBitmapSize - at));
-            ops.push_back({BareOp::Kind::WriteValue, SupportFilePath(art.file), static_cast<std::int64_t>(at), count});
-        }
+        ops.push_back({BareOp::Kind::WriteValue, SupportFilePath(art.file), 0, static_cast<int>(kTileBitmapSize)});
     }
     return ops;
 }

@@ -91,5 +91,6 @@ std::uint16_t LevelAtRow(LevelTable table, int row, std::uint16_t current);
 
 // Reads the lines of the support file listFile (such as kP1LevelsFile) from
 // ExeDir (SplitLines). Throws KorvaneError "Cannot open file <full path>"
-// when the file is missing or cannot be read.
+// when the file is missing, cannot be read, or is no regular file of at most
+// kMaxListFileSize bytes.
 std::vector<std::string> ReadLevelList(const std::string& listFile);

@@ -4,6 +4,7 @@
 #include "core/romfile.h"
 
 #include <cerrno>
+#include <csignal>
 
 RomRecord Rom;
 
@@ -116,4 +117,9 @@ void FlushRomFile(const std::string& path)
         throw KorvaneError("Cannot open file " + path);
     if (!file.sync())
         ThrowFileError(file.error());
+}
+
+void IgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }

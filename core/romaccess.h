@@ -67,3 +67,8 @@ void FlushRomFile(const std::string& path);
 // "Invalid filename", "Too many open files", "File access denied",
 // "Disk full", or "I/O error <n>".
 [[noreturn]] void ThrowFileError(int err);
+
+// Makes a write past the process's file-size limit fail with EFBIG, reported
+// like a full disk, instead of killing the program with SIGXFSZ. Called once
+// at start-up.
+void IgnoreFileSizeSignal();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,10 +16,11 @@ std::string SupportFilePath(const std::string& relativeName)
     return Rom.ExeDir + relative;
 }
 
-FileText ReadWholeFile(const std::string& path)
+FileText ReadWholeFile(const std::string& path, std::size_t maxSize)
 {
     FileText result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking: opening a FIFO must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.error = errno;
         return result;
@@ -28,6 +30,10 @@ FileText ReadWholeFile(const std::string& path)
         result.error = errno;
     else if (S_ISDIR(st.st_mode))
         result.error = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        result.error = EINVAL;
+    else if (static_cast<std::uint64_t>(st.st_size) > maxSize)
+        result.error = EFBIG;
     char buffer[4096];
     while (result.error == 0) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -36,6 +42,9 @@ FileText ReadWholeFile(const std::string& path)
                 result.error = errno;
         } else if (n == 0) {
             break;
+        } else if (result.text.size() + static_cast<std::size_t>(n) > maxSize) {
+            // A file that grows while it is read.
+            result.error = EFBIG;
         } else {
             result.text.append(buffer, static_cast<std::size_t>(n));
         }

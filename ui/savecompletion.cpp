@@ -1,6 +1,7 @@
 #include "ui/savecompletion.h"
 
 #include "core/checksum.h"
+#include "core/romaccess.h"
 #include "ui/notices.h"
 
 #include <QObject>
@@ -26,8 +27,12 @@ void SetFixChecksumOption(QObject* owner, std::function<bool()> ticked)
 
 void FinishSaveWith(const QString& message)
 {
+    // Durable before it is called saved: the repair flushes the image at its
+    // end, and without it the image is flushed here.
     if (fixChecksumTicked())
         FixChecksum();
+    else
+        FlushRomFile(Rom.RomPath);
     ShowMessage(message);
 }
 

@@ -1,8 +1,8 @@
 #include "editors/art/artmodel.h"
 
+#include "core/korvaneerror.h"
 #include "core/romaccess.h"
-
-#include <algorithm>
+#include "core/romfile.h"
 
 void ReadArtPalette(const std::string& path, std::int32_t offset, TilePalette& palette, int& wordsRead)
 {
@@ -25,11 +25,11 @@ ArtTileBytes ReadArtTile(const std::string& path, std::int32_t tileOffset, std::
 
 void WriteTileBitmapFile(const std::string& bitmapPath, const std::string& bitmap)
 {
-    for (std::size_t at = 0; at < bitmap.size(); at += 4) {
-        const int count = static_cast<int>(std::min<std::size_t>(4, bitmap.size() - at));
-        std::uint32_t value = 0;
-        for (int i = count - 1; i >= 0; --i)
-            value = value << 8 | static_cast<std::uint8_t>(bitmap[at + static_cast<std::size_t>(i)]);
-        WriteRomBytes(bitmapPath, static_cast<std::int32_t>(at), count, value);
-    }
+    // Never through a link: a symbolic or hard link could lead to the image
+    // or to a file outside the support folder.
+    RomFile file(bitmapPath, RomFile::Kind::PlainFile);
+    if (!file.isOpen())
+        throw KorvaneError("Cannot open file " + bitmapPath);
+    if (!file.writeAt(0, bitmap.data(), bitmap.size()))
+        throw KorvaneError("Stream write error");
 }

@@ -56,8 +56,9 @@ struct ArtTileBytes
 // Read errors propagate.
 ArtTileBytes ReadArtTile(const std::string& path, std::int32_t tileOffset, std::int32_t pieceOffset);
 
-// Writes bitmap from offset 0 into the existing file bitmapPath, four bytes
-// a write: the file is never created nor shortened. Throws "Cannot open file
-// <bitmapPath>" when it is missing or not writable, "Stream write error" when
-// a write fails.
+// Writes bitmap from offset 0 into the existing file bitmapPath, with one
+// exclusive open: the file is never created nor shortened, and only a
+// regular file with one link, not a symbolic link, is written. Throws
+// "Cannot open file <bitmapPath>" when it is missing, not writable or no such
+// file, "Stream write error" when the write fails.
 void WriteTileBitmapFile(const std::string& bitmapPath, const std::string& bitmap);

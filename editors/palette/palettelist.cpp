@@ -6,6 +6,8 @@
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
 
+#include <cerrno>
+
 namespace {
 
 // Characters from 1-based column first, at most count of them; empty past
@@ -47,6 +49,9 @@ std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& 
                             const std::function<void(const std::string& name)>& addName)
 {
     const FileText file = ReadWholeFile(path);
+    // A FIFO, a device or a huge file is named as unusable.
+    if (file.error == EINVAL || file.error == EFBIG)
+        throw KorvaneError("Cannot open file " + path);
     if (file.error != 0)
         ThrowFileError(file.error);
     std::vector<std::string> lines = SplitLines(file.text);

@@ -43,9 +43,11 @@ std::string PaletteListPath(const std::string& gameCode);
 // line break after the last line ends the file cleanly. Lines end at CR LF,
 // LF or CR. Returns the number of entries read. Throws KorvaneError "File not
 // found" (or "File access denied", "I/O error <n>") when the file cannot be
-// read, the parser's message at the first bad line, or a message when the
-// file has more lines than the table holds; the entries before the failure
-// stay in the table. table is grown to kPaletteTableSize entries when smaller.
+// read, "Cannot open file <path>" when it is no regular file of at most
+// kMaxListFileSize bytes, the parser's message at the first bad line, or a
+// message when the file has more lines than the table holds; the entries
+// before the failure stay in the table. table is grown to kPaletteTableSize
+// entries when smaller.
 std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& table,
                             const std::function<void(const std::string& name)>& addName);
 
