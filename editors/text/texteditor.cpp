@@ -1,7 +1,7 @@
 #include "editors/text/texteditor.h"
 
-#include "core/romaccess.h"
 #include "core/korvaneerror.h"
+#include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
 

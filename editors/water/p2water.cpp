@@ -1,5 +1,6 @@
 #include "editors/water/p2water.h"
 
+#include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
@@ -208,7 +209,12 @@ void Tp2waterf::Button1Click()
     for (int n = 0; n < kMaxWaterPalettes; ++n)
         texts[static_cast<std::size_t>(n)] = mControls[n].plt->text().toStdString();
     WaterValues wanted = mModel->values();
-    wanted.palettes = mModel->checkPalettes(texts);
+    try {
+        wanted.palettes = mModel->checkPalettes(texts);
+    } catch (const FieldError& e) {
+        mControls[static_cast<int>(e.field())].plt->setFocus();
+        throw;
+    }
     // Only a row whose selector or act choice the user changed is rewritten.
     for (int n = 0; n < mModel->rowsRead(); ++n) {
         const auto k = static_cast<std::size_t>(n);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 TEST(Detection, NamesEveryGameOfTheTable)
@@ -47,6 +49,17 @@ TEST(Detection, FailsOnHeadersItCannotRead)
         EXPECT_EQ(ErrorOf([&] { DetectGame(path); }), row.message);
     }
     EXPECT_EQ(ErrorOf([&] { DetectGame(dir.file("missing.bin")); }), "Cannot open file " + dir.file("missing.bin"));
+}
+
+// The header holds 32-bit sizes: an image of 4 GiB or more is refused, not
+// taken for its size modulo 4 GiB (a sparse file, so it costs no disk).
+TEST(Detection, RefusesImagesOfFourGibibytesOrMore)
+{
+    TempDir dir;
+    const std::string path = dir.file("huge.bin");
+    SyntheticImage(0x1000).serial(kSerialP2).save(path);
+    std::filesystem::resize_file(path, (std::uint64_t{1} << 32) + 0x1000);
+    EXPECT_EQ(ErrorOf([&] { DetectGame(path); }), kTooLargeMessage);
 }
 
 TEST(Detection, UnknownCodesFallBackToUnknown)

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -140,6 +143,27 @@ TEST_F(RomAccess, FailedWriteReportsAndLeavesEarlierBytes)
     const auto bytes = ReadFileBytes(path);
     EXPECT_EQ(bytes[0x10], 0xAA);
     EXPECT_EQ(bytes[0x1800], 0xEE);
+}
+
+// Past a file-size limit a write fails and is reported, instead of the
+// signal killing the program (checked in a child process, which the signal
+// would end).
+TEST_F(RomAccess, FileSizeLimitFailsTheWriteInsteadOfKillingTheProgram)
+{
+    SyntheticImage(0x2000, 0xEE).save(path);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        IgnoreFileSizeSignal();
+        const rlimit limit{0x1000, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string error = ErrorOf([&] { WriteRomBytes(path, 0x1800, 2, 0); });
+        ::_exit(error == "Stream write error" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(SupportFiles, JoinTheExecutableFolderWithSlashes)

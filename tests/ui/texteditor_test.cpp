@@ -101,9 +101,15 @@ private slots:
             QLineEdit* box = edit(window.get(), field.name);
             QVERIFY2(box, field.name);
             QCOMPARE(box->parentWidget()->property("title").toString(), QString::fromLatin1(field.group));
-            // A text shown with hexadecimal digits is shown whole.
+            // A text shown with hexadecimal digits is shown whole, read-only.
             QCOMPARE(box->maxLength(), std::max<int>(field.count, box->text().size()));
+            const bool hex = QByteArray(field.name) == "Copyright" || QByteArray(field.name) == "p2mcz";
+            QCOMPARE(box->isReadOnly(), hex);
+            QCOMPARE(box->toolTip().isEmpty(), !hex);
         }
+        // Nor does the copyright button add to it.
+        click(window.get(), "Button1");
+        QCOMPARE(edit(window.get(), "Copyright")->text(), QStringLiteral("\u00A9 1992 PELB1234"));
         QCOMPARE(edit(window.get(), "p2ehz")->maxLength(), 12);
         QCOMPARE(edit(window.get(), "p2mcz")->maxLength(), 12);
 

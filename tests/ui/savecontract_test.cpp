@@ -1,0 +1,210 @@
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/imagesnapshot.h"
+#include "core/romfile.h"
+#include "editors/demos/p1demosp.h"
+#include "editors/demos/p2demosp.h"
+#include "editors/objects/p2bosses.h"
+#include "editors/palette/paledit.h"
+#include "editors/text/texteditor.h"
+#include "editors/water/p2water.h"
+#include "tests/ui/uitest.h"
+#include "tools/samplerom/samples.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace {
+
+// Every editor with one edit of a sample image: the bytes it must write and
+// the message its Save shows.
+struct Case
+{
+    const char* editor;
+    const char* gameCode;
+    std::size_t offset;
+    std::vector<std::uint8_t> bytes;
+    const char* saveButton;
+    const char* message;
+};
+
+const Case kCases[] = {
+    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "Save", "ROM Saved!"},     // number of demos
+    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "Save", "ROM Saved"},      // number of demos
+    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "Button1", "ROM Saved"},  // "EHZ boss hits"
+    {"water", "p2", 0x4089, {0x1F}, "Button1", "ROM Saved!"},          // palette of row 1
+    {"text", "p2", 0x87BB, {0x12, 0x2D}, "Button2", "ROM Saved!"},     // "1P" becomes "2P"
+    {"palette", "p1", 0x2208, {0x0E, 0xCA}, "Button2", "ROM Saved!"}, // colour 0 of the first palette
+};
+
+SyntheticImage sampleOf(const std::string& gameCode)
+{
+    for (const SampleImage& sample : BuildSampleImages())
+        if (sample.gameCode == gameCode)
+            return sample.image;
+    throw std::logic_error("no sample of " + gameCode);
+}
+
+// What another program does to the image while the window is open.
+enum class Underneath { Shrunk, Replaced, ValueRewritten, SerialChanged, OtherBytesChanged };
+
+} // namespace
+
+class SaveContractTest : public WindowTest
+{
+    Q_OBJECT
+
+private:
+    // Opens the editor of c on image and makes its edit.
+    std::unique_ptr<QDialog> openAndEdit(const Case& c, const SyntheticImage& image)
+    {
+        const QByteArray editor = c.editor;
+        std::unique_ptr<QDialog> w;
+        if (editor == "p1demos" || editor == "p2demos") {
+            w = editor == "p1demos" ? std::unique_ptr<QDialog>(openEditor<Tp1demos>(image))
+                                    : std::unique_ptr<QDialog>(openEditor<Tp2demos>(image));
+            w->findChild<QSpinBox*>("PoleNumberUpDown")->setValue(3);
+        } else if (editor == "objects") {
+            w = openEditor<Tp2bossesf>(image);
+            w->findChild<QTableWidget*>("vals")->item(0, 1)->setText(QStringLiteral("12"));
+        } else if (editor == "water") {
+            w = openEditor<Tp2waterf>(image);
+            w->findChild<QLineEdit*>("l1plt")->setText(QStringLiteral("1F"));
+        } else if (editor == "text") {
+            w = openEditor<Tp2textz>(image);
+            w->findChild<QLineEdit*>("p21p")->setText(QStringLiteral("2P"));
+        } else {
+            w = openEditor<Tpalform>(image);
+            w->findChild<QLineEdit*>("SelPal")->setText(QStringLiteral("0ECA"));
+            w->findChild<QPushButton*>("Button1")->click();
+        }
+        return w;
+    }
+
+    static void save(QDialog* w, const Case& c) { w->findChild<QPushButton*>(c.saveButton)->click(); }
+
+    void addEditors(const std::function<void(int index, const QByteArray& name)>& add)
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(std::size(kCases)); ++i)
+            add(i, kCases[i].editor);
+    }
+
+private slots:
+    void initTestCase() { InitWindowTests(); }
+
+    void init()
+    {
+        startWindowTest();
+        PalEdit = PaletteEditorState();
+        MainFrm = new TMainFrm();
+    }
+
+    void cleanup() { endWindowTest(); }
+
+    // A Save in which every write succeeded repairs the header when "Fix
+    // Checksum" is ticked and leaves it alone when not; either way the image
+    // is flushed to the disk once.
+    void saveRepairsTheHeaderOnlyWhenFixIsTicked_data()
+    {
+        addEditors([](int index, const QByteArray& name) {
+            QTest::addColumn<bool>("ticked");
+            for (const bool ticked : {true, false})
+                QTest::newRow((name + (ticked ? ", ticked" : ", unticked")).constData()) << index << ticked;
+        });
+    }
+
+    void saveRepairsTheHeaderOnlyWhenFixIsTicked()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, ticked);
+        const Case& c = kCases[index];
+        SetFixChecksum(ticked);
+        // A wrong checksum, so that a repair shows.
+        SyntheticImage expected = sampleOf(c.gameCode);
+        expected.word(0x18E, expected.wordAt(0x18E) ^ 0xFFFF);
+        const auto w = openAndEdit(c, expected);
+        QCOMPARE(mNotices->errors, QStringList());
+        const std::uint64_t syncs = RomFile::SyncCount();
+        save(w.get(), c);
+
+        QCOMPARE(mNotices->errors, QStringList());
+        QCOMPARE(mNotices->messages, QStringList{QString::fromLatin1(c.message)});
+        QCOMPARE(RomFile::SyncCount() - syncs, 1u);
+        QVERIFY(expected.data() != (SyntheticImage(expected).bytes(c.offset, c.bytes).data()));
+        expected.bytes(c.offset, c.bytes);
+        if (ticked)
+            expected.validChecksum();
+        QVERIFY(fileBytes() == expected.data());
+    }
+
+    // Whatever another program did to the image after the window read it,
+    // the Save writes nothing unless the image is still the one read: its
+    // size, its serial and the bytes of the value about to be written.
+    void saveRefusesAnImageChangedUnderneath_data()
+    {
+        addEditors([](int index, const QByteArray& name) {
+            QTest::addColumn<int>("underneath");
+            const std::pair<Underneath, const char*> kinds[] = {
+                {Underneath::Shrunk, "shrunk"},
+                {Underneath::Replaced, "replaced by another image"},
+                {Underneath::ValueRewritten, "value rewritten"},
+                {Underneath::SerialChanged, "serial changed"},
+                {Underneath::OtherBytesChanged, "other bytes changed"},
+            };
+            for (const auto& [kind, what] : kinds)
+                QTest::newRow((name + ", " + what).constData()) << index << int(kind);
+        });
+    }
+
+    void saveRefusesAnImageChangedUnderneath()
+    {
+        QFETCH(int, index);
+        QFETCH(int, underneath);
+        const Case& c = kCases[index];
+        SetFixChecksum(false);
+        const SyntheticImage image = sampleOf(c.gameCode);
+        const auto w = openAndEdit(c, image);
+        QCOMPARE(mNotices->errors, QStringList());
+
+        SyntheticImage changed = image;
+        switch (Underneath(underneath)) {
+        case Underneath::Shrunk:
+            changed = SyntheticImage(0).bytes(0, {image.data().begin(), image.data().begin() + 0x40000});
+            break;
+        case Underneath::Replaced:
+            changed = sampleOf("p3");
+            break;
+        case Underneath::ValueRewritten:
+            changed.byte(c.offset, changed.at(c.offset) ^ 0x01);
+            break;
+        case Underneath::SerialChanged:
+            changed.byte(0x18D, changed.at(0x18D) ^ 0x01);
+            break;
+        case Underneath::OtherBytesChanged:
+            changed.byte(0x300, changed.at(0x300) ^ 0xFF);
+            break;
+        }
+        // Written elsewhere and renamed over the image, as an editor saves.
+        changed.save(mPath + ".new");
+        std::filesystem::rename(mPath + ".new", mPath);
+        save(w.get(), c);
+
+        if (Underneath(underneath) == Underneath::OtherBytesChanged) {
+            QCOMPARE(mNotices->errors, QStringList());
+            changed.bytes(c.offset, c.bytes);
+        } else {
+            QCOMPARE(mNotices->errors, QStringList{QString::fromLatin1(kImageChangedMessage) + QLatin1Char('.')});
+            QCOMPARE(mNotices->messages, QStringList());
+        }
+        QVERIFY(fileBytes() == changed.data());
+    }
+};
+
+QTEST_MAIN(SaveContractTest)
+#include "savecontract_test.moc"
