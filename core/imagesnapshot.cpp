@@ -26,8 +26,7 @@ void ImageSnapshot::take(const std::string& path)
 {
     mSize = -1;
     RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
+    file.requireOpen(path);
     const std::int64_t size = file.size();
     if (size < 0)
         throw KorvaneError("Stream read error");
@@ -38,8 +37,7 @@ void ImageSnapshot::take(const std::string& path)
 void ImageSnapshot::check(const std::string& path, const std::vector<Value>& values) const
 {
     RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
+    file.requireOpen(path);
     check(file, values);
 }
 

@@ -51,8 +51,7 @@ std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int siz
 {
     checkSize(size);
     RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
+    file.requireOpen(path);
     unsigned char bytes[4] = {0, 0, 0, 0};
     if (file.readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
         throw KorvaneError("Stream read error");
@@ -69,8 +68,7 @@ void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std:
 {
     checkSize(count);
     RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
+    file.requireOpen(path);
     const unsigned char bytes[4] = {
         static_cast<unsigned char>(value),
         static_cast<unsigned char>(value >> 8),
@@ -89,8 +87,7 @@ void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
 std::uint32_t RomFileSize(const std::string& path)
 {
     RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
+    file.requireOpen(path);
     const std::int64_t size = file.size();
     if (size < 0)
         throw KorvaneError("Stream read error");
@@ -99,22 +96,10 @@ std::uint32_t RomFileSize(const std::string& path)
     return static_cast<std::uint32_t>(size);
 }
 
-std::string ReadRomBytes(const std::string& path, std::int64_t offset, std::size_t count)
-{
-    RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
-    std::string bytes(count, '\0');
-    if (file.readAt(offset, bytes.data(), count) != static_cast<std::ptrdiff_t>(count))
-        throw KorvaneError("Stream read error");
-    return bytes;
-}
-
 void FlushRomFile(const std::string& path)
 {
     RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
+    file.requireOpen(path);
     if (!file.sync())
         ThrowFileError(file.error());
 }

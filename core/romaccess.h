@@ -54,10 +54,6 @@ constexpr std::uint32_t SwapLong(std::uint32_t x)
 std::uint32_t RomFileSize(const std::string& path);
 inline constexpr const char* kTooLargeMessage = "The file is too large for a cartridge image (4 GiB or more)";
 
-// Reads count bytes at offset in one read, with one exclusive open. Throws
-// "Cannot open file <path>" or "Stream read error" (fewer bytes there).
-std::string ReadRomBytes(const std::string& path, std::int64_t offset, std::size_t count);
-
 // Flushes what was written to the file to the disk, through one exclusive
 // open. Throws "Cannot open file <path>" or the byte-file message of the
 // failure.

@@ -1,5 +1,7 @@
 #include "core/romfile.h"
 
+#include "core/korvaneerror.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -46,6 +48,12 @@ RomFile::RomFile(const std::string& path, Kind kind)
         ::close(mFd);
         mFd = -1;
     }
+}
+
+void RomFile::requireOpen(const std::string& path) const
+{
+    if (!isOpen())
+        throw KorvaneError("Cannot open file " + path);
 }
 
 RomFile::~RomFile()

@@ -25,6 +25,8 @@ public:
     RomFile& operator=(const RomFile&) = delete;
 
     bool isOpen() const { return mFd >= 0; }
+    // Throws KorvaneError "Cannot open file <path>" unless the file is open.
+    void requireOpen(const std::string& path) const;
     // errno of the failed open, or of the last failed operation.
     int error() const { return mErrno; }
 

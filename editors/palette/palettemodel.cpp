@@ -37,8 +37,7 @@ void PaletteModel::write(const std::string& path, const PaletteEntry& entry, con
 {
     check(entry);
     RomFile file(path);
-    if (!file.isOpen())
-        throw KorvaneError("Cannot open file " + path);
+    file.requireOpen(path);
     std::vector<ImageSnapshot::Value> changed;
     for (int i = 0; i < entry.count; ++i) {
         const auto k = static_cast<std::size_t>(i);
