@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // Recomputes the header of the file at path: the big-endian 16-bit sum of
@@ -13,6 +14,25 @@
 void FixChecksum(const std::string& path);
 // The same on Rom.RomPath.
 void FixChecksum();
+
+// The header fields FixChecksum writes, as the file holds them and as the
+// repair would store them.
+struct HeaderState
+{
+    std::int64_t size = 0;
+    std::uint16_t storedChecksum = 0;   // 0 where the file ends before it
+    std::uint32_t storedRomEnd = 0;     // 0 where the file ends before it
+    bool summed = false;                // false for files of 0x200 bytes or fewer, which the repair leaves alone
+    std::uint16_t computedChecksum = 0; // when summed
+    std::uint32_t expectedRomEnd = 0;   // when summed: the last offset after the repair (odd sizes gain a byte)
+
+    bool checksumOk() const { return summed && storedChecksum == computedChecksum; }
+    bool romEndOk() const { return summed && storedRomEnd == expectedRomEnd; }
+};
+
+// Reads the header fields and sums the image at path as FixChecksum does,
+// writing nothing (one exclusive open). Throws the byte-file messages.
+HeaderState ReadHeaderState(const std::string& path);
 
 // Called once by FixChecksum before it sums, so that windows can repaint.
 // The window layer installs the toolkit's event pump; the default does nothing.

@@ -11,7 +11,11 @@
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -31,16 +35,34 @@ struct Case
     std::vector<std::uint8_t> bytes;
     const char* saveButton;
     const char* message;
+    // The same edit in the command-line tool's values document: section,
+    // key, and the new value as JSON.
+    const char* section;
+    const char* key;
+    const char* value;
 };
 
 const Case kCases[] = {
-    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "Save", "ROM Saved!"},     // number of demos
-    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "Save", "ROM Saved"},      // number of demos
-    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "Button1", "ROM Saved"},  // "EHZ boss hits"
-    {"water", "p2", 0x4089, {0x1F}, "Button1", "ROM Saved!"},          // palette of row 1
-    {"text", "p2", 0x87BB, {0x12, 0x2D}, "Button2", "ROM Saved!"},     // "1P" becomes "2P"
-    {"palette", "p1", 0x2208, {0x0E, 0xCA}, "Button2", "ROM Saved!"}, // colour 0 of the first palette
+    // number of demos
+    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "Save", "ROM Saved!", "demos", "Number of demos played", "3"},
+    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "Save", "ROM Saved", "demos", "Number of demos played", "3"},
+    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "Button1", "ROM Saved", "objects", "EHZ boss hits", "12"},
+    // palette of row 1
+    {"water", "p2", 0x4089, {0x1F}, "Button1", "ROM Saved!", "water", "Level 1",
+     R"({"zone": "ARZ", "act": "Act 1", "palette": 31})"},
+    // "1P" becomes "2P"
+    {"text", "p2", 0x87BB, {0x12, 0x2D}, "Button2", "ROM Saved!", "texts", "p21p", R"("2P")"},
+    // colour 0 of the first palette
+    {"palette", "p1", 0x2208, {0x0E, 0xCA}, "Button2", "ROM Saved!", "palettes", "Sega screen: background", nullptr},
 };
+
+QByteArray runTool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVANE_TOOL_PATH), arguments);
+    process.waitForFinished(60000);
+    return process.readAllStandardOutput() + process.readAllStandardError();
+}
 
 SyntheticImage sampleOf(const std::string& gameCode)
 {
@@ -203,6 +225,45 @@ private slots:
             QCOMPARE(mNotices->messages, QStringList());
         }
         QVERIFY(fileBytes() == changed.data());
+    }
+
+    // The command-line tool, given the same edit, changes exactly the bytes
+    // the window's Save changes (both repair the header).
+    void toolImportWritesWhatTheWindowWrites_data()
+    {
+        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+    }
+
+    void toolImportWritesWhatTheWindowWrites()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        SetFixChecksum(true);
+        SyntheticImage image = sampleOf(c.gameCode);
+        image.word(0x18E, 0); // so that both repairs show
+        const auto w = openAndEdit(c, image);
+        save(w.get(), c);
+        QCOMPARE(mNotices->errors, QStringList());
+
+        const QString copy = QString::fromStdString(mDir->file("tool.bin"));
+        image.save(copy.toStdString());
+        QJsonObject document = QJsonDocument::fromJson(runTool({"export", copy})).object();
+        QJsonObject section = document.value(QLatin1String(c.section)).toObject();
+        if (c.value) {
+            section.insert(QLatin1String(c.key), QJsonDocument::fromJson(QByteArray("[") + c.value + "]").array().at(0));
+        } else {
+            QJsonArray colours = section.value(QLatin1String(c.key)).toArray();
+            colours[0] = QStringLiteral("0ECA");
+            section.insert(QLatin1String(c.key), colours);
+        }
+        document.insert(QLatin1String(c.section), section);
+        QFile doc(QString::fromStdString(mDir->file("doc.json")));
+        QVERIFY(doc.open(QIODevice::WriteOnly));
+        doc.write(QJsonDocument(document).toJson());
+        doc.close();
+        const QByteArray printed = runTool({"import", copy, doc.fileName()});
+        QVERIFY2(printed.contains(c.section), printed.constData());
+        QVERIFY(ReadFileBytes(copy.toStdString()) == fileBytes());
     }
 };
 

@@ -1,0 +1,257 @@
+// The built korvane-tool, run as a user runs it, on synthetic images.
+
+#include "tests/support/testfiles.h"
+#include "tools/samplerom/samples.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run tool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVANE_TOOL_PATH), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QJsonObject parse(const QString& text)
+{
+    return QJsonDocument::fromJson(text.toUtf8()).object();
+}
+
+void writeText(const std::string& path, const QByteArray& text)
+{
+    QFile file(QString::fromStdString(path));
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+}
+
+// Every value changed a little, within what the windows accept: integers
+// of objects and water palettes flip their low bit, demo lengths move a
+// second, colour words flip bit 1.
+QJsonValue changed(const QString& key, const QJsonValue& value)
+{
+    if (value.isObject()) {
+        QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            *it = changed(it.key(), *it);
+        return object;
+    }
+    if (value.isArray()) {
+        QJsonArray array = value.toArray();
+        for (auto it = array.begin(); it != array.end(); ++it)
+            *it = changed(key, *it);
+        return array;
+    }
+    // Bit 15 of a 32X colour is cleared by a typed word, so such words stay.
+    const uint word = value.toString().toUInt(nullptr, 16);
+    if (value.isString() && value.toString().size() == 4 && key != QLatin1String("act") && word < 0x8000)
+        return QString::number(word ^ 0x2, 16).rightJustified(4, QLatin1Char('0')).toUpper();
+    if (value.isDouble() && key.endsWith(QLatin1String("Length")))
+        return value.toInt() < 300 ? value.toInt() + 1 : value.toInt() - 1;
+    if (value.isDouble() && key != QLatin1String("version") && !key.startsWith(QLatin1String("Number")))
+        return value.toInt() ^ 1;
+    return value;
+}
+
+} // namespace
+
+class KorvaneToolTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempDir> mDir;
+    std::vector<SampleImage> mSamples;
+
+    std::string sample(const std::string& code, const std::string& name)
+    {
+        for (const SampleImage& s : mSamples) {
+            if (s.gameCode == code) {
+                s.image.save(mDir->file(name));
+                return mDir->file(name);
+            }
+        }
+        qFatal("no sample %s", code.c_str());
+    }
+
+private slots:
+    void initTestCase() { mSamples = BuildSampleImages(); }
+    void init() { mDir = std::make_unique<TempDir>(); }
+    void cleanup() { mDir.reset(); }
+
+    // Each command as a user types it: its exit code, a piece of what it
+    // prints on each stream, and whether the image is left byte for byte.
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // IMG: the p2 sample, DOC: the document given
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<bool>("untouched");
+        const QByteArray head = R"("format": "pelbo-korvane-values", "version": 1, "game": "p2")";
+        const auto doc = [&head](const char* sections) { return "{" + head + ", " + sections + "}"; };
+        const auto row = [](const char* name, const QStringList& arguments, const QByteArray& document, int code,
+                            const char* out, const char* err, bool untouched = true) {
+            QTest::newRow(name) << arguments << document << code << out << err << untouched;
+        };
+        row("help", {"--help"}, {}, 0, "Commands:", "");
+        row("version", {"--version"}, {}, 0, "korvane-tool v0.04", "");
+        row("no command", {}, {}, 2, "", "no command given");
+        row("unknown command", {"frob"}, {}, 2, "", "'frob' is no command");
+        row("unknown option", {"export", "--frob", "IMG"}, {}, 2, "", "Unknown option 'frob'");
+        row("missing argument", {"import", "IMG"}, {}, 2, "", "usage: korvane-tool import IMAGE FILE");
+        row("command help", {"import", "--help"}, {}, 0, "--dry-run", "");
+        row("info", {"info", "IMG", "missing.bin"}, {}, 1, "checksum:  stored CFC3, computed CFC3, OK",
+            "missing.bin: Cannot open file missing.bin");
+        row("info as JSON", {"info", "--json", "IMG"}, {}, 0, "\"checksum\": \"OK\"", "");
+        row("export", {"export", "IMG"}, {}, 0, "\"EHZ boss hits\": 8", "");
+        row("dry run", {"import", "--dry-run", "IMG", "DOC"}, doc(R"("objects": {"EHZ boss hits": 12})"), 0,
+            "objects: EHZ boss hits 8 -> 12", "");
+        row("import", {"import", "IMG", "DOC"}, doc(R"("texts": {"p21p": "2P"})"), 0, "texts: p21p \"1P\" -> \"2P\"",
+            "", false);
+        row("malformed JSON", {"import", "IMG", "DOC"}, "{\n  \"format\": ,\n}", 1, "", "doc.json: line 2, column ");
+        row("wrong type", {"import", "IMG", "DOC"}, doc(R"("objects": {"EHZ boss hits": "8"})"), 1, "",
+            "objects: EHZ boss hits: expected an integer");
+        row("unknown key", {"import", "IMG", "DOC"}, doc(R"("texts": {"p2xyz": "A"})"), 1, "",
+            "texts: p2xyz: not a value of this editor");
+        row("unknown editor", {"import", "IMG", "DOC"}, doc(R"("palettes": {})"), 1, "",
+            "palettes: no such editor for the game \"p2\"");
+        row("out of range", {"import", "IMG", "DOC"}, doc(R"("objects": {"CPZ boss hits": 70000})"), 1, "",
+            "'70000' is out of range for CPZ boss hits: enter a value from -32768 to 65535");
+        row("character without a code", {"import", "IMG", "DOC"}, doc(R"("texts": {"p2ehz": "ELM-HILL"})"), 1, "",
+            "the character \"-\" has no code in the game's texts");
+        row("level not in the list", {"import", "IMG", "DOC"}, doc(R"("demos": {"First demo level": "Nowhere"})"), 1,
+            "", "'Nowhere' is not a level of the list");
+        row("one-act zone", {"import", "IMG", "DOC"},
+            doc(R"j("water": {"Level 1": {"zone": "MTZ (Act 3)", "act": "Both"}})j"), 1, "", "has one act");
+        row("another game", {"import", "IMG", "DOC"}, R"({"format": "pelbo-korvane-values", "version": 1, "game": "p3"})",
+            1, "", "the document is for the game \"p3\"");
+        row("missing image", {"import", "missing.bin", "DOC"}, doc(R"("objects": {})"), 1, "",
+            "Cannot open file missing.bin");
+        row("directory", {"info", "."}, {}, 1, "", "Cannot open file .");
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, document);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(bool, untouched);
+        const std::string image = sample("p2", "p2.bin");
+        writeText(mDir->file("doc.json"), document);
+        const auto before = ReadFileBytes(image);
+        QDir::setCurrent(QString::fromStdString(mDir->path()));
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^IMG$")), QStringLiteral("p2.bin"));
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DOC$")), QStringLiteral("doc.json"));
+        const Run run = tool(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.out.contains(out), qPrintable(run.out));
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+        QVERIFY(err.isEmpty() == run.err.isEmpty());
+        QCOMPARE(ReadFileBytes(image) == before, untouched);
+    }
+
+    // Another program holding the image: refused, nothing written.
+    void lockedImageIsRefused()
+    {
+        const std::string image = sample("p2", "p2.bin");
+        writeText(mDir->file("doc.json"), tool({"export", QString::fromStdString(image)}).out.toUtf8());
+        const auto before = ReadFileBytes(image);
+        ForeignLock lock(image);
+        for (const QStringList& arguments :
+             {QStringList{"import", QString::fromStdString(image), QString::fromStdString(mDir->file("doc.json"))},
+              QStringList{"fix", QString::fromStdString(image)}}) {
+            const Run run = tool(arguments);
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains(QStringLiteral("Cannot open file")) || run.err.contains("File access denied"),
+                     qPrintable(run.err));
+        }
+        QVERIFY(ReadFileBytes(image) == before);
+    }
+
+    void fixRepairsTheHeaderOrLeavesASmallFile()
+    {
+        const std::string image = sample("p2", "p2.bin");
+        SyntheticImage broken = SyntheticImage(0).bytes(0, ReadFileBytes(image));
+        broken.word(0x18E, 0x1234).save(image);
+        Run run = tool({"fix", QString::fromStdString(image)});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains(QStringLiteral("checksum 1234 -> CFC3")), qPrintable(run.out));
+        QVERIFY(tool({"info", QString::fromStdString(image)}).out.contains(QStringLiteral("CFC3, OK")));
+
+        SyntheticImage(0x100).save(mDir->file("small.bin"));
+        run = tool({"fix", QString::fromStdString(mDir->file("small.bin"))});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QStringLiteral("left alone")));
+        QCOMPARE(ReadFileBytes(mDir->file("small.bin")).size(), std::size_t(0x100));
+    }
+
+    // For every game: export then import writes nothing; a document changed
+    // everywhere, imported, reads back as it was written; and the values of
+    // one image imported into another image of the game make its export
+    // equal; diff then finds nothing.
+    void roundTripsOfEveryGame_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const SampleImage& s : BuildSampleImages())
+            QTest::newRow(s.gameCode.c_str()) << QString::fromStdString(s.gameCode);
+    }
+
+    void roundTripsOfEveryGame()
+    {
+        QFETCH(QString, code);
+        const QString a = QString::fromStdString(sample(code.toStdString(), "a.bin"));
+        const QString b = QString::fromStdString(sample(code.toStdString(), "b.bin"));
+        const QString doc = QString::fromStdString(mDir->file("doc.json"));
+        const auto original = ReadFileBytes(a.toStdString());
+
+        const Run exported = tool({"export", a, "-o", doc});
+        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(exported.err, QString());
+        const QJsonObject document = parse(tool({"export", a}).out);
+        QCOMPARE(document.value("game").toString(), code);
+        Run run = tool({"import", a, doc});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString());
+        QVERIFY(ReadFileBytes(a.toStdString()) == original);
+
+        const QJsonObject mutated = changed({}, document).toObject();
+        writeText(doc.toStdString(), QJsonDocument(mutated).toJson());
+        run = tool({"import", b, doc});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(parse(tool({"export", b}).out), mutated);
+        if (mutated != document)
+            QVERIFY(!tool({"diff", a, b}).out.startsWith(QStringLiteral("0 other")));
+
+        QCOMPARE(tool({"export", a, "-o", doc}).exitCode, 0);
+        QCOMPARE(tool({"import", b, doc}).exitCode, 0);
+        QCOMPARE(parse(tool({"export", b}).out), document);
+        run = tool({"diff", a, b});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("0 other bytes differ outside the editors' values and the header\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(KorvaneToolTest)
+#include "korvanetool_test.moc"

@@ -1,0 +1,277 @@
+#include "tools/korvanetool/commands.h"
+
+#include "core/checksum.h"
+#include "core/codepage.h"
+#include "core/detection.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "core/romaccess.h"
+#include "tools/korvanetool/valuesdocument.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+std::string local(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+void complain(const std::string& path, const std::string& message)
+{
+    std::cerr << "korvane-tool: " << (path.empty() ? "" : path + ": ") << message << '\n';
+}
+
+void printNotes(const ImageValues& image)
+{
+    for (const std::string& note : image.notes)
+        complain(image.path, note);
+}
+
+QString hex(std::uint32_t value, int digits)
+{
+    return QString::fromStdString(HexStr(value, digits));
+}
+
+// The line and column of a byte offset of text, from 1.
+std::pair<int, int> lineAndColumn(const QByteArray& text, qsizetype offset)
+{
+    int line = 1;
+    int column = 1;
+    for (qsizetype i = 0; i < std::min(offset, text.size()); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+QJsonObject infoOf(const std::string& path)
+{
+    const Detection detection = DetectGame(path);
+    const HeaderState header = ReadHeaderState(path);
+    QJsonObject info;
+    info.insert(QStringLiteral("path"), QFile::decodeName(QByteArray::fromStdString(path)));
+    const bool known = std::string(detection.game->code) != "un";
+    info.insert(QStringLiteral("game"), known ? QString::fromLatin1(detection.game->code) : QStringLiteral("unknown"));
+    info.insert(QStringLiteral("name"), QString::fromStdString(Cp1252ToUtf8(detection.game->name)));
+    info.insert(QStringLiteral("serial"), QString::fromStdString(Cp1252ToUtf8(detection.serial)));
+    info.insert(QStringLiteral("size"), static_cast<qint64>(header.size));
+    info.insert(QStringLiteral("storedChecksum"), hex(header.storedChecksum, 4));
+    info.insert(QStringLiteral("storedRomEnd"), hex(header.storedRomEnd, 6));
+    if (header.summed) {
+        info.insert(QStringLiteral("computedChecksum"), hex(header.computedChecksum, 4));
+        info.insert(QStringLiteral("checksum"), header.checksumOk() ? QStringLiteral("OK") : QStringLiteral("MISMATCH"));
+        info.insert(QStringLiteral("expectedRomEnd"), hex(header.expectedRomEnd, 6));
+        info.insert(QStringLiteral("romEnd"), header.romEndOk() ? QStringLiteral("OK") : QStringLiteral("MISMATCH"));
+    }
+    return info;
+}
+
+void printInfo(const QJsonObject& info)
+{
+    const auto text = [&info](const char* key) { return info.value(QLatin1String(key)).toString().toStdString(); };
+    std::cout << text("path") << '\n';
+    if (text("game") == "unknown")
+        std::cout << "  game:      unknown, serial \"" << text("serial") << "\"\n";
+    else
+        std::cout << "  game:      " << text("game") << " (" << text("name") << ")\n";
+    std::cout << "  size:      " << info.value(QStringLiteral("size")).toInteger() << " bytes\n";
+    if (info.contains(QStringLiteral("checksum"))) {
+        std::cout << "  checksum:  stored " << text("storedChecksum") << ", computed " << text("computedChecksum")
+                  << ", " << text("checksum") << '\n';
+        std::cout << "  ROM end:   stored " << text("storedRomEnd") << ", expected " << text("expectedRomEnd") << ", "
+                  << text("romEnd") << '\n';
+    } else {
+        std::cout << "  checksum:  stored " << text("storedChecksum") << ", nothing to sum (0x200 bytes or fewer)\n";
+    }
+}
+
+// The bytes of a whole image, for comparing two of them.
+QByteArray imageBytes(const std::string& path)
+{
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::ReadOnly))
+        throw KorvaneError("Cannot open file " + path);
+    return file.readAll();
+}
+
+} // namespace
+
+int InfoCommand(const QStringList& images, bool json)
+{
+    int status = 0;
+    QJsonArray all;
+    for (const QString& image : images) {
+        try {
+            const QJsonObject info = infoOf(local(image));
+            if (json)
+                all.append(info);
+            else
+                printInfo(info);
+        } catch (const KorvaneError& e) {
+            complain(local(image), e.what());
+            status = 1;
+        }
+    }
+    if (json)
+        std::cout << QJsonDocument(all).toJson().toStdString();
+    return status;
+}
+
+int FixCommand(const QStringList& images)
+{
+    int status = 0;
+    for (const QString& image : images) {
+        const std::string path = local(image);
+        try {
+            const HeaderState before = ReadHeaderState(path);
+            if (!before.summed) {
+                std::cout << path << ": 0x200 bytes or fewer, nothing to sum: left alone\n";
+                continue;
+            }
+            FixChecksum(path);
+            const HeaderState after = ReadHeaderState(path);
+            std::cout << path << ": checksum " << HexStr(before.storedChecksum, 4) << " -> "
+                      << HexStr(after.storedChecksum, 4) << ", ROM end " << HexStr(before.storedRomEnd, 6) << " -> "
+                      << HexStr(after.storedRomEnd, 6) << '\n';
+        } catch (const KorvaneError& e) {
+            complain(path, e.what());
+            status = 1;
+        }
+    }
+    return status;
+}
+
+int ExportCommand(const QString& image, const QString& output)
+{
+    const std::string path = local(image);
+    QByteArray text;
+    try {
+        const ImageValues values = ReadImageValues(path);
+        printNotes(values);
+        text = QJsonDocument(ExportDocument(values)).toJson();
+    } catch (const KorvaneError& e) {
+        complain(path, e.what());
+        return 1;
+    }
+    if (output.isEmpty() || output == QLatin1String("-")) {
+        std::cout << text.toStdString();
+        return 0;
+    }
+    // Written whole or not at all.
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        complain(local(output), file.errorString().toStdString());
+        return 1;
+    }
+    return 0;
+}
+
+int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix)
+{
+    const std::string path = local(image);
+    const std::string docPath = local(documentFile);
+    QFile file(documentFile);
+    if (documentFile == QLatin1String("-") ? !file.open(stdin, QIODevice::ReadOnly) : !file.open(QIODevice::ReadOnly)) {
+        complain(docPath, file.errorString().toStdString());
+        return 1;
+    }
+    const QByteArray text = file.readAll();
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+        const auto [line, column] = lineAndColumn(text, error.offset);
+        complain(docPath, "line " + std::to_string(line) + ", column " + std::to_string(column) + ": "
+                              + error.errorString().toStdString());
+        return 1;
+    }
+    if (!document.isObject()) {
+        complain(docPath, "expected a JSON object");
+        return 1;
+    }
+    try {
+        ImageValues values = ReadImageValues(path);
+        printNotes(values);
+        // Everything is checked before the first write.
+        WantDocument(values, document.object());
+        const std::vector<std::string> changes =
+            ValueChanges(ExportDocument(values), WantedDocument(values, document.object()));
+        for (const std::string& change : changes)
+            std::cout << change << '\n';
+        // Nothing to change, nothing written: not even the header.
+        if (dryRun || changes.empty())
+            return 0;
+        for (const auto& editor : values.editors) {
+            if (document.object().contains(editor->key()))
+                editor->write(path);
+        }
+        // The repair flushes the image; without it the flush is done here.
+        if (noFix)
+            FlushRomFile(path);
+        else
+            FixChecksum(path);
+    } catch (const KorvaneError& e) {
+        complain(path, e.what());
+        return 1;
+    }
+    return 0;
+}
+
+int DiffCommand(const QString& first, const QString& second)
+{
+    const std::string a = local(first);
+    const std::string b = local(second);
+    std::string current = a;
+    try {
+        const ImageValues valuesA = ReadImageValues(a);
+        current = b;
+        const ImageValues valuesB = ReadImageValues(b);
+        printNotes(valuesA);
+        printNotes(valuesB);
+        if (valuesA.gameCode != valuesB.gameCode)
+            throw KorvaneError("the images are of different games (" + valuesA.gameCode + " and " + valuesB.gameCode
+                               + ")");
+        for (const std::string& change : ValueChanges(ExportDocument(valuesA), ExportDocument(valuesB)))
+            std::cout << change << '\n';
+
+        // Bytes that differ where no editor keeps a value, the header aside.
+        current = a;
+        const QByteArray bytesA = imageBytes(a);
+        current = b;
+        const QByteArray bytesB = imageBytes(b);
+        const qsizetype length = std::max(bytesA.size(), bytesB.size());
+        std::vector<bool> known(static_cast<std::size_t>(length), false);
+        std::fill(known.begin() + std::min<qsizetype>(0x100, length), known.begin() + std::min<qsizetype>(0x200, length),
+                  true);
+        for (const ImageValues* values : {&valuesA, &valuesB}) {
+            for (const auto& editor : values->editors) {
+                for (const ByteSpan& span : editor->spans()) {
+                    for (std::int64_t i = span.offset; i < span.offset + span.size && i < length; ++i)
+                        known[static_cast<std::size_t>(i)] = true;
+                }
+            }
+        }
+        std::int64_t others = 0;
+        for (qsizetype i = 0; i < length; ++i) {
+            const bool differ = i >= bytesA.size() || i >= bytesB.size() || bytesA[i] != bytesB[i];
+            if (differ && !known[static_cast<std::size_t>(i)])
+                ++others;
+        }
+        std::cout << others << " other byte" << (others == 1 ? "" : "s")
+                  << " differ outside the editors' values and the header\n";
+    } catch (const KorvaneError& e) {
+        complain(current, e.what());
+        return 1;
+    }
+    return 0;
+}

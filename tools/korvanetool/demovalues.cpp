@@ -1,0 +1,161 @@
+#include "tools/korvanetool/editorvalues.h"
+
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "editors/demos/demomodel.h"
+
+#include <QJsonArray>
+
+#include <memory>
+
+namespace {
+
+const QString kDemos = QStringLiteral("demos");
+const QString kLength = QStringLiteral("Normal Demos Length");
+const QString kSpecialLength = QStringLiteral("Special Stages Demos Length");
+const QString kNumber = QStringLiteral("Number of demos played");
+const QString kSlots[kDemoLevelWords] = {QStringLiteral("First demo level"), QStringLiteral("Second demo level"),
+                                         QStringLiteral("Third demo level"), QStringLiteral("Fourth demo level")};
+
+// The demo settings as the window shows them: lengths in seconds, the
+// number of demos, and each slot's level by its name in the level list
+// (null for a level the list does not name).
+class DemoValuesSection : public EditorValues
+{
+public:
+    explicit DemoValuesSection(const DemoLayout& layout) : mModel(layout) {}
+
+    QString key() const override { return kDemos; }
+
+    void read(const std::string& path, std::vector<std::string>& notes) override
+    {
+        try {
+            mModel.read(path);
+        } catch (const KorvaneError& e) {
+            notes.push_back("demos: " + std::string(e.what()) + "; left out");
+            return;
+        }
+        mWanted = mModel.values();
+        try {
+            for (const std::string& line : ReadLevelList(layout().levels.fileName))
+                mNames.push_back(QString::fromStdString(Cp1252ToUtf8(line)));
+        } catch (const KorvaneError& e) {
+            notes.push_back("demos: " + std::string(e.what()) + "; the levels left out");
+            mNames.clear();
+            mListMissing = true;
+        }
+    }
+
+    QJsonObject values() const override { return toJson(mModel.values()); }
+    QJsonObject wanted() const override { return toJson(mWanted); }
+
+    void want(const QJsonObject& section) override
+    {
+        if (!mModel.isRead())
+            Refuse(kDemos, QStringLiteral("values"), "they could not be read from the image");
+        CheckKeys(kDemos, section, keys());
+        const DemoValues& stored = mModel.values();
+        DemoValues wanted = stored;
+        // As the window's spin boxes: a value left as shown keeps its word.
+        const auto seconds = [&](const QString& field, std::uint16_t storedFrames) -> std::uint16_t {
+            if (!section.contains(field))
+                return storedFrames;
+            const std::int64_t value = IntegerOf(kDemos, field, section.value(field));
+            if (value == DemoSeconds(storedFrames))
+                return storedFrames;
+            if (value < 0 || value > kMaxDemoSeconds)
+                Refuse(kDemos, field, "enter 0 to " + std::to_string(kMaxDemoSeconds) + " seconds");
+            return DemoFrames(static_cast<int>(value));
+        };
+        wanted.length = seconds(kLength, stored.length);
+        if (layout().specialLength != kNoDemoOffset)
+            wanted.specialLength = seconds(kSpecialLength, stored.specialLength);
+        if (layout().number != kNoDemoOffset && section.contains(kNumber)) {
+            const std::int64_t value = IntegerOf(kDemos, kNumber, section.value(kNumber));
+            if (value != stored.number && (value < 0 || value > layout().maxNumber))
+                Refuse(kDemos, kNumber, "enter 0 to " + std::to_string(layout().maxNumber));
+            wanted.number = static_cast<std::uint16_t>(value);
+        }
+        for (int n = 0; n < layout().slotCount; ++n) {
+            const auto k = static_cast<std::size_t>(n);
+            if (!section.contains(kSlots[n]))
+                continue;
+            const QJsonValue value = section.value(kSlots[n]);
+            // null: the level as stored, as a selector that shows none.
+            if (value.isNull())
+                continue;
+            if (mListMissing)
+                Refuse(kDemos, kSlots[n], "the level list could not be read");
+            const qsizetype row = mNames.indexOf(StringOf(kDemos, kSlots[n], value));
+            if (row < 0)
+                Refuse(kDemos, kSlots[n], "'" + value.toString().toStdString() + "' is not a level of the list");
+            // A list line beyond the table names no level of the game.
+            if (row >= static_cast<qsizetype>(layout().levels.table.size()))
+                Refuse(kDemos, kSlots[n], "'" + value.toString().toStdString() + "' has no level of the game");
+            wanted.levels[k] = LevelAtRow(layout().levels.table, static_cast<int>(row), stored.levels[k]);
+        }
+        mWanted = wanted;
+    }
+
+    void write(const std::string& path) override { mModel.write(path, mWanted); }
+
+    std::vector<ByteSpan> spans() const override
+    {
+        std::vector<ByteSpan> spans;
+        for (const std::int32_t offset : {layout().length, layout().specialLength, layout().number}) {
+            if (offset != kNoDemoOffset)
+                spans.push_back({offset, 2});
+        }
+        spans.push_back({layout().levelBase, 2 * kDemoLevelWords});
+        return spans;
+    }
+
+private:
+    const DemoLayout& layout() const { return mModel.layout(); }
+
+    std::vector<QString> keys() const
+    {
+        std::vector<QString> keys{kLength};
+        if (layout().specialLength != kNoDemoOffset)
+            keys.push_back(kSpecialLength);
+        if (layout().number != kNoDemoOffset)
+            keys.push_back(kNumber);
+        if (!mListMissing) {
+            for (int n = 0; n < layout().slotCount; ++n)
+                keys.push_back(kSlots[n]);
+        }
+        return keys;
+    }
+
+    QJsonObject toJson(const DemoValues& values) const
+    {
+        QJsonObject object;
+        if (!mModel.isRead())
+            return object;
+        object.insert(kLength, DemoSeconds(values.length));
+        if (layout().specialLength != kNoDemoOffset)
+            object.insert(kSpecialLength, DemoSeconds(values.specialLength));
+        if (layout().number != kNoDemoOffset)
+            object.insert(kNumber, values.number);
+        if (!mListMissing) {
+            for (int n = 0; n < layout().slotCount; ++n) {
+                const int row = LevelRow(layout().levels.table, values.levels[static_cast<std::size_t>(n)]);
+                const bool named = row >= 0 && row < mNames.size();
+                object.insert(kSlots[n], named ? QJsonValue(mNames[row]) : QJsonValue());
+            }
+        }
+        return object;
+    }
+
+    DemoModel mModel;
+    DemoValues mWanted;
+    QStringList mNames;
+    bool mListMissing = false;
+};
+
+} // namespace
+
+std::unique_ptr<EditorValues> MakeDemoValues(const DemoLayout& layout)
+{
+    return std::make_unique<DemoValuesSection>(layout);
+}

@@ -1,0 +1,82 @@
+#include "tools/korvanetool/editorvalues.h"
+
+#include "core/detection.h"
+#include "core/korvaneerror.h"
+#include "editors/demos/demomodel.h"
+#include "editors/water/waterrows.h"
+
+#include <QJsonArray>
+
+#include <algorithm>
+#include <cmath>
+
+std::unique_ptr<EditorValues> MakeObjectValues();
+std::unique_ptr<EditorValues> MakeDemoValues(const DemoLayout& layout);
+std::unique_ptr<EditorValues> MakeWaterValues(const WaterLayout& layout);
+std::unique_ptr<EditorValues> MakeTextValues();
+std::unique_ptr<EditorValues> MakePaletteValues(const std::string& gameCode);
+
+std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode)
+{
+    // The editors the main window offers for the game.
+    const unsigned items = GameByCode(gameCode).items;
+    std::vector<std::unique_ptr<EditorValues>> editors;
+    if (items & ItemEditorBosses)
+        editors.push_back(MakeObjectValues());
+    if (items & ItemEditorDemos) {
+        const DemoLayout* layout = FirstGameDemoLayout(gameCode);
+        if (!layout)
+            layout = SecondGameDemoLayout(gameCode);
+        if (layout)
+            editors.push_back(MakeDemoValues(*layout));
+    }
+    if (items & ItemEditorWater) {
+        if (const WaterLayout* layout = WaterLayoutFor(gameCode))
+            editors.push_back(MakeWaterValues(*layout));
+    }
+    // The first game's text window edits nothing.
+    if ((items & ItemEditorText) && RouteFor(ItemEditorText, gameCode) == WindowId::p2textz)
+        editors.push_back(MakeTextValues());
+    if (items & ItemEditorPal)
+        editors.push_back(MakePaletteValues(gameCode));
+    return editors;
+}
+
+void Refuse(const QString& editor, const QString& field, const std::string& reason)
+{
+    throw KorvaneError(editor.toStdString() + ": " + field.toStdString() + ": " + reason);
+}
+
+std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonValue& value)
+{
+    // Beyond 2^53 a double no longer holds every integer.
+    const double number = value.toDouble();
+    if (!value.isDouble() || std::fabs(number) > 9007199254740992.0 || std::trunc(number) != number)
+        Refuse(editor, field, "expected an integer");
+    return static_cast<std::int64_t>(number);
+}
+
+QString StringOf(const QString& editor, const QString& field, const QJsonValue& value)
+{
+    if (!value.isString())
+        Refuse(editor, field, "expected a string");
+    return value.toString();
+}
+
+std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, const QJsonValue& value, std::size_t count)
+{
+    if (!value.isArray())
+        Refuse(editor, field, "expected an array");
+    const QJsonArray array = value.toArray();
+    if (static_cast<std::size_t>(array.size()) != count)
+        Refuse(editor, field, "expected " + std::to_string(count) + " elements, not " + std::to_string(array.size()));
+    return {array.begin(), array.end()};
+}
+
+void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys)
+{
+    for (auto it = section.begin(); it != section.end(); ++it) {
+        if (std::find(keys.begin(), keys.end(), it.key()) == keys.end())
+            Refuse(editor, it.key(), "not a value of this editor for this image");
+    }
+}

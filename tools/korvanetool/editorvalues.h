@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A run of bytes of the image that holds an editor's values.
+struct ByteSpan
+{
+    std::int64_t offset;
+    std::int64_t size;
+};
+
+// One editor of one game as the values document sees it: its values read
+// from an image as a JSON section, and a section checked and written back
+// through the editor's model, so that the tool and the window never
+// disagree.
+class EditorValues
+{
+public:
+    virtual ~EditorValues() = default;
+
+    // The section's key in the document ("objects").
+    virtual QString key() const = 0;
+
+    // Reads the editor's values from the image. A value that cannot be read
+    // (a short image, a missing list) is left out, with one note each.
+    virtual void read(const std::string& path, std::vector<std::string>& notes) = 0;
+    // The values read, as the document holds them.
+    virtual QJsonObject values() const = 0;
+
+    // Makes section the values to write: every key must be one of the
+    // editor's, and every value of the right type and accepted as the window
+    // accepts it; keys left out keep their values. Throws KorvaneError
+    // "<key>: <field>: <reason>" at the first refusal. Needs read().
+    virtual void want(const QJsonObject& section) = 0;
+    // The values to write, as the document holds them.
+    virtual QJsonObject wanted() const = 0;
+    // Writes the wanted values that differ from those read, in the editor's
+    // order, through its model (which first checks that the image is still
+    // the one read).
+    virtual void write(const std::string& path) = 0;
+
+    // Where the editor's values lie in the image (after read()).
+    virtual std::vector<ByteSpan> spans() const = 0;
+};
+
+// The editors that serve gameCode, in document order: objects, demos,
+// water, texts, palettes.
+std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode);
+
+// Helpers of the editors' sections. Each throws KorvaneError
+// "<editor>: <field>: <reason>" when the value does not fit.
+[[noreturn]] void Refuse(const QString& editor, const QString& field, const std::string& reason);
+std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonValue& value);
+QString StringOf(const QString& editor, const QString& field, const QJsonValue& value);
+// An array of exactly count elements.
+std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, const QJsonValue& value, std::size_t count);
+// Refuses a key of section that is not in keys.
+void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys);

@@ -1,0 +1,132 @@
+// korvane-tool: the editors' values of a cartridge image from the command
+// line, through the same models as the windows.
+
+#include "core/apptexts.h"
+#include "core/romaccess.h"
+#include "tools/korvanetool/commands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <iostream>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+struct Command
+{
+    const char* name;
+    const char* summary;
+    const char* arguments; // the usage line after the command's name
+};
+
+const Command kCommands[] = {
+    {"info", "Show the game, size, checksum and ROM end of each image.", "IMAGE..."},
+    {"fix", "Repair the header checksum and ROM end of each image.", "IMAGE..."},
+    {"export", "Write every value the game's editors show as a JSON document.", "IMAGE"},
+    {"import", "Check a JSON document whole, then write the values that differ.", "IMAGE FILE"},
+    {"diff", "List the values that differ between two images of one game.", "A B"},
+};
+
+QString overview()
+{
+    QString text = QStringLiteral("The editors' values of Mega Drive cartridge images, as JSON.\n\nCommands:\n");
+    for (const Command& c : kCommands)
+        text += QStringLiteral("  %1 %2\n      %3\n").arg(QLatin1String(c.name), QLatin1String(c.arguments),
+                                                       QLatin1String(c.summary));
+    text += QStringLiteral("\nRun 'korvane-tool COMMAND --help' for a command's options.\n"
+                           "Exit status: 0 success, 1 refused or failed, 2 wrong usage.");
+    return text;
+}
+
+int usageError(const QString& message, const QString& command = {})
+{
+    std::cerr << "korvane-tool: " << message.toStdString() << "\nTry 'korvane-tool " << command.toStdString()
+              << (command.isEmpty() ? "" : " ") << "--help'.\n";
+    return kUsageError;
+}
+
+const Command* commandNamed(const QString& name)
+{
+    for (const Command& c : kCommands) {
+        if (name == QLatin1String(c.name))
+            return &c;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvane-tool"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
+    IgnoreFileSizeSignal();
+    // The level and palette lists beside the executable.
+    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+
+    // The command first; its own options are parsed once it is known.
+    QCommandLineParser top;
+    top.setApplicationDescription(overview());
+    top.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, fix, export, import or diff."),
+                              QStringLiteral("COMMAND [ARGUMENTS...]"));
+    const QCommandLineOption help = top.addHelpOption();
+    const QCommandLineOption version = top.addVersionOption();
+    top.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!top.parse(QCoreApplication::arguments()))
+        return usageError(top.errorText());
+    if (top.isSet(version))
+        top.showVersion();
+    const QStringList rest = top.positionalArguments();
+    if (rest.isEmpty()) {
+        if (top.isSet(help))
+            top.showHelp(0);
+        return usageError(QStringLiteral("no command given"));
+    }
+    const Command* command = commandNamed(rest.first());
+    if (!command)
+        return usageError(QStringLiteral("'%1' is no command").arg(rest.first()));
+    const QString name = QString::fromLatin1(command->name);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(command->summary));
+    parser.addPositionalArgument(name, QString(), name + QLatin1Char(' ') + QLatin1String(command->arguments));
+    parser.addHelpOption();
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the information as JSON."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Write the document to FILE instead of standard output."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the changes, write nothing."));
+    const QCommandLineOption noFix(QStringLiteral("no-fix"), QStringLiteral("Leave the header checksum as it is."));
+    if (name == QLatin1String("info"))
+        parser.addOption(json);
+    if (name == QLatin1String("export"))
+        parser.addOption(output);
+    if (name == QLatin1String("import")) {
+        parser.addOption(dryRun);
+        parser.addOption(noFix);
+    }
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeAt(arguments.indexOf(rest.first()));
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText(), name);
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+
+    const QStringList files = parser.positionalArguments();
+    const auto exactly = [&](qsizetype count) { return files.size() == count; };
+    if (name == QLatin1String("info") && !files.isEmpty())
+        return InfoCommand(files, parser.isSet(json));
+    if (name == QLatin1String("fix") && !files.isEmpty())
+        return FixCommand(files);
+    if (name == QLatin1String("export") && exactly(1))
+        return ExportCommand(files[0], parser.value(output));
+    if (name == QLatin1String("import") && exactly(2))
+        return ImportCommand(files[0], files[1], parser.isSet(dryRun), parser.isSet(noFix));
+    if (name == QLatin1String("diff") && exactly(2))
+        return DiffCommand(files[0], files[1]);
+    return usageError(QStringLiteral("usage: korvane-tool %1 %2").arg(name, QLatin1String(command->arguments)), name);
+}

@@ -1,0 +1,142 @@
+#include "tools/korvanetool/editorvalues.h"
+
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "editors/palette/palettemodel.h"
+
+#include <QJsonArray>
+
+#include <memory>
+
+namespace {
+
+const QString kPalettes = QStringLiteral("palettes");
+
+// One palette of the list, read as the editor reads it.
+struct Palette
+{
+    QString name;
+    PaletteEntry entry;
+    PaletteModel model;
+    PaletteColours wanted{};
+};
+
+// Every palette of the game's palette list, keyed by its name in the list,
+// as arrays of four-digit hexadecimal colour words.
+class PaletteValuesSection : public EditorValues
+{
+public:
+    explicit PaletteValuesSection(std::string gameCode) : mGameCode(std::move(gameCode)) {}
+
+    QString key() const override { return kPalettes; }
+
+    void read(const std::string& path, std::vector<std::string>& notes) override
+    {
+        std::vector<PaletteEntry> table;
+        std::size_t count = 0;
+        try {
+            count = LoadPaletteList(PaletteListPath(mGameCode), table, [](const std::string&) {});
+        } catch (const KorvaneError& e) {
+            notes.push_back("palettes: " + std::string(e.what()) + "; the palettes left out");
+            return;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            auto palette = std::make_unique<Palette>();
+            palette->entry = table[i];
+            palette->name = QString::fromStdString(Cp1252ToUtf8(table[i].name));
+            // Two lines of one name: the later one is told apart by its line.
+            if (find(palette->name))
+                palette->name += QStringLiteral(" (line %1)").arg(i + 1);
+            PaletteColours colours{};
+            try {
+                palette->model.read(path, palette->entry, colours);
+            } catch (const KorvaneError& e) {
+                notes.push_back("palettes: " + palette->name.toStdString() + ": " + e.what() + "; left out");
+                continue;
+            }
+            palette->wanted = colours;
+            mPalettes.push_back(std::move(palette));
+        }
+    }
+
+    QJsonObject values() const override { return toJson(false); }
+    QJsonObject wanted() const override { return toJson(true); }
+
+    void want(const QJsonObject& section) override
+    {
+        std::vector<QString> keys;
+        for (const auto& palette : mPalettes)
+            keys.push_back(palette->name);
+        CheckKeys(kPalettes, section, keys);
+        for (const auto& palette : mPalettes) {
+            if (!section.contains(palette->name))
+                continue;
+            const std::size_t count = palette->entry.count;
+            const std::vector<QJsonValue> words = ArrayOf(kPalettes, palette->name, section.value(palette->name), count);
+            PaletteColours wanted = palette->model.stored();
+            for (std::size_t i = 0; i < count; ++i) {
+                const QString field = palette->name + QStringLiteral(" colour %1").arg(i);
+                const std::string text = StringOf(kPalettes, field, words[i]).toStdString();
+                std::uint32_t value = 0;
+                try {
+                    value = static_cast<std::uint32_t>(StrToInt("$" + text));
+                } catch (const KorvaneError& e) {
+                    Refuse(kPalettes, field, e.what());
+                }
+                // As "Change" takes a typed word: the unused bits cleared. A
+                // word written as read stays as it is.
+                if (value != palette->model.stored()[i])
+                    wanted[i] = TypedColourWord(value, palette->entry.format);
+            }
+            palette->wanted = wanted;
+        }
+    }
+
+    void write(const std::string& path) override
+    {
+        for (const auto& palette : mPalettes)
+            palette->model.write(path, palette->entry, palette->wanted);
+    }
+
+    std::vector<ByteSpan> spans() const override
+    {
+        std::vector<ByteSpan> spans;
+        for (const auto& palette : mPalettes)
+            spans.push_back({palette->entry.offset, 2 * palette->entry.count});
+        return spans;
+    }
+
+private:
+    const Palette* find(const QString& name) const
+    {
+        for (const auto& palette : mPalettes) {
+            if (palette->name == name)
+                return palette.get();
+        }
+        return nullptr;
+    }
+
+    QJsonObject toJson(bool wanted) const
+    {
+        QJsonObject object;
+        for (const auto& palette : mPalettes) {
+            QJsonArray words;
+            const PaletteColours& colours = wanted ? palette->wanted : palette->model.stored();
+            for (std::size_t i = 0; i < palette->entry.count; ++i)
+                words.append(QString::fromStdString(HexStr(colours[i], 4)));
+            object.insert(palette->name, words);
+        }
+        return object;
+    }
+
+    std::string mGameCode;
+    std::vector<std::unique_ptr<Palette>> mPalettes;
+};
+
+} // namespace
+
+std::unique_ptr<EditorValues> MakePaletteValues(const std::string& gameCode)
+{
+    return std::make_unique<PaletteValuesSection>(gameCode);
+}

@@ -1,0 +1,86 @@
+#include "tools/korvanetool/editorvalues.h"
+
+#include "core/korvaneerror.h"
+#include "editors/text/textmodel.h"
+
+#include <memory>
+
+namespace {
+
+const QString kTexts = QStringLiteral("texts");
+
+QString nameOf(std::size_t i)
+{
+    return QString::fromLatin1(kTextFields[i].name);
+}
+
+// The 24 texts keyed by the names of their boxes, in UTF-8 ("©" is U+00A9);
+// a code without a character shows as hexadecimal digits, as in the window.
+class TextValuesSection : public EditorValues
+{
+public:
+    QString key() const override { return kTexts; }
+
+    void read(const std::string& path, std::vector<std::string>& notes) override
+    {
+        try {
+            mModel.read(path);
+        } catch (const KorvaneError& e) {
+            notes.push_back("texts: " + std::string(e.what()) + "; texts from "
+                            + kTextFields[static_cast<std::size_t>(mModel.textsRead())].name + " on left out");
+        }
+        mWanted = mModel.texts();
+    }
+
+    QJsonObject values() const override { return toJson(mModel.texts()); }
+    QJsonObject wanted() const override { return toJson(mWanted); }
+
+    void want(const QJsonObject& section) override
+    {
+        std::vector<QString> keys;
+        for (int i = 0; i < mModel.textsRead(); ++i)
+            keys.push_back(nameOf(static_cast<std::size_t>(i)));
+        CheckKeys(kTexts, section, keys);
+        TextValues wanted = mModel.texts();
+        for (std::size_t i = 0; i < kTextFields.size(); ++i) {
+            if (section.contains(nameOf(i)))
+                wanted[i] = StringOf(kTexts, nameOf(i), section.value(nameOf(i))).toStdString();
+        }
+        try {
+            mModel.check(wanted);
+        } catch (const FieldError& e) {
+            Refuse(kTexts, nameOf(e.field()), e.what());
+        }
+        mWanted = wanted;
+    }
+
+    void write(const std::string& path) override { mModel.write(path, mWanted); }
+
+    std::vector<ByteSpan> spans() const override
+    {
+        std::vector<ByteSpan> spans;
+        for (const TextField& field : kTextFields)
+            spans.push_back({field.offset, field.count * (field.form == TextForm::Word ? 2 : 1)});
+        return spans;
+    }
+
+private:
+    QJsonObject toJson(const TextValues& texts) const
+    {
+        QJsonObject object;
+        for (int i = 0; i < mModel.textsRead(); ++i)
+            object.insert(nameOf(static_cast<std::size_t>(i)),
+                          QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+        return object;
+    }
+
+    TextModel mModel;
+    TextValues mWanted;
+};
+
+} // namespace
+
+std::unique_ptr<EditorValues> MakeTextValues()
+{
+    return std::make_unique<TextValuesSection>();
+}

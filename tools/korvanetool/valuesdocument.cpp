@@ -1,0 +1,148 @@
+#include "tools/korvanetool/valuesdocument.h"
+
+#include "core/detection.h"
+#include "core/korvaneerror.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
+
+namespace {
+
+const QString kFormat = QStringLiteral("format");
+const QString kVersion = QStringLiteral("version");
+const QString kGame = QStringLiteral("game");
+
+bool isHeaderKey(const QString& key)
+{
+    return key == kFormat || key == kVersion || key == kGame;
+}
+
+QJsonObject documentHead(const std::string& gameCode)
+{
+    QJsonObject document;
+    document.insert(kFormat, QString::fromLatin1(kDocumentFormat));
+    document.insert(kVersion, kDocumentVersion);
+    document.insert(kGame, QString::fromStdString(gameCode));
+    return document;
+}
+
+QString scalarText(const QJsonValue& value)
+{
+    if (value.isString())
+        return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    if (value.isDouble())
+        return QString::number(value.toInteger());
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return QStringLiteral("null");
+}
+
+// Every scalar under value, with its path of keys and array places (from 1).
+void flatten(const QString& path, const QJsonValue& value, QList<QPair<QString, QString>>& out)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            flatten(path + QLatin1Char(' ') + it.key(), it.value(), out);
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i)
+            flatten(path + QLatin1Char(' ') + QString::number(i + 1), array.at(i), out);
+    } else {
+        out.append({path, scalarText(value)});
+    }
+}
+
+std::string line(const QString& editor, const QString& path, const QString& before, const QString& after)
+{
+    return (editor + QLatin1Char(':') + path + QLatin1Char(' ') + before + QStringLiteral(" -> ") + after).toStdString();
+}
+
+} // namespace
+
+ImageValues ReadImageValues(const std::string& path)
+{
+    ImageValues image;
+    image.path = path;
+    image.gameCode = DetectGame(path).game->code;
+    image.editors = EditorValuesFor(image.gameCode);
+    for (const auto& editor : image.editors)
+        editor->read(path, image.notes);
+    return image;
+}
+
+QJsonObject ExportDocument(const ImageValues& image)
+{
+    QJsonObject document = documentHead(image.gameCode);
+    for (const auto& editor : image.editors)
+        document.insert(editor->key(), editor->values());
+    return document;
+}
+
+void WantDocument(ImageValues& image, const QJsonObject& document)
+{
+    if (document.value(kFormat) != QString::fromLatin1(kDocumentFormat))
+        throw KorvaneError(std::string("not a values document: \"format\" must be \"") + kDocumentFormat + "\"");
+    if (document.value(kVersion) != kDocumentVersion)
+        throw KorvaneError("version " + scalarText(document.value(kVersion)).toStdString()
+                           + " of the values document is not known; this program reads version "
+                           + std::to_string(kDocumentVersion));
+    const QString game = document.value(kGame).toString();
+    if (game != QString::fromStdString(image.gameCode))
+        throw KorvaneError("the document is for the game \"" + game.toStdString() + "\", the image is \""
+                           + image.gameCode + "\"");
+    for (auto it = document.begin(); it != document.end(); ++it) {
+        if (isHeaderKey(it.key()))
+            continue;
+        EditorValues* editor = nullptr;
+        for (const auto& e : image.editors) {
+            if (e->key() == it.key())
+                editor = e.get();
+        }
+        if (!editor)
+            throw KorvaneError(it.key().toStdString() + ": no such editor for the game \"" + image.gameCode + "\"");
+        if (!it.value().isObject())
+            throw KorvaneError(it.key().toStdString() + ": expected an object");
+        editor->want(it.value().toObject());
+    }
+}
+
+QJsonObject WantedDocument(const ImageValues& image, const QJsonObject& document)
+{
+    QJsonObject wanted = documentHead(image.gameCode);
+    for (const auto& editor : image.editors) {
+        if (document.contains(editor->key()))
+            wanted.insert(editor->key(), editor->wanted());
+    }
+    return wanted;
+}
+
+std::vector<std::string> ValueChanges(const QJsonObject& before, const QJsonObject& after)
+{
+    std::vector<std::string> lines;
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        if (isHeaderKey(it.key()))
+            continue;
+        QList<QPair<QString, QString>> was;
+        QList<QPair<QString, QString>> now;
+        flatten(QString(), before.value(it.key()), was);
+        flatten(QString(), it.value(), now);
+        for (const auto& [path, text] : now) {
+            QString old = QStringLiteral("(none)");
+            for (const auto& [p, t] : was) {
+                if (p == path)
+                    old = t;
+            }
+            if (old != text)
+                lines.push_back(line(it.key(), path, old, text));
+        }
+        for (const auto& [path, text] : was) {
+            const bool kept = std::any_of(now.begin(), now.end(), [&](const auto& n) { return n.first == path; });
+            if (!kept)
+                lines.push_back(line(it.key(), path, text, QStringLiteral("(none)")));
+        }
+    }
+    return lines;
+}

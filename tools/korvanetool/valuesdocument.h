@@ -1,0 +1,53 @@
+#pragma once
+
+#include "tools/korvanetool/editorvalues.h"
+
+#include <QJsonObject>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The values document: every value the editors of an image's game show, as
+// one JSON object
+//
+//   {"format": "pelbo-korvane-values", "version": 1, "game": "p2",
+//    "objects": {...}, "demos": {...}, "water": {...}, "texts": {...},
+//    "palettes": {...}}
+//
+// with one section for each editor that serves the game. Keys are the
+// labels the windows show; numbers are integers, colour words strings of
+// four hexadecimal digits, texts UTF-8.
+inline constexpr const char* kDocumentFormat = "pelbo-korvane-values";
+inline constexpr int kDocumentVersion = 1;
+
+// An image with the values of its game's editors read from it.
+struct ImageValues
+{
+    std::string path;
+    std::string gameCode;
+    std::vector<std::unique_ptr<EditorValues>> editors;
+    // The values that could not be read, one line each.
+    std::vector<std::string> notes;
+};
+
+// Detects the image's game and reads every editor's values. Throws
+// KorvaneError when the image cannot be read at all.
+ImageValues ReadImageValues(const std::string& path);
+
+// The document of the values read.
+QJsonObject ExportDocument(const ImageValues& image);
+
+// Checks a whole document against the image: format, version, game, every
+// editor and every value (EditorValues::want). Throws KorvaneError at the
+// first refusal, before anything is written.
+void WantDocument(ImageValues& image, const QJsonObject& document);
+
+// One line per value that differs between two documents of one game,
+// "<editor>: <field> <before> -> <after>", in the order of the keys (JSON
+// objects keep their keys sorted); "(none)" stands for a value one side
+// lacks.
+std::vector<std::string> ValueChanges(const QJsonObject& before, const QJsonObject& after);
+
+// The wanted values of the editors a document names, as a document.
+QJsonObject WantedDocument(const ImageValues& image, const QJsonObject& document);

@@ -1,0 +1,189 @@
+#include "tools/korvanetool/editorvalues.h"
+
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "editors/water/watermodel.h"
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QString kWater = QStringLiteral("water");
+const QString kZone = QStringLiteral("zone");
+const QString kAct = QStringLiteral("act");
+const QString kPalette = QStringLiteral("palette");
+
+QString rowKey(int n)
+{
+    return QStringLiteral("Level %1").arg(n + 1);
+}
+
+QJsonValue actName(WaterAct act)
+{
+    switch (act) {
+    case WaterAct::Act1:
+        return QStringLiteral("Act 1");
+    case WaterAct::Act2:
+        return QStringLiteral("Act 2");
+    case WaterAct::Both:
+        return QStringLiteral("Both");
+    case WaterAct::None:
+        break;
+    }
+    return QJsonValue();
+}
+
+// Each row as the window shows it, keyed "Level 1" on: its zone by its name
+// in the zone list (null where the list names none), its act choice ("Act
+// 1", "Act 2", "Both", or null), and for the second game its underwater
+// palette byte.
+class WaterValuesSection : public EditorValues
+{
+public:
+    explicit WaterValuesSection(const WaterLayout& layout) : mModel(layout) {}
+
+    QString key() const override { return kWater; }
+
+    void read(const std::string& path, std::vector<std::string>& notes) override
+    {
+        try {
+            mModel.readRows(path);
+            mModel.readPalettes(path);
+        } catch (const KorvaneError& e) {
+            notes.push_back("water: " + std::string(e.what()) + "; the rest left out");
+        }
+        mWanted = mModel.values();
+        try {
+            for (const std::string& line : ReadLevelList(layout().zones.fileName))
+                mNames.push_back(QString::fromStdString(Cp1252ToUtf8(line)));
+        } catch (const KorvaneError& e) {
+            notes.push_back("water: " + std::string(e.what()) + "; the zones left out");
+            mListMissing = true;
+        }
+    }
+
+    QJsonObject values() const override { return toJson(mModel.values()); }
+    QJsonObject wanted() const override { return toJson(mWanted); }
+
+    void want(const QJsonObject& section) override
+    {
+        std::vector<QString> keys;
+        for (int n = 0; n < rowsShown(); ++n)
+            keys.push_back(rowKey(n));
+        CheckKeys(kWater, section, keys);
+        const QJsonObject shown = values();
+        WaterValues wanted = mModel.values();
+        WaterPaletteTexts texts;
+        for (int n = 0; n < rowsShown(); ++n) {
+            const auto k = static_cast<std::size_t>(n);
+            const QString field = rowKey(n);
+            if (n < mModel.palettesRead())
+                texts[k] = HexStr(mModel.values().palettes[k], 2);
+            if (!section.contains(field))
+                continue;
+            if (!section.value(field).isObject())
+                Refuse(kWater, field, "expected an object");
+            const QJsonObject row = section.value(field).toObject();
+            const QJsonObject before = shown.value(field).toObject();
+            std::vector<QString> rowKeys{kZone, kAct};
+            if (n < mModel.palettesRead())
+                rowKeys.push_back(kPalette);
+            CheckKeys(kWater, row, rowKeys);
+            if (row.contains(kPalette)) {
+                const std::int64_t value = IntegerOf(kWater, field + QStringLiteral(" palette"), row.value(kPalette));
+                if (value < 0 || value > 0xFF)
+                    Refuse(kWater, field,
+                           "'" + std::to_string(value) + "' is out of range for the palette of Level "
+                               + std::to_string(n + 1) + ": enter a value from 00 to FF");
+                texts[k] = HexStr(static_cast<std::uint32_t>(value), 2);
+            }
+            const QJsonValue zone = row.contains(kZone) ? row.value(kZone) : before.value(kZone);
+            const QJsonValue act = row.contains(kAct) ? row.value(kAct) : before.value(kAct);
+            if (zone == before.value(kZone) && act == before.value(kAct))
+                continue;
+            wanted.rows[k] = encode(n, field, zone, act);
+        }
+        try {
+            wanted.palettes = mModel.checkPalettes(texts);
+        } catch (const FieldError& e) {
+            Refuse(kWater, rowKey(static_cast<int>(e.field())), e.what());
+        }
+        mWanted = wanted;
+    }
+
+    void write(const std::string& path) override { mModel.write(path, mWanted); }
+
+    std::vector<ByteSpan> spans() const override
+    {
+        std::vector<ByteSpan> spans;
+        for (int n = 0; n < layout().rowCount; ++n)
+            spans.push_back({layout().rows[static_cast<std::size_t>(n)] - 1, 3});
+        for (int n = 0; n < layout().paletteCount; ++n)
+            spans.push_back({layout().palettes[static_cast<std::size_t>(n)], 1});
+        return spans;
+    }
+
+private:
+    const WaterLayout& layout() const { return mModel.layout(); }
+
+    // Rows shown: those read, and only with their zone list.
+    int rowsShown() const { return mListMissing ? 0 : mModel.rowsRead(); }
+
+    // The bytes of row n for a zone and act the user chose, with the
+    // window's rules: only byte and word compares change, and the entries
+    // the act rule gives one act take "Act 1" only.
+    WaterBytes encode(int n, const QString& field, const QJsonValue& zone, const QJsonValue& act) const
+    {
+        const WaterBytes stored = mModel.values().rows[static_cast<std::size_t>(n)];
+        if (!IsEditableWaterRow(stored))
+            Refuse(kWater, field, "the row is no zone or level compare and cannot be changed");
+        if (zone.isNull())
+            Refuse(kWater, field, "choose a zone of the list");
+        const qsizetype entry = mNames.indexOf(StringOf(kWater, field + QStringLiteral(" zone"), zone));
+        if (entry < 0 || entry >= static_cast<qsizetype>(layout().zones.table.size()))
+            Refuse(kWater, field, "'" + zone.toString().toStdString() + "' is not a zone of the list");
+        const QString actText = StringOf(kWater, field + QStringLiteral(" act"), act);
+        WaterAct chosen = WaterAct::None;
+        for (const WaterAct a : {WaterAct::Act1, WaterAct::Act2, WaterAct::Both}) {
+            if (actName(a) == actText)
+                chosen = a;
+        }
+        if (chosen == WaterAct::None)
+            Refuse(kWater, field, "the act is \"Act 1\", \"Act 2\" or \"Both\"");
+        if ((entry == 5 || entry == 14 || entry == 16) && chosen != WaterAct::Act1)
+            Refuse(kWater, field, "'" + zone.toString().toStdString() + "' has one act: choose \"Act 1\"");
+        const auto value = static_cast<std::uint8_t>(layout().zones.table[static_cast<std::size_t>(entry)]);
+        return EncodeWaterRow(stored, value, chosen);
+    }
+
+    QJsonObject toJson(const WaterValues& values) const
+    {
+        QJsonObject object;
+        for (int n = 0; n < rowsShown(); ++n) {
+            const auto k = static_cast<std::size_t>(n);
+            const WaterLevel level = DecodeWaterRow(values.rows[k]);
+            const int entry = level.decoded ? LevelRow(layout().zones.table, level.zone) : -1;
+            QJsonObject row;
+            row.insert(kZone, entry >= 0 && entry < mNames.size() ? QJsonValue(mNames[entry]) : QJsonValue());
+            row.insert(kAct, actName(level.act));
+            if (n < mModel.palettesRead())
+                row.insert(kPalette, values.palettes[k]);
+            object.insert(rowKey(n), row);
+        }
+        return object;
+    }
+
+    WaterModel mModel;
+    WaterValues mWanted;
+    QStringList mNames;
+    bool mListMissing = false;
+};
+
+} // namespace
+
+std::unique_ptr<EditorValues> MakeWaterValues(const WaterLayout& layout)
+{
+    return std::make_unique<WaterValuesSection>(layout);
+}
