@@ -28,6 +28,7 @@ int main(int argc, char** argv)
     RegisterDataPathBenchmarks();
     RegisterWindowBenchmarks();
     RegisterStartUpBenchmarks();
+    RegisterToolBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 

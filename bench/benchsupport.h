@@ -84,6 +84,7 @@ void RegisterChecksumBenchmarks();
 void RegisterDataPathBenchmarks();
 void RegisterWindowBenchmarks();
 void RegisterStartUpBenchmarks();
+void RegisterToolBenchmarks();
 
 // The start-up as the program's main() does it, up to the main window being
 // shown; prints the clock reading at that moment (steady clock, ns) and the

@@ -58,8 +58,10 @@ constexpr std::size_t kBlockSize = 0x40000;
 // byte counting as the high byte of a word.
 std::uint16_t sumImage(RomFile& file, std::int64_t length)
 {
-    // Not zero-filled: only bytes just read are summed.
-    const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
+    // One buffer for every repair of the thread: a fresh one would cost a
+    // page fault for each of its pages every time. Not zero-filled: only
+    // bytes just read are summed.
+    thread_local const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
     std::uint32_t sum = 0;
     for (std::int64_t pos = kSumStart; pos < length;) {
         const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos));
@@ -92,7 +94,7 @@ std::uint32_t readBigEndian(RomFile& file, std::int64_t offset, int size)
 
 } // namespace
 
-void FixChecksum(const std::string& path)
+bool FixChecksum(const std::string& path)
 {
     RomFile file(path);
     if (!file.isOpen())
@@ -103,7 +105,7 @@ void FixChecksum(const std::string& path)
     // No summed area, and the header fields may lie past the end: leave the
     // file as it is.
     if (length <= kSumStart)
-        return;
+        return false;
     const bool odd = (length & 1) != 0;
     const std::int64_t romEnd = odd ? length : length - 1;
 
@@ -123,6 +125,10 @@ void FixChecksum(const std::string& path)
         static_cast<unsigned char>(checksum >> 8),
         static_cast<unsigned char>(checksum),
     };
+    // A header that already holds both values is not rewritten, and there is
+    // nothing to flush.
+    if (!odd && readBigEndian(file, kChecksumOffset, 2) == checksum && readBigEndian(file, kRomEndOffset, 4) == end)
+        return false;
     // The pad byte first: if the disk is full the header still describes the
     // file as it is. A zero pad byte does not change the sum.
     if (odd) {
@@ -133,6 +139,7 @@ void FixChecksum(const std::string& path)
     if (!file.writeAt(kRomEndOffset, endBytes, sizeof endBytes)
         || !file.writeAt(kChecksumOffset, sumBytes, sizeof sumBytes) || !file.sync())
         ThrowFileError(file.error());
+    return true;
 }
 
 HeaderState ReadHeaderState(const std::string& path)
@@ -159,7 +166,7 @@ void SetPendingEventsPump(PendingEventsPump pump)
     gPump = pump;
 }
 
-void FixChecksum()
+bool FixChecksum()
 {
-    FixChecksum(Rom.RomPath);
+    return FixChecksum(Rom.RomPath);
 }

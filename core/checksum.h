@@ -7,13 +7,15 @@
 // the words from 0x200 to the end (a final odd byte counts as the high byte
 // of a word) at 0x18E, and the offset of the last byte at 0x1A4. An odd-sized
 // file is first given a 0x00 byte at its end. Files of 0x200 bytes or fewer
-// are left unchanged. The file is opened exclusively, as every other access
-// opens it, and flushed to the disk at the end. Throws KorvaneError with the
-// byte-file messages ("File not found", "File access denied" also when
-// another program holds the file locked, "Disk full", "I/O error <n>", ...).
-void FixChecksum(const std::string& path);
+// are left unchanged, and so is a header that already holds both values.
+// The file is opened exclusively, as every other access opens it, and
+// flushed to the disk when anything was written. Returns whether it wrote.
+// Throws KorvaneError with the byte-file messages ("File not found", "File
+// access denied" also when another program holds the file locked, "Disk
+// full", "I/O error <n>", ...).
+bool FixChecksum(const std::string& path);
 // The same on Rom.RomPath.
-void FixChecksum();
+bool FixChecksum();
 
 // The header fields FixChecksum writes, as the file holds them and as the
 // repair would store them.

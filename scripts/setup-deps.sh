@@ -9,7 +9,7 @@ packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2)
 for extra in "$@"; do
   case "$extra" in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    bench) packages+=(libbenchmark-dev) ;;
+    bench) packages+=(libbenchmark-dev python3) ;;
     *) echo "setup-deps: unknown package set '$extra'" >&2; exit 2 ;;
   esac
 done

@@ -27,11 +27,9 @@ void SetFixChecksumOption(QObject* owner, std::function<bool()> ticked)
 
 void FinishSaveWith(const QString& message)
 {
-    // Durable before it is called saved: the repair flushes the image at its
-    // end, and without it the image is flushed here.
-    if (fixChecksumTicked())
-        FixChecksum();
-    else
+    // Durable before it is called saved: a repair that wrote flushes the
+    // image at its end, else the image is flushed here.
+    if (!(fixChecksumTicked() && FixChecksum()))
         FlushRomFile(Rom.RomPath);
     ShowMessage(message);
 }

@@ -12,9 +12,9 @@ class QObject;
 void SetFixChecksumOption(QObject* owner, std::function<bool()> ticked);
 
 // Last step of every editor's Save, once all of its writes succeeded:
-// FixChecksum when "Fix Checksum" is ticked, else a flush of the image to
-// the disk (the repair flushes too), then the message. An error of either
-// propagates and the message is not shown.
+// FixChecksum when "Fix Checksum" is ticked, and a flush of the image to
+// the disk unless the repair wrote and flushed it, then the message. An
+// error of either propagates and the message is not shown.
 void FinishSaveWith(const QString& message);
 // The same with "ROM Saved!".
 void FinishSave();

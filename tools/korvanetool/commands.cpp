@@ -215,11 +215,9 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
             if (document.object().contains(editor->key()))
                 editor->write(path);
         }
-        // The repair flushes the image; without it the flush is done here.
-        if (noFix)
+        // A repair that writes flushes the image; else the flush is done here.
+        if (noFix || !FixChecksum(path))
             FlushRomFile(path);
-        else
-            FixChecksum(path);
     } catch (const KorvaneError& e) {
         complain(path, e.what());
         return 1;
