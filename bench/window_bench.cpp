@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -105,7 +106,31 @@ void changeTexts(QDialog& window, int turn)
     }
 }
 
-void changeNothing(QDialog&, int) {}
+void changeObjects(QDialog& window, int turn)
+{
+    for (const char* name : {"vals", "valsPelbo"}) {
+        auto* grid = window.findChild<QTableWidget*>(QString::fromLatin1(name));
+        for (int row = 0; row < grid->rowCount(); ++row)
+            grid->item(row, 1)->setText(turn % 2 ? QStringLiteral("1") : QStringLiteral("2"));
+    }
+}
+
+void changeWater(QDialog& window, int turn)
+{
+    for (int n = 1; n <= 3; ++n) {
+        window.findChild<QComboBox*>(QStringLiteral("l%1cmb").arg(n))->setCurrentIndex(turn % 2 ? 1 : 2);
+        window.findChild<QLineEdit*>(QStringLiteral("l%1plt").arg(n))->setText(turn % 2 ? QStringLiteral("01")
+                                                                                          : QStringLiteral("02"));
+    }
+}
+
+// The selected colour, typed and changed.
+void changePalette(QDialog& window, int turn)
+{
+    window.findChild<QLineEdit*>(QStringLiteral("SelPal"))->setText(turn % 2 ? QStringLiteral("0EEE")
+                                                                                : QStringLiteral("0CCC"));
+    window.findChild<QAbstractButton*>(QStringLiteral("Button1"))->click();
+}
 
 template <typename T>
 void BM_Save(benchmark::State& state, const char* gameCode, const char* button, void (*change)(QDialog&, int),
@@ -158,14 +183,12 @@ void RegisterWindowBenchmarks()
     add("Open/p1texteditorf", BM_Open<Tp1texteditorf>, "p1");
     add("Open/DisasmFrm", BM_Open<TDisasmFrm>, "p1");
 
-    // The first-game demos, water and text editors end with the checksum
-    // repair of the whole image ("Fix Checksum" is ticked) and "ROM Saved!";
-    // the second-game demos and object editors with "ROM Saved"; the palette
-    // editor with nothing.
+    // Every Save ends with the checksum repair of the whole image ("Fix
+    // Checksum" is ticked) and one message.
     add("Save/p1demos", BM_Save<Tp1demos>, "p1", "Save", changeDemos, 1);
     add("Save/p2demos", BM_Save<Tp2demos>, "p2", "Save", changeDemos, 1);
-    add("Save/p2waterf", BM_Save<Tp2waterf>, "p2", "Button1", changeNothing, 1);
-    add("Save/p2bossesf", BM_Save<Tp2bossesf>, "p2", "Button1", changeNothing, 1);
+    add("Save/p2waterf", BM_Save<Tp2waterf>, "p2", "Button1", changeWater, 1);
+    add("Save/p2bossesf", BM_Save<Tp2bossesf>, "p2", "Button1", changeObjects, 1);
     add("Save/p2textz", BM_Save<Tp2textz>, "p2", "Button2", changeTexts, 1);
-    add("Save/palform", BM_Save<Tpalform>, "p1", "Button2", changeNothing, 0);
+    add("Save/palform", BM_Save<Tpalform>, "p1", "Button2", changePalette, 1);
 }
