@@ -3,6 +3,8 @@
 #include "app/windowregistry.h"
 #include "core/apptexts.h"
 #include "core/codepage.h"
+#include "core/korvaneerror.h"
+#include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
@@ -11,7 +13,9 @@
 #include <QAction>
 #include <QBitmap>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
 #include <QPixmap>
@@ -55,12 +59,18 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     logo.setMask(logo.createMaskFromColor(key, Qt::MaskInColor));
     Image1->setPixmap(logo);
 
+    PatchFiles = [](QWidget* parent, const QString& caption, const QString& start, const QString& filter, bool save) {
+        return save ? QFileDialog::getSaveFileName(parent, caption, start, filter)
+                    : QFileDialog::getOpenFileName(parent, caption, start, filter);
+    };
+
     // Every Save reads the check mark of "Fix Checksum" from here.
     SetFixChecksumOption(this, [this] { return fixChecksumTicked(); });
 
     ConnectHandler(Button2, &QPushButton::clicked, this, &TMainFrm::Button2Click);
     ConnectHandler(FileOpen, &QAction::triggered, this, &TMainFrm::Button2Click);
     ConnectHandler(FileClose, &QAction::triggered, this, &TMainFrm::FileCloseClick);
+    ConnectHandler(FilePatch, &QAction::triggered, this, &TMainFrm::FilePatchClick);
     ConnectHandler(EditorDemos, &QAction::triggered, this, &TMainFrm::EditorDemosClick);
     ConnectHandler(EditorWater, &QAction::triggered, this, &TMainFrm::EditorWaterClick);
     ConnectHandler(EditorBosses, &QAction::triggered, this, &TMainFrm::EditorBossesClick);
@@ -96,6 +106,7 @@ void TMainFrm::Button2Click()
     Rom.GameName.clear();
     Rom.RomSize = 0;
     setEditorItems(0);
+    FilePatch->setEnabled(false);
     setWindowTitle(QString::fromStdString(AppTitle()));
     LblGame->clear();
     LblGame->adjustSize();
@@ -103,6 +114,7 @@ void TMainFrm::Button2Click()
     const Detection detection = DetectGame(Rom.RomPath);
     StoreDetection(detection);
     setEditorItems(detection.game->items);
+    FilePatch->setEnabled(true);
     showGame(detection.serial);
 }
 
@@ -132,6 +144,29 @@ void TMainFrm::setEditorItems(unsigned items)
 void TMainFrm::FileCloseClick()
 {
     close();
+}
+
+void TMainFrm::FilePatchClick()
+{
+    const QString changed = QFile::decodeName(QByteArray::fromStdString(Rom.RomPath));
+    const QString original = PatchFiles(this, QStringLiteral("Original image"), QFileInfo(changed).absolutePath(),
+                                        RomOpenDialog::kFilter, false);
+    if (original.isEmpty())
+        return;
+    const QFileInfo image(changed);
+    const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral(".bps"));
+    const QString out = PatchFiles(this, QStringLiteral("Save patch"), suggested,
+                                   QStringLiteral("BPS patch (*.bps);;IPS patch (*.ips)"), true);
+    if (out.isEmpty())
+        return;
+    const std::string outPath = QFile::encodeName(out).toStdString();
+    const std::string originalPath = QFile::encodeName(original).toStdString();
+    if (SameFile(outPath, originalPath) || SameFile(outPath, Rom.RomPath))
+        throw KorvaneError("The patch cannot be written over one of its images; nothing was written");
+    const PatchFormat format = PatchFormatOfName(outPath).value_or(PatchFormat::Bps);
+    const PatchBytes patch = CreatePatch(format, ReadBinaryFile(originalPath), ReadBinaryFile(Rom.RomPath));
+    ReplaceFile(outPath, patch);
+    ShowMessage(QStringLiteral("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
 }
 
 void TMainFrm::route(EditorItem item)

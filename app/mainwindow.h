@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 // The main window: ROM selection, game detection and the Editor menu.
 class TMainFrm : public QMainWindow, public Ui::TMainFrm
 {
@@ -19,9 +21,17 @@ public:
 
     RomOpenDialog OpenDialog;
 
+    // Asks for a file name, of a file to open or (save) to write; tests
+    // replace it.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& caption, const QString& start,
+                                              const QString& filter, bool save)>;
+    FileChooser PatchFiles;
+
     void FormCreate();
     void Button2Click();
     void FileCloseClick();
+    // Writes a patch from an original image, asked for, to the selected one.
+    void FilePatchClick();
     void EditorDemosClick();
     void EditorWaterClick();
     void EditorBossesClick();

@@ -5,7 +5,7 @@
 # (Google Benchmark).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2)
+packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2 zlib1g-dev)
 for extra in "$@"; do
   case "$extra" in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;

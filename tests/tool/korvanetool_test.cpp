@@ -206,6 +206,49 @@ private slots:
         QCOMPARE(ReadFileBytes(mDir->file("small.bin")).size(), std::size_t(0x100));
     }
 
+    // A patch made by the tool, described and applied by it, in both
+    // formats; what it refuses leaves every file as it was.
+    void patches()
+    {
+        const QString original = QString::fromStdString(sample("p2", "original.bin"));
+        const QString changed = QString::fromStdString(sample("p2", "changed.bin"));
+        QCOMPARE(tool({"export", changed, "-o", QString::fromStdString(mDir->file("doc.json"))}).exitCode, 0);
+        QJsonObject document = parse(tool({"export", changed}).out);
+        document.insert("objects", QJsonObject{{"EHZ boss hits", 12}});
+        writeText(mDir->file("doc.json"), QJsonDocument(document).toJson());
+        QCOMPARE(tool({"import", changed, QString::fromStdString(mDir->file("doc.json"))}).exitCode, 0);
+        const auto changedBytes = ReadFileBytes(changed.toStdString());
+        const auto originalBytes = ReadFileBytes(original.toStdString());
+
+        for (const char* format : {"bps", "ips"}) {
+            const QString patch = QString::fromStdString(mDir->file(std::string("change.") + format));
+            const QString out = QString::fromStdString(mDir->file(std::string("out-") + format + ".bin"));
+            Run run = tool({"patch", "create", original, changed, patch});
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY2(run.out.contains(QStringLiteral("patch of")), qPrintable(run.out));
+            run = tool({"patch", "info", patch});
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY(run.out.contains(QString::fromLatin1(format).toUpper()));
+            QCOMPARE(tool({"patch", "apply", patch, original, out}).exitCode, 0);
+            QVERIFY(ReadFileBytes(out.toStdString()) == changedBytes);
+
+            const auto refused = [&](const QStringList& arguments, const QString& error) {
+                const Run r = tool(arguments);
+                QCOMPARE(r.exitCode, 1);
+                QVERIFY2(r.err.contains(error), qPrintable(r.err));
+            };
+            refused({"patch", "apply", patch, original, original}, "the output is one of the inputs");
+            refused({"patch", "apply", patch, QString::fromStdString(mDir->file("missing.bin")), out},
+                    "Cannot open file");
+            if (QByteArray(format) == "bps")
+                refused({"patch", "apply", patch, changed, QString::fromStdString(mDir->file("other.bin"))},
+                        "its CRC does not match");
+            QVERIFY(!QFile::exists(QString::fromStdString(mDir->file("other.bin"))));
+        }
+        QVERIFY(ReadFileBytes(original.toStdString()) == originalBytes);
+        QCOMPARE(tool({"patch", "create", original, changed, "change.txt"}).exitCode, 2);
+    }
+
     // For every game: export then import writes nothing; a document changed
     // everywhere, imported, reads back as it was written; and the values of
     // one image imported into another image of the game make its export

@@ -3,6 +3,7 @@
 #include "core/apptexts.h"
 #include "core/detection.h"
 #include "core/korvaneerror.h"
+#include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "editors/art/art.h"
 #include "editors/demos/p1demosp.h"
@@ -141,7 +142,9 @@ private slots:
             bool enabled;
             bool visible;
         };
-        const Item file[] = {{"FileOpen", "Open ROM", true, true}, {"FileClose", "Close", true, true}};
+        const Item file[] = {{"FileOpen", "Open ROM", true, true},
+                             {"FilePatch", "Create Patch…", false, true},
+                             {"FileClose", "Close", true, true}};
         const Item editor[] = {
             {"ViewerArt", "Art Viewer", false, false},   {"EditorDemos", "Demos Editor", false, true},
             {"EditorBosses", "Object Editor", false, true}, {"EditorPal", "Palette editor", false, true},
@@ -441,6 +444,49 @@ private slots:
         QVERIFY(!MainFrm->isVisible());
     }
 
+    // "Create Patch…" is offered once an image is selected, and writes the
+    // patch that makes the selected image of the original the user chooses
+    // (BPS unless the name says IPS); never over one of the two images.
+    void createPatchWritesThePatchOfTheSelectedImage_data()
+    {
+        QTest::addColumn<QString>("outName"); // empty: the name offered
+        QTest::addColumn<QString>("message");
+        QTest::newRow("offered name") << QString() << "The BPS patch holds 31 bytes.";
+        QTest::newRow("IPS") << "change.ips" << "The IPS patch holds 14 bytes.";
+        QTest::newRow("over the original") << "original.bin" << QString();
+    }
+
+    void createPatchWritesThePatchOfTheSelectedImage()
+    {
+        QFETCH(QString, outName);
+        QFETCH(QString, message);
+        const QString out = outName.isEmpty() ? QString() : path(outName.toLatin1().constData());
+        SyntheticImage original(0x80000);
+        original.serial(kSerialP2).save(mDir->file("original.bin"));
+        SyntheticImage changed = original;
+        changed.byte(0x1234, 0x56).save(mDir->file("changed.bin"));
+        QVERIFY(!action("FilePatch")->isEnabled());
+        choose(path("changed.bin"));
+        QVERIFY(action("FilePatch")->isEnabled());
+        QStringList offered;
+        MainFrm->PatchFiles = [&](QWidget*, const QString&, const QString& start, const QString&, bool save) {
+            offered << start;
+            return save ? (out.isEmpty() ? start : out) : path("original.bin");
+        };
+        action("FilePatch")->trigger();
+        QCOMPARE(offered.value(1), path("changed.bps"));
+        QVERIFY(ReadFileBytes(mDir->file("original.bin")) == original.data());
+        QVERIFY(ReadFileBytes(mDir->file("changed.bin")) == changed.data());
+        if (message.isEmpty()) {
+            QCOMPARE(mNotices->errors.size(), 1);
+            return;
+        }
+        QCOMPARE(mNotices->errors, QStringList());
+        QCOMPARE(mNotices->messages, QStringList{message});
+        const PatchBytes patch = ReadFileBytes((out.isEmpty() ? offered[1] : out).toStdString());
+        QVERIFY(ApplyPatch(patch, original.data()) == changed.data());
+    }
+
     void screenshot()
     {
         SyntheticImage(0x100000).serial(kSerialP1JP2B).byte(0x16F, '2').save(mDir->file("sample-p2b.bin"));
@@ -452,6 +498,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(editor));
         SaveScreenshot(editor, QStringLiteral("mainwindow-editor-menu"));
         editor->close();
+        auto* file = MainFrm->findChild<QMenu*>("File1");
+        file->popup(MainFrm->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        SaveScreenshot(file, QStringLiteral("mainwindow-file-menu"));
+        file->close();
     }
 };
 

@@ -3,8 +3,10 @@
 #include "core/checksum.h"
 #include "core/codepage.h"
 #include "core/detection.h"
+#include "core/ips.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
+#include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "tools/korvanetool/valuesdocument.h"
 
@@ -272,4 +274,93 @@ int DiffCommand(const QString& first, const QString& second)
         return 1;
     }
     return 0;
+}
+
+namespace {
+
+// Writes a file made from inputs, never over one of them.
+void writeResult(const std::string& out, const std::vector<std::string>& inputs, const PatchBytes& bytes)
+{
+    for (const std::string& input : inputs) {
+        if (SameFile(out, input))
+            throw KorvaneError("the output is one of the inputs; nothing was written");
+    }
+    ReplaceFile(out, bytes);
+}
+
+std::string crcText(std::uint32_t crc)
+{
+    return HexStr(crc, 8);
+}
+
+int patchInfo(const std::string& path)
+{
+    const PatchBytes patch = ReadBinaryFile(path);
+    if (PatchFormatOf(patch) == PatchFormat::Bps) {
+        const BpsInfo info = ReadBpsInfo(patch);
+        std::cout << path << "\n  format:    BPS\n  original:  " << info.sourceSize << " bytes, CRC32 "
+                  << crcText(info.sourceCrc) << "\n  changed:   " << info.targetSize << " bytes, CRC32 "
+                  << crcText(info.targetCrc) << "\n  patch:     " << patch.size() << " bytes, CRC32 "
+                  << crcText(info.patchCrc) << " (OK)\n  actions:   " << info.actions << '\n';
+        if (!info.metadata.empty())
+            std::cout << "  metadata:  " << info.metadata << '\n';
+    } else {
+        const IpsInfo info = ReadIpsInfo(patch);
+        std::cout << path << "\n  format:    IPS\n  records:   " << info.records << " (" << info.runRecords
+                  << " of one repeated byte)\n  writes up to " << info.end << " bytes\n";
+        if (info.truncate)
+            std::cout << "  changed:   cut to " << *info.truncate << " bytes\n";
+    }
+    return 0;
+}
+
+} // namespace
+
+int PatchCommand(const QString& action, const QStringList& files, const QString& format)
+{
+    std::vector<std::string> paths;
+    for (const QString& file : files)
+        paths.push_back(local(file));
+    // The file a failure is about.
+    std::string current = paths.empty() ? std::string() : paths.front();
+    try {
+        if (action == QLatin1String("info") && paths.size() == 1)
+            return patchInfo(paths[0]);
+        if (action == QLatin1String("create") && paths.size() == 3) {
+            std::optional<PatchFormat> chosen = PatchFormatOfName(paths[2]);
+            if (format == QLatin1String("bps"))
+                chosen = PatchFormat::Bps;
+            else if (format == QLatin1String("ips"))
+                chosen = PatchFormat::Ips;
+            else if (!format.isEmpty() || !chosen) {
+                complain({}, "give the patch the extension .bps or .ips, or --format bps or ips");
+                return 2;
+            }
+            const PatchBytes original = ReadBinaryFile(paths[0]);
+            current = paths[1];
+            const PatchBytes changed = ReadBinaryFile(paths[1]);
+            current = paths[2];
+            const PatchBytes patch = CreatePatch(*chosen, original, changed);
+            writeResult(paths[2], {paths[0], paths[1]}, patch);
+            std::cout << paths[2] << ": " << PatchFormatName(*chosen) << " patch of " << patch.size() << " bytes\n";
+            return 0;
+        }
+        if (action == QLatin1String("apply") && paths.size() == 3) {
+            const PatchBytes patch = ReadBinaryFile(paths[0]);
+            current = paths[1];
+            const PatchBytes original = ReadBinaryFile(paths[1]);
+            // Checked whole before anything is written.
+            current = paths[0];
+            const PatchBytes changed = ApplyPatch(patch, original);
+            current = paths[2];
+            writeResult(paths[2], {paths[0], paths[1]}, changed);
+            std::cout << paths[2] << ": " << changed.size() << " bytes written\n";
+            return 0;
+        }
+    } catch (const KorvaneError& e) {
+        complain(current, e.what());
+        return 1;
+    }
+    complain({}, "usage: korvane-tool patch create ORIGINAL CHANGED OUT | apply PATCH ORIGINAL OUT | info PATCH");
+    return 2;
 }

@@ -11,3 +11,7 @@ int FixCommand(const QStringList& images);
 int ExportCommand(const QString& image, const QString& output);
 int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix);
 int DiffCommand(const QString& first, const QString& second);
+// action is "create" (ORIGINAL CHANGED OUT), "apply" (PATCH ORIGINAL OUT)
+// or "info" (PATCH); format "bps", "ips" or empty (from OUT's extension).
+// Returns 2 for a wrong use.
+int PatchCommand(const QString& action, const QStringList& files, const QString& format);

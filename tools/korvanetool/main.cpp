@@ -28,6 +28,8 @@ const Command kCommands[] = {
     {"export", "Write every value the game's editors show as a JSON document.", "IMAGE"},
     {"import", "Check a JSON document whole, then write the values that differ.", "IMAGE FILE"},
     {"diff", "List the values that differ between two images of one game.", "A B"},
+    {"patch", "Create, apply or describe a BPS or IPS patch.",
+     "create ORIGINAL CHANGED OUT | apply PATCH ORIGINAL OUT | info PATCH"},
 };
 
 QString overview()
@@ -71,7 +73,7 @@ int main(int argc, char* argv[])
     // The command first; its own options are parsed once it is known.
     QCommandLineParser top;
     top.setApplicationDescription(overview());
-    top.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, fix, export, import or diff."),
+    top.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, fix, export, import, diff or patch."),
                               QStringLiteral("COMMAND [ARGUMENTS...]"));
     const QCommandLineOption help = top.addHelpOption();
     const QCommandLineOption version = top.addVersionOption();
@@ -101,6 +103,9 @@ int main(int argc, char* argv[])
                                     QStringLiteral("FILE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the changes, write nothing."));
     const QCommandLineOption noFix(QStringLiteral("no-fix"), QStringLiteral("Leave the header checksum as it is."));
+    const QCommandLineOption patchFormat(QStringLiteral("format"),
+                                         QStringLiteral("The patch format to create: bps or ips (else from OUT)."),
+                                         QStringLiteral("FORMAT"));
     if (name == QLatin1String("info"))
         parser.addOption(json);
     if (name == QLatin1String("export"))
@@ -109,6 +114,8 @@ int main(int argc, char* argv[])
         parser.addOption(dryRun);
         parser.addOption(noFix);
     }
+    if (name == QLatin1String("patch"))
+        parser.addOption(patchFormat);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeAt(arguments.indexOf(rest.first()));
     if (!parser.parse(arguments))
@@ -128,5 +135,11 @@ int main(int argc, char* argv[])
         return ImportCommand(files[0], files[1], parser.isSet(dryRun), parser.isSet(noFix));
     if (name == QLatin1String("diff") && exactly(2))
         return DiffCommand(files[0], files[1]);
+    if (name == QLatin1String("patch") && !files.isEmpty()) {
+        const int status = PatchCommand(files[0], files.mid(1), parser.value(patchFormat));
+        if (status == kUsageError)
+            std::cerr << "Try 'korvane-tool patch --help'.\n";
+        return status;
+    }
     return usageError(QStringLiteral("usage: korvane-tool %1 %2").arg(name, QLatin1String(command->arguments)), name);
 }

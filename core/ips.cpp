@@ -1,0 +1,216 @@
+#include "core/ips.h"
+
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr char kMagic[] = {'P', 'A', 'T', 'C', 'H'};
+constexpr std::uint32_t kEof = 0x454F46; // "EOF"
+constexpr std::uint32_t kMaxOffset = 0xFFFFFF;
+constexpr std::uint32_t kLimit = 0x1000000; // 16 MiB
+constexpr std::size_t kMaxRecord = 0xFFFF;
+// A new record costs its 5-byte head: gaps up to this are cheaper written.
+constexpr std::size_t kMergeGap = 5;
+// A run of one byte is cheaper as a run record (8 bytes) from this length.
+constexpr std::size_t kMinRun = 9;
+
+struct Piece
+{
+    std::uint32_t offset;
+    std::size_t size;
+    bool run; // size copies of the byte at offset
+};
+
+void put(PatchBytes& out, std::uint32_t value, int bytes)
+{
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+std::size_t runLength(const PatchBytes& target, std::size_t at, std::size_t end)
+{
+    std::size_t n = 1;
+    while (at + n < end && target[at + n] == target[at] && n < kMaxRecord)
+        ++n;
+    return n;
+}
+
+// The pieces that write target[begin, end): runs of one byte as run
+// records, the rest in records of at most kMaxRecord bytes.
+void addPieces(const PatchBytes& target, std::size_t begin, std::size_t end, std::vector<Piece>& pieces)
+{
+    std::size_t plain = begin;
+    std::size_t at = begin;
+    const auto flush = [&](std::size_t to) {
+        for (std::size_t from = plain; from < to; from += kMaxRecord)
+            pieces.push_back({static_cast<std::uint32_t>(from), std::min(kMaxRecord, to - from), false});
+    };
+    while (at < end) {
+        const std::size_t run = runLength(target, at, end);
+        if (run >= kMinRun) {
+            flush(at);
+            pieces.push_back({static_cast<std::uint32_t>(at), run, true});
+            at += run;
+            plain = at;
+        } else {
+            at += run;
+        }
+    }
+    flush(end);
+}
+
+class IpsReader
+{
+public:
+    explicit IpsReader(const PatchBytes& patch) : mPatch(patch)
+    {
+        if (patch.size() < sizeof kMagic || !std::equal(std::begin(kMagic), std::end(kMagic), patch.begin()))
+            throw KorvaneError("not an IPS patch: it does not start with \"PATCH\"");
+        mPos = sizeof kMagic;
+    }
+
+    std::uint32_t number(int bytes)
+    {
+        if (mPatch.size() - mPos < static_cast<std::size_t>(bytes))
+            throw KorvaneError("the patch is truncated");
+        std::uint32_t value = 0;
+        for (int i = 0; i < bytes; ++i)
+            value = value << 8 | mPatch[mPos++];
+        return value;
+    }
+
+    std::size_t remaining() const { return mPatch.size() - mPos; }
+    std::size_t position() const { return mPos; }
+    void skip(std::size_t count)
+    {
+        if (remaining() < count)
+            throw KorvaneError("the patch is truncated");
+        mPos += count;
+    }
+
+private:
+    const PatchBytes& mPatch;
+    std::size_t mPos = 0;
+};
+
+// Calls record(offset, size, run, dataAt) for every record, in order, and
+// returns the length after "EOF", if any.
+template <typename Record>
+std::optional<std::uint32_t> readRecords(const PatchBytes& patch, Record&& record)
+{
+    IpsReader reader(patch);
+    for (;;) {
+        const std::uint32_t offset = reader.number(3);
+        if (offset == kEof)
+            break;
+        std::uint32_t size = reader.number(2);
+        const bool run = size == 0;
+        if (run)
+            size = reader.number(2);
+        const std::size_t at = reader.position();
+        reader.skip(run ? 1 : size);
+        if (offset + size > kLimit)
+            throw KorvaneError("a record of the patch reaches past 16 MiB, which IPS cannot address");
+        record(offset, size, run, at);
+    }
+    if (reader.remaining() == 0)
+        return std::nullopt;
+    if (reader.remaining() != 3)
+        throw KorvaneError("the patch holds unexpected bytes after its \"EOF\"");
+    return reader.number(3);
+}
+
+} // namespace
+
+PatchBytes CreateIpsPatch(const PatchBytes& source, const PatchBytes& target)
+{
+    const auto differs = [&](std::size_t i) { return i >= source.size() || source[i] != target[i]; };
+    // Runs of changed bytes, joined across short gaps.
+    std::vector<std::pair<std::size_t, std::size_t>> regions;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        if (!differs(i))
+            continue;
+        std::size_t end = i + 1;
+        while (end < target.size() && differs(end))
+            ++end;
+        if (!regions.empty() && i - regions.back().second <= kMergeGap)
+            regions.back().second = end;
+        else
+            regions.push_back({i, end});
+        i = end;
+    }
+    // A longer target must reach its last byte, or it would come out short.
+    if (target.size() > source.size() && (regions.empty() || regions.back().second != target.size()))
+        regions.push_back({target.size() - 1, target.size()});
+    if (!regions.empty() && regions.back().second > kLimit)
+        throw KorvaneError("a change at "
+                           + HexStr(static_cast<std::uint32_t>(std::max<std::size_t>(regions.back().first, kLimit)), 6)
+                           + " lies past 16 MiB, which IPS cannot address; use BPS");
+    if (target.size() < source.size() && target.size() > kMaxOffset)
+        throw KorvaneError("the changed image is longer than an IPS patch can state; use BPS");
+
+    std::vector<Piece> pieces;
+    for (const auto& [begin, end] : regions)
+        addPieces(target, begin, end, pieces);
+
+    PatchBytes out(std::begin(kMagic), std::end(kMagic));
+    for (Piece piece : pieces) {
+        // A record at "EOF" would end the patch: its first byte goes into a
+        // record that starts a byte earlier.
+        if (piece.offset == kEof) {
+            put(out, kEof - 1, 3);
+            put(out, 2, 2);
+            out.push_back(target[kEof - 1]);
+            out.push_back(target[kEof]);
+            if (--piece.size == 0)
+                continue;
+            piece.offset = kEof + 1;
+        }
+        put(out, piece.offset, 3);
+        if (piece.run) {
+            put(out, 0, 2);
+            put(out, static_cast<std::uint32_t>(piece.size), 2);
+            out.push_back(target[piece.offset]);
+        } else {
+            put(out, static_cast<std::uint32_t>(piece.size), 2);
+            out.insert(out.end(), target.begin() + piece.offset, target.begin() + piece.offset + static_cast<std::ptrdiff_t>(piece.size));
+        }
+    }
+    out.insert(out.end(), {'E', 'O', 'F'});
+    if (target.size() < source.size())
+        put(out, static_cast<std::uint32_t>(target.size()), 3);
+    return out;
+}
+
+IpsInfo ReadIpsInfo(const PatchBytes& patch)
+{
+    IpsInfo info;
+    info.truncate = readRecords(patch, [&info](std::uint32_t offset, std::uint32_t size, bool run, std::size_t) {
+        ++info.records;
+        if (run)
+            ++info.runRecords;
+        info.end = std::max(info.end, offset + size);
+    });
+    return info;
+}
+
+PatchBytes ApplyIpsPatch(const PatchBytes& patch, const PatchBytes& source)
+{
+    PatchBytes target = source;
+    const std::optional<std::uint32_t> truncate =
+        readRecords(patch, [&](std::uint32_t offset, std::uint32_t size, bool run, std::size_t at) {
+            if (offset + size > target.size())
+                target.resize(offset + size, 0);
+            if (run)
+                std::fill_n(target.begin() + offset, size, patch[at]);
+            else
+                std::copy_n(patch.begin() + static_cast<std::ptrdiff_t>(at), size, target.begin() + offset);
+        });
+    if (truncate)
+        target.resize(*truncate, 0);
+    return target;
+}

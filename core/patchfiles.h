@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/bps.h"
+
+#include <optional>
+#include <string>
+
+// Patch files for the tool and the main window: the two formats behind one
+// door, and the file operations around them.
+
+enum class PatchFormat { Bps, Ips };
+
+// The format a file name asks for by its extension (".bps", ".ips", either
+// case), if any.
+std::optional<PatchFormat> PatchFormatOfName(const std::string& path);
+// The format of a patch by its first bytes. Throws KorvaneError for a file
+// that is neither.
+PatchFormat PatchFormatOf(const PatchBytes& patch);
+const char* PatchFormatName(PatchFormat format);
+
+PatchBytes CreatePatch(PatchFormat format, const PatchBytes& original, const PatchBytes& changed);
+// Applies a patch of either format, found by its first bytes.
+PatchBytes ApplyPatch(const PatchBytes& patch, const PatchBytes& original);
+
+// The whole of a regular file of at most 1 GiB. Throws KorvaneError "Cannot
+// open file <path>".
+PatchBytes ReadBinaryFile(const std::string& path);
+
+// Writes bytes to path through a new file in the same folder, flushed and
+// renamed into place: path holds either what it held or all of bytes, never
+// a part. Throws KorvaneError "Cannot write file <path>: <reason>".
+void ReplaceFile(const std::string& path, const PatchBytes& bytes);
+
+// Whether a and b name one file: the same device and inode, or the same
+// path where a file does not exist yet.
+bool SameFile(const std::string& a, const std::string& b);
