@@ -29,6 +29,7 @@ int main(int argc, char** argv)
     RegisterWindowBenchmarks();
     RegisterStartUpBenchmarks();
     RegisterToolBenchmarks();
+    RegisterPatchBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 

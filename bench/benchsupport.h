@@ -85,6 +85,7 @@ void RegisterDataPathBenchmarks();
 void RegisterWindowBenchmarks();
 void RegisterStartUpBenchmarks();
 void RegisterToolBenchmarks();
+void RegisterPatchBenchmarks();
 
 // The start-up as the program's main() does it, up to the main window being
 // shown; prints the clock reading at that moment (steady clock, ns) and the
