@@ -18,13 +18,18 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory
 
+# Only missing samples are written: edits to the others stay.
 samples: build
 	@$(BIN)/korvane-samplerom $(SAMPLES) >/dev/null
 	@echo "Sample images are in $(SAMPLES)/"
 
-run: samples
+# Without a display, say so before anything is built, with a command that
+# works here: xvfb-run comes with the packages the check installs.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  bash scripts/setup-deps.sh xvfb || exit 1; \
 	  echo "No display found: try 'xvfb-run make run'."; exit 1; fi
+	@$(MAKE) --no-print-directory samples
 	@$(BIN)/pelbo-korvane
 
 test: build

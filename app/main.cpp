@@ -1,5 +1,5 @@
-#include "app/mainwindow.h"
 #include "app/windowregistry.h"
+#include "core/apptexts.h"
 
 #include <QApplication>
 
@@ -7,9 +7,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korvane"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     InitApplication();
-    CreateWindows();
-    MainFrm->show();
+    StartProgram(QApplication::arguments());
     const int result = QApplication::exec();
     DestroyWindows();
     return result;

@@ -1,9 +1,12 @@
 #include "app/mainwindow.h"
 
+#include "app/recentimages.h"
 #include "app/windowregistry.h"
 #include "core/apptexts.h"
+#include "core/checksum.h"
 #include "core/codepage.h"
 #include "core/korvaneerror.h"
+#include "core/numbers.h"
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "ui/handlers.h"
@@ -11,6 +14,12 @@
 #include "ui/savecompletion.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLocale>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,9 +31,17 @@
 
 namespace {
 
+const QString kBackupKey = QStringLiteral("backupBeforeSaving");
+
 QString fromCp1252(const std::string& bytes)
 {
     return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+// The serial of the selected image, as detection reads it.
+std::string ReadSerial()
+{
+    return DetectGame(Rom.RomPath).serial;
 }
 
 } // namespace
@@ -64,8 +81,16 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
                     : QFileDialog::getOpenFileName(parent, caption, start, filter);
     };
 
-    // Every Save reads the check mark of "Fix Checksum" from here.
-    SetFixChecksumOption(this, [this] { return fixChecksumTicked(); });
+    // Every Save reads its options here, and says when it is done.
+    QSettings settings;
+    FileBackup->setChecked(settings.value(kBackupKey, true).toBool());
+    connect(FileBackup, &QAction::toggled, this, [](bool ticked) { QSettings().setValue(kBackupKey, ticked); });
+    SetSaveOptions(this, {[this] { return fixChecksumTicked(); }, [this] { return FileBackup->isChecked(); },
+                          [this] { RunHandler([this] { showHeader(); }); }});
+
+    setAcceptDrops(true);
+    FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
+    fillRecentMenu();
 
     ConnectHandler(Button2, &QPushButton::clicked, this, &TMainFrm::Button2Click);
     ConnectHandler(FileOpen, &QAction::triggered, this, &TMainFrm::Button2Click);
@@ -96,8 +121,15 @@ void TMainFrm::Button2Click()
         ShowMessage(QStringLiteral("You have to select a file"));
         return;
     }
+    selectFile(fileName);
+}
+
+void TMainFrm::selectFile(const QString& fileName)
+{
+    OpenDialog.remember(fileName);
     OpenDialog.setInitialDir(QFileInfo(fileName).absolutePath());
     Rom.RomPath = QFile::encodeName(fileName).toStdString();
+    ForgetBackup();
     LblFilename->setText(fileName);
 
     // Forget the previous game first: a file that cannot be read must not
@@ -110,12 +142,86 @@ void TMainFrm::Button2Click()
     setWindowTitle(QString::fromStdString(AppTitle()));
     LblGame->clear();
     LblGame->adjustSize();
+    HeaderPanel->clear();
 
     const Detection detection = DetectGame(Rom.RomPath);
     StoreDetection(detection);
     setEditorItems(detection.game->items);
     FilePatch->setEnabled(true);
     showGame(detection.serial);
+    RecentImages::add(QFileInfo(fileName).absoluteFilePath());
+    fillRecentMenu();
+    showHeader();
+}
+
+void TMainFrm::showHeader()
+{
+    HeaderPanel->clear();
+    const HeaderState header = ReadHeaderState(Rom.RomPath);
+    const auto verdict = [](bool ok) {
+        return ok ? QStringLiteral("OK") : QStringLiteral("<span style=\"color:#c00000\"><b>MISMATCH</b></span>");
+    };
+    const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
+    QString rows = QStringLiteral("<tr><td>Size</td><td>%1 bytes (%2)</td></tr>")
+                       .arg(QLocale::c().toString(static_cast<qlonglong>(header.size)), hex(static_cast<std::uint32_t>(header.size), 6));
+    rows += QStringLiteral("<tr><td>Serial</td><td>%1</td></tr>").arg(fromCp1252(ReadSerial()).toHtmlEscaped());
+    if (header.summed) {
+        rows += QStringLiteral("<tr><td>Checksum</td><td>stored %1, computed %2: %3</td></tr>")
+                    .arg(hex(header.storedChecksum, 4), hex(header.computedChecksum, 4), verdict(header.checksumOk()));
+        rows += QStringLiteral("<tr><td>ROM end</td><td>stored %1, expected %2: %3</td></tr>")
+                    .arg(hex(header.storedRomEnd, 6), hex(header.expectedRomEnd, 6), verdict(header.romEndOk()));
+    } else {
+        rows += QStringLiteral("<tr><td>Checksum</td><td>nothing to sum (0x200 bytes or fewer)</td></tr>");
+    }
+    HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
+}
+
+void TMainFrm::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TMainFrm::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString fileName = urls.first().toLocalFile();
+    RunHandler([this, &fileName] { selectFile(fileName); });
+}
+
+void TMainFrm::fillRecentMenu()
+{
+    FileRecent->clear();
+    const QStringList recent = RecentImages::list();
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        QAction* item = FileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i]));
+        item->setObjectName(QStringLiteral("FileRecent%1").arg(i + 1));
+        const QString fileName = recent[i];
+        ConnectHandler(item, &QAction::triggered, this, [fileName](TMainFrm* self) { self->openRecent(fileName); });
+    }
+    FileRecent->addSeparator();
+    QAction* clear = FileRecent->addAction(QStringLiteral("Clear Recent"));
+    clear->setObjectName(QStringLiteral("FileRecentClear"));
+    clear->setEnabled(!recent.isEmpty());
+    ConnectHandler(clear, &QAction::triggered, this, [](TMainFrm* self) {
+        RecentImages::clear();
+        self->fillRecentMenu();
+    });
+}
+
+void TMainFrm::openRecent(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName)) {
+        RecentImages::remove(fileName);
+        fillRecentMenu();
+        ShowMessage(QStringLiteral("%1 no longer exists; it was taken off the recent images.").arg(fileName));
+        return;
+    }
+    selectFile(fileName);
 }
 
 void TMainFrm::showGame(const std::string& serial)

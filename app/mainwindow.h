@@ -29,6 +29,12 @@ public:
 
     void FormCreate();
     void Button2Click();
+    // Selects fileName as choosing it in the dialog does: the same
+    // detection, the same messages, and the dialog offers it next time. The
+    // command line, a dropped file and the recent list come here too.
+    void selectFile(const QString& fileName);
+    // Shows the size, serial, checksum and ROM end of the selected image.
+    void showHeader();
     void FileCloseClick();
     // Writes a patch from an original image, asked for, to the selected one.
     void FilePatchClick();
@@ -40,7 +46,13 @@ public:
     void ViewerArtClick();
     void EditorDisasmClick();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void fillRecentMenu();
+    void openRecent(const QString& fileName);
     void setEditorItems(unsigned items);
     void showGame(const std::string& serial);
     void route(EditorItem item);

@@ -5,8 +5,9 @@
 #include <QFileInfo>
 
 // Qt's filter syntax: the patterns in parentheses are separated by blanks.
+// Images named .md, .gen or .32x are found through the last entry.
 const QString RomOpenDialog::kFilter = QStringLiteral(
-    "ROM (*.bin);;Genecyst Save State (*.gs*);;All supported files (*.bin *.gs*)");
+    "ROM (*.bin);;Genecyst Save State (*.gs*);;All supported files (*.bin *.gs*);;All files (*)");
 
 RomOpenDialog::RomOpenDialog()
     : mChooser([](QWidget* parent, const QString& startPath, const QString& filter, QString* selectedFilter) {

@@ -26,6 +26,8 @@ public:
     QString execute(QWidget* parent);
 
     QString initialDir() const { return mInitialDir; }
+    // Makes fileName the file the dialog offers next, as if it was chosen.
+    void remember(const QString& fileName) { mFileName = fileName; }
     void setInitialDir(const QString& dir) { mInitialDir = dir; }
     void setChooser(Chooser chooser) { mChooser = std::move(chooser); }
 

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "core/checksum.h"
+#include "core/imagesnapshot.h"
 #include "editors/art/art.h"
 #include "editors/demos/p1demosp.h"
 #include "editors/demos/p2demosp.h"
@@ -11,8 +12,11 @@
 #include "editors/text/p1texteditor.h"
 #include "editors/text/texteditor.h"
 #include "editors/water/p2water.h"
+#include "ui/handlers.h"
+#include "ui/savecompletion.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -29,6 +33,7 @@ void InitApplication()
     QApplication::setFont(font);
     SetPendingEventsPump([] { QCoreApplication::processEvents(); });
     IgnoreFileSizeSignal();
+    SetBeforeWriteHook(BackUpBeforeFirstWrite);
 }
 
 void CreateWindows()
@@ -43,6 +48,22 @@ void CreateWindows()
     p1texteditorf = new Tp1texteditorf(MainFrm);
     DisasmFrm = new TDisasmFrm(MainFrm);
     palform = new Tpalform(MainFrm);
+}
+
+void StartProgram(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("An editor of the values of Mega Drive cartridge images."));
+    parser.addPositionalArgument(QStringLiteral("IMAGE"), QStringLiteral("The image to select at start."),
+                                 QStringLiteral("[IMAGE]"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(arguments);
+    CreateWindows();
+    MainFrm->show();
+    const QStringList images = parser.positionalArguments();
+    if (!images.isEmpty())
+        RunHandler([&images] { MainFrm->selectFile(images.first()); });
 }
 
 void DestroyWindows()

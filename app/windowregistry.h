@@ -3,6 +3,8 @@
 #include "core/detection.h"
 #include "core/romaccess.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class QWidget;
@@ -14,8 +16,14 @@ extern TMainFrm* MainFrm;
 
 // Application-wide settings every run and every window test needs: the
 // font the forms are laid out for, the event pump of the checksum repair,
-// and writes past a file-size limit reported instead of killing the program.
+// the backup before a Save's first write, and writes past a file-size limit
+// reported instead of killing the program.
 void InitApplication();
+
+// The program's start: its command line (--help and --version print and
+// end the program), the windows (CreateWindows), the main window shown, and
+// the image the command line names, if any, selected as the dialog would.
+void StartProgram(const QStringList& arguments);
 
 // Start-up: the main window, then one hidden instance of every other window
 // class, each stored in its window reference.

@@ -7,6 +7,8 @@
 
 namespace {
 
+BeforeWriteHook gBeforeWrite;
+
 constexpr std::int64_t kSerialAt = 0x180;
 constexpr std::int64_t kSerialSize = 14;
 
@@ -32,6 +34,7 @@ void ImageSnapshot::take(const std::string& path)
         throw KorvaneError("Stream read error");
     mSerial = serialOf(file, size);
     mSize = size;
+    mPath = path;
 }
 
 void ImageSnapshot::check(const std::string& path, const std::vector<Value>& values) const
@@ -56,6 +59,13 @@ void ImageSnapshot::check(RomFile& file, const std::vector<Value>& values) const
             || now != value.bytes)
             throw KorvaneError(kImageChangedMessage);
     }
+    if (gBeforeWrite)
+        gBeforeWrite(mPath);
+}
+
+void SetBeforeWriteHook(BeforeWriteHook hook)
+{
+    gBeforeWrite = std::move(hook);
 }
 
 std::string WordBytes(std::uint16_t word)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,14 @@ public:
 private:
     std::int64_t mSize = -1;
     std::string mSerial;
+    std::string mPath;
 };
 
 // The bytes of a big-endian word, as an ImageSnapshot value holds them.
 std::string WordBytes(std::uint16_t word);
+
+// Called with the image's path by every check that passed, so before a
+// Save's first write: the window layer backs the image up there. An error
+// it throws refuses the Save. Nothing is called by default.
+using BeforeWriteHook = std::function<void(const std::string& path)>;
+void SetBeforeWriteHook(BeforeWriteHook hook);

@@ -3,6 +3,9 @@
 #include "core/korvaneerror.h"
 #include "ui/notices.h"
 
+#include <QDialog>
+#include <QPushButton>
+
 #include <new>
 
 bool RunHandler(const std::function<void()>& handler)
@@ -18,4 +21,12 @@ bool RunHandler(const std::function<void()>& handler)
         ReportError(e.what());
     }
     return false;
+}
+
+void NoButtonOnEnter(QDialog* dialog)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 }

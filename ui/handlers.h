@@ -40,3 +40,9 @@ void ReadThenShow(Read&& read, Show&& show)
     }
     show();
 }
+
+class QDialog;
+
+// Makes no push button of dialog the one Enter presses: in an editor, Enter
+// in a field must not save.
+void NoButtonOnEnter(QDialog* dialog);

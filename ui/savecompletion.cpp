@@ -1,6 +1,8 @@
 #include "ui/savecompletion.h"
 
 #include "core/checksum.h"
+#include "core/korvaneerror.h"
+#include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "ui/notices.h"
 
@@ -10,31 +12,54 @@
 namespace {
 
 QPointer<QObject> gOwner;
-std::function<bool()> gTicked;
+SaveOptions gOptions;
+// The image backed up since the last selection, if any.
+std::string gBackedUp;
 
-bool fixChecksumTicked()
+bool ticked(const std::function<bool()>& option)
 {
-    return gOwner && gTicked && gTicked();
+    return gOwner && option && option();
 }
 
 } // namespace
 
-void SetFixChecksumOption(QObject* owner, std::function<bool()> ticked)
+void SetSaveOptions(QObject* owner, SaveOptions options)
 {
     gOwner = owner;
-    gTicked = std::move(ticked);
+    gOptions = std::move(options);
 }
 
 void FinishSaveWith(const QString& message)
 {
     // Durable before it is called saved: a repair that wrote flushes the
     // image at its end, else the image is flushed here.
-    if (!(fixChecksumTicked() && FixChecksum()))
+    if (!(ticked(gOptions.fixChecksum) && FixChecksum()))
         FlushRomFile(Rom.RomPath);
     ShowMessage(message);
+    if (gOwner && gOptions.saved)
+        gOptions.saved();
 }
 
 void FinishSave()
 {
     FinishSaveWith(QStringLiteral("ROM Saved!"));
+}
+
+void BackUpBeforeFirstWrite(const std::string& path)
+{
+    if (!ticked(gOptions.backUp) || gBackedUp == path)
+        return;
+    const std::string backup = path + ".bak";
+    try {
+        ReplaceFile(backup, ReadBinaryFile(path));
+    } catch (const KorvaneError& e) {
+        throw KorvaneError("The image could not be backed up to " + backup + " (" + e.what()
+                           + "), so nothing was saved. Untick \"Back Up Before Saving\" to save without a backup");
+    }
+    gBackedUp = path;
+}
+
+void ForgetBackup()
+{
+    gBackedUp.clear();
 }

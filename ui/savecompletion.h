@@ -3,18 +3,36 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QObject;
 
-// Where the check mark of "Fix Checksum" comes from: the main window offers
-// it while it lives. Without it, or once owner is gone, the mark counts as
-// unticked. The last call wins.
-void SetFixChecksumOption(QObject* owner, std::function<bool()> ticked);
+// What a Save needs of the main window, offered by it while it lives:
+// whether "Fix Checksum" and "Back Up Before Saving" are ticked, and who
+// wants to know that a Save completed. Without them, or once owner is
+// gone, both count as unticked. The last call wins.
+struct SaveOptions
+{
+    std::function<bool()> fixChecksum;
+    std::function<bool()> backUp;
+    std::function<void()> saved;
+};
+void SetSaveOptions(QObject* owner, SaveOptions options);
 
 // Last step of every editor's Save, once all of its writes succeeded:
 // FixChecksum when "Fix Checksum" is ticked, and a flush of the image to
-// the disk unless the repair wrote and flushed it, then the message. An
-// error of either propagates and the message is not shown.
+// the disk unless the repair wrote and flushed it, then the message, then
+// the saved notice. An error of either propagates and the message is not
+// shown.
 void FinishSaveWith(const QString& message);
 // The same with "ROM Saved!".
 void FinishSave();
+
+// The copy of the image to "<image>.bak", made before the first write into
+// it after it was selected when "Back Up Before Saving" is ticked: through
+// a new file renamed into place, an older backup replaced. Installed by the
+// application as the hook of every Save's check. Throws KorvaneError, so
+// that the Save writes nothing, when the copy fails.
+void BackUpBeforeFirstWrite(const std::string& path);
+// A new image is selected: its first Save backs it up.
+void ForgetBackup();

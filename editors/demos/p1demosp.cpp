@@ -12,6 +12,7 @@ Tp1demos* p1demos = nullptr;
 Tp1demos::Tp1demos(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    NoButtonOnEnter(this);
     setFixedSize(size());
     NameSpinEdit(PoleLengthUpDown, "PoleLength");
     NameSpinEdit(PoleSpecialLengthUpDown, "PoleSpecialLength");

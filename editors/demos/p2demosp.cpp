@@ -13,6 +13,7 @@ Tp2demos* p2demos = nullptr;
 Tp2demos::Tp2demos(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    NoButtonOnEnter(this);
     setFixedSize(size());
     NameSpinEdit(PoleLengthUpDown, "PoleLength");
     NameSpinEdit(PoleNumberUpDown, "PoleNumber");

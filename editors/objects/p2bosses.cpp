@@ -23,11 +23,12 @@ void setUpGrid(QTableWidget* grid)
     grid->setColumnCount(2);
     grid->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
     grid->setColumnWidth(kKeyColumn, 218);
-    grid->setColumnWidth(kValueColumn, 73);
-    // The value column gives way to the vertical scroll bar rather than
-    // bringing in a horizontal one.
-    grid->horizontalHeader()->setStretchLastSection(true);
+    // The value column takes what the key column and the vertical scroll
+    // bar leave, so the grid never scrolls sideways: moving to a value cell
+    // would push the keys out of sight.
+    grid->horizontalHeader()->setSectionResizeMode(kValueColumn, QHeaderView::Stretch);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(17);
     grid->setWordWrap(true);
@@ -41,6 +42,7 @@ void setUpGrid(QTableWidget* grid)
 Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    NoButtonOnEnter(this);
     setFixedSize(315, 273);
     Tabs->addTab(QStringLiteral("Bosses"));
     Tabs->addTab(QStringLiteral("Pelbo And Tails"));

@@ -23,6 +23,7 @@ constexpr int kSwatchMargin = 8;
 Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    NoButtonOnEnter(this);
     setFixedSize(size());
 
     QFont fixed(QStringLiteral("Liberation Mono"));
@@ -184,6 +185,9 @@ void Tpalform::PltListClick(int row)
         return;
     PalEdit.currentEntry = row;
     updateplt(row);
+    // The preview, word and offset show the selected colour of this
+    // palette, not of the one before.
+    update();
 }
 
 void Tpalform::Button2Click()

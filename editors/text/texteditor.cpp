@@ -21,6 +21,7 @@ const QString kCopyrightSign = QStringLiteral("\u00A9");
 Tp2textz::Tp2textz(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    NoButtonOnEnter(this);
     setFixedSize(size());
     // Nothing to save until every text has been read: a box left empty by a
     // failed read would otherwise be written over bytes never shown, or past

@@ -21,6 +21,7 @@ constexpr std::uint16_t kNoZone = 0xFFFF;
 Tp2waterf::Tp2waterf(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    NoButtonOnEnter(this);
     setFixedSize(size());
     mControls = {{
         {l1cmb, l1panel, l1act1, l1act2, l1both, l1plt, l1height},

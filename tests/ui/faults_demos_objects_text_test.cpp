@@ -251,6 +251,8 @@ private slots:
         startWindowTest();
         MainFrm = new TMainFrm();
         SetFixChecksum(true);
+        // A full disk would refuse the backup before any write is tried.
+        SetBackUpBeforeSaving(false);
     }
 
     void cleanup() { endWindowTest(); }

@@ -92,6 +92,8 @@ private slots:
         // The header stays as it is, so that only the editor's writes show.
         MainFrm = new TMainFrm();
         SetFixChecksum(false);
+        // A full disk would refuse the backup before any write is tried.
+        SetBackUpBeforeSaving(false);
     }
 
     void cleanup()

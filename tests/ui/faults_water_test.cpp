@@ -114,6 +114,8 @@ private slots:
     {
         startWindowTest();
         MainFrm = new TMainFrm();
+        // A full disk would refuse the backup before any write is tried.
+        SetBackUpBeforeSaving(false);
     }
 
     void cleanup()

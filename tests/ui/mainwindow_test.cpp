@@ -143,7 +143,9 @@ private slots:
             bool visible;
         };
         const Item file[] = {{"FileOpen", "Open ROM", true, true},
+                             {"FileRecentMenu", "Open &Recent", true, true},
                              {"FilePatch", "Create Patch…", false, true},
+                             {"FileBackup", "Back Up Before Saving", true, true},
                              {"FileClose", "Close", true, true}};
         const Item editor[] = {
             {"ViewerArt", "Art Viewer", false, false},   {"EditorDemos", "Demos Editor", false, true},
@@ -170,7 +172,8 @@ private slots:
                 // Qt disables what it hides: the enabled state counts for visible items.
                 if (item.visible)
                     QVERIFY2(a->isEnabled() == item.enabled, item.name);
-                QVERIFY2(a->isChecked() == (QByteArray(item.name) == "Fix"), item.name);
+                QVERIFY2(a->isChecked() == (QByteArray(item.name) == "Fix" || QByteArray(item.name) == "FileBackup"),
+                         item.name);
             }
         };
         const QList<QAction*> menus = MainFrm->menuBar()->actions();
@@ -178,9 +181,9 @@ private slots:
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Editor1"));
         QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("Help1"));
-        check("File1", "File", file);
-        check("Editor1", "Editor", editor);
-        check("Help1", "Help", help);
+        check("File1", "&File", file);
+        check("Editor1", "&Editor", editor);
+        check("Help1", "&Help", help);
     }
 
     void detectsEveryGameThroughTheSelection()
@@ -239,7 +242,7 @@ private slots:
         QCOMPARE(Rom.GameCode, std::string("p2"));
         QCOMPARE(mLastStartPath, QString());
         QCOMPARE(mLastFilter, QStringLiteral("ROM (*.bin);;Genecyst Save State (*.gs*);;"
-                                             "All supported files (*.bin *.gs*)"));
+                                             "All supported files (*.bin *.gs*);;All files (*)"));
 
         // The file changed meanwhile: the detection runs anew on it.
         SyntheticImage(0x80000).serial(kSerialP1).save(file);

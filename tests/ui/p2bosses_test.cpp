@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTabBar>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -256,6 +257,24 @@ private slots:
             QVERIFY(fileBytes() == expected.data());
             mNotices->clear();
             mWindow.reset();
+        }
+    }
+
+    // Moving with the keyboard never scrolls a grid sideways, which would
+    // cut the start of every key.
+    void gridsNeverScrollSideways()
+    {
+        open();
+        for (const char* name : {"vals", "valsPelbo"}) {
+            child<QTabBar>("Tabs")->setCurrentIndex(QByteArray(name) == "vals" ? 0 : 1);
+            auto* grid = child<QTableWidget>(name);
+            grid->setFocus();
+            grid->setCurrentCell(0, 0);
+            for (const QKeyCombination key : {QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::ControlModifier, Qt::Key_End),
+                                              QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_PageDown)})
+                QTest::keyClick(grid, key.key(), key.keyboardModifiers());
+            QCOMPARE(grid->currentColumn(), 1);
+            QCOMPARE(grid->horizontalScrollBar()->value(), 0);
         }
     }
 

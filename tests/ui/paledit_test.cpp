@@ -385,7 +385,8 @@ private slots:
         click(20);
         choose(1);
         QCOMPARE(visibleSwatches(), range(0, 16));
-        QCOMPARE(text("PalOff"), QStringLiteral("000428")); // still the last selection
+        // The selection shows in the palette now shown, beyond its end.
+        QCOMPARE(text("PalOff"), QStringLiteral("000628"));
         typeAndChange(QStringLiteral("0EEE"));
         QCOMPARE(text("PalOff"), QStringLiteral("000628"));
         QCOMPARE(sunkenSwatches(), QList<int>{20});

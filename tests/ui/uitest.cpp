@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
@@ -31,7 +33,14 @@ void filterNoise(QtMsgType type, const QMessageLogContext& context, const QStrin
 void InitWindowTests()
 {
     gPrevious = qInstallMessageHandler(filterNoise);
+    // Settings of a test go to a folder of the tests' own.
+    QStandardPaths::setTestModeEnabled(true);
     InitApplication();
+}
+
+void SetBackUpBeforeSaving(bool ticked)
+{
+    MainFrm->findChild<QAction*>("FileBackup")->setChecked(ticked);
 }
 
 bool WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal, int timeoutMs)
@@ -81,6 +90,8 @@ void SelectRom(const std::string& path)
 void WindowTest::startWindowTest(const std::string& imageName)
 {
     Rom = RomRecord();
+    // The recent images and the options as on a first start.
+    QSettings().clear();
     mDir = std::make_unique<TempDir>();
     mPath = mDir->file(imageName);
     mNotices = std::make_unique<RecordingNotices>();

@@ -32,6 +32,8 @@ void SaveScreenshot(QWidget* window, const QString& name);
 
 // Ticks or unticks the main window's "Fix Checksum".
 void SetFixChecksum(bool ticked);
+// Ticks or unticks the main window's "Back Up Before Saving".
+void SetBackUpBeforeSaving(bool ticked);
 
 // Makes path the selected ROM as the main window would: RomPath, RomSize,
 // GameCode and GameName from the detection. ExeDir is the test executable's

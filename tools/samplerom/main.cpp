@@ -1,7 +1,13 @@
-// korvane-samplerom DIR: writes one synthetic image per detected game into
-// DIR, so that every editor can be tried without a real cartridge image.
+// korvane-samplerom [--replace] DIR: writes one synthetic image per detected
+// game into DIR, so that every editor can be tried without a real cartridge
+// image.
 
+#include "core/apptexts.h"
 #include "tools/samplerom/samples.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
 
 #include <exception>
 #include <filesystem>
@@ -9,13 +15,32 @@
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::cerr << "usage: korvane-samplerom DIR\n";
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvane-samplerom"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes one synthetic cartridge image for every game the editor recognises into DIR (made if missing),\n"
+        "with plausible values at every editor's offsets and no real game data. Images already there are kept."));
+    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder for the images."));
+    const QCommandLineOption replace(QStringLiteral("replace"), QStringLiteral("Write over images already there."));
+    parser.addOption(replace);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() != 1) {
+        std::cerr << "korvane-samplerom: "
+                  << (parser.errorText().isEmpty() ? std::string("give one folder") : parser.errorText().toStdString())
+                  << "\nTry 'korvane-samplerom --help'.\n";
         return 2;
     }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    const std::string dir = QFile::encodeName(parser.positionalArguments().first()).toStdString();
     try {
-        std::filesystem::create_directories(argv[1]);
-        for (const std::string& path : WriteSampleImages(argv[1]))
+        std::filesystem::create_directories(dir);
+        for (const std::string& path : WriteSampleImages(dir, parser.isSet(replace)))
             std::cout << path << '\n';
     } catch (const std::exception& e) {
         std::cerr << "korvane-samplerom: " << e.what() << '\n';

@@ -4,6 +4,7 @@
 #include "tools/samplerom/samplefillers.h"
 
 #include <array>
+#include <filesystem>
 
 namespace {
 
@@ -78,11 +79,13 @@ std::vector<SampleImage> BuildSampleImages()
     return samples;
 }
 
-std::vector<std::string> WriteSampleImages(const std::string& dir)
+std::vector<std::string> WriteSampleImages(const std::string& dir, bool replace)
 {
     std::vector<std::string> paths;
     for (const SampleImage& sample : BuildSampleImages()) {
         const std::string path = dir + "/" + sample.fileName;
+        if (!replace && std::filesystem::exists(path))
+            continue;
         sample.image.save(path);
         paths.push_back(path);
     }

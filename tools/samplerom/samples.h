@@ -18,6 +18,7 @@ struct SampleImage
 // sizes, plausible values at the editors' offsets and a valid checksum.
 std::vector<SampleImage> BuildSampleImages();
 
-// Writes every sample into the existing folder dir; returns the paths.
-// Throws std::runtime_error when a file cannot be written.
-std::vector<std::string> WriteSampleImages(const std::string& dir);
+// Writes every sample into the existing folder dir, or with replace false
+// only those missing there (a sample the user edited stays); returns the
+// paths written. Throws std::runtime_error when a file cannot be written.
+std::vector<std::string> WriteSampleImages(const std::string& dir, bool replace = true);
