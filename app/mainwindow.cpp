@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLocale>
 #include <QMimeData>
 #include <QSettings>
 #include <QUrl>
@@ -162,16 +161,16 @@ void TMainFrm::showHeader()
         return ok ? QStringLiteral("OK") : QStringLiteral("<span style=\"color:#c00000\"><b>MISMATCH</b></span>");
     };
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
-    QString rows = QStringLiteral("<tr><td>Size</td><td>%1 bytes (%2)</td></tr>")
-                       .arg(QLocale::c().toString(static_cast<qlonglong>(header.size)), hex(static_cast<std::uint32_t>(header.size), 6));
-    rows += QStringLiteral("<tr><td>Serial</td><td>%1</td></tr>").arg(fromCp1252(ReadSerial()).toHtmlEscaped());
+    QString rows = QStringLiteral("<tr><td>Size&nbsp;&nbsp;&nbsp;</td><td>%1 bytes (%2)</td></tr>")
+                       .arg(header.size).arg(hex(static_cast<std::uint32_t>(header.size), 6));
+    rows += QStringLiteral("<tr><td>Serial&nbsp;&nbsp;&nbsp;</td><td>%1</td></tr>").arg(fromCp1252(ReadSerial()).toHtmlEscaped());
     if (header.summed) {
-        rows += QStringLiteral("<tr><td>Checksum</td><td>stored %1, computed %2: %3</td></tr>")
+        rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>stored %1, computed %2: %3</td></tr>")
                     .arg(hex(header.storedChecksum, 4), hex(header.computedChecksum, 4), verdict(header.checksumOk()));
-        rows += QStringLiteral("<tr><td>ROM end</td><td>stored %1, expected %2: %3</td></tr>")
+        rows += QStringLiteral("<tr><td>ROM end&nbsp;&nbsp;&nbsp;</td><td>stored %1, expected %2: %3</td></tr>")
                     .arg(hex(header.storedRomEnd, 6), hex(header.expectedRomEnd, 6), verdict(header.romEndOk()));
     } else {
-        rows += QStringLiteral("<tr><td>Checksum</td><td>nothing to sum (0x200 bytes or fewer)</td></tr>");
+        rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>nothing to sum (0x200 bytes or fewer)</td></tr>");
     }
     HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
 }

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -63,7 +64,7 @@ void StartProgram(const QStringList& arguments)
     MainFrm->show();
     const QStringList images = parser.positionalArguments();
     if (!images.isEmpty())
-        RunHandler([&images] { MainFrm->selectFile(images.first()); });
+        RunHandler([&images] { MainFrm->selectFile(QFileInfo(images.first()).absoluteFilePath()); });
 }
 
 void DestroyWindows()

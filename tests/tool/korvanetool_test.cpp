@@ -249,6 +249,36 @@ private slots:
         QCOMPARE(tool({"patch", "create", original, changed, "change.txt"}).exitCode, 2);
     }
 
+    // korvane-samplerom: usage instead of a folder named "--help", unknown
+    // options refused, samples already there kept unless replaced.
+    void sampleImages()
+    {
+        QDir::setCurrent(QString::fromStdString(mDir->path()));
+        const auto samplerom = [](const QStringList& arguments) {
+            QProcess process;
+            process.start(QStringLiteral(KORVANE_SAMPLEROM_PATH), arguments);
+            process.waitForFinished(60000);
+            return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                       QString::fromUtf8(process.readAllStandardError())};
+        };
+        Run run = samplerom({"--help"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QStringLiteral("DIR")));
+        QCOMPARE(samplerom({"--frob", "out"}).exitCode, 2);
+        QCOMPARE(samplerom({}).exitCode, 2);
+        QVERIFY(QDir(QString::fromStdString(mDir->path())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+
+        QCOMPARE(samplerom({"out"}).exitCode, 0);
+        const std::string edited = mDir->file("out/sample-p2.bin");
+        SyntheticImage(0x100).save(edited);
+        run = samplerom({"out"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(ReadFileBytes(edited).size(), std::size_t(0x100));
+        QVERIFY(samplerom({"--replace", "out"}).out.contains(QStringLiteral("sample-p2.bin")));
+        QVERIFY(ReadFileBytes(edited).size() > 0x100);
+    }
+
     // For every game: export then import writes nothing; a document changed
     // everywhere, imported, reads back as it was written; and the values of
     // one image imported into another image of the game make its export

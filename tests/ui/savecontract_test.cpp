@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -225,6 +226,38 @@ private slots:
             QCOMPARE(mNotices->messages, QStringList());
         }
         QVERIFY(fileBytes() == changed.data());
+    }
+
+    // Enter in a field never saves: no editor has a button that Enter
+    // presses.
+    void enterDoesNotSave_data()
+    {
+        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+    }
+
+    void enterDoesNotSave()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        const SyntheticImage image = sampleOf(c.gameCode);
+        const auto w = openAndEdit(c, image);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QList<QWidget*> fields;
+        for (QLineEdit* field : w->findChildren<QLineEdit*>())
+            fields << field;
+        for (QAbstractItemView* grid : w->findChildren<QAbstractItemView*>())
+            fields << grid;
+        for (QWidget* field : fields) {
+            if (!field->isVisible() || !field->isEnabled())
+                continue;
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Enter);
+        }
+        QCOMPARE(mNotices->messages, QStringList());
+        QVERIFY(fileBytes() == image.data());
+        QVERIFY(w->isVisible());
     }
 
     // The command-line tool, given the same edit, changes exactly the bytes

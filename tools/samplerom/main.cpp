@@ -27,16 +27,16 @@ int main(int argc, char* argv[])
     parser.addOption(replace);
     parser.addHelpOption();
     parser.addVersionOption();
-    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() != 1) {
-        std::cerr << "korvane-samplerom: "
-                  << (parser.errorText().isEmpty() ? std::string("give one folder") : parser.errorText().toStdString())
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (parsed && parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parsed && parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (!parsed || parser.positionalArguments().size() != 1) {
+        std::cerr << "korvane-samplerom: " << (parsed ? std::string("give one folder") : parser.errorText().toStdString())
                   << "\nTry 'korvane-samplerom --help'.\n";
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
     const std::string dir = QFile::encodeName(parser.positionalArguments().first()).toStdString();
     try {
         std::filesystem::create_directories(dir);

@@ -1,0 +1,216 @@
+// The main window's ways in and the header panel: the command line, a
+// dropped file, the recent images, the panel after a Save, and the backup
+// before the first write.
+
+#include "app/mainwindow.h"
+#include "app/windowregistry.h"
+#include "core/detection.h"
+#include "editors/demos/p2demosp.h"
+#include "tests/ui/uitest.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QUrl>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace {
+
+// A "p2" image whose header agrees with it, or not.
+SyntheticImage secondGame(bool checksumRight)
+{
+    SyntheticImage image(0x100000);
+    image.serial(kSerialP2).word(0x3D4E, 4).validChecksum();
+    if (!checksumRight)
+        image.word(0x18E, image.wordAt(0x18E) ^ 0x0101);
+    return image;
+}
+
+} // namespace
+
+class DesktopTest : public WindowTest
+{
+    Q_OBJECT
+
+private:
+    QString file(const char* name) { return QString::fromStdString(mDir->file(name)); }
+    QString panel() { return MainFrm->findChild<QLabel*>("HeaderPanel")->text(); }
+    QString game() { return MainFrm->findChild<QLabel*>("LblGame")->text(); }
+    QAction* action(const char* name) { return MainFrm->findChild<QAction*>(name); }
+
+    // The entries of the recent menu, and whether "Clear Recent" is on.
+    QStringList recent()
+    {
+        QStringList entries;
+        for (QAction* a : MainFrm->findChild<QMenu*>("FileRecent")->actions()) {
+            if (a->objectName() == QLatin1String("FileRecentClear"))
+                entries << (a->isEnabled() ? QStringLiteral("[clear]") : QStringLiteral("[no clear]"));
+            else if (!a->isSeparator())
+                entries << a->text();
+        }
+        return entries;
+    }
+
+    // Changes the number of demos in the second game's demos editor and
+    // saves.
+    void saveAnEdit(int number)
+    {
+        Rom.OpenedFromMenu = true;
+        Tp2demos editor(MainFrm);
+        editor.findChild<QSpinBox*>("PoleNumberUpDown")->setValue(number);
+        editor.findChild<QPushButton*>("Save")->click();
+    }
+
+private slots:
+    void initTestCase() { InitWindowTests(); }
+
+    void init() { startWindowTest(); }
+
+    void cleanup() { endWindowTest(); }
+
+    // The image named on the command line is selected at start-up as the
+    // dialog selects one: detection, messages and all.
+    void commandLineSelectsTheImage()
+    {
+        secondGame(true).save(mPath);
+        StartProgram({QStringLiteral("pelbo-korvane"), QString::fromStdString(mPath)});
+        QVERIFY(MainFrm->isVisible());
+        QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
+        QVERIFY(action("EditorBosses")->isEnabled());
+        DestroyWindows();
+
+        StartProgram({QStringLiteral("pelbo-korvane"), file("missing.bin")});
+        QCOMPARE(mNotices->errors, QStringList{"Cannot open file " + file("missing.bin") + "."});
+        QVERIFY(!action("EditorDemos")->isEnabled());
+    }
+
+    void droppedFileIsSelected()
+    {
+        secondGame(true).save(mPath);
+        CreateWindows();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(mPath))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(MainFrm, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(MainFrm, &drop);
+        QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
+        QCOMPARE(Rom.RomPath, mPath);
+        // The dialog offers it next.
+        QString offered;
+        MainFrm->OpenDialog.setChooser([&offered](QWidget*, const QString& start, const QString&, QString*) {
+            offered = start;
+            return QString();
+        });
+        MainFrm->Button2Click();
+        QCOMPARE(offered, QString::fromStdString(mPath));
+    }
+
+    // The last images, newest first and each once; one that vanished goes
+    // with a message; "Clear Recent" empties the list, which the next start
+    // finds as it was left.
+    void recentImages()
+    {
+        CreateWindows();
+        QCOMPARE(recent(), QStringList{"[no clear]"});
+        for (const char* name : {"a.bin", "b.bin", "c.bin", "a.bin"}) {
+            secondGame(true).save(mDir->file(name));
+            MainFrm->selectFile(file(name));
+        }
+        const QStringList three = {"&1 " + file("a.bin"), "&2 " + file("c.bin"), "&3 " + file("b.bin"), "[clear]"};
+        QCOMPARE(recent(), three);
+        DestroyWindows();
+        CreateWindows();
+        QCOMPARE(recent(), three);
+
+        std::filesystem::remove(mDir->file("c.bin"));
+        action("FileRecent2")->trigger();
+        QCOMPARE(mNotices->messages,
+                 QStringList{file("c.bin") + " no longer exists; it was taken off the recent images."});
+        QCOMPARE(recent(), (QStringList{"&1 " + file("a.bin"), "&2 " + file("b.bin"), "[clear]"}));
+        action("FileRecent2")->trigger();
+        QCOMPARE(Rom.RomPath, mDir->file("b.bin"));
+
+        action("FileRecentClear")->trigger();
+        QCOMPARE(recent(), QStringList{"[no clear]"});
+    }
+
+    // The panel tells the checksum and ROM end as stored and as they should
+    // be, after the selection and after every Save.
+    void headerPanelFollowsEverySave()
+    {
+        CreateWindows();
+        secondGame(false).save(mPath);
+        MainFrm->selectFile(QString::fromStdString(mPath));
+        QVERIFY2(panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
+        QVERIFY(panel().contains(QStringLiteral("GM 00001051-01")));
+        QVERIFY(panel().contains(QStringLiteral("1048576 bytes (100000)")));
+
+        SetFixChecksum(true);
+        saveAnEdit(3);
+        QVERIFY2(!panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
+        QCOMPARE(panel().count(QStringLiteral(": OK")), 2);
+
+        SetFixChecksum(false);
+        saveAnEdit(2);
+        QCOMPARE(panel().count(QStringLiteral("MISMATCH")), 1); // the checksum; the ROM end is right
+    }
+
+    // Before the first write after a selection the image is copied to
+    // IMAGE.bak; a copy that fails refuses the Save, nothing written.
+    void backupBeforeTheFirstWrite_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("ticked") << "ticked";
+        QTest::newRow("unticked") << "unticked";
+        QTest::newRow("backup cannot be written") << "blocked";
+    }
+
+    void backupBeforeTheFirstWrite()
+    {
+        QFETCH(QString, kind);
+        CreateWindows();
+        SetFixChecksum(false);
+        SetBackUpBeforeSaving(kind != QLatin1String("unticked"));
+        const SyntheticImage image = secondGame(true);
+        image.save(mPath);
+        const std::string backup = mPath + ".bak";
+        if (kind == QLatin1String("blocked"))
+            std::filesystem::create_directories(backup + "/full");
+        else
+            SyntheticImage(0x10).save(backup); // an older backup
+        MainFrm->selectFile(QString::fromStdString(mPath));
+
+        saveAnEdit(3);
+        if (kind == QLatin1String("blocked")) {
+            QCOMPARE(mNotices->errors.size(), 1);
+            QVERIFY2(mNotices->errors[0].startsWith("The image could not be backed up to " + QString::fromStdString(backup)),
+                     qPrintable(mNotices->errors[0]));
+            QVERIFY(fileBytes() == image.data());
+            return;
+        }
+        QCOMPARE(mNotices->errors, QStringList());
+        const auto once = fileBytes();
+        saveAnEdit(2);
+        if (kind == QLatin1String("unticked")) {
+            QCOMPARE(ReadFileBytes(backup).size(), std::size_t(0x10));
+            return;
+        }
+        // The image as selected, not as the first Save left it.
+        QVERIFY(ReadFileBytes(backup) == image.data());
+        // A new selection backs up what it selected.
+        MainFrm->selectFile(QString::fromStdString(mPath));
+        saveAnEdit(1);
+        QVERIFY(ReadFileBytes(backup) != once);
+        QVERIFY(ReadFileBytes(backup).size() == once.size());
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
