@@ -9,6 +9,7 @@
 #include "core/numbers.h"
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
+#include "core/supportfiles.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
 #include "ui/savecompletion.h"
@@ -18,6 +19,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QBitmap>
 #include <QCoreApplication>
@@ -110,7 +112,15 @@ void TMainFrm::FormCreate()
 {
     Label1->setText(QString::fromUtf8(kAppVersion));
     setWindowTitle(QString::fromStdString(AppTitle()));
-    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+    // The support folder beside the executable, or the installed one; what
+    // the program writes there goes to the user's data folder when the
+    // installed one is read-only.
+    Rom.ExeDir = FindSupportBase(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/");
+    SetUserSupportBase(SupportFolderWritable() ? std::string()
+                                               : QFile::encodeName(QStandardPaths::writableLocation(
+                                                                       QStandardPaths::AppDataLocation))
+                                                         .toStdString()
+                                                     + "/");
 }
 
 void TMainFrm::Button2Click()

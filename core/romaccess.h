@@ -11,7 +11,7 @@ struct RomRecord
     std::string RomPath;
     std::string GameCode;
     std::string GameName;
-    std::string ExeDir; // executable directory with a trailing '/'
+    std::string ExeDir; // the folder holding korvane/, with a trailing '/' (FindSupportBase)
     std::uint32_t RomSize = 0;
     bool OpenedFromMenu = false;
 };

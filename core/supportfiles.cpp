@@ -1,19 +1,72 @@
 #include "core/supportfiles.h"
 
+#include "core/korvaneerror.h"
 #include "core/romaccess.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+std::string gUserBase;
+
+std::string slashes(std::string name)
+{
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
+
+bool hasSupportFolder(const std::string& base)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(base + "korvane", error);
+}
+
+} // namespace
+
 std::string SupportFilePath(const std::string& relativeName)
 {
-    std::string relative = relativeName;
-    std::replace(relative.begin(), relative.end(), '\\', '/');
-    return Rom.ExeDir + relative;
+    return Rom.ExeDir + slashes(relativeName);
+}
+
+std::string FindSupportBase(const std::string& exeDir)
+{
+    if (hasSupportFolder(exeDir))
+        return exeDir;
+    const std::string installed = exeDir + "../share/pelbo-korvane/";
+    if (hasSupportFolder(installed))
+        return installed;
+    return exeDir;
+}
+
+bool SupportFolderWritable()
+{
+    return ::access((Rom.ExeDir + "korvane").c_str(), W_OK) == 0;
+}
+
+void SetUserSupportBase(const std::string& userBase)
+{
+    gUserBase = userBase;
+}
+
+std::string WritableSupportFilePath(const std::string& relativeName)
+{
+    const std::string shared = SupportFilePath(relativeName);
+    if (gUserBase.empty())
+        return shared;
+    const std::string own = gUserBase + slashes(relativeName);
+    std::error_code error;
+    if (!std::filesystem::exists(own, error)) {
+        std::filesystem::create_directories(std::filesystem::path(own).parent_path(), error);
+        if (error || !std::filesystem::copy_file(shared, own, error))
+            throw KorvaneError("Cannot open file " + own);
+    }
+    return own;
 }
 
 FileText ReadWholeFile(const std::string& path, std::size_t maxSize)

@@ -11,6 +11,28 @@
 // "\korvane\p1levels.txt"; every backslash becomes '/'.
 std::string SupportFilePath(const std::string& relativeName);
 
+// The folder (with a trailing '/') whose korvane/ holds the support files,
+// for an executable in exeDir (with a trailing '/'): exeDir itself when it
+// has a korvane/ folder (the build tree, a portable copy), else the
+// installed exeDir + "../share/pelbo-korvane/" when that has one, else
+// exeDir. Programs make it their ExeDir.
+std::string FindSupportBase(const std::string& exeDir);
+
+// Whether this process may write into ExeDir's korvane/ folder.
+bool SupportFolderWritable();
+
+// Where the files the program writes into the support folder go (the art
+// viewer's bitmaps) when ExeDir's korvane/ cannot be written, as an
+// installed one: userBase (with a trailing '/'), the user's data folder.
+// Empty: they are written where they are read.
+void SetUserSupportBase(const std::string& userBase);
+
+// The path of a support file the program writes: SupportFilePath, or its
+// copy under the user's support base, copied from ExeDir on first use.
+// Throws KorvaneError "Cannot open file <path>" when that copy cannot be
+// made.
+std::string WritableSupportFilePath(const std::string& relativeName);
+
 // The largest list file the program reads.
 inline constexpr std::size_t kMaxListFileSize = 1 << 20;
 

@@ -78,7 +78,7 @@ void Tartf::FormCreate()
         return;
     loadpal(kArtPaletteOffset);
     for (const ArtTile& tile : kArtTiles)
-        maketile(SupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
+        maketile(WritableSupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
 
     Sprite sprite;
     sprite.picture = &DXImageList1.at(QStringLiteral("omg"));

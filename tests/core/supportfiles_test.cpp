@@ -88,4 +88,38 @@ TEST_F(SupportFileKinds, TileBitmapsAreNeverWrittenThroughLinks)
     }
 }
 
+// The support folder beside the executable, installed, or neither; what
+// the program writes goes to the user's copy, made once from the installed
+// file.
+TEST(SupportFolder, FoundBesideTheExecutableOrInstalled)
+{
+    TempDir dir;
+    const std::string portable = dir.file("portable/");
+    const std::string bin = dir.file("usr/bin/");
+    fs::create_directories(portable + "korvane");
+    fs::create_directories(bin);
+    EXPECT_EQ(FindSupportBase(portable), portable);
+    EXPECT_EQ(FindSupportBase(bin), bin); // neither
+    fs::create_directories(dir.file("usr/share/pelbo-korvane/korvane"));
+    EXPECT_EQ(FindSupportBase(bin), bin + "../share/pelbo-korvane/");
+    fs::create_directories(bin + "korvane");
+    EXPECT_EQ(FindSupportBase(bin), bin);
+
+    Rom.ExeDir = dir.file("usr/share/pelbo-korvane/");
+    std::ofstream(Rom.ExeDir + "korvane/i1_1.bmp") << "installed";
+    SetUserSupportBase({});
+    // The name is joined as written, its first backslash included.
+    EXPECT_EQ(WritableSupportFilePath("\\korvane\\i1_1.bmp"), Rom.ExeDir + "/korvane/i1_1.bmp");
+    const std::string user = dir.file("home/.local/share/korvane/");
+    SetUserSupportBase(user);
+    const std::string own = WritableSupportFilePath("\\korvane\\i1_1.bmp");
+    EXPECT_EQ(own, user + "/korvane/i1_1.bmp");
+    EXPECT_EQ(ReadFileBytes(own), ReadFileBytes(Rom.ExeDir + "korvane/i1_1.bmp"));
+    std::ofstream(own) << "the user's";
+    EXPECT_EQ(ReadFileBytes(WritableSupportFilePath("\\korvane\\i1_1.bmp")).size(), 10u); // kept
+    EXPECT_EQ(ErrorOf([] { WritableSupportFilePath("\\korvane\\i2_9.bmp"); }),
+              "Cannot open file " + user + "/korvane/i2_9.bmp");
+    SetUserSupportBase({});
+}
+
 } // namespace

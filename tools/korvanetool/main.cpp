@@ -3,6 +3,7 @@
 
 #include "core/apptexts.h"
 #include "core/romaccess.h"
+#include "core/supportfiles.h"
 #include "tools/korvanetool/commands.h"
 
 #include <QCommandLineParser>
@@ -68,7 +69,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     IgnoreFileSizeSignal();
     // The level and palette lists beside the executable.
-    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+    Rom.ExeDir = FindSupportBase(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/");
 
     // The command first; its own options are parsed once it is known.
     QCommandLineParser top;
