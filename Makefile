@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BIN := $(BUILD)/bin
 SAMPLES := $(BUILD)/samples
 
-.PHONY: all setup configure build samples run test test-sanitize fuzz bench clean
+.PHONY: all setup configure build samples run test test-sanitize fuzz bench install package package-check clean
 
 all: build
 
@@ -64,5 +64,25 @@ bench:
 	@cd $(BENCH_BUILD)/bin && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BENCH_BUILD)/xdg-runtime \
 	  ./korvane-bench $(BENCH_ARGS)
 
+# cmake --install of the normal build; PREFIX=/usr/local unless given.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, from a Release tree of its own at -O2 without the
+# tests; package-check installs it, uses it as an unprivileged user and
+# removes it again (root only).
+PACKAGE_BUILD := build-package
+package:
+	@bash scripts/setup-deps.sh package
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \
+	  -DKORVANE_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) -- --no-print-directory
+	@cd $(PACKAGE_BUILD) && cpack -G DEB >/dev/null
+	@ls $(PACKAGE_BUILD)/*.deb
+
+package-check: package
+	@bash scripts/check-package.sh $(PACKAGE_BUILD)
+
 clean:
-	@rm -rf $(BUILD) $(BUILD)-asan build-fuzz $(BENCH_BUILD)
+	@rm -rf $(BUILD) $(BUILD)-asan build-fuzz $(BENCH_BUILD) $(PACKAGE_BUILD)

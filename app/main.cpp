@@ -6,8 +6,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("korvane"));
-    // Settings in ~/.config/korvane/korvane.conf.
+    QApplication::setApplicationName(QStringLiteral("pelbo-korvane"));
+    // Settings in ~/.config/korvane/pelbo-korvane.conf.
     QApplication::setOrganizationName(QStringLiteral("korvane"));
     QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     InitApplication();

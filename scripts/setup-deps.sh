@@ -2,15 +2,18 @@
 # Installs the Debian packages the build and the tests need, when missing.
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 # Extra package sets: "fuzz" (clang and its libFuzzer runtime), "bench"
-# (Google Benchmark and Python), "xvfb" (a virtual display for xvfb-run).
+# (Google Benchmark and Python), "xvfb" (a virtual display for xvfb-run),
+# "package" (what CPack needs for the .deb).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2 zlib1g-dev)
+packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2 zlib1g-dev
+          help2man desktop-file-utils appstream groff-base)
 for extra in "$@"; do
   case "$extra" in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     bench) packages+=(libbenchmark-dev python3) ;;
     xvfb) packages+=(xvfb xauth) ;;
+    package) packages+=(dpkg-dev file) ;;
     *) echo "setup-deps: unknown package set '$extra'" >&2; exit 2 ;;
   esac
 done
