@@ -39,12 +39,6 @@ QString fromCp1252(const std::string& bytes)
     return QString::fromStdString(Cp1252ToUtf8(bytes));
 }
 
-// The serial of the selected image, as detection reads it.
-std::string ReadSerial()
-{
-    return DetectGame(Rom.RomPath).serial;
-}
-
 } // namespace
 
 // The resources of a static library must be registered by hand.
@@ -157,6 +151,7 @@ void TMainFrm::selectFile(const QString& fileName)
     StoreDetection(detection);
     setEditorItems(detection.game->items);
     FilePatch->setEnabled(true);
+    mSerial = detection.serial;
     showGame(detection.serial);
     RecentImages::add(QFileInfo(fileName).absoluteFilePath());
     fillRecentMenu();
@@ -173,7 +168,7 @@ void TMainFrm::showHeader()
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
     QString rows = QStringLiteral("<tr><td>Size&nbsp;&nbsp;&nbsp;</td><td>%1 bytes (%2)</td></tr>")
                        .arg(header.size).arg(hex(static_cast<std::uint32_t>(header.size), 6));
-    rows += QStringLiteral("<tr><td>Serial&nbsp;&nbsp;&nbsp;</td><td>%1</td></tr>").arg(fromCp1252(ReadSerial()).toHtmlEscaped());
+    rows += QStringLiteral("<tr><td>Serial&nbsp;&nbsp;&nbsp;</td><td>%1</td></tr>").arg(fromCp1252(mSerial).toHtmlEscaped());
     if (header.summed) {
         rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>stored %1, computed %2: %3</td></tr>")
                     .arg(hex(header.storedChecksum, 4), hex(header.computedChecksum, 4), verdict(header.checksumOk()));

@@ -56,4 +56,8 @@ private:
     void setEditorItems(unsigned items);
     void showGame(const std::string& serial);
     void route(EditorItem item);
+
+    // The serial of the selected image, as its selection read it: no editor
+    // writes the header's serial.
+    std::string mSerial;
 };

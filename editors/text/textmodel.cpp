@@ -122,36 +122,6 @@ void WriteRomCodes(const std::string& path, std::int32_t offset, TextForm form, 
     }
 }
 
-std::string ReadTextField(const std::string& path, const TextField& field)
-{
-    return DecodeTextCodes(field.form, ReadRomCodes(path, field.offset, field.count, field.form));
-}
-
-void WriteTextField(const std::string& path, const TextField& field, const std::string& text)
-{
-    WriteRomCodes(path, field.offset, field.form, EncodeTextCodes(field.form, text, field.count));
-}
-
-std::string ReadRomText(const std::string& path, std::int32_t offset, int count)
-{
-    return DecodeTextCodes(TextForm::Byte, ReadRomCodes(path, offset, count, TextForm::Byte));
-}
-
-void WriteRomText(const std::string& path, std::int32_t offset, int count, const std::string& text)
-{
-    WriteRomCodes(path, offset, TextForm::Byte, EncodeTextCodes(TextForm::Byte, text, count));
-}
-
-std::string ReadRomWordText(const std::string& path, std::int32_t offset, int count)
-{
-    return DecodeTextCodes(TextForm::Word, ReadRomCodes(path, offset, count, TextForm::Word));
-}
-
-void WriteRomWordText(const std::string& path, std::int32_t offset, int count, const std::string& text)
-{
-    WriteRomCodes(path, offset, TextForm::Word, EncodeTextCodes(TextForm::Word, text, count));
-}
-
 void TextModel::read(const std::string& path)
 {
     mTextsRead = 0;

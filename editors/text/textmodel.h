@@ -52,18 +52,6 @@ std::string DecodeTextCodes(TextForm form, const std::string& bytes, bool* allKn
 // that has no code.
 std::string EncodeTextCodes(TextForm form, const std::string& text, int count);
 
-// Reads and decodes the field from the file path. Read errors propagate.
-std::string ReadTextField(const std::string& path, const TextField& field);
-// Encodes and writes the field, padded with space codes; nothing is written
-// when a character has no code. Write errors propagate.
-void WriteTextField(const std::string& path, const TextField& field, const std::string& text);
-
-// The same on bytes (ReadRomText, WriteRomText) or words at any offset.
-std::string ReadRomText(const std::string& path, std::int32_t offset, int count);
-void WriteRomText(const std::string& path, std::int32_t offset, int count, const std::string& text);
-std::string ReadRomWordText(const std::string& path, std::int32_t offset, int count);
-void WriteRomWordText(const std::string& path, std::int32_t offset, int count, const std::string& text);
-
 // The 24 texts (UTF-8) in kTextFields order.
 using TextValues = std::array<std::string, kTextFieldCount>;
 

@@ -96,13 +96,6 @@ const std::vector<ModelCase>& cases()
     return all;
 }
 
-SyntheticImage sampleOf(const std::string& gameCode)
-{
-    for (const SampleImage& sample : BuildSampleImages())
-        if (sample.gameCode == gameCode)
-            return sample.image;
-    throw std::logic_error("no sample of " + gameCode);
-}
 
 // A model writes only the values that differ from what it read: a write of
 // the values read opens the file once, to check that it is still the image
@@ -113,7 +106,7 @@ TEST(Models, WriteOnlyWhatDiffersFromWhatWasRead)
         SCOPED_TRACE(c.editor);
         TempDir dir;
         const std::string path = dir.file("rom.bin");
-        SyntheticImage image = sampleOf(c.gameCode);
+        SyntheticImage image = SampleImageOf(c.gameCode);
         image.save(path);
         const auto write = c.open(path);
 

@@ -15,6 +15,19 @@
 
 namespace {
 
+// A text of count codes at offset of the file path, read or written one code
+// at a time.
+std::string readText(const std::string& path, std::int32_t offset, int count, TextForm form = TextForm::Byte)
+{
+    return DecodeTextCodes(form, ReadRomCodes(path, offset, count, form));
+}
+
+void writeText(const std::string& path, std::int32_t offset, int count, const std::string& text,
+               TextForm form = TextForm::Byte)
+{
+    WriteRomCodes(path, offset, form, EncodeTextCodes(form, text, count));
+}
+
 // The alphabet as the game's tables list it: characters with their byte codes.
 const std::u32string kChars = U" 0123456789*\u00A9:.ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
@@ -216,36 +229,36 @@ struct RomText : ::testing::Test
 
 TEST_F(RomText, ReadsBothForms)
 {
-    EXPECT_EQ(ReadRomText(path, 0x10, 5), "EHZ 1");
-    EXPECT_EQ(ReadRomText(path, 0x20, 4), "A0FBC");
-    EXPECT_EQ(ReadRomText(path, 0x30, 2), "EEEE");
-    EXPECT_EQ(ReadRomWordText(path, 0x40, 4), "\u00A9 11234");
-    EXPECT_EQ(ErrorOf([&] { ReadRomText(path, 0xFE, 3); }), "Stream read error");
-    EXPECT_EQ(ErrorOf([&] { ReadRomWordText(path, 0xFC, 3); }), "Stream read error");
+    EXPECT_EQ(readText(path, 0x10, 5), "EHZ 1");
+    EXPECT_EQ(readText(path, 0x20, 4), "A0FBC");
+    EXPECT_EQ(readText(path, 0x30, 2), "EEEE");
+    EXPECT_EQ(readText(path, 0x40, 4, TextForm::Word), "\u00A9 11234");
+    EXPECT_EQ(ErrorOf([&] { readText(path, 0xFE, 3); }), "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { readText(path, 0xFC, 3, TextForm::Word); }), "Stream read error");
 }
 
 TEST_F(RomText, WritesOnlyItsOwnCodes)
 {
     auto expected = with(0x80, {0x22, 0x25, 0x37, 0x00, 0x11, 0x00, 0x00});
-    WriteRomText(path, 0x80, 7, "ehz 1");
+    writeText(path, 0x80, 7, "ehz 1");
     EXPECT_EQ(ReadFileBytes(path), expected);
 
     expected = with(0x90, {0x06, 0x8B, 0x06, 0x81, 0x06, 0xA7, 0x00, 0x00});
-    WriteRomWordText(path, 0x90, 4, "\u00A91z");
+    writeText(path, 0x90, 4, "\u00A91z", TextForm::Word);
     EXPECT_EQ(ReadFileBytes(path), expected);
-    EXPECT_EQ(ReadRomWordText(path, 0x90, 4), "\u00A91Z ");
+    EXPECT_EQ(readText(path, 0x90, 4, TextForm::Word), "\u00A91Z ");
 
     // A decoded text with hexadecimal digits, stored back, is cut to its count.
     expected = with(0x20, {0x1E, 0x10, 0x23, 0x1F});
-    WriteRomText(path, 0x20, 4, ReadRomText(path, 0x20, 4));
+    writeText(path, 0x20, 4, readText(path, 0x20, 4));
     EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
 TEST_F(RomText, RefusedTextWritesNothing)
 {
     const auto before = ReadFileBytes(path);
-    EXPECT_EQ(ErrorOf([&] { WriteRomText(path, 0x10, 5, "EHZ!1"); }), "The character \"!\" has no code in the game's texts");
-    EXPECT_EQ(ErrorOf([&] { WriteRomWordText(path, 0x40, 4, "\u00A9 1?"); }),
+    EXPECT_EQ(ErrorOf([&] { writeText(path, 0x10, 5, "EHZ!1"); }), "The character \"!\" has no code in the game's texts");
+    EXPECT_EQ(ErrorOf([&] { writeText(path, 0x40, 4, "\u00A9 1?", TextForm::Word); }),
               "The character \"?\" has no code in the game's texts");
     EXPECT_EQ(ReadFileBytes(path), before);
 }
@@ -300,13 +313,14 @@ TEST(TextFields, SampleImageHoldsTextsInTheAlphabet)
     p2->image.save(Rom.RomPath);
     for (const TextField& field : kTextFields) {
         SCOPED_TRACE(field.name);
-        const std::string text = ReadTextField(Rom.RomPath, field);
+        const std::string text = readText(Rom.RomPath, field.offset, field.count, field.form);
         const std::u32string chars = Utf8ToCodePoints(text);
         EXPECT_EQ(chars.size(), static_cast<std::size_t>(field.count));
         EXPECT_FALSE(FirstCharWithoutCode(text, field.count));
         EXPECT_NE(text.find_first_not_of(' '), std::string::npos);
     }
-    EXPECT_EQ(ReadTextField(Rom.RomPath, kTextFields[0]).substr(0, 2), "\u00A9");
+    const TextField& copyright = kTextFields[0];
+    EXPECT_EQ(readText(Rom.RomPath, copyright.offset, copyright.count, copyright.form).substr(0, 2), "\u00A9");
 }
 
 } // namespace

@@ -21,13 +21,18 @@ struct Run
     QString err;
 };
 
-Run tool(const QStringList& arguments)
+Run run(const char* program, const QStringList& arguments)
 {
     QProcess process;
-    process.start(QStringLiteral(KORVANE_TOOL_PATH), arguments);
+    process.start(QString::fromLocal8Bit(program), arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run tool(const QStringList& arguments)
+{
+    return run(KORVANE_TOOL_PATH, arguments);
 }
 
 QJsonObject parse(const QString& text)
@@ -254,16 +259,10 @@ private slots:
     void sampleImages()
     {
         QDir::setCurrent(QString::fromStdString(mDir->path()));
-        const auto samplerom = [](const QStringList& arguments) {
-            QProcess process;
-            process.start(QStringLiteral(KORVANE_SAMPLEROM_PATH), arguments);
-            process.waitForFinished(60000);
-            return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                       QString::fromUtf8(process.readAllStandardError())};
-        };
-        Run run = samplerom({"--help"});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains(QStringLiteral("DIR")));
+        const auto samplerom = [](const QStringList& arguments) { return run(KORVANE_SAMPLEROM_PATH, arguments); };
+        Run result = samplerom({"--help"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.contains(QStringLiteral("DIR")));
         QCOMPARE(samplerom({"--frob", "out"}).exitCode, 2);
         QCOMPARE(samplerom({}).exitCode, 2);
         QVERIFY(QDir(QString::fromStdString(mDir->path())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
@@ -271,9 +270,9 @@ private slots:
         QCOMPARE(samplerom({"out"}).exitCode, 0);
         const std::string edited = mDir->file("out/sample-p2.bin");
         SyntheticImage(0x100).save(edited);
-        run = samplerom({"out"});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QString());
+        result = samplerom({"out"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QString());
         QCOMPARE(ReadFileBytes(edited).size(), std::size_t(0x100));
         QVERIFY(samplerom({"--replace", "out"}).out.contains(QStringLiteral("sample-p2.bin")));
         QVERIFY(ReadFileBytes(edited).size() > 0x100);

@@ -65,14 +65,6 @@ QByteArray runTool(const QStringList& arguments)
     return process.readAllStandardOutput() + process.readAllStandardError();
 }
 
-SyntheticImage sampleOf(const std::string& gameCode)
-{
-    for (const SampleImage& sample : BuildSampleImages())
-        if (sample.gameCode == gameCode)
-            return sample.image;
-    throw std::logic_error("no sample of " + gameCode);
-}
-
 // What another program does to the image while the window is open.
 enum class Underneath { Shrunk, Replaced, ValueRewritten, SerialChanged, OtherBytesChanged };
 
@@ -149,7 +141,7 @@ private slots:
         const Case& c = kCases[index];
         SetFixChecksum(ticked);
         // A wrong checksum, so that a repair shows.
-        SyntheticImage expected = sampleOf(c.gameCode);
+        SyntheticImage expected = SampleImageOf(c.gameCode);
         expected.word(0x18E, expected.wordAt(0x18E) ^ 0xFFFF);
         const auto w = openAndEdit(c, expected);
         QCOMPARE(mNotices->errors, QStringList());
@@ -191,7 +183,7 @@ private slots:
         QFETCH(int, underneath);
         const Case& c = kCases[index];
         SetFixChecksum(false);
-        const SyntheticImage image = sampleOf(c.gameCode);
+        const SyntheticImage image = SampleImageOf(c.gameCode);
         const auto w = openAndEdit(c, image);
         QCOMPARE(mNotices->errors, QStringList());
 
@@ -201,7 +193,7 @@ private slots:
             changed = SyntheticImage(0).bytes(0, {image.data().begin(), image.data().begin() + 0x40000});
             break;
         case Underneath::Replaced:
-            changed = sampleOf("p3");
+            changed = SampleImageOf("p3");
             break;
         case Underneath::ValueRewritten:
             changed.byte(c.offset, changed.at(c.offset) ^ 0x01);
@@ -239,7 +231,7 @@ private slots:
     {
         QFETCH(int, index);
         const Case& c = kCases[index];
-        const SyntheticImage image = sampleOf(c.gameCode);
+        const SyntheticImage image = SampleImageOf(c.gameCode);
         const auto w = openAndEdit(c, image);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -272,7 +264,7 @@ private slots:
         QFETCH(int, index);
         const Case& c = kCases[index];
         SetFixChecksum(true);
-        SyntheticImage image = sampleOf(c.gameCode);
+        SyntheticImage image = SampleImageOf(c.gameCode);
         image.word(0x18E, 0); // so that both repairs show
         const auto w = openAndEdit(c, image);
         save(w.get(), c);

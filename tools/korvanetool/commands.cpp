@@ -98,15 +98,6 @@ void printInfo(const QJsonObject& info)
     }
 }
 
-// The bytes of a whole image, for comparing two of them.
-QByteArray imageBytes(const std::string& path)
-{
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::ReadOnly))
-        throw KorvaneError("Cannot open file " + path);
-    return file.readAll();
-}
-
 } // namespace
 
 int InfoCommand(const QStringList& images, bool json)
@@ -246,25 +237,25 @@ int DiffCommand(const QString& first, const QString& second)
 
         // Bytes that differ where no editor keeps a value, the header aside.
         current = a;
-        const QByteArray bytesA = imageBytes(a);
+        const PatchBytes bytesA = ReadBinaryFile(a);
         current = b;
-        const QByteArray bytesB = imageBytes(b);
-        const qsizetype length = std::max(bytesA.size(), bytesB.size());
-        std::vector<bool> known(static_cast<std::size_t>(length), false);
-        std::fill(known.begin() + std::min<qsizetype>(0x100, length), known.begin() + std::min<qsizetype>(0x200, length),
-                  true);
+        const PatchBytes bytesB = ReadBinaryFile(b);
+        const std::size_t length = std::max(bytesA.size(), bytesB.size());
+        std::vector<bool> known(length, false);
+        std::fill(known.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(0x100, length)),
+                  known.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(0x200, length)), true);
         for (const ImageValues* values : {&valuesA, &valuesB}) {
             for (const auto& editor : values->editors) {
                 for (const ByteSpan& span : editor->spans()) {
-                    for (std::int64_t i = span.offset; i < span.offset + span.size && i < length; ++i)
+                    for (std::int64_t i = span.offset; i < span.offset + span.size && i < static_cast<std::int64_t>(length); ++i)
                         known[static_cast<std::size_t>(i)] = true;
                 }
             }
         }
         std::int64_t others = 0;
-        for (qsizetype i = 0; i < length; ++i) {
+        for (std::size_t i = 0; i < length; ++i) {
             const bool differ = i >= bytesA.size() || i >= bytesB.size() || bytesA[i] != bytesB[i];
-            if (differ && !known[static_cast<std::size_t>(i)])
+            if (differ && !known[i])
                 ++others;
         }
         std::cout << others << " other byte" << (others == 1 ? "" : "s")

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <stdexcept>
 
 namespace {
 
@@ -77,6 +78,15 @@ std::vector<SampleImage> BuildSampleImages()
         samples.push_back({h.fileName, h.code, buildImage(h)});
     samples.push_back(saveState());
     return samples;
+}
+
+SyntheticImage SampleImageOf(const std::string& gameCode)
+{
+    for (SampleImage& sample : BuildSampleImages()) {
+        if (sample.gameCode == gameCode)
+            return std::move(sample.image);
+    }
+    throw std::logic_error("no sample image of " + gameCode);
 }
 
 std::vector<std::string> WriteSampleImages(const std::string& dir, bool replace)

@@ -18,6 +18,9 @@ struct SampleImage
 // sizes, plausible values at the editors' offsets and a valid checksum.
 std::vector<SampleImage> BuildSampleImages();
 
+// The sample of gameCode; throws std::logic_error for a code without one.
+SyntheticImage SampleImageOf(const std::string& gameCode);
+
 // Writes every sample into the existing folder dir, or with replace false
 // only those missing there (a sample the user edited stays); returns the
 // paths written. Throws std::runtime_error when a file cannot be written.
