@@ -170,3 +170,9 @@ bool FixChecksum()
 {
     return FixChecksum(Rom.RomPath);
 }
+
+void FinishImageWrites(const std::string& path, bool repairHeader)
+{
+    if (!(repairHeader && FixChecksum(path)))
+        FlushRomFile(path);
+}

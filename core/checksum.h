@@ -17,6 +17,11 @@ bool FixChecksum(const std::string& path);
 // The same on Rom.RomPath.
 bool FixChecksum();
 
+// The end of every save into the image at path: FixChecksum when
+// repairHeader, and a flush of the image to the disk unless the repair
+// wrote and flushed it. Throws the errors of either.
+void FinishImageWrites(const std::string& path, bool repairHeader);
+
 // The header fields FixChecksum writes, as the file holds them and as the
 // repair would store them.
 struct HeaderState

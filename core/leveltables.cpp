@@ -1,5 +1,6 @@
 #include "core/leveltables.h"
 
+#include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "core/supportfiles.h"
 
@@ -26,4 +27,12 @@ std::vector<std::string> ReadLevelList(const std::string& listFile)
     if (file.error != 0)
         throw KorvaneError("Cannot open file " + path);
     return SplitLines(file.text);
+}
+
+std::vector<std::string> ReadLevelNames(const std::string& listFile)
+{
+    std::vector<std::string> names = ReadLevelList(listFile);
+    for (std::string& name : names)
+        name = Cp1252ToUtf8(name);
+    return names;
 }

@@ -94,3 +94,7 @@ std::uint16_t LevelAtRow(LevelTable table, int row, std::uint16_t current);
 // when the file is missing, cannot be read, or is no regular file of at most
 // kMaxListFileSize bytes.
 std::vector<std::string> ReadLevelList(const std::string& listFile);
+
+// The lines of the list file as the selectors show them: UTF-8 (the files
+// are Windows-1252). Throws as ReadLevelList.
+std::vector<std::string> ReadLevelNames(const std::string& listFile);

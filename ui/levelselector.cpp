@@ -1,17 +1,13 @@
 #include "ui/levelselector.h"
 
-#include "core/codepage.h"
-
 #include <QComboBox>
 #include <QStringList>
 
 void LoadLevelList(QComboBox* selector, const std::string& listFile)
 {
-    const std::vector<std::string> lines = ReadLevelList(listFile);
     QStringList entries;
-    entries.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines)
-        entries << QString::fromStdString(Cp1252ToUtf8(line));
+    for (const std::string& name : ReadLevelNames(listFile))
+        entries << QString::fromStdString(name);
     selector->clear();
     selector->addItems(entries);
     // A combo box selects its first entry when it is filled; a selector

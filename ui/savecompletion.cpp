@@ -31,10 +31,8 @@ void SetSaveOptions(QObject* owner, SaveOptions options)
 
 void FinishSaveWith(const QString& message)
 {
-    // Durable before it is called saved: a repair that wrote flushes the
-    // image at its end, else the image is flushed here.
-    if (!(ticked(gOptions.fixChecksum) && FixChecksum()))
-        FlushRomFile(Rom.RomPath);
+    // Durable before it is called saved.
+    FinishImageWrites(Rom.RomPath, ticked(gOptions.fixChecksum));
     ShowMessage(message);
     if (gOwner && gOptions.saved)
         gOptions.saved();

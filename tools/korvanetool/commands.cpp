@@ -208,9 +208,7 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
             if (document.object().contains(editor->key()))
                 editor->write(path);
         }
-        // A repair that writes flushes the image; else the flush is done here.
-        if (noFix || !FixChecksum(path))
-            FlushRomFile(path);
+        FinishImageWrites(path, !noFix);
     } catch (const KorvaneError& e) {
         complain(path, e.what());
         return 1;

@@ -1,6 +1,5 @@
 #include "tools/korvanetool/editorvalues.h"
 
-#include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "editors/demos/demomodel.h"
 
@@ -37,11 +36,9 @@ public:
         }
         mWanted = mModel.values();
         try {
-            for (const std::string& line : ReadLevelList(layout().levels.fileName))
-                mNames.push_back(QString::fromStdString(Cp1252ToUtf8(line)));
+            mNames = LevelNames(layout().levels.fileName);
         } catch (const KorvaneError& e) {
             notes.push_back("demos: " + std::string(e.what()) + "; the levels left out");
-            mNames.clear();
             mListMissing = true;
         }
     }

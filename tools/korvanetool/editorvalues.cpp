@@ -2,6 +2,7 @@
 
 #include "core/detection.h"
 #include "core/korvaneerror.h"
+#include "core/leveltables.h"
 #include "editors/demos/demomodel.h"
 #include "editors/water/waterrows.h"
 
@@ -71,6 +72,14 @@ std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, con
     if (static_cast<std::size_t>(array.size()) != count)
         Refuse(editor, field, "expected " + std::to_string(count) + " elements, not " + std::to_string(array.size()));
     return {array.begin(), array.end()};
+}
+
+QStringList LevelNames(const char* listFile)
+{
+    QStringList names;
+    for (const std::string& name : ReadLevelNames(listFile))
+        names << QString::fromStdString(name);
+    return names;
 }
 
 void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys)

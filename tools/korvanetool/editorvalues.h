@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -61,5 +62,7 @@ std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonV
 QString StringOf(const QString& editor, const QString& field, const QJsonValue& value);
 // An array of exactly count elements.
 std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, const QJsonValue& value, std::size_t count);
+// The names of a level list (ReadLevelNames).
+QStringList LevelNames(const char* listFile);
 // Refuses a key of section that is not in keys.
 void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys);

@@ -1,6 +1,5 @@
 #include "tools/korvanetool/editorvalues.h"
 
-#include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "editors/water/watermodel.h"
@@ -56,8 +55,7 @@ public:
         }
         mWanted = mModel.values();
         try {
-            for (const std::string& line : ReadLevelList(layout().zones.fileName))
-                mNames.push_back(QString::fromStdString(Cp1252ToUtf8(line)));
+            mNames = LevelNames(layout().zones.fileName);
         } catch (const KorvaneError& e) {
             notes.push_back("water: " + std::string(e.what()) + "; the zones left out");
             mListMissing = true;
