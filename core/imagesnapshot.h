@@ -30,7 +30,6 @@ public:
     // a shorter file) of path, with one exclusive open. Throws "Cannot open
     // file <path>".
     void take(const std::string& path);
-    bool taken() const { return mSize >= 0; }
 
     // With one exclusive open of path: checks that it has the size and the
     // serial taken, and that each value lies inside it and still holds the
