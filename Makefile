@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Thin wrapper around CMake. `make run` and `make test` are all a newcomer needs.
 
 BUILD ?= build

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The header checksum repair against a pass that only reads the same file:
 // open once, 64 KiB blocks from 0x200 to the end, close. The repair reads
 // 256 KiB blocks; with the window's event pump, and without it as

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each editor's data path: the ROM reads and the decoding its opening does,
 // and the support files it reads, without any widget. Measured beside the
 // same file operations done bare (see BareOp), in the same iterations.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A plain header checksum repair in Python, for comparison with korvane-tool fix.
 import array, sys
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // BPS patches of two 4 MiB images: 1,000 scattered changes, and one changed
 // byte. Counters: the patch's size and, for the scattered changes, the
 // changed bytes plus their positions (three bytes each) it is measured

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up to the main window being shown, with every hidden window
 // instance created: in a fresh process (loading the libraries, the
 // platform plugin and the fonts included) and again inside this one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // korvane-tool as whole processes on a 4 MiB image: the header repair
 // beside `cat IMAGE > /dev/null` and a plain Python repair, and the export
 // and import of a second-game image.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening and saving each editor window on a 4 MiB image, offscreen: wall
 // time and the ROM access opens it makes.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the folders stay layers: a source file includes only from its
 # own folder and from the layers below it.
 #

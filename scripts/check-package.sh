@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package built in the folder $1, uses the programs as an
 # unprivileged user (the level names of an export prove that the installed
 # lists were found), and removes the package again. Needs root.

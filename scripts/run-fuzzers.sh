@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer harnesses with clang into build-fuzz/ and runs each for
 # FUZZ_SECONDS (default 20) from its committed seed corpus. New inputs go to a
 # scratch folder, never into the repository. A crash, a failed property or a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, when missing.
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 # Extra package sets: "fuzz" (clang and its libFuzzer runtime), "bench"

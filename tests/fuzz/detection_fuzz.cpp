@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Game detection over arbitrary files. The input describes a sparse file:
 // the first four bytes give its size (up to 5 MiB, so that the lock-on
 // cartridge's second header is reachable), the next 0x200 bytes its start,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tile bitmap encoding of arbitrary tiles, palettes and flip bits.
 
 #include "editors/art/tilebitmap.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built korvane-tool, run as a user runs it, on synthetic images.
 
 #include "tests/support/testfiles.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's ways in and the header panel: the command line, a
 // dropped file, the recent images, the panel after a Save, and the backup
 // before the first write.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Faults around the demo, object and text editors: an image that cannot be
 // opened or is too short, a disk that fills up in the middle of a Save,
 // broken level lists, and random images that must survive open and Save.

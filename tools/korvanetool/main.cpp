@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // korvane-tool: the editors' values of a cartridge image from the command
 // line, through the same models as the windows.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // korvane-samplerom [--replace] DIR: writes one synthetic image per detected
 // game into DIR, so that every editor can be tried without a real cartridge
 // image.
