@@ -175,7 +175,8 @@ void Tpalform::BarRChange()
 
 void Tpalform::Button1Click()
 {
-    const auto value = static_cast<std::uint32_t>(StrToInt("$" + SelPal->text().toStdString()));
+    const std::string text = SelPal->text().toStdString();
+    const auto value = static_cast<std::uint32_t>(StrToInt("$" + text));
     const auto selected = static_cast<std::size_t>(PalEdit.selected);
     PalEdit.colours[selected] = TypedColourWord(value, format());
     mChanged[selected] = true;

@@ -127,9 +127,18 @@ std::optional<char32_t> FirstCharWithoutCode(const std::string& text, int count)
 
 std::string CharForMessage(char32_t c)
 {
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == kReplacementChar)
-        return "U+" + HexStr(c, 4);
-    return "\"" + CodePointToUtf8(c) + "\"";
+    // Appended rather than "..." + temporary, which GCC 12 at -O3 flags
+    // with a false -Wrestrict.
+    std::string shown;
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == kReplacementChar) {
+        shown = "U+";
+        shown += HexStr(c, 4);
+    } else {
+        shown = '"';
+        shown += CodePointToUtf8(c);
+        shown += '"';
+    }
+    return shown;
 }
 
 std::vector<std::uint8_t> EncodeTextBytes(const std::string& text, int count)

@@ -78,7 +78,7 @@ const std::vector<ModelCase>& cases()
              return std::function<void(bool)>([model, path](bool changed) {
                  TextValues texts = model->texts();
                  if (changed)
-                     texts[12] = "2";
+                     texts[12] = std::string("2");
                  model->write(path, texts);
              });
          },

@@ -88,10 +88,10 @@ public:
                 Refuse(kDemos, kSlots[n], "the level list could not be read");
             const qsizetype row = mNames.indexOf(StringOf(kDemos, kSlots[n], value));
             if (row < 0)
-                Refuse(kDemos, kSlots[n], "'" + value.toString().toStdString() + "' is not a level of the list");
+                Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " is not a level of the list");
             // A list line beyond the table names no level of the game.
             if (row >= static_cast<qsizetype>(layout().levels.table.size()))
-                Refuse(kDemos, kSlots[n], "'" + value.toString().toStdString() + "' has no level of the game");
+                Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " has no level of the game");
             wanted.levels[k] = LevelAtRow(layout().levels.table, static_cast<int>(row), stored.levels[k]);
         }
         mWanted = wanted;

@@ -51,6 +51,16 @@ void Refuse(const QString& editor, const QString& field, const std::string& reas
     throw KorvaneError(editor.toStdString() + ": " + field.toStdString() + ": " + reason);
 }
 
+std::string Quoted(const std::string& text)
+{
+    // Appending, not "'" + temporary: GCC 12 at -O3 warns about the
+    // insertion at the front (-Wrestrict) for no reason.
+    std::string quoted(1, '\'');
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
 std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonValue& value)
 {
     // Beyond 2^53 a double no longer holds every integer.

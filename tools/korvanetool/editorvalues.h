@@ -61,6 +61,8 @@ std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& ga
 // Helpers of the editors' sections. Each throws KorvaneError
 // "<editor>: <field>: <reason>" when the value does not fit.
 [[noreturn]] void Refuse(const QString& editor, const QString& field, const std::string& reason);
+// text in single quotes, as refusals show the value they refuse.
+std::string Quoted(const std::string& text);
 std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonValue& value);
 QString StringOf(const QString& editor, const QString& field, const QJsonValue& value);
 // An array of exactly count elements.

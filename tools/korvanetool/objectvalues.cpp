@@ -54,7 +54,7 @@ public:
                 value = IntegerOf(kObjects, labelOf(i), section.value(labelOf(i)));
             if (row.form == ObjectForm::Hex && (value < 0 || value > 0xFFFF))
                 Refuse(kObjects, labelOf(i),
-                       "'" + std::to_string(value) + "' is out of range for " + row.label + ": enter a value from 0 to 65535");
+                       Quoted(std::to_string(value)) + " is out of range for " + row.label + ": enter a value from 0 to 65535");
             cells[i] = row.form == ObjectForm::Hex ? HexStr(static_cast<std::uint32_t>(value), 4) : std::to_string(value);
         }
         try {

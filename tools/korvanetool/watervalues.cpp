@@ -96,7 +96,7 @@ public:
                 const std::int64_t value = IntegerOf(kWater, field + QStringLiteral(" palette"), row.value(kPalette));
                 if (value < 0 || value > 0xFF)
                     Refuse(kWater, field,
-                           "'" + std::to_string(value) + "' is out of range for the palette of Level "
+                           Quoted(std::to_string(value)) + " is out of range for the palette of Level "
                                + std::to_string(n + 1) + ": enter a value from 00 to FF");
                 texts[k] = HexStr(static_cast<std::uint32_t>(value), 2);
             }
@@ -144,7 +144,7 @@ private:
             Refuse(kWater, field, "choose a zone of the list");
         const qsizetype entry = mNames.indexOf(StringOf(kWater, field + QStringLiteral(" zone"), zone));
         if (entry < 0 || entry >= static_cast<qsizetype>(layout().zones.table.size()))
-            Refuse(kWater, field, "'" + zone.toString().toStdString() + "' is not a zone of the list");
+            Refuse(kWater, field, Quoted(zone.toString().toStdString()) + " is not a zone of the list");
         const QString actText = StringOf(kWater, field + QStringLiteral(" act"), act);
         WaterAct chosen = WaterAct::None;
         for (const WaterAct a : {WaterAct::Act1, WaterAct::Act2, WaterAct::Both}) {
@@ -154,7 +154,7 @@ private:
         if (chosen == WaterAct::None)
             Refuse(kWater, field, "the act is \"Act 1\", \"Act 2\" or \"Both\"");
         if ((entry == 5 || entry == 14 || entry == 16) && chosen != WaterAct::Act1)
-            Refuse(kWater, field, "'" + zone.toString().toStdString() + "' has one act: choose \"Act 1\"");
+            Refuse(kWater, field, Quoted(zone.toString().toStdString()) + " has one act: choose \"Act 1\"");
         const auto value = static_cast<std::uint8_t>(layout().zones.table[static_cast<std::size_t>(entry)]);
         return EncodeWaterRow(stored, value, chosen);
     }
