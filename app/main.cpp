@@ -2,17 +2,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/windowregistry.h"
-#include "core/apptexts.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+// --help and --version need no display: a plain application object parses
+// the command line first, and one of them ends the program here. A command
+// line this parse refuses goes on to the window application, which takes
+// out Qt's own options (-platform, -style ...) before StartProgram parses
+// what is left and reports the rest.
+void answerWithoutDisplay(int& argc, char** argv)
+{
+    QCoreApplication plain(argc, argv);
+    NameApplication();
+    QCommandLineParser parser;
+    AddProgramOptions(parser);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (parser.parse(arguments)
+        && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+            || parser.isSet(QStringLiteral("version"))))
+        parser.process(arguments);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pelbo-korvane"));
-    // Settings in ~/.config/korvane/pelbo-korvane.conf.
-    QApplication::setOrganizationName(QStringLiteral("korvane"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
+    NameApplication();
     InitApplication();
     StartProgram(QApplication::arguments());
     const int result = QApplication::exec();

@@ -30,7 +30,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLayout>
+#include <QMessageBox>
 #include <QPixmap>
 
 namespace {
@@ -68,6 +71,14 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     nameFont.setPixelSize(15);
     LblFilename->setFont(nameFont);
 
+    // Docks and task bars tie the windows to the menu entry by its id, and
+    // show the entry's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.korvane.pelbokorvane"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/app/pelbo-korvane-%1.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(icon);
+
     // 24-bit logo; its bottom-left colour is transparent.
     QPixmap logo(QStringLiteral(":/app/logo.bmp"));
     const QColor key = logo.toImage().pixelColor(0, logo.height() - 1);
@@ -101,6 +112,8 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     ConnectHandler(EditorPal, &QAction::triggered, this, &TMainFrm::EditorPalClick);
     ConnectHandler(ViewerArt, &QAction::triggered, this, &TMainFrm::ViewerArtClick);
     ConnectHandler(EditorDisasm, &QAction::triggered, this, &TMainFrm::EditorDisasmClick);
+    ConnectHandler(HelpAbout, &QAction::triggered, this, &TMainFrm::HelpAboutClick);
+    connect(HelpAboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(this); });
 
     RunHandler([this] { FormCreate(); });
 }
@@ -320,4 +333,23 @@ void TMainFrm::ViewerArtClick()
 void TMainFrm::EditorDisasmClick()
 {
     route(ItemEditorDisasm);
+}
+
+void TMainFrm::HelpAboutClick()
+{
+    const QString text = QStringLiteral(
+        "<h3>%1</h3>"
+        "<p>Version %2</p>"
+        "<p>An editor of the demos, water levels, objects, texts and palettes of the cartridge images "
+        "of the Pelbo Mega Drive games.</p>"
+        "<p>Copyright &copy; 2026 The Pelbo Korvane developers</p>"
+        "<p>This program is free software: you can redistribute it and/or modify it under the terms of the "
+        "GNU General Public License as published by the Free Software Foundation, either version 3 of the "
+        "License, or (at your option) any later version.</p>"
+        "<p>This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; "
+        "without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the "
+        "<a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public License</a> for more "
+        "details.</p>");
+    QMessageBox::about(this, QStringLiteral("About %1").arg(QString::fromUtf8(kAppName)),
+                       text.arg(QString::fromUtf8(kAppName), QString::fromLatin1(PackageVersion())));
 }

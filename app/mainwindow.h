@@ -48,6 +48,8 @@ public:
     void EditorPalClick();
     void ViewerArtClick();
     void EditorDisasmClick();
+    // The program's name, version, purpose and licence.
+    void HelpAboutClick();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

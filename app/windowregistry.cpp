@@ -4,6 +4,7 @@
 #include "app/windowregistry.h"
 
 #include "app/mainwindow.h"
+#include "core/apptexts.h"
 #include "core/checksum.h"
 #include "core/imagesnapshot.h"
 #include "editors/art/art.h"
@@ -54,14 +55,26 @@ void CreateWindows()
     palform = new Tpalform(MainFrm);
 }
 
-void StartProgram(const QStringList& arguments)
+void NameApplication()
 {
-    QCommandLineParser parser;
+    QCoreApplication::setApplicationName(QStringLiteral("pelbo-korvane"));
+    QCoreApplication::setOrganizationName(QStringLiteral("korvane"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(PackageVersion()));
+}
+
+void AddProgramOptions(QCommandLineParser& parser)
+{
     parser.setApplicationDescription(QStringLiteral("An editor of the values of Mega Drive cartridge images."));
     parser.addPositionalArgument(QStringLiteral("IMAGE"), QStringLiteral("The image to select at start."),
                                  QStringLiteral("[IMAGE]"));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+void StartProgram(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    AddProgramOptions(parser);
     parser.process(arguments);
     CreateWindows();
     MainFrm->show();

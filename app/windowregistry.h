@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QCommandLineParser;
 class QWidget;
 class TMainFrm;
 
@@ -22,6 +23,13 @@ extern TMainFrm* MainFrm;
 // the backup before a Save's first write, and writes past a file-size limit
 // reported instead of killing the program.
 void InitApplication();
+
+// The program's names: its settings folder (~/.config/korvane/) and the
+// version --version prints.
+void NameApplication();
+
+// The program's options, [IMAGE], --help and --version, added to parser.
+void AddProgramOptions(QCommandLineParser& parser);
 
 // The program's start: its command line (--help and --version print and
 // end the program), the windows (CreateWindows), the main window shown, and

@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QtTest>
 
@@ -157,7 +158,7 @@ private slots:
             {"N1", "-", true, false},                    {"EditorDisasm", "Disassembler", true, false},
             {"N2", "-", true, true},                     {"Fix", "Fix Checksum", true, true},
         };
-        const Item help[] = {{"HelpAbout", "About", false, true}};
+        const Item help[] = {{"HelpAbout", "About", true, true}, {"HelpAboutQt", "About Qt", true, true}};
         const auto check = [this](const char* menuName, const char* title, const auto& items) {
             auto* menu = MainFrm->findChild<QMenu*>(menuName);
             QVERIFY(menu);
@@ -409,6 +410,44 @@ private slots:
         QCOMPARE(text, QStringLiteral("Stream read error."));
         QCOMPARE(icon, QMessageBox::Critical);
         mNotices = std::make_unique<RecordingNotices>();
+    }
+
+    // Help > About names the program, its version and purpose, and gives
+    // the licence with its warranty disclaimer; About Qt shows Qt's box.
+    // The window belongs to the menu entry and carries its icon.
+    void aboutBoxesAndDesktopIdentity()
+    {
+        QString title, text;
+        QVERIFY(WithModal([] { MainFrm->HelpAbout->trigger(); }, [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                title = box->windowTitle();
+                text = QTextDocumentFragment::fromHtml(box->text()).toPlainText().simplified();
+                SaveScreenshot(box, QStringLiteral("about"));
+            }
+            modal->close();
+        }));
+        QCOMPARE(title, QStringLiteral("About Pelbo Korvane"));
+        for (const QString& part :
+             {QStringLiteral("Pelbo Korvane Version ") + QString::fromLatin1(PackageVersion()),
+              QStringLiteral("An editor of the demos, water levels, objects, texts and palettes"),
+              QStringLiteral("Copyright © 2026 The Pelbo Korvane developers"),
+              QStringLiteral("GNU General Public License as published by the Free Software Foundation, either "
+                             "version 3 of the License, or (at your option) any later version."),
+              QStringLiteral("but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY")})
+            QVERIFY2(text.contains(part), qPrintable(text));
+        QVERIFY(mNotices->errors.isEmpty());
+
+        QString qtText;
+        QVERIFY(WithModal([] { MainFrm->HelpAboutQt->trigger(); }, [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                qtText = box->text();
+            modal->close();
+        }));
+        QVERIFY(qtText.contains(QStringLiteral(QT_VERSION_STR)));
+
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("net.korvane.pelbokorvane"));
+        for (const int size : {16, 48, 256})
+            QCOMPARE(MainFrm->windowIcon().pixmap(QSize(size, size)).size(), QSize(size, size));
     }
 
     void editorsOpenModallyThroughTheirReference()
