@@ -7,8 +7,14 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 BIN := $(BUILD)/bin
 SAMPLES := $(BUILD)/samples
+# The builds here treat warnings as errors; a plain cmake build does not.
+WERROR := -DKORVANE_WERROR=ON
+# Outputs that carry a date (man pages, resources, packages) take the last
+# commit's, so that two builds of one commit are the same.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || dpkg-parsechangelog -l CHANGELOG -STimestamp)
+export SOURCE_DATE_EPOCH
 
-.PHONY: all setup configure build samples run test test-sanitize fuzz bench install package package-check clean
+.PHONY: all setup configure build build-run samples run test test-sanitize fuzz bench install package package-check clean
 
 all: build
 
@@ -16,13 +22,18 @@ setup:
 	@bash scripts/setup-deps.sh
 
 configure: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory
 
+# What make run runs: the program, the sample builder and their
+# libraries, not the tests.
+build-run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target korvane korvane-samplerom -- --no-print-directory
+
 # Only missing samples are written: edits to the others stay.
-samples: build
+samples: build-run
 	@$(BIN)/korvane-samplerom $(SAMPLES) >/dev/null
 	@echo "Sample images are in $(SAMPLES)/"
 
@@ -40,7 +51,7 @@ test: build
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: setup
-	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_SANITIZE=ON $(WERROR) >/dev/null
 	@cmake --build $(BUILD)-asan -j $(JOBS) -- --no-print-directory
 	@cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
@@ -61,7 +72,7 @@ BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bench:
 	@bash scripts/setup-deps.sh bench
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release \
-	  "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" -DKORVANE_BENCH=ON >/dev/null
+	  "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" -DKORVANE_BENCH=ON $(WERROR) >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target korvane-bench -- --no-print-directory
 	@mkdir -p $(BENCH_BUILD)/xdg-runtime && chmod 700 $(BENCH_BUILD)/xdg-runtime
 	@cd $(BENCH_BUILD)/bin && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BENCH_BUILD)/xdg-runtime \
@@ -72,17 +83,15 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, from a Release tree of its own at -O2 without the
-# tests; package-check installs it, uses it as an unprivileged user and
-# removes it again (root only).
+# The Debian packages korvane-tool and pelbo-korvane, from a Release tree
+# of their own at -O2 with Debian's hardening flags and without the tests;
+# package-check runs lintian, builds them a second time from a copy of the
+# sources to compare the bytes, installs them, uses the programs as an
+# unprivileged user and removes them again (root only).
 PACKAGE_BUILD := build-package
 package:
 	@bash scripts/setup-deps.sh package
-	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \
-	  -DKORVANE_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) -- --no-print-directory
-	@cd $(PACKAGE_BUILD) && cpack -G DEB >/dev/null
-	@ls $(PACKAGE_BUILD)/*.deb
+	@bash scripts/build-package.sh $(PACKAGE_BUILD)
 
 package-check: package
 	@bash scripts/check-package.sh $(PACKAGE_BUILD)

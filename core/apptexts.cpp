@@ -3,6 +3,11 @@
 
 #include "core/apptexts.h"
 
+const char* PackageVersion()
+{
+    return KORVANE_PACKAGE_VERSION;
+}
+
 std::string AppTitle()
 {
     return std::string(kAppName) + " " + kAppVersion;

@@ -6,7 +6,12 @@
 #include <string>
 
 inline constexpr const char* kAppName = "Pelbo Korvane";
+// The version the windows show; the package has its own (PackageVersion).
 inline constexpr const char* kAppVersion = "v0.04";
+
+// The package version, "major.minor.patch": what --version prints and the
+// packages carry. The build sets it from the project's version.
+const char* PackageVersion();
 
 // The application title, "Pelbo Korvane v0.04": the caption of the main
 // window and of every message box.

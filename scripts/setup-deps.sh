@@ -5,17 +5,17 @@
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 # Extra package sets: "fuzz" (clang and its libFuzzer runtime), "bench"
 # (Google Benchmark and Python), "xvfb" (a virtual display for xvfb-run),
-# "package" (what CPack needs for the .deb).
+# "package" (what CPack needs for the .deb files and what checks them).
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2 zlib1g-dev
-          help2man desktop-file-utils appstream groff-base)
+          help2man desktop-file-utils appstream groff-base reuse)
 for extra in "$@"; do
   case "$extra" in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     bench) packages+=(libbenchmark-dev python3) ;;
     xvfb) packages+=(xvfb xauth) ;;
-    package) packages+=(dpkg-dev file) ;;
+    package) packages+=(dpkg-dev file lintian binutils) ;;
     *) echo "setup-deps: unknown package set '$extra'" >&2; exit 2 ;;
   esac
 done

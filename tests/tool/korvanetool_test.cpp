@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -24,9 +25,11 @@ struct Run
     QString err;
 };
 
-Run run(const char* program, const QStringList& arguments)
+Run run(const char* program, const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QString::fromLocal8Bit(program), arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -121,7 +124,6 @@ private slots:
             QTest::newRow(name) << arguments << document << code << out << err << untouched;
         };
         row("help", {"--help"}, {}, 0, "Commands:", "");
-        row("version", {"--version"}, {}, 0, "korvane-tool v0.04", "");
         row("no command", {}, {}, 2, "", "no command given");
         row("unknown command", {"frob"}, {}, 2, "", "'frob' is no command");
         row("unknown option", {"export", "--frob", "IMG"}, {}, 2, "", "Unknown option 'frob'");
@@ -255,6 +257,25 @@ private slots:
         }
         QVERIFY(ReadFileBytes(original.toStdString()) == originalBytes);
         QCOMPARE(tool({"patch", "create", original, changed, "change.txt"}).exitCode, 2);
+    }
+
+    // --help and --version of every program answer without a display, and
+    // --version says the package version.
+    void helpAndVersionWithoutADisplay()
+    {
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            bare.remove(QString::fromLatin1(name));
+        for (const auto& [program, name] : {std::pair{KORVANE_GUI_PATH, "pelbo-korvane"},
+                                            std::pair{KORVANE_TOOL_PATH, "korvane-tool"},
+                                            std::pair{KORVANE_SAMPLEROM_PATH, "korvane-samplerom"}}) {
+            const Run version = run(program, {"--version"}, bare);
+            QCOMPARE(version.exitCode, 0);
+            QCOMPARE(version.out, QString::fromLatin1(name) + " " KORVANE_PACKAGE_VERSION "\n");
+            const Run help = run(program, {"--help"}, bare);
+            QCOMPARE(help.exitCode, 0);
+            QVERIFY2(help.out.startsWith(QStringLiteral("Usage: ")), qPrintable(help.out));
+        }
     }
 
     // korvane-samplerom: usage instead of a folder named "--help", unknown

@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvane-tool"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(PackageVersion()));
     IgnoreFileSizeSignal();
     // The level and palette lists beside the executable.
     Rom.ExeDir = FindSupportBase(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/");

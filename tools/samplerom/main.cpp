@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvane-samplerom"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(PackageVersion()));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes one synthetic cartridge image for every game the editor recognises into DIR (made if missing),\n"
