@@ -12,6 +12,9 @@ build=${1:-build-package}
 : "${SOURCE_DATE_EPOCH:?must be set, as the Makefile does}"
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# No -g: the packages hold stripped programs and no debug package, and the
+# debug information would carry the source tree's place into the build id.
+export DEB_CXXFLAGS_MAINT_STRIP=-g
 flags() { dpkg-buildflags --get "$1"; }
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DKORVANE_TESTS=OFF -DKORVANE_WERROR=ON \
