@@ -156,6 +156,7 @@ void TMainFrm::selectFile(const QString& fileName)
     Rom.GameCode.clear();
     Rom.GameName.clear();
     Rom.RomSize = 0;
+    Rom.ReadOnly = false;
     setEditorItems(0);
     FilePatch->setEnabled(false);
     setWindowTitle(QString::fromStdString(AppTitle()));

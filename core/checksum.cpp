@@ -99,7 +99,7 @@ std::uint32_t readBigEndian(RomFile& file, std::int64_t offset, int size)
 
 bool FixChecksum(const std::string& path)
 {
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Write);
     if (!file.isOpen())
         ThrowFileError(file.error());
     const std::int64_t length = file.size();
@@ -147,7 +147,7 @@ bool FixChecksum(const std::string& path)
 
 HeaderState ReadHeaderState(const std::string& path)
 {
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Read);
     if (!file.isOpen())
         ThrowFileError(file.error());
     HeaderState state;

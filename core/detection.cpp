@@ -4,6 +4,7 @@
 #include "core/detection.h"
 
 #include "core/romaccess.h"
+#include "core/romfile.h"
 
 #include <array>
 #include <initializer_list>
@@ -113,6 +114,7 @@ Detection DetectGame(const std::string& path)
         }
     }
     d.game = &GameByCode(code);
+    d.readOnly = !RomFile::Writable(path);
     return d;
 }
 
@@ -121,6 +123,7 @@ void StoreDetection(const Detection& detection)
     Rom.RomSize = detection.romSize;
     Rom.GameCode = detection.game->code;
     Rom.GameName = detection.game->name;
+    Rom.ReadOnly = detection.readOnly;
 }
 
 WindowId RouteFor(EditorItem item, const std::string& gameCode)

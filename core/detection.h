@@ -48,6 +48,8 @@ struct Detection
     std::string serial; // always 14 bytes
     std::uint32_t romSize = 0;
     const GameInfo* game = nullptr;
+    // The file can be read but not written (RomFile::Writable).
+    bool readOnly = false;
 };
 
 // Reads the header of the file path through ReadRomValue, one byte at a
@@ -56,8 +58,8 @@ struct Detection
 // as KorvaneError.
 Detection DetectGame(const std::string& path);
 
-// Stores what a detection found in the ROM record: RomSize, GameCode and
-// GameName.
+// Stores what a detection found in the ROM record: RomSize, GameCode,
+// GameName, ReadOnly.
 void StoreDetection(const Detection& detection);
 
 // The window an Editor item opens for a game code.

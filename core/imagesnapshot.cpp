@@ -30,7 +30,7 @@ std::string serialOf(RomFile& file, std::int64_t size)
 void ImageSnapshot::take(const std::string& path)
 {
     mSize = -1;
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Read);
     file.requireOpen(path);
     const std::int64_t size = file.size();
     if (size < 0)
@@ -42,7 +42,7 @@ void ImageSnapshot::take(const std::string& path)
 
 void ImageSnapshot::check(const std::string& path, const std::vector<Value>& values) const
 {
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Write);
     file.requireOpen(path);
     check(file, values);
 }

@@ -8,11 +8,37 @@
 #include <string>
 
 // The one exception type of the program. Its message is the exact text the
-// user sees in the general error report (UTF-8).
+// user sees in the general error report (UTF-8). A failure the system
+// reported carries its errno too, for the command line to name the reason.
 class KorvaneError : public std::runtime_error
 {
 public:
-    explicit KorvaneError(const std::string& message) : std::runtime_error(message) {}
+    explicit KorvaneError(const std::string& message, int systemError = 0)
+        : std::runtime_error(message), mSystemError(systemError)
+    {
+    }
+
+    // errno of the failed system call, 0 when there was none.
+    int systemError() const { return mSystemError; }
+
+private:
+    int mSystemError;
+};
+
+// "Cannot open file <path>": the file could not be opened (systemError says
+// why).
+class OpenError : public KorvaneError
+{
+public:
+    OpenError(const std::string& path, int systemError)
+        : KorvaneError("Cannot open file " + path, systemError), mPath(path)
+    {
+    }
+
+    const std::string& path() const { return mPath; }
+
+private:
+    std::string mPath;
 };
 
 // A value an editor refuses to save. field is the value's index in the

@@ -28,7 +28,7 @@ std::vector<std::string> ReadLevelList(const std::string& listFile)
     const std::string path = SupportFilePath(listFile);
     const FileText file = ReadWholeFile(path);
     if (file.error != 0)
-        throw KorvaneError("Cannot open file " + path);
+        throw OpenError(path, file.error);
     return SplitLines(file.text);
 }
 

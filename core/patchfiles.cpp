@@ -31,7 +31,7 @@ bool endsWith(const std::string& text, const std::string& end)
 
 [[noreturn]] void cannotWrite(const std::string& path, int error)
 {
-    throw KorvaneError("Cannot write file " + path + ": " + std::strerror(error));
+    throw KorvaneError("Cannot write file " + path + ": " + std::strerror(error), error);
 }
 
 } // namespace
@@ -78,7 +78,7 @@ PatchBytes ReadBinaryFile(const std::string& path)
 {
     const FileText file = ReadWholeFile(path, kMaxPatchFile);
     if (file.error != 0)
-        throw KorvaneError("Cannot open file " + path);
+        throw OpenError(path, file.error);
     return {file.text.begin(), file.text.end()};
 }
 

@@ -24,36 +24,43 @@ void checkSize(int size)
 // Messages of the platform's byte-file functions.
 void ThrowFileError(int err)
 {
+    const char* message = nullptr;
     switch (err) {
     case ENOENT:
     case ENOTDIR:
-        throw KorvaneError("File not found");
+        message = "File not found";
+        break;
     case ENAMETOOLONG:
     case EINVAL:
-        throw KorvaneError("Invalid filename");
+        message = "Invalid filename";
+        break;
     case EMFILE:
     case ENFILE:
-        throw KorvaneError("Too many open files");
+        message = "Too many open files";
+        break;
     case EACCES:
     case EPERM:
     case EWOULDBLOCK: // a lock held by another program
     case EISDIR:
     case EROFS:
     case ETXTBSY:
-        throw KorvaneError("File access denied");
+        message = "File access denied";
+        break;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        throw KorvaneError("Disk full");
+        message = "Disk full";
+        break;
     default:
-        throw KorvaneError("I/O error " + std::to_string(err));
+        throw KorvaneError("I/O error " + std::to_string(err), err);
     }
+    throw KorvaneError(message, err);
 }
 
 std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size)
 {
     checkSize(size);
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Read);
     file.requireOpen(path);
     unsigned char bytes[4] = {0, 0, 0, 0};
     if (file.readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
@@ -70,7 +77,7 @@ std::uint32_t ReadRomValue(std::int32_t offset, int size)
 void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
 {
     checkSize(count);
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Write);
     file.requireOpen(path);
     const unsigned char bytes[4] = {
         static_cast<unsigned char>(value),
@@ -79,7 +86,7 @@ void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std:
         static_cast<unsigned char>(value >> 24),
     };
     if (!file.writeAt(offset, bytes, static_cast<std::size_t>(count)))
-        throw KorvaneError("Stream write error");
+        throw KorvaneError("Stream write error", file.error());
 }
 
 void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
@@ -89,7 +96,7 @@ void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
 
 std::uint32_t RomFileSize(const std::string& path)
 {
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Read);
     file.requireOpen(path);
     const std::int64_t size = file.size();
     if (size < 0)
@@ -101,7 +108,7 @@ std::uint32_t RomFileSize(const std::string& path)
 
 void FlushRomFile(const std::string& path)
 {
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Write);
     file.requireOpen(path);
     if (!file.sync())
         ThrowFileError(file.error());

@@ -17,6 +17,8 @@ struct RomRecord
     std::string ExeDir; // the folder holding korvane/, with a trailing '/' (FindSupportBase)
     std::uint32_t RomSize = 0;
     bool OpenedFromMenu = false;
+    // The image can be read but not written: editors show it, none saves.
+    bool ReadOnly = false;
 };
 
 extern RomRecord Rom;

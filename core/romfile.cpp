@@ -6,6 +6,7 @@
 #include "core/korvaneerror.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -30,12 +31,24 @@ int plainFileFault(int fd)
     return 0;
 }
 
+// Why an open file cannot serve as an image: a folder or no regular file.
+int notRegularFault(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    if (S_ISDIR(st.st_mode))
+        return EISDIR;
+    return S_ISREG(st.st_mode) ? 0 : EINVAL;
+}
+
 } // namespace
 
-RomFile::RomFile(const std::string& path, Kind kind)
+RomFile::RomFile(const std::string& path, Access access, Kind kind)
 {
     ++gOpenCount;
-    int flags = O_RDWR | O_CLOEXEC;
+    // Non-blocking: opening a FIFO for reading must not wait for a writer.
+    int flags = (access == Access::Write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK;
     if (kind == Kind::PlainFile)
         flags |= O_NOFOLLOW;
     mFd = ::open(path.c_str(), flags);
@@ -43,9 +56,8 @@ RomFile::RomFile(const std::string& path, Kind kind)
         mErrno = errno;
         return;
     }
-    if (kind == Kind::PlainFile)
-        mErrno = plainFileFault(mFd);
-    if (mErrno == 0 && ::flock(mFd, LOCK_EX | LOCK_NB) != 0)
+    mErrno = kind == Kind::PlainFile ? plainFileFault(mFd) : notRegularFault(mFd);
+    if (mErrno == 0 && ::flock(mFd, (access == Access::Write ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0)
         mErrno = errno;
     if (mErrno != 0) {
         ::close(mFd);
@@ -53,10 +65,20 @@ RomFile::RomFile(const std::string& path, Kind kind)
     }
 }
 
+bool RomFile::Writable(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno != EACCES && errno != EPERM && errno != EROFS && errno != ETXTBSY;
+}
+
 void RomFile::requireOpen(const std::string& path) const
 {
     if (!isOpen())
-        throw KorvaneError("Cannot open file " + path);
+        throw OpenError(path, mErrno);
 }
 
 RomFile::~RomFile()
@@ -141,4 +163,9 @@ std::uint64_t RomFile::OpenCount()
 std::uint64_t RomFile::SyncCount()
 {
     return gSyncCount;
+}
+
+std::string SystemErrorText(int err)
+{
+    return std::strerror(err);
 }

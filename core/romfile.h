@@ -8,27 +8,33 @@
 #include <string>
 
 // An open file of the program's own: the image, or a tile bitmap of the
-// support folder. Opened for reading and writing with an exclusive lock
-// (flock), so that no other open of the file that locks it succeeds while
-// this handle lives; closed by the destructor on every path.
+// support folder. Opened for reading only with a shared lock, or for reading
+// and writing with an exclusive lock (flock), so readers never refuse each
+// other while a writer refuses and is refused by everyone else; closed by
+// the destructor on every path.
 class RomFile
 {
 public:
+    enum class Access {
+        Read,  // O_RDONLY, shared lock: a read-only image opens
+        Write, // O_RDWR, exclusive lock
+    };
     enum class Kind {
-        Any,       // whatever the path names, links followed
+        Any,       // a regular file, links followed
         PlainFile, // a regular file with one link, not reached through a symbolic link
     };
 
     // Opens an existing file; never creates one. Returns an invalid handle on
     // failure, with the reason in error(): a lock held elsewhere gives
-    // EWOULDBLOCK, a PlainFile that is none ELOOP, EMLINK or EINVAL.
-    explicit RomFile(const std::string& path, Kind kind = Kind::Any);
+    // EWOULDBLOCK, a folder EISDIR, another file that is no regular file
+    // EINVAL, a PlainFile that is none ELOOP or EMLINK.
+    RomFile(const std::string& path, Access access, Kind kind = Kind::Any);
     ~RomFile();
     RomFile(const RomFile&) = delete;
     RomFile& operator=(const RomFile&) = delete;
 
     bool isOpen() const { return mFd >= 0; }
-    // Throws KorvaneError "Cannot open file <path>" unless the file is open.
+    // Throws OpenError "Cannot open file <path>" unless the file is open.
     void requireOpen(const std::string& path) const;
     // errno of the failed open, or of the last failed operation.
     int error() const { return mErrno; }
@@ -49,7 +55,17 @@ public:
     static std::uint64_t OpenCount();
     static std::uint64_t SyncCount();
 
+    // Whether the file at path could be opened for writing, as far as its
+    // permissions and file system go (no lock is taken): false for a file
+    // without write permission, on a read-only file system or immutable;
+    // true when it cannot be told (a missing file fails its reads anyway).
+    static bool Writable(const std::string& path);
+
 private:
     int mFd = -1;
     int mErrno = 0;
 };
+
+// The system's description of an errno value ("Permission denied"), for the
+// command line.
+std::string SystemErrorText(int err);

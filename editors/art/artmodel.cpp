@@ -30,8 +30,8 @@ void WriteTileBitmapFile(const std::string& bitmapPath, const std::string& bitma
 {
     // Never through a link: a symbolic or hard link could lead to the image
     // or to a file outside the support folder.
-    RomFile file(bitmapPath, RomFile::Kind::PlainFile);
+    RomFile file(bitmapPath, RomFile::Access::Write, RomFile::Kind::PlainFile);
     file.requireOpen(bitmapPath);
     if (!file.writeAt(0, bitmap.data(), bitmap.size()))
-        throw KorvaneError("Stream write error");
+        throw KorvaneError("Stream write error", file.error());
 }

@@ -54,7 +54,7 @@ std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& 
     const FileText file = ReadWholeFile(path);
     // A FIFO, a device or a huge file is named as unusable.
     if (file.error == EINVAL || file.error == EFBIG)
-        throw KorvaneError("Cannot open file " + path);
+        throw OpenError(path, file.error);
     if (file.error != 0)
         ThrowFileError(file.error);
     std::vector<std::string> lines = SplitLines(file.text);

@@ -39,7 +39,7 @@ void PaletteModel::check(const PaletteEntry& entry) const
 void PaletteModel::write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours)
 {
     check(entry);
-    RomFile file(path);
+    RomFile file(path, RomFile::Access::Write);
     file.requireOpen(path);
     std::vector<ImageSnapshot::Value> changed;
     for (int i = 0; i < entry.count; ++i) {
@@ -55,7 +55,7 @@ void PaletteModel::write(const std::string& path, const PaletteEntry& entry, con
         const unsigned char bytes[2] = {static_cast<unsigned char>(colours[k] >> 8),
                                         static_cast<unsigned char>(colours[k])};
         if (!file.writeAt(entry.offset + 2 * static_cast<std::int64_t>(i), bytes, sizeof bytes))
-            throw KorvaneError("Stream write error");
+            throw KorvaneError("Stream write error", file.error());
         mStored[k] = colours[k];
     }
 }

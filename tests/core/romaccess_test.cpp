@@ -1,15 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/checksum.h"
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
+#include "core/romfile.h"
 #include "core/supportfiles.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/syntheticimage.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -96,25 +100,65 @@ TEST_F(RomAccess, UnopenableFilesNameThePath)
     const std::string missing = dir.file("missing.bin");
     const std::string folder = dir.file("folder.bin");
     std::filesystem::create_directory(folder);
-    for (const std::string& p : {missing, folder}) {
+    // The system's reason travels with the message.
+    const auto reasonOf = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const KorvaneError& e) {
+            return e.systemError();
+        }
+        return 0;
+    };
+    for (const auto& [p, reason] : {std::pair{missing, ENOENT}, std::pair{folder, EISDIR}}) {
         SCOPED_TRACE(p);
         EXPECT_EQ(ErrorOf([&] { ReadRomValue(p, 0, 1); }), "Cannot open file " + p);
         EXPECT_EQ(ErrorOf([&] { WriteRomBytes(p, 0, 1, 0); }), "Cannot open file " + p);
         EXPECT_EQ(ErrorOf([&] { RomFileSize(p); }), "Cannot open file " + p);
+        EXPECT_EQ(reasonOf([&] { ReadRomValue(p, 0, 1); }), reason);
+        EXPECT_EQ(reasonOf([&] { WriteRomBytes(p, 0, 1, 0); }), reason);
     }
     EXPECT_FALSE(std::filesystem::exists(missing)) << "a write must never create the file";
 }
 
-TEST_F(RomAccess, FileHeldByAnotherProgramCannotBeOpened)
+// Readers share the image; a writer neither waits for nor disturbs anyone.
+TEST_F(RomAccess, ReadersShareTheImageAndAWriterHasItAlone)
 {
     const auto before = ReadFileBytes(path);
-    {
-        ForeignLock lock(path);
-        EXPECT_EQ(ErrorOf([&] { ReadRomValue(path, 0, 1); }), "Cannot open file " + path);
-        EXPECT_EQ(ErrorOf([&] { WriteRomBytes(path, 0, 1, 0x55); }), "Cannot open file " + path);
+    const std::string refused = "Cannot open file " + path;
+    for (const auto kind : {ForeignLock::Kind::Shared, ForeignLock::Kind::Exclusive}) {
+        SCOPED_TRACE(kind == ForeignLock::Kind::Shared ? "held by a reader" : "held by a writer");
+        ForeignLock lock(path, kind);
+        if (kind == ForeignLock::Kind::Shared)
+            EXPECT_EQ(ReadRomValue(path, 0, 1), 0xEEu);
+        else
+            EXPECT_EQ(ErrorOf([&] { ReadRomValue(path, 0, 1); }), refused);
+        EXPECT_EQ(ErrorOf([&] { WriteRomBytes(path, 0, 1, 0x55); }), refused);
+        EXPECT_EQ(ErrorOf([&] { FixChecksum(path); }), "File access denied");
     }
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_EQ(ReadRomValue(path, 0, 1), 0xEEu);
+}
+
+// An image this process may not write is read all the same; writes are
+// refused with the system's reason and leave it as it was.
+TEST_F(RomAccess, ReadOnlyImagesAreReadButNeverWritten)
+{
+    const auto before = ReadFileBytes(path);
+    Unwritable unwritable(path);
+    if (!unwritable.ok())
+        GTEST_SKIP() << "cannot make a file unwritable here (root without an immutable attribute)";
+    EXPECT_FALSE(RomFile::Writable(path));
+    EXPECT_EQ(ReadRomValue(path, 0x1FF, 1), 0xEEu);
+    EXPECT_EQ(RomFileSize(path), 0x200u);
+    EXPECT_NO_THROW(ReadHeaderState(path));
+    try {
+        WriteRomBytes(path, 0, 1, 0x55);
+        ADD_FAILURE() << "written";
+    } catch (const OpenError& e) {
+        EXPECT_EQ(e.path(), path);
+        EXPECT_TRUE(e.systemError() == EACCES || e.systemError() == EPERM) << e.systemError();
+    }
+    EXPECT_EQ(ReadFileBytes(path), before);
 }
 
 TEST_F(RomAccess, WritePastTheEndExtendsTheFile)

@@ -13,7 +13,10 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <stdexcept>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 TempDir::TempDir()
@@ -53,10 +56,10 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-ForeignLock::ForeignLock(const std::string& path)
+ForeignLock::ForeignLock(const std::string& path, Kind kind)
 {
     mFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (mFd < 0 || ::flock(mFd, LOCK_EX | LOCK_NB) != 0)
+    if (mFd < 0 || ::flock(mFd, (kind == Kind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0)
         throw std::runtime_error("cannot lock " + path);
 }
 
@@ -64,6 +67,39 @@ ForeignLock::~ForeignLock()
 {
     if (mFd >= 0)
         ::close(mFd);
+}
+
+namespace {
+
+bool setImmutable(const std::string& path, bool on)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+} // namespace
+
+Unwritable::Unwritable(const std::string& path) : mPath(path)
+{
+    mOk = ::chmod(path.c_str(), 0444) == 0;
+    if (mOk && ::geteuid() == 0)
+        mOk = mImmutable = setImmutable(path, true);
+}
+
+Unwritable::~Unwritable()
+{
+    if (mImmutable)
+        setImmutable(mPath, false);
+    ::chmod(mPath.c_str(), 0644);
 }
 
 WriteLimit::WriteLimit(std::uint64_t limit)

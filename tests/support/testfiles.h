@@ -32,18 +32,38 @@ std::string ErrorOf(const std::function<void()>& call);
 // The whole content of a file; throws std::runtime_error when it cannot be read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 
-// Holds an exclusive flock on a file from another open file description, as
-// another program holding the file open would.
+// Holds a flock on a file from another open file description, as another
+// program holding the file open would: exclusive as a writer, or shared as
+// a reader.
 class ForeignLock
 {
 public:
-    explicit ForeignLock(const std::string& path);
+    enum class Kind { Exclusive, Shared };
+    explicit ForeignLock(const std::string& path, Kind kind = Kind::Exclusive);
     ~ForeignLock();
     ForeignLock(const ForeignLock&) = delete;
     ForeignLock& operator=(const ForeignLock&) = delete;
 
 private:
     int mFd = -1;
+};
+
+// While it lives, the file cannot be opened for writing by this process:
+// mode 0444, and for root (whom modes do not stop) the immutable attribute
+// where the file system has one. ok() is false when that is not possible.
+class Unwritable
+{
+public:
+    explicit Unwritable(const std::string& path);
+    ~Unwritable();
+    Unwritable(const Unwritable&) = delete;
+    Unwritable& operator=(const Unwritable&) = delete;
+    bool ok() const { return mOk; }
+
+private:
+    std::string mPath;
+    bool mImmutable = false;
+    bool mOk = false;
 };
 
 // While it lives, writes that reach at or past limit bytes into any file of
