@@ -194,6 +194,9 @@ void TMainFrm::showHeader()
     } else {
         rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>nothing to sum (0x200 bytes or fewer)</td></tr>");
     }
+    if (Rom.ReadOnly)
+        rows += QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the editors show it, none "
+                               "saves</td></tr>");
     HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/detection.h"
 #include "core/romaccess.h"
+#include "ui/savecompletion.h"
 
 #include <QStringList>
 
@@ -44,15 +45,26 @@ void CreateWindows();
 // every window reference.
 void DestroyWindows();
 
-// Opens an editor: sets OpenedFromMenu, creates a new instance owned by
-// owner and stores it in reference while it is shown modally; destroys it
-// after it closes and gives the reference back its previous instance.
+// A new editor window of class T owned by owner, as the menu makes it:
+// sets OpenedFromMenu, so that it reads the image, and on a read-only image
+// its Save is off (ShowReadOnly).
+template <typename T>
+std::unique_ptr<T> NewEditor(QWidget* owner)
+{
+    Rom.OpenedFromMenu = true;
+    std::unique_ptr<T> window(new T(owner));
+    ShowReadOnly(window.get());
+    return window;
+}
+
+// Opens an editor: a new instance (NewEditor) stored in reference while it
+// is shown modally; destroys it after it closes and gives the reference
+// back its previous instance.
 template <typename T>
 void OpenEditor(T*& reference, QWidget* owner)
 {
-    Rom.OpenedFromMenu = true;
     T* const previous = reference;
-    const std::unique_ptr<T> window(new T(owner));
+    const std::unique_ptr<T> window = NewEditor<T>(owner);
     reference = window.get();
     window->exec();
     reference = previous;

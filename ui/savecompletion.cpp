@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 
@@ -63,4 +64,21 @@ void BackUpBeforeFirstWrite(const std::string& path)
 void ForgetBackup()
 {
     gBackedUp.clear();
+}
+
+void ShowReadOnly(QWidget* window)
+{
+    if (!Rom.ReadOnly)
+        return;
+    // Every editor's Save button says "Save", whatever its name.
+    bool any = false;
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->text().remove(QLatin1Char('&')) != QLatin1String("Save"))
+            continue;
+        button->setEnabled(false);
+        button->setToolTip(QStringLiteral("The image is read-only: it can be looked at, not saved."));
+        any = true;
+    }
+    if (any)
+        window->setWindowTitle(window->windowTitle() + QStringLiteral(" (read-only)"));
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 class QObject;
+class QWidget;
 
 // What a Save needs of the main window, offered by it while it lives:
 // whether "Fix Checksum" and "Back Up Before Saving" are ticked, and who
@@ -39,3 +40,9 @@ void FinishSave();
 void BackUpBeforeFirstWrite(const std::string& path);
 // A new image is selected: its first Save backs it up.
 void ForgetBackup();
+
+// An editor window opened on a read-only image (Rom.ReadOnly): its Save
+// buttons are off with a tooltip that says why, and its title says
+// "(read-only)". Does nothing for a writable image or a window without a
+// Save button.
+void ShowReadOnly(QWidget* window);

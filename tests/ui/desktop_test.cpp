@@ -165,6 +165,31 @@ private slots:
         QCOMPARE(panel().count(QStringLiteral("MISMATCH")), 1); // the checksum; the ROM end is right
     }
 
+    // A read-only image is selected like any other, its editors offered and
+    // the panel saying it is read-only; a patch can be made from it.
+    void readOnlyImageIsSelected()
+    {
+        CreateWindows();
+        secondGame(true).save(mPath);
+        Unwritable unwritable(mPath);
+        if (!unwritable.ok())
+            QSKIP("cannot make a file unwritable here (root without an immutable attribute)");
+        MainFrm->selectFile(QString::fromStdString(mPath));
+        QCOMPARE(mNotices->errors, QStringList());
+        QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
+        QVERIFY(action("EditorBosses")->isEnabled() && action("FilePatch")->isEnabled());
+        QVERIFY2(panel().contains(QStringLiteral("read-only")), qPrintable(panel()));
+        SaveScreenshot(MainFrm, QStringLiteral("mainwindow-read-only"));
+
+        const QString patch = file("change.bps");
+        MainFrm->PatchFiles = [&](QWidget*, const QString&, const QString&, const QString&, bool save) {
+            return save ? patch : QString::fromStdString(mPath);
+        };
+        MainFrm->FilePatchClick();
+        QCOMPARE(mNotices->errors, QStringList());
+        QVERIFY(std::filesystem::exists(patch.toStdString()));
+    }
+
     // Before the first write after a selection the image is copied to
     // IMAGE.bak; a copy that fails refuses the Save, nothing written.
     void backupBeforeTheFirstWrite_data()

@@ -81,23 +81,30 @@ private:
     // Opens the editor of c on image and makes its edit.
     std::unique_ptr<QDialog> openAndEdit(const Case& c, const SyntheticImage& image)
     {
+        selectImage(image);
+        return openAndEdit(c);
+    }
+
+    // The same on the image selected already.
+    std::unique_ptr<QDialog> openAndEdit(const Case& c)
+    {
         const QByteArray editor = c.editor;
         std::unique_ptr<QDialog> w;
         if (editor == "p1demos" || editor == "p2demos") {
-            w = editor == "p1demos" ? std::unique_ptr<QDialog>(openEditor<Tp1demos>(image))
-                                    : std::unique_ptr<QDialog>(openEditor<Tp2demos>(image));
+            w = editor == "p1demos" ? std::unique_ptr<QDialog>(NewEditor<Tp1demos>(nullptr))
+                                    : std::unique_ptr<QDialog>(NewEditor<Tp2demos>(nullptr));
             w->findChild<QSpinBox*>("PoleNumberUpDown")->setValue(3);
         } else if (editor == "objects") {
-            w = openEditor<Tp2bossesf>(image);
+            w = NewEditor<Tp2bossesf>(nullptr);
             w->findChild<QTableWidget*>("vals")->item(0, 1)->setText(QStringLiteral("12"));
         } else if (editor == "water") {
-            w = openEditor<Tp2waterf>(image);
+            w = NewEditor<Tp2waterf>(nullptr);
             w->findChild<QLineEdit*>("l1plt")->setText(QStringLiteral("1F"));
         } else if (editor == "text") {
-            w = openEditor<Tp2textz>(image);
+            w = NewEditor<Tp2textz>(nullptr);
             w->findChild<QLineEdit*>("p21p")->setText(QStringLiteral("2P"));
         } else {
-            w = openEditor<Tpalform>(image);
+            w = NewEditor<Tpalform>(nullptr);
             w->findChild<QLineEdit*>("SelPal")->setText(QStringLiteral("0ECA"));
             w->findChild<QPushButton*>("Button1")->click();
         }
@@ -221,6 +228,35 @@ private slots:
             QCOMPARE(mNotices->messages, QStringList());
         }
         QVERIFY(fileBytes() == changed.data());
+    }
+
+    // An image that cannot be written opens in every editor with all of its
+    // values read; Save is off and says why, the title says so, and the
+    // image stays as it was.
+    void readOnlyImageIsShownNotSaved_data()
+    {
+        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+    }
+
+    void readOnlyImageIsShownNotSaved()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        const SyntheticImage image = SampleImageOf(c.gameCode);
+        image.save(mPath);
+        Unwritable unwritable(mPath);
+        if (!unwritable.ok())
+            QSKIP("cannot make a file unwritable here (root without an immutable attribute)");
+        SelectRom(mPath);
+        const auto w = openAndEdit(c);
+        QCOMPARE(mNotices->errors, QStringList());
+        QVERIFY(w->windowTitle().endsWith(QStringLiteral(" (read-only)")));
+        auto* button = w->findChild<QPushButton*>(c.saveButton);
+        QVERIFY(!button->isEnabled());
+        QVERIFY(!button->toolTip().isEmpty());
+        save(w.get(), c);
+        QCOMPARE(mNotices->messages, QStringList());
+        QVERIFY(fileBytes() == image.data());
     }
 
     // Enter in a field never saves: no editor has a button that Enter

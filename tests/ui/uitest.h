@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/windowregistry.h"
 #include "core/romaccess.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
@@ -62,8 +63,7 @@ protected:
     std::unique_ptr<T> openEditor(const SyntheticImage& image)
     {
         selectImage(image);
-        Rom.OpenedFromMenu = true;
-        return std::make_unique<T>();
+        return NewEditor<T>(nullptr);
     }
 
     std::unique_ptr<TempDir> mDir;
