@@ -179,3 +179,14 @@ void FinishImageWrites(const std::string& path, bool repairHeader)
     if (!(repairHeader && FixChecksum(path)))
         FlushRomFile(path);
 }
+
+bool IsCartridgeImage(const std::string& path)
+{
+    RomFile file(path, RomFile::Access::Read);
+    file.requireOpen(path);
+    char signature[4] = {};
+    if (file.size() < kSumStart || file.readAt(0x100, signature, sizeof signature) != sizeof signature)
+        return false;
+    const std::string text(signature, sizeof signature);
+    return text == "SEGA" || text == " SEG";
+}

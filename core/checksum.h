@@ -48,3 +48,10 @@ HeaderState ReadHeaderState(const std::string& path);
 // The window layer installs the toolkit's event pump; the default does nothing.
 using PendingEventsPump = void (*)();
 void SetPendingEventsPump(PendingEventsPump pump);
+
+// Whether path holds a Mega Drive cartridge image as the console tells one:
+// at least the 0x200 bytes up to the end of the header, and "SEGA" (or
+// " SEG", as some headers start " SEGA") at 0x100. Throws OpenError when
+// the file cannot be read.
+bool IsCartridgeImage(const std::string& path);
+inline constexpr const char* kNotCartridgeMessage = "not a Mega Drive cartridge image (no \"SEGA\" at 0x100)";

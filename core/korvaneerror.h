@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // The one exception type of the program. Its message is the exact text the
 // user sees in the general error report (UTF-8). A failure the system
@@ -54,3 +55,6 @@ public:
 private:
     std::size_t mField;
 };
+
+// Where a check goes on past the first refusal: every field's, in order.
+using FieldErrors = std::vector<FieldError>;

@@ -167,5 +167,8 @@ std::uint64_t RomFile::SyncCount()
 
 std::string SystemErrorText(int err)
 {
+    // The only source of this one: another program's lock on the file.
+    if (err == EWOULDBLOCK)
+        return "locked by another program";
     return std::strerror(err);
 }

@@ -67,5 +67,6 @@ private:
 };
 
 // The system's description of an errno value ("Permission denied"), for the
-// command line.
+// command line; a lock another program holds is "locked by another
+// program".
 std::string SystemErrorText(int err);

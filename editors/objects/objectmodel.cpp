@@ -105,14 +105,16 @@ void ObjectModel::read(const std::string& path)
     }
 }
 
-ObjectWords ObjectModel::check(const ObjectCells& cells)
+ObjectWords ObjectModel::check(const ObjectCells& cells, FieldErrors* all)
 {
     ObjectWords words{};
     for (const std::size_t i : kObjectSaveOrder) {
         try {
             words[i] = ParseObjectValue(kObjectRows[i], cells[i]);
         } catch (const KorvaneError& e) {
-            throw FieldError(i, e.what());
+            if (!all)
+                throw FieldError(i, e.what());
+            all->emplace_back(i, e.what());
         }
     }
     return words;

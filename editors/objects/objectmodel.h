@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/imagesnapshot.h"
+#include "core/korvaneerror.h"
 
 #include <array>
 #include <cstddef>
@@ -71,8 +72,9 @@ public:
     const ObjectWords& words() const { return mWords; }
 
     // Converts every cell in save order with ParseObjectValue; the first cell
-    // refused throws FieldError with its row index and the parser's message.
-    static ObjectWords check(const ObjectCells& cells);
+    // refused throws FieldError with its row index and the parser's message,
+    // or with all given, every refused cell is added there instead.
+    static ObjectWords check(const ObjectCells& cells, FieldErrors* all = nullptr);
 
     // Writes, in save order, each word of wanted that differs from words().
     // Refuses unless every row was read, and unless the image is still the

@@ -139,21 +139,36 @@ void TextModel::read(const std::string& path)
     }
 }
 
-void TextModel::check(const TextValues& wanted) const
+void TextModel::check(const TextValues& wanted, FieldErrors* all) const
 {
+    const auto refuse = [all](std::size_t i, const std::string& message) {
+        if (!all)
+            throw FieldError(i, message);
+        all->emplace_back(i, message);
+    };
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
         if (wanted[i] == mTexts[i])
             continue;
         // Its hexadecimal digits would be stored as characters.
-        if (!mEditable[i])
-            throw FieldError(i, TextFieldLabel(kTextFields[i])
-                                    + " holds codes that have no character; it cannot be changed here. Nothing was saved.");
+        if (!mEditable[i]) {
+            refuse(i, TextFieldLabel(kTextFields[i])
+                          + " holds codes that have no character; it cannot be changed here. Nothing was saved.");
+            continue;
+        }
         try {
             CheckTextField(kTextFields[i], wanted[i]);
         } catch (const KorvaneError& e) {
-            throw FieldError(i, e.what());
+            refuse(i, e.what());
         }
     }
+}
+
+bool TextModel::changes(std::size_t i, const std::string& text) const
+{
+    if (text == mTexts[i])
+        return false;
+    const TextField& field = kTextFields[i];
+    return !mEditable[i] || EncodeTextCodes(field.form, text, field.count) != mCodes[i];
 }
 
 void TextModel::write(const std::string& path, const TextValues& wanted)
@@ -163,12 +178,12 @@ void TextModel::write(const std::string& path, const TextValues& wanted)
     check(wanted);
     std::vector<ImageSnapshot::Value> changed;
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
-        if (wanted[i] != mTexts[i])
+        if (changes(i, wanted[i]))
             changed.push_back({kTextFields[i].offset, mCodes[i]});
     }
     mSnapshot.check(path, changed);
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
-        if (wanted[i] == mTexts[i])
+        if (!changes(i, wanted[i]))
             continue;
         const TextField& field = kTextFields[i];
         const std::string codes = EncodeTextCodes(field.form, wanted[i], field.count);

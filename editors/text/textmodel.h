@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/imagesnapshot.h"
+#include "core/korvaneerror.h"
 
 #include <array>
 #include <cstdint>
@@ -76,10 +77,16 @@ public:
 
     // Checks every text of wanted that differs from texts(): it must be
     // editable and pass CheckTextField. The first refused throws FieldError
-    // with its index.
-    void check(const TextValues& wanted) const;
+    // with its index, or with all given, every refused text is added there
+    // instead.
+    void check(const TextValues& wanted, FieldErrors* all = nullptr) const;
 
-    // check, then writes each text of wanted that differs from texts(), in
+    // Whether text, checked, would store other codes than text i holds: a
+    // text the codec stores as it is (upper case, padded with blanks) is no
+    // change.
+    bool changes(std::size_t i, const std::string& text) const;
+
+    // check, then writes each text of wanted that changes its codes, in
     // table order. Refuses unless every text was read, and unless the image
     // is still the one read (ImageSnapshot::check, even when nothing
     // differs). A write error ends it and propagates; the texts written

@@ -46,7 +46,8 @@ void WaterModel::checkSomethingRead() const
         throw KorvaneError("No water row has been read from this ROM; nothing was saved");
 }
 
-std::array<std::uint8_t, kMaxWaterPalettes> WaterModel::checkPalettes(const WaterPaletteTexts& texts) const
+std::array<std::uint8_t, kMaxWaterPalettes> WaterModel::checkPalettes(const WaterPaletteTexts& texts,
+                                                                      FieldErrors* all) const
 {
     checkSomethingRead();
     std::array<std::uint8_t, kMaxWaterPalettes> palettes = mValues.palettes;
@@ -55,7 +56,9 @@ std::array<std::uint8_t, kMaxWaterPalettes> WaterModel::checkPalettes(const Wate
         try {
             palettes[k] = ParseWaterPalette(texts[k], n + 1);
         } catch (const KorvaneError& e) {
-            throw FieldError(k, e.what());
+            if (!all)
+                throw FieldError(k, e.what());
+            all->emplace_back(k, e.what());
         }
     }
     return palettes;

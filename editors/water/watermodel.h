@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/imagesnapshot.h"
+#include "core/korvaneerror.h"
 #include "editors/water/waterrows.h"
 
 #include <array>
@@ -42,9 +43,11 @@ public:
 
     // The refusals of a Save, before anything is written: no row read at
     // all, or a palette text that is not a byte (ParseWaterPalette, in
-    // order; FieldError with the palette's index). Returns the palette bytes
-    // of the texts; those never read keep their stored value.
-    std::array<std::uint8_t, kMaxWaterPalettes> checkPalettes(const WaterPaletteTexts& texts) const;
+    // order; FieldError with the palette's index, or with all given, every
+    // refused palette added there instead). Returns the palette bytes of the
+    // texts; those never read or refused keep their stored value.
+    std::array<std::uint8_t, kMaxWaterPalettes> checkPalettes(const WaterPaletteTexts& texts,
+                                                              FieldErrors* all = nullptr) const;
 
     // Writes every row of wanted that was read, is a byte or word compare
     // and differs from values() (its three bytes, in order), then every

@@ -3,6 +3,7 @@
 
 // The built korvane-tool, run as a user runs it, on synthetic images.
 
+#include "core/detection.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
 
@@ -26,19 +27,32 @@ struct Run
 };
 
 Run run(const char* program, const QStringList& arguments,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(), const QByteArray& input = {},
+        QByteArray* rawOut = nullptr)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QString::fromLocal8Bit(program), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    const QByteArray out = process.readAllStandardOutput();
+    if (rawOut)
+        *rawOut = out;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, QString::fromUtf8(out),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 Run tool(const QStringList& arguments)
 {
     return run(KORVANE_TOOL_PATH, arguments);
+}
+
+// The tool with input on its standard input; rawOut gets its standard
+// output as bytes.
+Run tool(const QStringList& arguments, const QByteArray& input, QByteArray* rawOut = nullptr)
+{
+    return run(KORVANE_TOOL_PATH, arguments, QProcessEnvironment::systemEnvironment(), input, rawOut);
 }
 
 QJsonObject parse(const QString& text)
@@ -130,7 +144,8 @@ private slots:
         row("missing argument", {"import", "IMG"}, {}, 2, "", "usage: korvane-tool import IMAGE FILE");
         row("command help", {"import", "--help"}, {}, 0, "--dry-run", "");
         row("info", {"info", "IMG", "missing.bin"}, {}, 1, "checksum:  stored CFC3, computed CFC3, OK",
-            "missing.bin: Cannot open file missing.bin");
+            "korvane-tool: cannot open missing.bin: No such file or directory");
+        row("info, checked", {"info", "--check", "IMG"}, {}, 0, "CFC3, OK", "");
         row("info as JSON", {"info", "--json", "IMG"}, {}, 0, "\"checksum\": \"OK\"", "");
         row("export", {"export", "IMG"}, {}, 0, "\"EHZ boss hits\": 8", "");
         row("dry run", {"import", "--dry-run", "IMG", "DOC"}, doc(R"("objects": {"EHZ boss hits": 12})"), 0,
@@ -140,6 +155,15 @@ private slots:
         row("malformed JSON", {"import", "IMG", "DOC"}, "{\n  \"format\": ,\n}", 1, "", "doc.json: line 2, column ");
         row("wrong type", {"import", "IMG", "DOC"}, doc(R"("objects": {"EHZ boss hits": "8"})"), 1, "",
             "objects: EHZ boss hits: expected an integer");
+        // Every refusal, in document order, each on its line.
+        row("every refusal", {"import", "IMG", "DOC"},
+            doc(R"("objects": {"EHZ boss hits": "8", "CPZ boss hits": 70000}, "texts": {"p2xyz": "A", "p21p": "1-"})"),
+            1, "",
+            "doc.json: objects: EHZ boss hits: expected an integer\n"
+            "korvane-tool: doc.json: objects: CPZ boss hits: '70000' is out of range for CPZ boss hits: enter a "
+            "value from -32768 to 65535\n"
+            "korvane-tool: doc.json: texts: p2xyz: not a value of this editor for this image\n"
+            "korvane-tool: doc.json: texts: p21p: 2 Player Mode text 12: the character \"-\" has no code");
         row("unknown key", {"import", "IMG", "DOC"}, doc(R"("texts": {"p2xyz": "A"})"), 1, "",
             "texts: p2xyz: not a value of this editor");
         row("unknown editor", {"import", "IMG", "DOC"}, doc(R"("palettes": {})"), 1, "",
@@ -155,8 +179,13 @@ private slots:
         row("another game", {"import", "IMG", "DOC"}, R"({"format": "pelbo-korvane-values", "version": 1, "game": "p3"})",
             1, "", "the document is for the game \"p3\"");
         row("missing image", {"import", "missing.bin", "DOC"}, doc(R"("objects": {})"), 1, "",
-            "Cannot open file missing.bin");
-        row("directory", {"info", "."}, {}, 1, "", "Cannot open file .");
+            "cannot open missing.bin: No such file or directory");
+        row("directory", {"info", "."}, {}, 1, "", "cannot open .: Is a directory");
+        row("diff, the same", {"diff", "IMG", "IMG"}, {}, 0, "0 other bytes", "");
+        row("diff as JSON", {"diff", "--json", "IMG", "IMG"}, {}, 0, "\"otherBytes\": 0", "");
+        row("diff, trouble", {"diff", "IMG", "missing.bin"}, {}, 2, "", "cannot open missing.bin");
+        row("two inputs from standard input", {"patch", "apply", "-", "-", "out.bin"}, {}, 2, "",
+            "only one input can come from standard input");
     }
 
     void commands()
@@ -193,8 +222,7 @@ private slots:
               QStringList{"fix", QString::fromStdString(image)}}) {
             const Run run = tool(arguments);
             QCOMPARE(run.exitCode, 1);
-            QVERIFY2(run.err.contains(QStringLiteral("Cannot open file")) || run.err.contains("File access denied"),
-                     qPrintable(run.err));
+            QVERIFY2(run.err.contains(QStringLiteral("p2.bin: locked by another program")), qPrintable(run.err));
         }
         QVERIFY(ReadFileBytes(image) == before);
     }
@@ -209,11 +237,82 @@ private slots:
         QVERIFY2(run.out.contains(QStringLiteral("checksum 1234 -> CFC3")), qPrintable(run.out));
         QVERIFY(tool({"info", QString::fromStdString(image)}).out.contains(QStringLiteral("CFC3, OK")));
 
-        SyntheticImage(0x100).save(mDir->file("small.bin"));
-        run = tool({"fix", QString::fromStdString(mDir->file("small.bin"))});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains(QStringLiteral("left alone")));
+        // --check fails on a mismatch.
+        broken.save(image);
+        QCOMPARE(tool({"info", "--check", QString::fromStdString(image)}).exitCode, 1);
+
+        // Only a cartridge image is repaired, unless forced: a small file, a
+        // text file, an image without the console's signature.
+        SyntheticImage unsigned_ = SyntheticImage(0).bytes(0, ReadFileBytes(image));
+        unsigned_.text(0x100, "NOPE");
+        const std::pair<const char*, SyntheticImage> files[] = {
+            {"small.bin", SyntheticImage(0x100)}, {"text.txt", SyntheticImage(600, 'x')}, {"unsigned.bin", unsigned_}};
+        for (const auto& [name, content] : files) {
+            const QString file = QString::fromStdString(mDir->file(name));
+            content.save(file.toStdString());
+            run = tool({"fix", file});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains(QStringLiteral("not a Mega Drive cartridge image (no \"SEGA\" at 0x100)")),
+                     qPrintable(run.err));
+            QVERIFY(ReadFileBytes(file.toStdString()) == content.data());
+            QCOMPARE(tool({"fix", "--force", file}).exitCode, 0);
+        }
         QCOMPARE(ReadFileBytes(mDir->file("small.bin")).size(), std::size_t(0x100));
+        QVERIFY(ReadFileBytes(mDir->file("text.txt")) != SyntheticImage(600, 'x').data());
+    }
+
+    // A document imported once more changes nothing, prints nothing and
+    // writes nothing, though the codec stores its texts in upper case and
+    // padded: the second import succeeds on an image it could not write.
+    void secondImportWritesNothing()
+    {
+        const std::string image = sample("p2", "p2.bin");
+        writeText(mDir->file("doc.json"),
+                  R"({"format": "pelbo-korvane-values", "version": 1, "game": "p2", "texts": {"op5": "vs"}})");
+        const QStringList import = {"import", QString::fromStdString(image), QString::fromStdString(mDir->file("doc.json"))};
+        QCOMPARE(tool(import).out, QStringLiteral("texts: op5 \"VS MODE    \" -> \"vs\"\n"));
+        Unwritable unwritable(image);
+        if (!unwritable.ok())
+            QSKIP("cannot make a file unwritable here (root without an immutable attribute)");
+        const Run again = tool(import);
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.out + again.err, QString());
+    }
+
+    // What cannot be written to standard output is a failure.
+    void fullStandardOutputFails()
+    {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(KORVANE_TOOL_PATH), {"export", QString::fromStdString(sample("p2", "p2.bin"))});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("cannot write standard output: No space left on device"));
+    }
+
+    // An image this user may not write: everything that reads it works,
+    // the repair is refused with the system's reason.
+    void readOnlyImage()
+    {
+        const std::string image = sample("p2", "p2.bin");
+        const QString path = QString::fromStdString(image);
+        const QString other = QString::fromStdString(sample("p2", "other.bin"));
+        Unwritable unwritable(image);
+        if (!unwritable.ok())
+            QSKIP("cannot make a file unwritable here (root without an immutable attribute)");
+        const auto before = ReadFileBytes(image);
+        for (const QStringList& arguments :
+             {QStringList{"info", path}, QStringList{"export", path}, QStringList{"diff", path, other},
+              QStringList{"patch", "create", other, path, QString::fromStdString(mDir->file("p.bps"))}}) {
+            const Run run = tool(arguments);
+            QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(arguments.join(' ') + ": " + run.err));
+        }
+        const Run run = tool({"fix", path});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.endsWith(QStringLiteral(": Permission denied\n"))
+                     || run.err.endsWith(QStringLiteral(": Operation not permitted\n")),
+                 qPrintable(run.err));
+        QVERIFY(ReadFileBytes(image) == before);
     }
 
     // A patch made by the tool, described and applied by it, in both
@@ -249,7 +348,7 @@ private slots:
             };
             refused({"patch", "apply", patch, original, original}, "the output is one of the inputs");
             refused({"patch", "apply", patch, QString::fromStdString(mDir->file("missing.bin")), out},
-                    "Cannot open file");
+                    "cannot open " + QString::fromStdString(mDir->file("missing.bin")) + ": No such file or directory");
             if (QByteArray(format) == "bps")
                 refused({"patch", "apply", patch, changed, QString::fromStdString(mDir->file("other.bin"))},
                         "its CRC does not match");
@@ -257,6 +356,18 @@ private slots:
         }
         QVERIFY(ReadFileBytes(original.toStdString()) == originalBytes);
         QCOMPARE(tool({"patch", "create", original, changed, "change.txt"}).exitCode, 2);
+
+        // "-": the patch from standard input, the result to standard output.
+        const QByteArray patch = QByteArray::fromStdString(mDir->file("change.bps"));
+        QFile patchFile(QString::fromUtf8(patch));
+        QVERIFY(patchFile.open(QIODevice::ReadOnly));
+        const QByteArray patchBytes = patchFile.readAll();
+        QByteArray result;
+        QCOMPARE(tool({"patch", "apply", "-", original, "-"}, patchBytes, &result).exitCode, 0);
+        QVERIFY(std::vector<std::uint8_t>(result.begin(), result.end()) == changedBytes);
+        const QJsonObject info = parse(tool({"patch", "info", "--json", "-"}, patchBytes).out);
+        QCOMPARE(info.value("format").toString(), QStringLiteral("BPS"));
+        QCOMPARE(info.value("changedSize").toInteger(), qint64(changedBytes.size()));
     }
 
     // --help and --version of every program answer without a display, and
@@ -322,6 +433,12 @@ private slots:
         const auto original = ReadFileBytes(a.toStdString());
 
         const Run exported = tool({"export", a, "-o", doc});
+        // A game no editor serves has nothing to export.
+        if (GameByCode(code.toStdString()).items == 0) {
+            QCOMPARE(exported.exitCode, 1);
+            QVERIFY2(exported.err.contains(QStringLiteral("no editor serves this image")), qPrintable(exported.err));
+            return;
+        }
         QCOMPARE(exported.exitCode, 0);
         QCOMPARE(exported.err, QString());
         const QJsonObject document = parse(tool({"export", a}).out);
@@ -338,7 +455,7 @@ private slots:
         QCOMPARE(run.err, QString());
         QCOMPARE(parse(tool({"export", b}).out), mutated);
         if (mutated != document)
-            QVERIFY(!tool({"diff", a, b}).out.startsWith(QStringLiteral("0 other")));
+            QCOMPARE(tool({"diff", a, b}).exitCode, 1);
 
         QCOMPARE(tool({"export", a, "-o", doc}).exitCode, 0);
         QCOMPARE(tool({"import", b, doc}).exitCode, 0);

@@ -11,6 +11,7 @@
 #include "core/numbers.h"
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
+#include "core/romfile.h"
 #include "tools/korvanetool/valuesdocument.h"
 
 #include <QFile>
@@ -19,6 +20,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 
 namespace {
@@ -31,6 +34,39 @@ std::string local(const QString& path)
 void complain(const std::string& path, const std::string& message)
 {
     std::cerr << "korvane-tool: " << (path.empty() ? "" : path + ": ") << message << '\n';
+}
+
+// An error with the system's reason where it has one: "cannot open PATH:
+// No such file or directory", "PATH: Stream write error: No space left on
+// device".
+void complain(const std::string& path, const KorvaneError& e)
+{
+    if (const auto* open = dynamic_cast<const OpenError*>(&e); open && open->systemError() != 0) {
+        complain({}, "cannot open " + open->path() + ": " + SystemErrorText(open->systemError()));
+        return;
+    }
+    std::string message = e.what();
+    if (e.systemError() != 0 && message.find(SystemErrorText(e.systemError())) == std::string::npos)
+        message += ": " + SystemErrorText(e.systemError());
+    complain(path, message);
+}
+
+// The whole of a file, or of standard input for "-".
+PatchBytes readInput(const std::string& path)
+{
+    if (path != "-")
+        return ReadBinaryFile(path);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        throw KorvaneError("cannot read standard input: " + in.errorString().toStdString());
+    const QByteArray bytes = in.readAll();
+    return {bytes.begin(), bytes.end()};
+}
+
+// What a command prints as JSON.
+void printJson(const QJsonDocument& document)
+{
+    std::cout << document.toJson().toStdString();
 }
 
 void printNotes(const ImageValues& image)
@@ -103,7 +139,7 @@ void printInfo(const QJsonObject& info)
 
 } // namespace
 
-int InfoCommand(const QStringList& images, bool json)
+int InfoCommand(const QStringList& images, bool json, bool check)
 {
     int status = 0;
     QJsonArray all;
@@ -114,22 +150,27 @@ int InfoCommand(const QStringList& images, bool json)
                 all.append(info);
             else
                 printInfo(info);
+            const QString mismatch = QStringLiteral("MISMATCH");
+            if (check && (info.value(QStringLiteral("checksum")) == mismatch || info.value(QStringLiteral("romEnd")) == mismatch))
+                status = 1;
         } catch (const KorvaneError& e) {
-            complain(local(image), e.what());
+            complain(local(image), e);
             status = 1;
         }
     }
     if (json)
-        std::cout << QJsonDocument(all).toJson().toStdString();
+        printJson(QJsonDocument(all));
     return status;
 }
 
-int FixCommand(const QStringList& images)
+int FixCommand(const QStringList& images, bool force)
 {
     int status = 0;
     for (const QString& image : images) {
         const std::string path = local(image);
         try {
+            if (!force && !IsCartridgeImage(path))
+                throw KorvaneError(std::string(kNotCartridgeMessage) + "; nothing was written (--force repairs it)");
             const HeaderState before = ReadHeaderState(path);
             if (!before.summed) {
                 std::cout << path << ": 0x200 bytes or fewer, nothing to sum: left alone\n";
@@ -141,7 +182,7 @@ int FixCommand(const QStringList& images)
                       << HexStr(after.storedChecksum, 4) << ", ROM end " << HexStr(before.storedRomEnd, 6) << " -> "
                       << HexStr(after.storedRomEnd, 6) << '\n';
         } catch (const KorvaneError& e) {
-            complain(path, e.what());
+            complain(path, e);
             status = 1;
         }
     }
@@ -154,10 +195,12 @@ int ExportCommand(const QString& image, const QString& output)
     QByteArray text;
     try {
         const ImageValues values = ReadImageValues(path);
+        if (values.editors.empty())
+            throw KorvaneError("no editor serves this image (game \"" + values.gameCode + "\"): nothing to export");
         printNotes(values);
         text = QJsonDocument(ExportDocument(values)).toJson();
     } catch (const KorvaneError& e) {
-        complain(path, e.what());
+        complain(path, e);
         return 1;
     }
     if (output.isEmpty() || output == QLatin1String("-")) {
@@ -173,7 +216,7 @@ int ExportCommand(const QString& image, const QString& output)
     return 0;
 }
 
-int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix)
+int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force)
 {
     const std::string path = local(image);
     const std::string docPath = local(documentFile);
@@ -198,8 +241,13 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
     try {
         ImageValues values = ReadImageValues(path);
         printNotes(values);
-        // Everything is checked before the first write.
-        WantDocument(values, document.object());
+        // Everything is checked before the first write, and every refusal
+        // is named.
+        const std::vector<std::string> refusals = WantDocument(values, document.object());
+        for (const std::string& refusal : refusals)
+            complain(docPath, refusal);
+        if (!refusals.empty())
+            return 1;
         const std::vector<std::string> changes =
             ValueChanges(ExportDocument(values), WantedDocument(values, document.object()));
         for (const std::string& change : changes)
@@ -207,19 +255,22 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         // Nothing to change, nothing written: not even the header.
         if (dryRun || changes.empty())
             return 0;
+        if (!noFix && !force && !IsCartridgeImage(path))
+            throw KorvaneError(std::string(kNotCartridgeMessage)
+                               + "; nothing was written (--no-fix leaves the header, --force repairs it)");
         for (const auto& editor : values.editors) {
             if (document.object().contains(editor->key()))
                 editor->write(path);
         }
         FinishImageWrites(path, !noFix);
     } catch (const KorvaneError& e) {
-        complain(path, e.what());
+        complain(path, e);
         return 1;
     }
     return 0;
 }
 
-int DiffCommand(const QString& first, const QString& second)
+int DiffCommand(const QString& first, const QString& second, bool json)
 {
     const std::string a = local(first);
     const std::string b = local(second);
@@ -233,8 +284,7 @@ int DiffCommand(const QString& first, const QString& second)
         if (valuesA.gameCode != valuesB.gameCode)
             throw KorvaneError("the images are of different games (" + valuesA.gameCode + " and " + valuesB.gameCode
                                + ")");
-        for (const std::string& change : ValueChanges(ExportDocument(valuesA), ExportDocument(valuesB)))
-            std::cout << change << '\n';
+        const std::vector<std::string> changes = ValueChanges(ExportDocument(valuesA), ExportDocument(valuesB));
 
         // Bytes that differ where no editor keeps a value, the header aside.
         current = a;
@@ -259,22 +309,39 @@ int DiffCommand(const QString& first, const QString& second)
             if (differ && !known[i])
                 ++others;
         }
-        std::cout << others << " other byte" << (others == 1 ? "" : "s")
-                  << " differ outside the editors' values and the header\n";
+        if (json) {
+            QJsonArray lines;
+            for (const std::string& change : changes)
+                lines.append(QString::fromStdString(change));
+            QJsonObject result;
+            result.insert(QStringLiteral("changes"), lines);
+            result.insert(QStringLiteral("otherBytes"), static_cast<qint64>(others));
+            printJson(QJsonDocument(result));
+        } else {
+            for (const std::string& change : changes)
+                std::cout << change << '\n';
+            std::cout << others << " other byte" << (others == 1 ? "" : "s")
+                      << " differ outside the editors' values and the header\n";
+        }
+        return changes.empty() && others == 0 ? 0 : 1;
     } catch (const KorvaneError& e) {
-        complain(current, e.what());
-        return 1;
+        complain(current, e);
+        return 2;
     }
-    return 0;
 }
 
 namespace {
 
-// Writes a file made from inputs, never over one of them.
+// Writes a file made from inputs, never over one of them; "-" is standard
+// output.
 void writeResult(const std::string& out, const std::vector<std::string>& inputs, const PatchBytes& bytes)
 {
+    if (out == "-") {
+        std::cout.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return;
+    }
     for (const std::string& input : inputs) {
-        if (SameFile(out, input))
+        if (input != "-" && SameFile(out, input))
             throw KorvaneError("the output is one of the inputs; nothing was written");
     }
     ReplaceFile(out, bytes);
@@ -285,9 +352,35 @@ std::string crcText(std::uint32_t crc)
     return HexStr(crc, 8);
 }
 
-int patchInfo(const std::string& path)
+int patchInfo(const std::string& path, bool json)
 {
-    const PatchBytes patch = ReadBinaryFile(path);
+    const PatchBytes patch = readInput(path);
+    if (json) {
+        QJsonObject info;
+        info.insert(QStringLiteral("path"), QFile::decodeName(QByteArray::fromStdString(path)));
+        info.insert(QStringLiteral("size"), static_cast<qint64>(patch.size()));
+        if (PatchFormatOf(patch) == PatchFormat::Bps) {
+            const BpsInfo bps = ReadBpsInfo(patch);
+            info.insert(QStringLiteral("format"), QStringLiteral("BPS"));
+            info.insert(QStringLiteral("originalSize"), static_cast<qint64>(bps.sourceSize));
+            info.insert(QStringLiteral("originalCrc32"), QString::fromStdString(crcText(bps.sourceCrc)));
+            info.insert(QStringLiteral("changedSize"), static_cast<qint64>(bps.targetSize));
+            info.insert(QStringLiteral("changedCrc32"), QString::fromStdString(crcText(bps.targetCrc)));
+            info.insert(QStringLiteral("patchCrc32"), QString::fromStdString(crcText(bps.patchCrc)));
+            info.insert(QStringLiteral("actions"), static_cast<qint64>(bps.actions));
+            info.insert(QStringLiteral("metadata"), QString::fromStdString(bps.metadata));
+        } else {
+            const IpsInfo ips = ReadIpsInfo(patch);
+            info.insert(QStringLiteral("format"), QStringLiteral("IPS"));
+            info.insert(QStringLiteral("records"), static_cast<qint64>(ips.records));
+            info.insert(QStringLiteral("runRecords"), static_cast<qint64>(ips.runRecords));
+            info.insert(QStringLiteral("end"), static_cast<qint64>(ips.end));
+            if (ips.truncate)
+                info.insert(QStringLiteral("truncate"), static_cast<qint64>(*ips.truncate));
+        }
+        printJson(QJsonDocument(info));
+        return 0;
+    }
     if (PatchFormatOf(patch) == PatchFormat::Bps) {
         const BpsInfo info = ReadBpsInfo(patch);
         std::cout << path << "\n  format:    BPS\n  original:  " << info.sourceSize << " bytes, CRC32 "
@@ -308,16 +401,20 @@ int patchInfo(const std::string& path)
 
 } // namespace
 
-int PatchCommand(const QString& action, const QStringList& files, const QString& format)
+int PatchCommand(const QString& action, const QStringList& files, const QString& format, bool json)
 {
     std::vector<std::string> paths;
     for (const QString& file : files)
         paths.push_back(local(file));
+    if (paths.size() == 3 && paths[0] == "-" && paths[1] == "-") {
+        complain({}, "only one input can come from standard input");
+        return 2;
+    }
     // The file a failure is about.
     std::string current = paths.empty() ? std::string() : paths.front();
     try {
         if (action == QLatin1String("info") && paths.size() == 1)
-            return patchInfo(paths[0]);
+            return patchInfo(paths[0], json);
         if (action == QLatin1String("create") && paths.size() == 3) {
             std::optional<PatchFormat> chosen = PatchFormatOfName(paths[2]);
             if (format == QLatin1String("bps"))
@@ -328,31 +425,42 @@ int PatchCommand(const QString& action, const QStringList& files, const QString&
                 complain({}, "give the patch the extension .bps or .ips, or --format bps or ips");
                 return 2;
             }
-            const PatchBytes original = ReadBinaryFile(paths[0]);
+            const PatchBytes original = readInput(paths[0]);
             current = paths[1];
-            const PatchBytes changed = ReadBinaryFile(paths[1]);
+            const PatchBytes changed = readInput(paths[1]);
             current = paths[2];
             const PatchBytes patch = CreatePatch(*chosen, original, changed);
             writeResult(paths[2], {paths[0], paths[1]}, patch);
-            std::cout << paths[2] << ": " << PatchFormatName(*chosen) << " patch of " << patch.size() << " bytes\n";
+            if (paths[2] != "-")
+                std::cout << paths[2] << ": " << PatchFormatName(*chosen) << " patch of " << patch.size() << " bytes\n";
             return 0;
         }
         if (action == QLatin1String("apply") && paths.size() == 3) {
-            const PatchBytes patch = ReadBinaryFile(paths[0]);
+            const PatchBytes patch = readInput(paths[0]);
             current = paths[1];
-            const PatchBytes original = ReadBinaryFile(paths[1]);
+            const PatchBytes original = readInput(paths[1]);
             // Checked whole before anything is written.
             current = paths[0];
             const PatchBytes changed = ApplyPatch(patch, original);
             current = paths[2];
             writeResult(paths[2], {paths[0], paths[1]}, changed);
-            std::cout << paths[2] << ": " << changed.size() << " bytes written\n";
+            if (paths[2] != "-")
+                std::cout << paths[2] << ": " << changed.size() << " bytes written\n";
             return 0;
         }
     } catch (const KorvaneError& e) {
-        complain(current, e.what());
+        complain(current, e);
         return 1;
     }
     complain({}, "usage: korvane-tool patch create ORIGINAL CHANGED OUT | apply PATCH ORIGINAL OUT | info PATCH");
     return 2;
+}
+
+bool FlushStandardOutput()
+{
+    std::cout.flush();
+    if (std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    complain({}, "cannot write standard output: " + SystemErrorText(errno));
+    return false;
 }

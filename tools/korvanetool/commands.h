@@ -6,15 +6,24 @@
 #include <QStringList>
 
 // The commands of korvane-tool. Each returns the exit code: 0 success, 1
-// refused or failed. Results go to standard output, messages to standard
-// error as "korvane-tool: PATH: message".
+// refused or failed (diff: 1 the images differ, 2 trouble), 2 wrong use.
+// Results go to standard output, messages to standard error as
+// "korvane-tool: PATH: message", with the system's reason where there is
+// one ("korvane-tool: cannot open PATH: Permission denied").
 
-int InfoCommand(const QStringList& images, bool json);
-int FixCommand(const QStringList& images);
+// check: exit 1 when a checksum or ROM end does not match.
+int InfoCommand(const QStringList& images, bool json, bool check);
+// force: repair files that are no cartridge image too.
+int FixCommand(const QStringList& images, bool force);
 int ExportCommand(const QString& image, const QString& output);
-int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix);
-int DiffCommand(const QString& first, const QString& second);
+int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force);
+int DiffCommand(const QString& first, const QString& second, bool json);
 // action is "create" (ORIGINAL CHANGED OUT), "apply" (PATCH ORIGINAL OUT)
 // or "info" (PATCH); format "bps", "ips" or empty (from OUT's extension).
-// Returns 2 for a wrong use.
-int PatchCommand(const QString& action, const QStringList& files, const QString& format);
+// "-" is standard input for ORIGINAL or PATCH (one of them), standard
+// output for OUT. Returns 2 for a wrong use.
+int PatchCommand(const QString& action, const QStringList& files, const QString& format, bool json);
+
+// Flushes standard output; false, with a message, when what was written to
+// it could not be (a full disk, a closed pipe).
+bool FlushStandardOutput();

@@ -49,11 +49,13 @@ public:
     QJsonObject values() const override { return toJson(mModel.values()); }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
-    void want(const QJsonObject& section) override
+    void want(const QJsonObject& section, Refusals& refusals) override
     {
-        if (!mModel.isRead())
-            Refuse(kDemos, QStringLiteral("values"), "they could not be read from the image");
-        CheckKeys(kDemos, section, keys());
+        if (!mModel.isRead()) {
+            refusals.add(kDemos, QStringLiteral("values"), "they could not be read from the image");
+            return;
+        }
+        CheckKeys(kDemos, section, keys(), refusals);
         const DemoValues& stored = mModel.values();
         DemoValues wanted = stored;
         // As the window's spin boxes: a value left as shown keeps its word.
@@ -67,14 +69,16 @@ public:
                 Refuse(kDemos, field, "enter 0 to " + std::to_string(kMaxDemoSeconds) + " seconds");
             return DemoFrames(static_cast<int>(value));
         };
-        wanted.length = seconds(kLength, stored.length);
+        refusals.check([&] { wanted.length = seconds(kLength, stored.length); });
         if (layout().specialLength != kNoDemoOffset)
-            wanted.specialLength = seconds(kSpecialLength, stored.specialLength);
+            refusals.check([&] { wanted.specialLength = seconds(kSpecialLength, stored.specialLength); });
         if (layout().number != kNoDemoOffset && section.contains(kNumber)) {
-            const std::int64_t value = IntegerOf(kDemos, kNumber, section.value(kNumber));
-            if (value != stored.number && (value < 0 || value > layout().maxNumber))
-                Refuse(kDemos, kNumber, "enter 0 to " + std::to_string(layout().maxNumber));
-            wanted.number = static_cast<std::uint16_t>(value);
+            refusals.check([&] {
+                const std::int64_t value = IntegerOf(kDemos, kNumber, section.value(kNumber));
+                if (value != stored.number && (value < 0 || value > layout().maxNumber))
+                    Refuse(kDemos, kNumber, "enter 0 to " + std::to_string(layout().maxNumber));
+                wanted.number = static_cast<std::uint16_t>(value);
+            });
         }
         for (int n = 0; n < layout().slotCount; ++n) {
             const auto k = static_cast<std::size_t>(n);
@@ -84,15 +88,17 @@ public:
             // null: the level as stored, as a selector that shows none.
             if (value.isNull())
                 continue;
-            if (mListMissing)
-                Refuse(kDemos, kSlots[n], "the level list could not be read");
-            const qsizetype row = mNames.indexOf(StringOf(kDemos, kSlots[n], value));
-            if (row < 0)
-                Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " is not a level of the list");
-            // A list line beyond the table names no level of the game.
-            if (row >= static_cast<qsizetype>(layout().levels.table.size()))
-                Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " has no level of the game");
-            wanted.levels[k] = LevelAtRow(layout().levels.table, static_cast<int>(row), stored.levels[k]);
+            refusals.check([&] {
+                if (mListMissing)
+                    Refuse(kDemos, kSlots[n], "the level list could not be read");
+                const qsizetype row = mNames.indexOf(StringOf(kDemos, kSlots[n], value));
+                if (row < 0)
+                    Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " is not a level of the list");
+                // A list line beyond the table names no level of the game.
+                if (row >= static_cast<qsizetype>(layout().levels.table.size()))
+                    Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " has no level of the game");
+                wanted.levels[k] = LevelAtRow(layout().levels.table, static_cast<int>(row), stored.levels[k]);
+            });
         }
         mWanted = wanted;
     }

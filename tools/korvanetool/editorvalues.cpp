@@ -48,7 +48,9 @@ std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& ga
 
 void Refuse(const QString& editor, const QString& field, const std::string& reason)
 {
-    throw KorvaneError(editor.toStdString() + ": " + field.toStdString() + ": " + reason);
+    Refusals one;
+    one.add(editor, field, reason);
+    throw KorvaneError(one.lines().front());
 }
 
 std::string Quoted(const std::string& text)
@@ -95,10 +97,34 @@ QStringList LevelNames(const char* listFile)
     return names;
 }
 
-void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys)
+bool Refusals::check(const std::function<void()>& check)
+{
+    try {
+        check();
+        return true;
+    } catch (const KorvaneError& e) {
+        mLines.push_back(e.what());
+        return false;
+    }
+}
+
+void Refusals::add(const QString& editor, const QString& field, const std::string& reason)
+{
+    add(editor.toStdString() + ": " + field.toStdString() + ": " + reason);
+}
+
+void Refusals::add(const QString& editor, const FieldErrors& errors,
+                   const std::function<QString(std::size_t field)>& nameOf)
+{
+    for (const FieldError& e : errors)
+        add(editor, nameOf(e.field()), e.what());
+}
+
+void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys,
+               Refusals& refusals)
 {
     for (auto it = section.begin(); it != section.end(); ++it) {
         if (std::find(keys.begin(), keys.end(), it.key()) == keys.end())
-            Refuse(editor, it.key(), "not a value of this editor for this image");
+            refusals.add(editor, it.key(), "not a value of this editor for this image");
     }
 }

@@ -3,12 +3,16 @@
 
 #pragma once
 
+#include "core/korvaneerror.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +23,27 @@ struct ByteSpan
     std::int64_t offset;
     std::int64_t size;
 };
+
+// The refusals of one document, one line each ("<editor>: <field>:
+// <reason>"), so that a check goes on past the first.
+class Refusals
+{
+public:
+    // Runs check, which refuses by throwing KorvaneError (Refuse); a refusal
+    // is recorded and the check of the next value goes on. Returns whether
+    // check passed.
+    bool check(const std::function<void()>& check);
+    void add(const QString& editor, const QString& field, const std::string& reason);
+    void add(const std::string& line) { mLines.push_back(line); }
+    // Each of a model's refusals, named by the field name of its index.
+    void add(const QString& editor, const FieldErrors& errors,
+             const std::function<QString(std::size_t field)>& nameOf);
+    const std::vector<std::string>& lines() const { return mLines; }
+
+private:
+    std::vector<std::string> mLines;
+};
+
 
 // One editor of one game as the values document sees it: its values read
 // from an image as a JSON section, and a section checked and written back
@@ -40,9 +65,10 @@ public:
 
     // Makes section the values to write: every key must be one of the
     // editor's, and every value of the right type and accepted as the window
-    // accepts it; keys left out keep their values. Throws KorvaneError
-    // "<key>: <field>: <reason>" at the first refusal. Needs read().
-    virtual void want(const QJsonObject& section) = 0;
+    // accepts it; keys left out keep their values. Adds one line
+    // "<key>: <field>: <reason>" to refusals for each value refused. Needs
+    // read().
+    virtual void want(const QJsonObject& section, Refusals& refusals) = 0;
     // The values to write, as the document holds them.
     virtual QJsonObject wanted() const = 0;
     // Writes the wanted values that differ from those read, in the editor's
@@ -69,5 +95,7 @@ QString StringOf(const QString& editor, const QString& field, const QJsonValue& 
 std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, const QJsonValue& value, std::size_t count);
 // The names of a level list (ReadLevelNames).
 QStringList LevelNames(const char* listFile);
-// Refuses a key of section that is not in keys.
-void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys);
+
+// Refuses every key of section that is not in keys.
+void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys,
+               Refusals& refusals);

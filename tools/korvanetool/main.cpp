@@ -43,7 +43,8 @@ QString overview()
         text += QStringLiteral("  %1 %2\n      %3\n").arg(QLatin1String(c.name), QLatin1String(c.arguments),
                                                        QLatin1String(c.summary));
     text += QStringLiteral("\nRun 'korvane-tool COMMAND --help' for a command's options.\n"
-                           "Exit status: 0 success, 1 refused or failed, 2 wrong usage.");
+                           "Exit status: 0 success, 1 refused or failed, 2 wrong usage;\n"
+                           "diff: 0 the same values, 1 they differ, 2 trouble.");
     return text;
 }
 
@@ -101,7 +102,11 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QString::fromLatin1(command->summary));
     parser.addPositionalArgument(name, QString(), name + QLatin1Char(' ') + QLatin1String(command->arguments));
     parser.addHelpOption();
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the information as JSON."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the result as JSON."));
+    const QCommandLineOption check(QStringLiteral("check"),
+                                   QStringLiteral("Exit with 1 when a checksum or ROM end does not match."));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Repair the header of a file that is no cartridge image too."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Write the document to FILE instead of standard output."),
                                     QStringLiteral("FILE"));
@@ -110,16 +115,25 @@ int main(int argc, char* argv[])
     const QCommandLineOption patchFormat(QStringLiteral("format"),
                                          QStringLiteral("The patch format to create: bps or ips (else from OUT)."),
                                          QStringLiteral("FORMAT"));
-    if (name == QLatin1String("info"))
+    if (name == QLatin1String("info")) {
         parser.addOption(json);
+        parser.addOption(check);
+    }
+    if (name == QLatin1String("fix"))
+        parser.addOption(force);
     if (name == QLatin1String("export"))
         parser.addOption(output);
     if (name == QLatin1String("import")) {
         parser.addOption(dryRun);
         parser.addOption(noFix);
+        parser.addOption(force);
     }
-    if (name == QLatin1String("patch"))
+    if (name == QLatin1String("diff"))
+        parser.addOption(json);
+    if (name == QLatin1String("patch")) {
         parser.addOption(patchFormat);
+        parser.addOption(json);
+    }
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeAt(arguments.indexOf(rest.first()));
     if (!parser.parse(arguments))
@@ -129,21 +143,27 @@ int main(int argc, char* argv[])
 
     const QStringList files = parser.positionalArguments();
     const auto exactly = [&](qsizetype count) { return files.size() == count; };
+    int status = -1;
     if (name == QLatin1String("info") && !files.isEmpty())
-        return InfoCommand(files, parser.isSet(json));
-    if (name == QLatin1String("fix") && !files.isEmpty())
-        return FixCommand(files);
-    if (name == QLatin1String("export") && exactly(1))
-        return ExportCommand(files[0], parser.value(output));
-    if (name == QLatin1String("import") && exactly(2))
-        return ImportCommand(files[0], files[1], parser.isSet(dryRun), parser.isSet(noFix));
-    if (name == QLatin1String("diff") && exactly(2))
-        return DiffCommand(files[0], files[1]);
-    if (name == QLatin1String("patch") && !files.isEmpty()) {
-        const int status = PatchCommand(files[0], files.mid(1), parser.value(patchFormat));
+        status = InfoCommand(files, parser.isSet(json), parser.isSet(check));
+    else if (name == QLatin1String("fix") && !files.isEmpty())
+        status = FixCommand(files, parser.isSet(force));
+    else if (name == QLatin1String("export") && exactly(1))
+        status = ExportCommand(files[0], parser.value(output));
+    else if (name == QLatin1String("import") && exactly(2))
+        status = ImportCommand(files[0], files[1], parser.isSet(dryRun), parser.isSet(noFix), parser.isSet(force));
+    else if (name == QLatin1String("diff") && exactly(2))
+        status = DiffCommand(files[0], files[1], parser.isSet(json));
+    else if (name == QLatin1String("patch") && !files.isEmpty()) {
+        status = PatchCommand(files[0], files.mid(1), parser.value(patchFormat), parser.isSet(json));
         if (status == kUsageError)
             std::cerr << "Try 'korvane-tool patch --help'.\n";
-        return status;
+    } else {
+        return usageError(QStringLiteral("usage: korvane-tool %1 %2").arg(name, QLatin1String(command->arguments)),
+                          name);
     }
-    return usageError(QStringLiteral("usage: korvane-tool %1 %2").arg(name, QLatin1String(command->arguments)), name);
+    // What could not be written out is a failure, whatever the command did.
+    if (!FlushStandardOutput() && status != kUsageError)
+        return 1;
+    return status;
 }

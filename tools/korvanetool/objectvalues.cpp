@@ -39,29 +39,36 @@ public:
     QJsonObject values() const override { return toJson(mModel.words()); }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
-    void want(const QJsonObject& section) override
+    void want(const QJsonObject& section, Refusals& refusals) override
     {
         std::vector<QString> keys;
         for (std::size_t i = 0; i < mModel.rowsRead(); ++i)
             keys.push_back(labelOf(i));
-        CheckKeys(kObjects, section, keys);
-        // The cells the window would hold, converted as its Save converts them.
+        CheckKeys(kObjects, section, keys, refusals);
+        // The cells the window would hold, converted as its Save converts
+        // them; a refused value keeps the cell as read.
         ObjectCells cells;
         for (std::size_t i = 0; i < kObjectRowCount; ++i) {
             const ObjectRow& row = kObjectRows[i];
-            std::int64_t value = mModel.words()[i];
-            if (section.contains(labelOf(i)))
-                value = IntegerOf(kObjects, labelOf(i), section.value(labelOf(i)));
-            if (row.form == ObjectForm::Hex && (value < 0 || value > 0xFFFF))
-                Refuse(kObjects, labelOf(i),
-                       Quoted(std::to_string(value)) + " is out of range for " + row.label + ": enter a value from 0 to 65535");
-            cells[i] = row.form == ObjectForm::Hex ? HexStr(static_cast<std::uint32_t>(value), 4) : std::to_string(value);
+            const auto cellOf = [&row](std::int64_t value) {
+                return row.form == ObjectForm::Hex ? HexStr(static_cast<std::uint32_t>(value), 4)
+                                                   : std::to_string(value);
+            };
+            cells[i] = cellOf(mModel.words()[i]);
+            if (!section.contains(labelOf(i)))
+                continue;
+            refusals.check([&] {
+                const std::int64_t value = IntegerOf(kObjects, labelOf(i), section.value(labelOf(i)));
+                if (row.form == ObjectForm::Hex && (value < 0 || value > 0xFFFF))
+                    Refuse(kObjects, labelOf(i),
+                           Quoted(std::to_string(value)) + " is out of range for " + row.label
+                               + ": enter a value from 0 to 65535");
+                cells[i] = cellOf(value);
+            });
         }
-        try {
-            mWanted = ObjectModel::check(cells);
-        } catch (const FieldError& e) {
-            Refuse(kObjects, labelOf(e.field()), e.what());
-        }
+        FieldErrors errors;
+        mWanted = ObjectModel::check(cells, &errors);
+        refusals.add(kObjects, errors, [](std::size_t field) { return labelOf(field); });
     }
 
     void write(const std::string& path) override { mModel.write(path, mWanted); }

@@ -66,31 +66,35 @@ public:
     QJsonObject values() const override { return toJson(false); }
     QJsonObject wanted() const override { return toJson(true); }
 
-    void want(const QJsonObject& section) override
+    void want(const QJsonObject& section, Refusals& refusals) override
     {
         std::vector<QString> keys;
         for (const auto& palette : mPalettes)
             keys.push_back(palette->name);
-        CheckKeys(kPalettes, section, keys);
+        CheckKeys(kPalettes, section, keys, refusals);
         for (const auto& palette : mPalettes) {
             if (!section.contains(palette->name))
                 continue;
             const std::size_t count = palette->entry.count;
-            const std::vector<QJsonValue> words = ArrayOf(kPalettes, palette->name, section.value(palette->name), count);
+            std::vector<QJsonValue> words;
+            if (!refusals.check([&] { words = ArrayOf(kPalettes, palette->name, section.value(palette->name), count); }))
+                continue;
             PaletteColours wanted = palette->model.stored();
             for (std::size_t i = 0; i < count; ++i) {
                 const QString field = palette->name + QStringLiteral(" colour %1").arg(i);
-                const std::string text = StringOf(kPalettes, field, words[i]).toStdString();
-                std::uint32_t value = 0;
-                try {
-                    value = static_cast<std::uint32_t>(StrToInt("$" + text));
-                } catch (const KorvaneError& e) {
-                    Refuse(kPalettes, field, e.what());
-                }
-                // As "Change" takes a typed word: the unused bits cleared. A
-                // word written as read stays as it is.
-                if (value != palette->model.stored()[i])
-                    wanted[i] = TypedColourWord(value, palette->entry.format);
+                refusals.check([&] {
+                    const std::string text = StringOf(kPalettes, field, words[i]).toStdString();
+                    std::uint32_t value = 0;
+                    try {
+                        value = static_cast<std::uint32_t>(StrToInt("$" + text));
+                    } catch (const KorvaneError& e) {
+                        Refuse(kPalettes, field, e.what());
+                    }
+                    // As "Change" takes a typed word: the unused bits cleared.
+                    // A word written as read stays as it is.
+                    if (value != palette->model.stored()[i])
+                        wanted[i] = TypedColourWord(value, palette->entry.format);
+                });
             }
             palette->wanted = wanted;
         }

@@ -38,21 +38,25 @@ public:
     QJsonObject values() const override { return toJson(mModel.texts()); }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
-    void want(const QJsonObject& section) override
+    void want(const QJsonObject& section, Refusals& refusals) override
     {
         std::vector<QString> keys;
         for (int i = 0; i < mModel.textsRead(); ++i)
             keys.push_back(nameOf(static_cast<std::size_t>(i)));
-        CheckKeys(kTexts, section, keys);
+        CheckKeys(kTexts, section, keys, refusals);
         TextValues wanted = mModel.texts();
         for (std::size_t i = 0; i < kTextFields.size(); ++i) {
             if (section.contains(nameOf(i)))
-                wanted[i] = StringOf(kTexts, nameOf(i), section.value(nameOf(i))).toStdString();
+                refusals.check([&] { wanted[i] = StringOf(kTexts, nameOf(i), section.value(nameOf(i))).toStdString(); });
         }
-        try {
-            mModel.check(wanted);
-        } catch (const FieldError& e) {
-            Refuse(kTexts, nameOf(e.field()), e.what());
+        FieldErrors errors;
+        mModel.check(wanted, &errors);
+        refusals.add(kTexts, errors, [](std::size_t field) { return nameOf(field); });
+        // A text the codec stores as the image holds it already is no change.
+        for (std::size_t i = 0; i < kTextFields.size(); ++i) {
+            const bool refused = std::any_of(errors.begin(), errors.end(), [i](const FieldError& e) { return e.field() == i; });
+            if (refused || !mModel.changes(i, wanted[i]))
+                wanted[i] = mModel.texts()[i];
         }
         mWanted = wanted;
     }

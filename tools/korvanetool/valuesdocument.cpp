@@ -84,18 +84,19 @@ QJsonObject ExportDocument(const ImageValues& image)
     return document;
 }
 
-void WantDocument(ImageValues& image, const QJsonObject& document)
+std::vector<std::string> WantDocument(ImageValues& image, const QJsonObject& document)
 {
     if (document.value(kFormat) != QString::fromLatin1(kDocumentFormat))
-        throw KorvaneError(std::string("not a values document: \"format\" must be \"") + kDocumentFormat + "\"");
+        return {std::string("not a values document: \"format\" must be \"") + kDocumentFormat + "\""};
     if (document.value(kVersion) != kDocumentVersion)
-        throw KorvaneError("version " + scalarText(document.value(kVersion)).toStdString()
-                           + " of the values document is not known; this program reads version "
-                           + std::to_string(kDocumentVersion));
+        return {"version " + scalarText(document.value(kVersion)).toStdString()
+                + " of the values document is not known; this program reads version "
+                + std::to_string(kDocumentVersion)};
     const QString game = document.value(kGame).toString();
     if (game != QString::fromStdString(image.gameCode))
-        throw KorvaneError("the document is for the game \"" + game.toStdString() + "\", the image is \""
-                           + image.gameCode + "\"");
+        return {"the document is for the game \"" + game.toStdString() + "\", the image is \"" + image.gameCode
+                + "\""};
+    Refusals refusals;
     for (auto it = document.begin(); it != document.end(); ++it) {
         if (isHeaderKey(it.key()))
             continue;
@@ -105,11 +106,13 @@ void WantDocument(ImageValues& image, const QJsonObject& document)
                 editor = e.get();
         }
         if (!editor)
-            throw KorvaneError(it.key().toStdString() + ": no such editor for the game \"" + image.gameCode + "\"");
-        if (!it.value().isObject())
-            throw KorvaneError(it.key().toStdString() + ": expected an object");
-        editor->want(it.value().toObject());
+            refusals.add(it.key().toStdString() + ": no such editor for the game \"" + image.gameCode + "\"");
+        else if (!it.value().isObject())
+            refusals.add(it.key().toStdString() + ": expected an object");
+        else
+            editor->want(it.value().toObject(), refusals);
     }
+    return refusals.lines();
 }
 
 QJsonObject WantedDocument(const ImageValues& image, const QJsonObject& document)

@@ -42,9 +42,11 @@ ImageValues ReadImageValues(const std::string& path);
 QJsonObject ExportDocument(const ImageValues& image);
 
 // Checks a whole document against the image: format, version, game, every
-// editor and every value (EditorValues::want). Throws KorvaneError at the
-// first refusal, before anything is written.
-void WantDocument(ImageValues& image, const QJsonObject& document);
+// editor and every value (EditorValues::want), before anything is written.
+// Returns every refusal, one line each; none when the document is
+// accepted. A document that is no values document of the image's game at
+// all gives only that one line.
+std::vector<std::string> WantDocument(ImageValues& image, const QJsonObject& document);
 
 // One line per value that differs between two documents of one game,
 // "<editor>: <field> <before> -> <after>", in the order of the keys (JSON

@@ -68,12 +68,12 @@ public:
     QJsonObject values() const override { return toJson(mModel.values()); }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
-    void want(const QJsonObject& section) override
+    void want(const QJsonObject& section, Refusals& refusals) override
     {
         std::vector<QString> keys;
         for (int n = 0; n < rowsShown(); ++n)
             keys.push_back(rowKey(n));
-        CheckKeys(kWater, section, keys);
+        CheckKeys(kWater, section, keys, refusals);
         const QJsonObject shown = values();
         WaterValues wanted = mModel.values();
         WaterPaletteTexts texts;
@@ -84,33 +84,38 @@ public:
                 texts[k] = HexStr(mModel.values().palettes[k], 2);
             if (!section.contains(field))
                 continue;
-            if (!section.value(field).isObject())
-                Refuse(kWater, field, "expected an object");
+            if (!section.value(field).isObject()) {
+                refusals.add(kWater, field, "expected an object");
+                continue;
+            }
             const QJsonObject row = section.value(field).toObject();
             const QJsonObject before = shown.value(field).toObject();
             std::vector<QString> rowKeys{kZone, kAct};
             if (n < mModel.palettesRead())
                 rowKeys.push_back(kPalette);
-            CheckKeys(kWater, row, rowKeys);
+            CheckKeys(kWater, row, rowKeys, refusals);
             if (row.contains(kPalette)) {
-                const std::int64_t value = IntegerOf(kWater, field + QStringLiteral(" palette"), row.value(kPalette));
-                if (value < 0 || value > 0xFF)
-                    Refuse(kWater, field,
-                           Quoted(std::to_string(value)) + " is out of range for the palette of Level "
-                               + std::to_string(n + 1) + ": enter a value from 00 to FF");
-                texts[k] = HexStr(static_cast<std::uint32_t>(value), 2);
+                refusals.check([&] {
+                    const std::int64_t value =
+                        IntegerOf(kWater, field + QStringLiteral(" palette"), row.value(kPalette));
+                    if (value < 0 || value > 0xFF)
+                        Refuse(kWater, field,
+                               Quoted(std::to_string(value)) + " is out of range for the palette of Level "
+                                   + std::to_string(n + 1) + ": enter a value from 00 to FF");
+                    texts[k] = HexStr(static_cast<std::uint32_t>(value), 2);
+                });
             }
             const QJsonValue zone = row.contains(kZone) ? row.value(kZone) : before.value(kZone);
             const QJsonValue act = row.contains(kAct) ? row.value(kAct) : before.value(kAct);
             if (zone == before.value(kZone) && act == before.value(kAct))
                 continue;
-            wanted.rows[k] = encode(n, field, zone, act);
+            refusals.check([&] { wanted.rows[k] = encode(n, field, zone, act); });
         }
-        try {
-            wanted.palettes = mModel.checkPalettes(texts);
-        } catch (const FieldError& e) {
-            Refuse(kWater, rowKey(static_cast<int>(e.field())), e.what());
-        }
+        refusals.check([&] {
+            FieldErrors errors;
+            wanted.palettes = mModel.checkPalettes(texts, &errors);
+            refusals.add(kWater, errors, [](std::size_t field) { return rowKey(static_cast<int>(field)); });
+        });
         mWanted = wanted;
     }
 
