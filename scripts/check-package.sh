@@ -79,6 +79,13 @@ as_user korvane-tool --version
 as_user korvane-samplerom "$home/samples" >/dev/null
 as_user korvane-tool info "$home/samples/sample-p2.bin"
 as_user korvane-tool export "$home/samples/sample-p2.bin" | grep -q '"First demo level": "EHZ Act 1"'
+# An image the user may only read: read, never written.
+as_user chmod 444 "$home/samples/sample-p3.bin"
+as_user korvane-tool export "$home/samples/sample-p3.bin" >/dev/null
+if as_user korvane-tool fix "$home/samples/sample-p3.bin" 2>"$scratch/fix.err"; then
+  fail "korvane-tool fix wrote a read-only image"
+fi
+grep -q 'Permission denied' "$scratch/fix.err" || fail "the refused fix gives no reason: $(cat "$scratch/fix.err")"
 
 apt-get install -y -qq "$gui_deb" >/dev/null
 # Without a display.
@@ -89,6 +96,9 @@ for file in /usr/share/applications/net.korvane.pelbokorvane.desktop \
             /usr/share/icons/hicolor/scalable/apps/pelbo-korvane.svg \
             /usr/share/man/man1/korvane-tool.1.gz \
             /usr/share/man/man1/pelbo-korvane.1.gz \
+            /usr/share/bash-completion/completions/korvane-tool \
+            /usr/share/zsh/vendor-completions/_korvane-tool \
+            /usr/share/fish/vendor_completions.d/korvane-tool.fish \
             /usr/share/pelbo-korvane/korvane/p2levels.txt; do
   test -e "$file" || fail "$file was not installed"
 done

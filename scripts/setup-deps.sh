@@ -9,7 +9,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2 zlib1g-dev
-          help2man desktop-file-utils appstream groff-base reuse python3-jsonschema)
+          help2man desktop-file-utils appstream groff-base reuse python3-jsonschema zsh fish)
 for extra in "$@"; do
   case "$extra" in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
