@@ -169,6 +169,6 @@ std::string SystemErrorText(int err)
 {
     // The only source of this one: another program's lock on the file.
     if (err == EWOULDBLOCK)
-        return "locked by another program";
+        return "held by another program";
     return std::strerror(err);
 }

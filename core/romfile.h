@@ -67,6 +67,6 @@ private:
 };
 
 // The system's description of an errno value ("Permission denied"), for the
-// command line; a lock another program holds is "locked by another
+// command line; a lock another program holds is "held by another
 // program".
 std::string SystemErrorText(int err);

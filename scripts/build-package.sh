@@ -11,6 +11,10 @@ cd "$(dirname "$0")/.."
 build=${1:-build-package}
 : "${SOURCE_DATE_EPOCH:?must be set, as the Makefile does}"
 
+# rcc dates the resources it embeds from their files, never later than
+# SOURCE_DATE_EPOCH; the override dates them all alike, so a fresh checkout
+# and an old one give the same program.
+export QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # No -g: the packages hold stripped programs and no debug package, and the
 # debug information would carry the source tree's place into the build id.

@@ -222,7 +222,7 @@ private slots:
               QStringList{"fix", QString::fromStdString(image)}}) {
             const Run run = tool(arguments);
             QCOMPARE(run.exitCode, 1);
-            QVERIFY2(run.err.contains(QStringLiteral("p2.bin: locked by another program")), qPrintable(run.err));
+            QVERIFY2(run.err.contains(QStringLiteral("p2.bin: held by another program")), qPrintable(run.err));
         }
         QVERIFY(ReadFileBytes(image) == before);
     }
