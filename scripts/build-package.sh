@@ -15,6 +15,13 @@ build=${1:-build-package}
 # SOURCE_DATE_EPOCH; the override dates them all alike, so a fresh checkout
 # and an old one give the same program.
 export QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+# Dated outputs (resources, man pages) are not made again when only the date
+# changes: a tree built for another date starts afresh.
+if [ "$(cat "$build/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+  rm -rf "$build"
+fi
+mkdir -p "$build"
+echo "$SOURCE_DATE_EPOCH" >"$build/source-date-epoch"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # No -g: the packages hold stripped programs and no debug package, and the
 # debug information would carry the source tree's place into the build id.
