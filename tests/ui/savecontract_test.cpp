@@ -254,6 +254,7 @@ private slots:
         auto* button = w->findChild<QPushButton*>(c.saveButton);
         QVERIFY(!button->isEnabled());
         QVERIFY(!button->toolTip().isEmpty());
+        SaveScreenshot(w.get(), QStringLiteral("read-only-") + QLatin1String(c.editor));
         save(w.get(), c);
         QCOMPARE(mNotices->messages, QStringList());
         QVERIFY(fileBytes() == image.data());
