@@ -13,7 +13,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -100,22 +99,11 @@ TEST_F(RomAccess, UnopenableFilesNameThePath)
     const std::string missing = dir.file("missing.bin");
     const std::string folder = dir.file("folder.bin");
     std::filesystem::create_directory(folder);
-    // The system's reason travels with the message.
-    const auto reasonOf = [](const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const KorvaneError& e) {
-            return e.systemError();
-        }
-        return 0;
-    };
-    for (const auto& [p, reason] : {std::pair{missing, ENOENT}, std::pair{folder, EISDIR}}) {
+    for (const std::string& p : {missing, folder}) {
         SCOPED_TRACE(p);
         EXPECT_EQ(ErrorOf([&] { ReadRomValue(p, 0, 1); }), "Cannot open file " + p);
         EXPECT_EQ(ErrorOf([&] { WriteRomBytes(p, 0, 1, 0); }), "Cannot open file " + p);
         EXPECT_EQ(ErrorOf([&] { RomFileSize(p); }), "Cannot open file " + p);
-        EXPECT_EQ(reasonOf([&] { ReadRomValue(p, 0, 1); }), reason);
-        EXPECT_EQ(reasonOf([&] { WriteRomBytes(p, 0, 1, 0); }), reason);
     }
     EXPECT_FALSE(std::filesystem::exists(missing)) << "a write must never create the file";
 }
