@@ -40,6 +40,15 @@ namespace {
 
 const QString kBackupKey = QStringLiteral("backupBeforeSaving");
 
+// A dropped image is taken as a copy or a link, never a move: a file
+// manager that honours a move would delete it.
+Qt::DropAction safeDropAction(Qt::DropActions possible)
+{
+    if (possible & Qt::CopyAction)
+        return Qt::CopyAction;
+    return (possible & Qt::LinkAction) ? Qt::LinkAction : Qt::IgnoreAction;
+}
+
 QString fromCp1252(const std::string& bytes)
 {
     return QString::fromStdString(Cp1252ToUtf8(bytes));
@@ -203,16 +212,21 @@ void TMainFrm::showHeader()
 void TMainFrm::dragEnterEvent(QDragEnterEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile())
-        event->acceptProposedAction();
+    const Qt::DropAction action = safeDropAction(event->possibleActions());
+    if (urls.size() == 1 && urls.first().isLocalFile() && action != Qt::IgnoreAction) {
+        event->setDropAction(action);
+        event->accept();
+    }
 }
 
 void TMainFrm::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
+    const Qt::DropAction action = safeDropAction(event->possibleActions());
+    if (urls.size() != 1 || !urls.first().isLocalFile() || action == Qt::IgnoreAction)
         return;
-    event->acceptProposedAction();
+    event->setDropAction(action);
+    event->accept();
     const QString fileName = urls.first().toLocalFile();
     RunHandler([this, &fileName] { selectFile(fileName); });
 }
@@ -279,7 +293,10 @@ void TMainFrm::FileCloseClick()
 void TMainFrm::FilePatchClick()
 {
     const QString changed = QFile::decodeName(QByteArray::fromStdString(Rom.RomPath));
-    const QString original = PatchFiles(this, QStringLiteral("Original image"), QFileInfo(changed).absolutePath(),
+    // The untouched original, where a backup kept it.
+    const QString kept = QFile::decodeName(QByteArray::fromStdString(OriginalBackupOf(Rom.RomPath)));
+    const QString original = PatchFiles(this, QStringLiteral("Original image"),
+                                        QFileInfo::exists(kept) ? kept : QFileInfo(changed).absolutePath(),
                                         RomOpenDialog::kFilter, false);
     if (original.isEmpty())
         return;

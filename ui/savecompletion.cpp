@@ -9,6 +9,9 @@
 #include "core/romaccess.h"
 #include "ui/notices.h"
 
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
@@ -52,13 +55,25 @@ void BackUpBeforeFirstWrite(const std::string& path)
     if (!ticked(gOptions.backUp) || gBackedUp == path)
         return;
     const std::string backup = path + ".bak";
+    const std::string original = OriginalBackupOf(path);
+    std::string target = backup;
     try {
-        ReplaceFile(backup, ReadBinaryFile(path));
+        const PatchBytes bytes = ReadBinaryFile(path);
+        ReplaceFile(backup, bytes);
+        // The first backup ever made stays: never replaced, never removed.
+        target = original;
+        if (!QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(original))))
+            ReplaceFile(original, bytes);
     } catch (const KorvaneError& e) {
-        throw KorvaneError("The image could not be backed up to " + backup + " (" + e.what()
+        throw KorvaneError("The image could not be backed up to " + target + " (" + e.what()
                            + "), so nothing was saved. Untick \"Back Up Before Saving\" to save without a backup");
     }
     gBackedUp = path;
+}
+
+std::string OriginalBackupOf(const std::string& path)
+{
+    return path + ".orig.bak";
 }
 
 void ForgetBackup()

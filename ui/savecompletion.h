@@ -34,10 +34,14 @@ void FinishSave();
 
 // The copy of the image to "<image>.bak", made before the first write into
 // it after it was selected when "Back Up Before Saving" is ticked: through
-// a new file renamed into place, an older backup replaced. Installed by the
-// application as the hook of every Save's check. Throws KorvaneError, so
-// that the Save writes nothing, when the copy fails.
+// a new file renamed into place, an older backup replaced. The first backup
+// ever made of the image is also kept as OriginalBackupOf(path), which is
+// never replaced or removed. Installed by the application as the hook of
+// every Save's check. Throws KorvaneError, so that the Save writes nothing,
+// when a copy fails.
 void BackUpBeforeFirstWrite(const std::string& path);
+// "<image>.orig.bak": the image as it was before the program first wrote it.
+std::string OriginalBackupOf(const std::string& path);
 // A new image is selected: its first Save backs it up.
 void ForgetBackup();
 

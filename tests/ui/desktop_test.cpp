@@ -98,11 +98,18 @@ private slots:
         CreateWindows();
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(mPath))});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Never taken as a move, which would have the source delete it.
+        QDragEnterEvent moveOnly(QPoint(10, 10), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(MainFrm, &moveOnly);
+        QVERIFY(!moveOnly.isAccepted());
+        const Qt::DropActions possible = Qt::MoveAction | Qt::CopyAction | Qt::LinkAction;
+        QDragEnterEvent enter(QPoint(10, 10), possible, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(MainFrm, &enter);
         QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDropEvent drop(QPointF(10, 10), possible, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(MainFrm, &drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
         QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
         QCOMPARE(Rom.RomPath, mPath);
         // The dialog offers it next.
@@ -226,17 +233,29 @@ private slots:
         QCOMPARE(mNotices->errors, QStringList());
         const auto once = fileBytes();
         saveAnEdit(2);
+        const std::string original = mPath + ".orig.bak";
         if (kind == QLatin1String("unticked")) {
             QCOMPARE(ReadFileBytes(backup).size(), std::size_t(0x10));
+            QVERIFY(!std::filesystem::exists(original));
             return;
         }
         // The image as selected, not as the first Save left it.
         QVERIFY(ReadFileBytes(backup) == image.data());
-        // A new selection backs up what it selected.
+        // A new selection backs up what it selected; the first backup ever
+        // made stays as the original.
         MainFrm->selectFile(QString::fromStdString(mPath));
         saveAnEdit(1);
         QVERIFY(ReadFileBytes(backup) != once);
         QVERIFY(ReadFileBytes(backup).size() == once.size());
+        QVERIFY(ReadFileBytes(original) == image.data());
+        // Create Patch offers it as the original.
+        QString offered;
+        MainFrm->PatchFiles = [&offered](QWidget*, const QString&, const QString& start, const QString&, bool) {
+            offered = offered.isEmpty() ? start : offered;
+            return QString();
+        };
+        MainFrm->FilePatchClick();
+        QCOMPARE(offered, QString::fromStdString(original));
     }
 };
 
