@@ -310,8 +310,20 @@ void TMainFrm::FilePatchClick()
     const std::string originalPath = QFile::encodeName(original).toStdString();
     if (SameFile(outPath, originalPath) || SameFile(outPath, Rom.RomPath))
         throw KorvaneError("The patch cannot be written over one of its images; nothing was written");
+    const PatchBytes originalBytes = ReadBinaryFile(originalPath);
+    // A patch between two different cartridges is most likely a mistake.
+    const std::string originalSerial =
+        originalBytes.size() >= 0x18E ? std::string(originalBytes.begin() + 0x180, originalBytes.begin() + 0x18E)
+                                      : std::string();
+    if (originalSerial != mSerial
+        && Ask(QStringLiteral("The original's serial \"%1\" is not the selected image's \"%2\". Make the patch "
+                              "from it all the same?")
+                   .arg(fromCp1252(originalSerial), fromCp1252(mSerial)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
     const PatchFormat format = PatchFormatOfName(outPath).value_or(PatchFormat::Bps);
-    const PatchBytes patch = CreatePatch(format, ReadBinaryFile(originalPath), ReadBinaryFile(Rom.RomPath));
+    const PatchBytes patch = CreatePatch(format, originalBytes, ReadBinaryFile(Rom.RomPath));
     ReplaceFile(outPath, patch);
     ShowMessage(QStringLiteral("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
 }

@@ -39,6 +39,12 @@ class BenchNotices : public Notices
 public:
     void showMessage(const QString& text) override;
     void reportError(const QString& text) override;
+    // Questions take their default button.
+    QMessageBox::StandardButton ask(const QString&, QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton defaultButton) override
+    {
+        return defaultButton;
+    }
 
     std::uint64_t messages = 0;
     QString lastMessage;

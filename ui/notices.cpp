@@ -32,6 +32,14 @@ public:
         QMessageBox box(QMessageBox::Critical, QString::fromStdString(AppTitle()), text, QMessageBox::Ok, dialogParent());
         box.exec();
     }
+
+    QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton) override
+    {
+        QMessageBox box(QMessageBox::Question, QString::fromStdString(AppTitle()), text, buttons, dialogParent());
+        box.setDefaultButton(defaultButton);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
 };
 
 MessageBoxNotices gMessageBoxes;
@@ -52,4 +60,10 @@ void ShowMessage(const QString& text)
 void ReportError(const std::string& message)
 {
     gNotices->reportError(QString::fromStdString(ErrorReportText(message)));
+}
+
+QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton)
+{
+    return gNotices->ask(text, buttons, defaultButton);
 }

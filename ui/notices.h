@@ -3,11 +3,12 @@
 
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 #include <string>
 
-// The two ways the program speaks to the user. The application installs
+// The ways the program speaks to the user. The application installs
 // message boxes; tests install a recorder.
 class Notices
 {
@@ -17,6 +18,10 @@ public:
     virtual void showMessage(const QString& text) = 0;
     // The general error report: error icon, OK button.
     virtual void reportError(const QString& text) = 0;
+    // A question with buttons, defaultButton taken by Enter; returns the
+    // button pressed (Escape or closing the box: the Cancel or No button).
+    virtual QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton) = 0;
 };
 
 // Replaces the current implementation; nullptr restores the message boxes.
@@ -28,3 +33,7 @@ void ShowMessage(const QString& text);
 
 // The general error report of message (UTF-8), with its full stop rule.
 void ReportError(const std::string& message);
+
+// A question box captioned with the application title.
+QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton);

@@ -7,8 +7,9 @@
 
 #include <QStringList>
 
-// Records messages and error reports instead of showing boxes, for as long
-// as it lives.
+// Records messages, error reports and questions instead of showing boxes,
+// for as long as it lives. A question is answered from answers, in order;
+// with none left, by its default button.
 class RecordingNotices : public Notices
 {
 public:
@@ -17,12 +18,21 @@ public:
 
     void showMessage(const QString& text) override { messages << text; }
     void reportError(const QString& text) override { errors << text; }
+    QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton defaultButton) override
+    {
+        questions << text;
+        return answers.isEmpty() ? defaultButton : answers.takeFirst();
+    }
     void clear()
     {
         messages.clear();
         errors.clear();
+        questions.clear();
     }
 
     QStringList messages;
     QStringList errors;
+    QStringList questions;
+    QList<QMessageBox::StandardButton> answers;
 };

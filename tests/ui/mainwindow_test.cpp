@@ -481,25 +481,35 @@ private slots:
 
     // "Create Patch…" is offered once an image is selected, and writes the
     // patch that makes the selected image of the original the user chooses
-    // (BPS unless the name says IPS); never over one of the two images.
+    // (BPS unless the name says IPS); never over one of the two images. An
+    // original of another serial is used only when the user says so.
     void createPatchWritesThePatchOfTheSelectedImage_data()
     {
         QTest::addColumn<QString>("outName"); // empty: the name offered
         QTest::addColumn<QString>("message");
-        QTest::newRow("offered name") << QString() << "The BPS patch holds 31 bytes.";
-        QTest::newRow("IPS") << "change.ips" << "The IPS patch holds 14 bytes.";
-        QTest::newRow("over the original") << "original.bin" << QString();
+        QTest::addColumn<int>("otherSerialAnswer"); // 0: the same serial
+        QTest::newRow("offered name") << QString() << "The BPS patch holds 31 bytes." << 0;
+        QTest::newRow("IPS") << "change.ips" << "The IPS patch holds 14 bytes." << 0;
+        QTest::newRow("over the original") << "original.bin" << QString() << 0;
+        QTest::newRow("another serial, kept") << QString() << "The BPS patch holds 45 bytes." << int(QMessageBox::Yes);
+        QTest::newRow("another serial, refused") << QString() << QString() << int(QMessageBox::No);
     }
 
     void createPatchWritesThePatchOfTheSelectedImage()
     {
         QFETCH(QString, outName);
         QFETCH(QString, message);
+        QFETCH(int, otherSerialAnswer);
         const QString out = outName.isEmpty() ? QString() : path(outName.toLatin1().constData());
         SyntheticImage original(0x80000);
-        original.serial(kSerialP2).save(mDir->file("original.bin"));
+        original.serial(kSerialP2);
         SyntheticImage changed = original;
         changed.byte(0x1234, 0x56).save(mDir->file("changed.bin"));
+        if (otherSerialAnswer) {
+            original.serial(kSerialP3);
+            mNotices->answers << QMessageBox::StandardButton(otherSerialAnswer);
+        }
+        original.save(mDir->file("original.bin"));
         QVERIFY(!action("FilePatch")->isEnabled());
         choose(path("changed.bin"));
         QVERIFY(action("FilePatch")->isEnabled());
@@ -512,6 +522,12 @@ private slots:
         QCOMPARE(offered.value(1), path("changed.bps"));
         QVERIFY(ReadFileBytes(mDir->file("original.bin")) == original.data());
         QVERIFY(ReadFileBytes(mDir->file("changed.bin")) == changed.data());
+        QCOMPARE(mNotices->questions.size(), otherSerialAnswer ? 1 : 0);
+        if (otherSerialAnswer == QMessageBox::No) {
+            QCOMPARE(mNotices->messages + mNotices->errors, QStringList());
+            QVERIFY(!QFile::exists(path("changed.bps")));
+            return;
+        }
         if (message.isEmpty()) {
             QCOMPARE(mNotices->errors.size(), 1);
             return;
