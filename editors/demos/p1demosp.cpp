@@ -9,6 +9,7 @@
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/savecompletion.h"
+#include "ui/trackedform.h"
 
 Tp1demos* p1demos = nullptr;
 
@@ -23,10 +24,11 @@ Tp1demos::Tp1demos(QWidget* parent) : QDialog(parent)
     // Nothing to save until the values have been read from the ROM.
     Save->setEnabled(false);
 
-    ConnectHandler(Save, &QPushButton::clicked, this, &Tp1demos::SaveClick);
     ConnectHandler(CloseB, &QPushButton::clicked, this, &Tp1demos::CloseBClick);
 
     RunHandler([this] { FormCreate(); });
+    new TrackedForm(this, Save, [this] { SaveClick(); },
+                    {PoleLengthUpDown, PoleSpecialLengthUpDown, PoleNumberUpDown, combo1, combo2, combo3, combo4});
 }
 
 void Tp1demos::FormCreate()

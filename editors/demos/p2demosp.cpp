@@ -8,6 +8,7 @@
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/savecompletion.h"
+#include "ui/trackedform.h"
 
 #include <initializer_list>
 
@@ -23,10 +24,11 @@ Tp2demos::Tp2demos(QWidget* parent) : QDialog(parent)
     // Nothing to save until the values have been read from the ROM.
     Save->setEnabled(false);
 
-    ConnectHandler(Save, &QPushButton::clicked, this, &Tp2demos::SaveClick);
     ConnectHandler(CloseB, &QPushButton::clicked, this, &Tp2demos::CloseBClick);
 
     RunHandler([this] { FormCreate(); });
+    new TrackedForm(this, Save, [this] { SaveClick(); },
+                    {PoleLengthUpDown, PoleNumberUpDown, combo1, combo2, combo3, combo4});
 }
 
 void Tp2demos::FormCreate()

@@ -8,6 +8,7 @@
 #include "ui/handlers.h"
 #include "ui/notices.h"
 #include "ui/savecompletion.h"
+#include "ui/trackedform.h"
 
 #include <QHeaderView>
 #include <QTabBar>
@@ -53,11 +54,11 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
     setUpGrid(vals);
     setUpGrid(valsPelbo);
 
-    ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2bossesf::Button1Click);
     ConnectHandler(Button2, &QPushButton::clicked, this, &Tp2bossesf::Button2Click);
     ConnectHandler(Tabs, &QTabBar::currentChanged, this, &Tp2bossesf::TabsChange);
 
     RunHandler([this] { FormCreate(); });
+    new TrackedForm(this, Button1, [this] { Button1Click(); }, {vals, valsPelbo});
 }
 
 QTableWidget* Tp2bossesf::gridOf(const ObjectRow& row) const

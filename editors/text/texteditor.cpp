@@ -7,6 +7,7 @@
 #include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
+#include "ui/trackedform.h"
 
 #include <QLineEdit>
 
@@ -31,9 +32,12 @@ Tp2textz::Tp2textz(QWidget* parent) : QDialog(parent)
     // the end of a short file.
     Button2->setEnabled(false);
     ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2textz::Button1Click);
-    ConnectHandler(Button2, &QPushButton::clicked, this, &Tp2textz::Button2Click);
     ConnectHandler(Button3, &QPushButton::clicked, this, &Tp2textz::Button3Click);
     RunHandler([this] { FormCreate(); });
+    std::vector<QWidget*> boxes;
+    for (int i = 0; i < kTextFieldCount; ++i)
+        boxes.push_back(box(i));
+    new TrackedForm(this, Button2, [this] { Button2Click(); }, boxes);
 }
 
 QLineEdit* Tp2textz::box(int index) const

@@ -9,6 +9,7 @@
 #include "ui/levelselector.h"
 #include "ui/notices.h"
 #include "ui/savecompletion.h"
+#include "ui/trackedform.h"
 
 #include <QTimer>
 
@@ -45,11 +46,16 @@ Tp2waterf::Tp2waterf(QWidget* parent) : QDialog(parent)
     ConnectHandler(l3cmb, &QComboBox::activated, this, &Tp2waterf::l3cmbChange);
     ConnectHandler(l4cmb, &QComboBox::activated, this, &Tp2waterf::l4cmbChange);
     ConnectHandler(l5cmb, &QComboBox::activated, this, &Tp2waterf::l5cmbChange);
-    ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2waterf::Button1Click);
     ConnectHandler(Button2, &QPushButton::clicked, this, &Tp2waterf::Button2Click);
     ConnectHandler(Timer, &QTimer::timeout, this, &Tp2waterf::TimerTimer);
 
     RunHandler([this] { FormCreate(); });
+    // Each row's zone before its acts: putting a zone back runs the act rule
+    // first, then the act chosen is put back.
+    std::vector<QWidget*> controls;
+    for (const RowControls& c : mControls)
+        controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
+    mTracked = new TrackedForm(this, Button1, [this] { Button1Click(); }, controls);
     // Started after the opening step: a message box shown while opening
     // must not let the set-up run on rows not decoded yet.
     Timer->start();
@@ -130,6 +136,7 @@ void Tp2waterf::TimerTimer()
     Timer->stop();
     // What the act rule shows is no choice of the user's.
     rememberShownChoices();
+    mTracked->markClean();
 }
 
 void Tp2waterf::rememberShownChoices()

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QTimer;
+class TrackedForm;
 
 // The water editor of "p2", "p2k" and "p3": for each compare instruction
 // that decides where there is water, the zone it names, the act choice and,
@@ -41,6 +42,7 @@ public:
     QTimer* Timer = nullptr;
 
 private:
+    TrackedForm* mTracked = nullptr;
     struct RowControls
     {
         QComboBox* cmb;

@@ -86,7 +86,7 @@ private slots:
         QFETCH(QString, caption);
         const auto w = open(storedValues(code));
         QCOMPARE(mNotices->errors, QStringList());
-        QCOMPARE(w->windowTitle(), caption);
+        QCOMPARE(ShownTitle(w.get()), caption);
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QCOMPARE(spin(w.get(), "PoleLengthUpDown")->value(), 9);
         QCOMPARE(w->findChild<QLineEdit*>("PoleLength")->text(), QStringLiteral("9"));
@@ -274,8 +274,8 @@ private slots:
         QVERIFY(p1demos && p2demos);
         QCOMPARE(p1demos->parent(), MainFrm);
         QVERIFY(!p1demos->isVisible() && !p2demos->isVisible());
-        QCOMPARE(p1demos->windowTitle(), QStringLiteral("Pelbo Korvane - Demos Editor"));
-        QCOMPARE(p2demos->windowTitle(), QStringLiteral("Pelbo Korvane - Demos Editor"));
+        QCOMPARE(ShownTitle(p1demos), QStringLiteral("Pelbo Korvane - Demos Editor"));
+        QCOMPARE(ShownTitle(p2demos), QStringLiteral("Pelbo Korvane - Demos Editor"));
         Rom.RomPath = mDir->file("missing.bin");
         Tp1demos hidden;
         Tp2demos hidden2;
@@ -308,7 +308,7 @@ private slots:
                                      [&](QWidget* modal) {
                                          right = firstGame ? modal == p1demos && qobject_cast<Tp1demos*>(modal)
                                                            : modal == p2demos && qobject_cast<Tp2demos*>(modal);
-                                         title = modal->windowTitle();
+                                         title = ShownTitle(modal);
                                          modal->close();
                                      });
         QVERIFY(shown);

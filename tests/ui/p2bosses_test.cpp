@@ -128,7 +128,7 @@ private slots:
     {
         open();
         QVERIFY(mNotices->errors.isEmpty());
-        QCOMPARE(mWindow->windowTitle(), QStringLiteral("Pelbo Korvane - Object Editor"));
+        QCOMPARE(ShownTitle(mWindow.get()), QStringLiteral("Pelbo Korvane - Object Editor"));
         QCOMPARE(mWindow->size(), QSize(315, 273));
         QCOMPARE(mWindow->minimumSize(), mWindow->maximumSize());
         auto* tabs = child<QTabBar>("Tabs");
@@ -312,8 +312,10 @@ private slots:
         open();
         const auto before = fileBytes();
         type(QStringLiteral("CPZ boss hits"), QStringLiteral("5"));
+        mNotices->answers << QMessageBox::Discard;
         child<QPushButton>("Button2")->click();
         QVERIFY(!mWindow->isVisible());
+        QCOMPARE(mNotices->questions.size(), 1);
         QVERIFY(fileBytes() == before);
         QVERIFY(mNotices->messages.isEmpty());
     }

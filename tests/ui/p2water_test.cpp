@@ -170,7 +170,7 @@ private slots:
         open(storedImage(g));
         QCOMPARE(mNotices->errors, QStringList());
         QCOMPARE(mNotices->messages, QStringList());
-        QCOMPARE(mWindow->windowTitle(), QStringLiteral("Pelbo Korvane - Water Editor"));
+        QCOMPARE(ShownTitle(mWindow.get()), QStringLiteral("Pelbo Korvane - Water Editor"));
         QCOMPARE(mWindow->minimumSize(), mWindow->maximumSize());
         QCOMPARE(child<QLabel>("Label3")->isVisible(), second);
         QVERIFY(!child<QPushButton>("Button3")->isVisible());

@@ -18,6 +18,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QAbstractItemView>
+#include <QAction>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -258,6 +260,98 @@ private slots:
         save(w.get(), c);
         QCOMPARE(mNotices->messages, QStringList());
         QVERIFY(fileBytes() == image.data());
+    }
+
+    // An edit marks the window modified; closing it asks, and the answer is
+    // honoured: Cancel keeps the window, Discard closes it writing nothing,
+    // Save writes the edit and closes.
+    void closingAModifiedEditorAsks_data()
+    {
+        addEditors([](int index, const QByteArray& name) {
+            QTest::addColumn<int>("answer");
+            if (name == "palette")
+                return;
+            for (const auto& [answer, what] : {std::pair{QMessageBox::Cancel, "cancel"},
+                                               std::pair{QMessageBox::Discard, "discard"},
+                                               std::pair{QMessageBox::Save, "save"}})
+                QTest::newRow((name + ", " + what).constData()) << index << int(answer);
+        });
+    }
+
+    void closingAModifiedEditorAsks()
+    {
+        QFETCH(int, index);
+        QFETCH(int, answer);
+        const Case& c = kCases[index];
+        SetFixChecksum(false);
+        SyntheticImage image = SampleImageOf(c.gameCode);
+        const auto w = openAndEdit(c, image);
+        w->show();
+        QVERIFY(w->isWindowModified());
+        mNotices->answers << QMessageBox::StandardButton(answer);
+        QCOMPARE(w->close(), answer != QMessageBox::Cancel);
+        QCOMPARE(mNotices->questions.size(), 1);
+        QVERIFY2(mNotices->questions[0].startsWith(QStringLiteral("Save changes to ")), qPrintable(mNotices->questions[0]));
+        if (answer == QMessageBox::Save)
+            image.bytes(c.offset, c.bytes);
+        QVERIFY(fileBytes() == image.data());
+        QCOMPARE(w->isWindowModified(), answer != QMessageBox::Save);
+        if (answer == QMessageBox::Cancel) {
+            // Escape closes as everything else does: with the question.
+            mNotices->answers << QMessageBox::Cancel;
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+            QCOMPARE(mNotices->questions.size(), 2);
+            QVERIFY(w->isVisible());
+        }
+    }
+
+    // Undo goes back to the image's values and clears the mark, redo makes
+    // the edit again, Ctrl+S saves it, an edit back to the stored value is
+    // no change, and an unmodified window closes without a question.
+    void undoRedoAndCtrlS_data()
+    {
+        addEditors([](int index, const QByteArray& name) {
+            if (name != "palette")
+                QTest::newRow(name.constData()) << index;
+        });
+    }
+
+    void undoRedoAndCtrlS()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        SetFixChecksum(false);
+        SyntheticImage image = SampleImageOf(c.gameCode);
+        const auto w = openAndEdit(c, image);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const auto action = [&w](const QString& prefix) {
+            for (QAction* a : w->actions()) {
+                if (a->text().startsWith(prefix))
+                    return a;
+            }
+            return static_cast<QAction*>(nullptr);
+        };
+        QAction* undo = action(QStringLiteral("Undo"));
+        QAction* redo = action(QStringLiteral("Redo"));
+        QVERIFY(undo && redo && undo->isEnabled());
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        undo->trigger();
+        QVERIFY(!w->isWindowModified());
+        redo->trigger();
+        QVERIFY(w->isWindowModified());
+        w->activateWindow();
+        QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(mNotices->messages, QStringList{QString::fromLatin1(c.message)});
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(fileBytes() == image.bytes(c.offset, c.bytes).data());
+        // Undone past the Save: the image's values differ from the window's.
+        undo->trigger();
+        QVERIFY(w->isWindowModified());
+        redo->trigger();
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(w->close());
+        QCOMPARE(mNotices->questions, QStringList());
     }
 
     // Enter in a field never saves: no editor has a button that Enter

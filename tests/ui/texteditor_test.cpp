@@ -85,7 +85,7 @@ private slots:
     void showsEveryTextWithItsLimit()
     {
         const auto window = open();
-        QCOMPARE(window->windowTitle(), QStringLiteral("Pelbo Korvane - Text Editor"));
+        QCOMPARE(ShownTitle(window.get()), QStringLiteral("Pelbo Korvane - Text Editor"));
         QCOMPARE(window->size(), QSize(420, 330));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QCOMPARE(window->findChild<QPushButton*>("Button1")->text(), kCopyrightSign);
@@ -237,7 +237,9 @@ private slots:
     {
         const auto window = open();
         edit(window.get(), "op1")->setText(QStringLiteral("CHOOSE"));
+        mNotices->answers << QMessageBox::Discard;
         click(window.get(), "Button3");
+        QCOMPARE(mNotices->questions.size(), 1);
         QVERIFY(!window->isVisible());
         QCOMPARE(ReadFileBytes(mPath), mBefore);
         QVERIFY(mNotices->messages.isEmpty());
@@ -277,7 +279,7 @@ private slots:
         Rom.OpenedFromMenu = true;
         Tp1texteditorf window;
         window.show();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Pelbo Korvane - Text Editor"));
+        QCOMPARE(ShownTitle(&window), QStringLiteral("Pelbo Korvane - Text Editor"));
         QCOMPARE(window.size(), QSize(431, 282));
         QCOMPARE(window.findChild<QGroupBox*>("GroupBox1")->title(), QStringLiteral("Title Cards"));
         QLineEdit* box = edit(&window, "tc_ghz");

@@ -83,6 +83,11 @@ void SetFixChecksum(bool ticked)
     MainFrm->findChild<QAction*>("Fix")->setChecked(ticked);
 }
 
+QString ShownTitle(const QWidget* window)
+{
+    return window->windowTitle().remove(QStringLiteral("[*]"));
+}
+
 void SelectRom(const std::string& path)
 {
     StoreDetection(DetectGame(path));

@@ -34,6 +34,10 @@ bool WithModal(const std::function<void()>& action, const std::function<void(QWi
 // KORVANE_SCREENSHOT_DIR, when that variable is set.
 void SaveScreenshot(QWidget* window, const QString& name);
 
+// The title as the window shows it while unmodified: without the "[*]" of
+// its modified mark.
+QString ShownTitle(const QWidget* window);
+
 // Ticks or unticks the main window's "Fix Checksum".
 void SetFixChecksum(bool ticked);
 // Ticks or unticks the main window's "Back Up Before Saving".

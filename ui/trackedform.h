@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QUndoStack>
+
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+class QDialog;
+class QWidget;
+
+// The edits of an editor window. It knows what the window's controls held
+// when the image was read or last saved, says when they differ ("[*]" in the
+// title, the desktop way), asks "Save changes to … before closing?" when a
+// window with changes closes in any way, presses Save for Ctrl+S, and undoes
+// and redoes every edit (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
+//
+// A window names its controls (line edits, spin boxes, combo boxes, check
+// and radio buttons, bars, table widgets) and, for values no control holds,
+// a state of its own; an edit is any change of what they hold, and an edit
+// back to the value read is no change. One undo step is one edit of one
+// control: the keys typed into a box and the moves of a bar make one step
+// until another control changes.
+class TrackedForm : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What a window keeps outside its controls, as texts, and how to put it
+    // back.
+    struct State
+    {
+        std::function<QStringList()> get;
+        std::function<void(const QStringList&)> set;
+    };
+
+    // save is the window's Save button and handler: the form runs handler
+    // (through RunHandler) for the button, for Ctrl+S and for the close
+    // question's Save. Takes what the controls hold now as the image's.
+    TrackedForm(QDialog* window, QAbstractButton* save, std::function<void()> handler,
+                std::vector<QWidget*> controls, State state = {});
+
+    // What the controls hold now is what the image holds: after the window
+    // has shown what it read (and whatever it shows on its own after that).
+    void markClean();
+    // The window's state differs from the image's.
+    bool isModified() const;
+    // A change of the window's own state (State), as an edit.
+    void stateChanged();
+    // Runs the Save handler; true when it completed and the form is clean.
+    bool save();
+
+    QUndoStack* undoStack() { return &mStack; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QStringList snapshot() const;
+    void restore(const QStringList& values);
+    void controlChanged(QWidget* control);
+    void showModified();
+
+    QDialog* mWindow;
+    QAbstractButton* mSave;
+    std::function<void()> mHandler;
+    std::vector<QWidget*> mControls;
+    State mState;
+    QUndoStack mStack;
+    QStringList mClean;
+    QStringList mCurrent;
+    // Above 0 while undo or redo puts values back.
+    int mRestoring = 0;
+    friend class TrackedEdit;
+};
