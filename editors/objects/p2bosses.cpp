@@ -11,8 +11,11 @@
 #include "ui/trackedform.h"
 
 #include <QHeaderView>
+#include <QResizeEvent>
 #include <QTabBar>
 #include <QTableWidget>
+
+#include <initializer_list>
 
 
 Tp2bossesf* p2bossesf = nullptr;
@@ -47,7 +50,12 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
     NoButtonOnEnter(this);
-    setFixedSize(315, 273);
+    // Opens at the form's size, which is the least it takes; larger, the
+    // grids show more of the 42 rows.
+    mFormSize = size();
+    setMinimumSize(mFormSize);
+    for (QWidget* control : std::initializer_list<QWidget*>{TabsPage, Tabs, vals, valsPelbo, Button1, Button2})
+        mFormGeometry.emplace_back(control, control->geometry());
     Tabs->addTab(QStringLiteral("Bosses"));
     Tabs->addTab(QStringLiteral("Pelbo And Tails"));
     Tabs->setCurrentIndex(0);
@@ -59,6 +67,22 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
 
     RunHandler([this] { FormCreate(); });
     new TrackedForm(this, Button1, [this] { Button1Click(); }, {vals, valsPelbo});
+}
+
+void Tp2bossesf::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const QSize grown = size() - mFormSize;
+    for (const auto& [control, form] : mFormGeometry) {
+        QRect at = form;
+        if (control == Button1 || control == Button2)
+            at.translate(grown.width() / 2, grown.height());
+        else if (control == Tabs)
+            at.setWidth(form.width() + grown.width());
+        else
+            at.setSize(form.size() + grown);
+        control->setGeometry(at);
+    }
 }
 
 QTableWidget* Tp2bossesf::gridOf(const ObjectRow& row) const

@@ -7,6 +7,11 @@
 #include "ui_p2bosses.h"
 
 #include <QDialog>
+#include <QRect>
+#include <QSize>
+
+#include <utility>
+#include <vector>
 
 class QTableWidget;
 
@@ -29,6 +34,10 @@ public:
     // Shows the grid of the selected tab.
     void TabsChange();
 
+protected:
+    // The grids grow with the window; the buttons keep to its bottom.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QTableWidget* gridOf(const ObjectRow& row) const;
     void appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value);
@@ -37,6 +46,9 @@ private:
     void showCell(const ObjectRow& row);
 
     ObjectModel mModel;
+    // The form's own geometry of each control, at the form's size.
+    std::vector<std::pair<QWidget*, QRect>> mFormGeometry;
+    QSize mFormSize;
 };
 
 extern Tp2bossesf* p2bossesf;

@@ -129,8 +129,16 @@ private slots:
         open();
         QVERIFY(mNotices->errors.isEmpty());
         QCOMPARE(ShownTitle(mWindow.get()), QStringLiteral("Pelbo Korvane - Object Editor"));
-        QCOMPARE(mWindow->size(), QSize(315, 273));
-        QCOMPARE(mWindow->minimumSize(), mWindow->maximumSize());
+        // Opens at its least size; larger, the grid grows with it and the
+        // buttons keep to the bottom.
+        QCOMPARE(mWindow->minimumSize(), mWindow->size());
+        auto* grid = child<QTableWidget>("vals");
+        const QSize before = grid->size();
+        mWindow->resize(mWindow->size() + QSize(100, 300));
+        QCOMPARE(grid->size(), before + QSize(100, 300));
+        QCOMPARE(child<QPushButton>("Button1")->geometry().bottom(), mWindow->height() - 9);
+        SaveScreenshot(mWindow.get(), QStringLiteral("objects-resized"));
+        mWindow->resize(mWindow->minimumSize());
         auto* tabs = child<QTabBar>("Tabs");
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Bosses"));
