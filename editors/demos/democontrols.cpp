@@ -39,3 +39,24 @@ std::array<std::uint16_t, kDemoLevelWords> ChosenLevels(const std::array<QComboB
         levels[k] = SelectedLevel(selectors[k], model.layout().levels.table, model.values().levels[k]);
     return levels;
 }
+
+void DescribeDemoControls(QSpinBox* length, QSpinBox* specialLength, QSpinBox* number,
+                          const std::array<QComboBox*, kDemoLevelWords>& selectors)
+{
+    const auto describe = [](QWidget* control, const QString& name, const QString& tip) {
+        control->setAccessibleName(name);
+        control->setToolTip(tip);
+    };
+    const QString seconds = QStringLiteral("%1: whole seconds, 0 to %2").arg(QStringLiteral("%1")).arg(kMaxDemoSeconds);
+    describe(length, QStringLiteral("Normal demos length"), seconds.arg(QStringLiteral("How long a normal demo runs")));
+    if (specialLength)
+        describe(specialLength, QStringLiteral("Special stages demos length"),
+                 seconds.arg(QStringLiteral("How long a special stage demo runs")));
+    describe(number, QStringLiteral("Number of demos played"),
+             QStringLiteral("How many demos the attract mode plays in turn"));
+    const char* const ordinals[] = {"First", "Second", "Third", "Fourth"};
+    for (std::size_t n = 0; n < selectors.size(); ++n)
+        describe(selectors[n], QStringLiteral("%1 demo level").arg(QLatin1String(ordinals[n])),
+                 QStringLiteral("The level the %1 demo plays, by its name in the game's level list")
+                     .arg(QString::fromLatin1(ordinals[n]).toLower()));
+}

@@ -17,6 +17,11 @@ class QSpinBox;
 // pair keeps both of its names (the spin box holds the position).
 void NameSpinEdit(QSpinBox* spin, const char* editName);
 
+// Names the demo controls for screen readers and says in their tooltips
+// what they hold; specialLength may be null.
+void DescribeDemoControls(QSpinBox* length, QSpinBox* specialLength, QSpinBox* number,
+                          const std::array<QComboBox*, kDemoLevelWords>& selectors);
+
 // Sets spin to value (clamped to its range) and returns the position shown.
 int ShowDemoValue(QSpinBox* spin, int value);
 

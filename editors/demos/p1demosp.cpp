@@ -21,6 +21,7 @@ Tp1demos::Tp1demos(QWidget* parent) : QDialog(parent)
     NameSpinEdit(PoleLengthUpDown, "PoleLength");
     NameSpinEdit(PoleSpecialLengthUpDown, "PoleSpecialLength");
     NameSpinEdit(PoleNumberUpDown, "PoleNumber");
+    DescribeDemoControls(PoleLengthUpDown, PoleSpecialLengthUpDown, PoleNumberUpDown, {combo1, combo2, combo3, combo4});
     // Nothing to save until the values have been read from the ROM.
     Save->setEnabled(false);
 

@@ -21,6 +21,7 @@ Tp2demos::Tp2demos(QWidget* parent) : QDialog(parent)
     setFixedSize(size());
     NameSpinEdit(PoleLengthUpDown, "PoleLength");
     NameSpinEdit(PoleNumberUpDown, "PoleNumber");
+    DescribeDemoControls(PoleLengthUpDown, nullptr, PoleNumberUpDown, {combo1, combo2, combo3, combo4});
     // Nothing to save until the values have been read from the ROM.
     Save->setEnabled(false);
 

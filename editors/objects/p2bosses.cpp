@@ -61,6 +61,10 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
     Tabs->setCurrentIndex(0);
     setUpGrid(vals);
     setUpGrid(valsPelbo);
+    vals->setAccessibleName(QStringLiteral("Bosses"));
+    vals->setToolTip(QStringLiteral("How many hits each boss takes"));
+    valsPelbo->setAccessibleName(QStringLiteral("Pelbo and Tails"));
+    valsPelbo->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
 
     ConnectHandler(Button2, &QPushButton::clicked, this, &Tp2bossesf::Button2Click);
     ConnectHandler(Tabs, &QTabBar::currentChanged, this, &Tp2bossesf::TabsChange);
@@ -96,10 +100,15 @@ void Tp2bossesf::appendRow(QTableWidget* grid, const ObjectRow& row, const QStri
     grid->insertRow(at);
     auto* key = new QTableWidgetItem(QString::fromUtf8(row.label));
     key->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    // Long keys wrap onto a second line instead of being cut off.
-    key->setToolTip(key->text());
+    // Long keys wrap onto a second line instead of being cut off; the tip
+    // says the form of the value.
+    const QString form = row.form == ObjectForm::Hex ? QStringLiteral("hexadecimal, 0000 to FFFF")
+                                                     : QStringLiteral("decimal, -32768 to 65535");
+    key->setToolTip(key->text() + QStringLiteral(": ") + form);
     grid->setItem(at, kKeyColumn, key);
-    grid->setItem(at, kValueColumn, new QTableWidgetItem(value));
+    auto* cell = new QTableWidgetItem(value);
+    cell->setToolTip(form);
+    grid->setItem(at, kValueColumn, cell);
     grid->resizeRowToContents(at);
 }
 

@@ -59,6 +59,19 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
     ConnectHandler(Button2, &QPushButton::clicked, this, &Tpalform::Button2Click);
     ConnectHandler(PltList, &QListWidget::currentRowChanged, this, &Tpalform::PltListClick);
 
+    const auto describe = [](QWidget* control, const QString& name, const QString& tip) {
+        control->setAccessibleName(name);
+        control->setToolTip(tip);
+    };
+    describe(PltList, QStringLiteral("Palettes"), QStringLiteral("The palettes of the game's palette list"));
+    describe(SelPal, QStringLiteral("Colour word"),
+             QStringLiteral("The selected colour as the image holds it: four hexadecimal digits; Change stores it"));
+    describe(PalOff, QStringLiteral("Offset of the colour"),
+             QStringLiteral("Where the selected colour lies in the image: hexadecimal"));
+    describe(BarB, QStringLiteral("Blue"), QStringLiteral("The blue level of the selected colour"));
+    describe(BarG, QStringLiteral("Green"), QStringLiteral("The green level of the selected colour"));
+    describe(BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
+
     RunHandler([this] { FormCreate(); });
 }
 

@@ -33,10 +33,17 @@ Tp2textz::Tp2textz(QWidget* parent) : QDialog(parent)
     Button2->setEnabled(false);
     ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2textz::Button1Click);
     ConnectHandler(Button3, &QPushButton::clicked, this, &Tp2textz::Button3Click);
-    RunHandler([this] { FormCreate(); });
     std::vector<QWidget*> boxes;
-    for (int i = 0; i < kTextFieldCount; ++i)
-        boxes.push_back(box(i));
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const TextField& field = kTextFields[static_cast<std::size_t>(i)];
+        QLineEdit* edit = box(i);
+        edit->setAccessibleName(QString::fromStdString(TextFieldLabel(field)));
+        edit->setToolTip(QStringLiteral("%1: at most %2 characters of the game's: space, digits, letters, * \u00A9 : .")
+                             .arg(QString::fromStdString(TextFieldLabel(field)))
+                             .arg(field.count));
+        boxes.push_back(edit);
+    }
+    RunHandler([this] { FormCreate(); });
     new TrackedForm(this, Button2, [this] { Button2Click(); }, boxes);
 }
 

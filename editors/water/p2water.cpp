@@ -35,6 +35,17 @@ Tp2waterf::Tp2waterf(QWidget* parent) : QDialog(parent)
         {l5cmb, l5panel, l5act1, l5act2, l5both, l5plt, l5height},
     }};
 
+    for (int n = 0; n < kMaxWaterRows; ++n) {
+        const RowControls& c = mControls[n];
+        const QString level = QStringLiteral("level %1").arg(n + 1);
+        c.cmb->setAccessibleName(QStringLiteral("Zone of ") + level);
+        c.cmb->setToolTip(QStringLiteral("The zone the water test of %1 names, by its name in the zone list").arg(level));
+        c.plt->setAccessibleName(QStringLiteral("Underwater palette of ") + level);
+        c.plt->setToolTip(QStringLiteral("The underwater palette byte of %1: hexadecimal, 00 to FF").arg(level));
+        c.height->setAccessibleName(QStringLiteral("Water height of ") + level);
+        c.height->setToolTip(QStringLiteral("Not read or written by this editor"));
+    }
+
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1);

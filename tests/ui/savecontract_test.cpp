@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QComboBox>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
@@ -352,6 +354,36 @@ private slots:
         QVERIFY(!w->isWindowModified());
         QVERIFY(w->close());
         QCOMPARE(mNotices->questions, QStringList());
+    }
+
+    // Every box, list, bar and grid a user can reach has a name for screen
+    // readers and a tooltip that says what it holds.
+    void everyBoxIsNamedAndExplained_data()
+    {
+        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+    }
+
+    void everyBoxIsNamedAndExplained()
+    {
+        QFETCH(int, index);
+        const auto w = openAndEdit(kCases[index], SampleImageOf(kCases[index].gameCode));
+        QList<QWidget*> boxes;
+        for (QWidget* child : w->findChildren<QWidget*>()) {
+            if ((qobject_cast<QLineEdit*>(child) || qobject_cast<QAbstractSpinBox*>(child)
+                 || qobject_cast<QComboBox*>(child) || qobject_cast<QAbstractItemView*>(child)
+                 || qobject_cast<QScrollBar*>(child))
+                // not the parts of a spin box, a combo box or a grid
+                && !qobject_cast<QAbstractSpinBox*>(child->parentWidget())
+                && !qobject_cast<QAbstractItemView*>(child->parentWidget())
+                && !child->parentWidget()->inherits("QComboBox") && !child->inherits("QComboBoxListView")
+                && !qobject_cast<QAbstractScrollArea*>(child->parentWidget()->parentWidget()))
+                boxes << child;
+        }
+        QVERIFY(!boxes.isEmpty());
+        for (QWidget* box : boxes)
+            QVERIFY2(!box->accessibleName().isEmpty() && !box->toolTip().isEmpty(),
+                     qPrintable(box->objectName() + " " + box->metaObject()->className() + " in "
+                                + box->parentWidget()->metaObject()->className()));
     }
 
     // Enter in a field never saves: no editor has a button that Enter
