@@ -82,7 +82,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
 
     // Docks and task bars tie the windows to the menu entry by its id, and
     // show the entry's icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.korvane.pelbokorvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/app/pelbo-korvane-%1.png").arg(size), QSize(size, size));

@@ -124,6 +124,15 @@ private:
             add(i, kCases[i].editor);
     }
 
+    // One row per editor; the palette editor's only with palette.
+    void oneRowPerEditor(bool palette = true)
+    {
+        addEditors([palette](int index, const QByteArray& name) {
+            if (palette || name != "palette")
+                QTest::newRow(name.constData()) << index;
+        });
+    }
+
 private slots:
     void initTestCase() { InitWindowTests(); }
 
@@ -239,7 +248,7 @@ private slots:
     // image stays as it was.
     void readOnlyImageIsShownNotSaved_data()
     {
-        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+        oneRowPerEditor();
     }
 
     void readOnlyImageIsShownNotSaved()
@@ -312,10 +321,7 @@ private slots:
     // no change, and an unmodified window closes without a question.
     void undoRedoAndCtrlS_data()
     {
-        addEditors([](int index, const QByteArray& name) {
-            if (name != "palette")
-                QTest::newRow(name.constData()) << index;
-        });
+        oneRowPerEditor(false);
     }
 
     void undoRedoAndCtrlS()
@@ -360,7 +366,7 @@ private slots:
     // readers and a tooltip that says what it holds.
     void everyBoxIsNamedAndExplained_data()
     {
-        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+        oneRowPerEditor();
     }
 
     void everyBoxIsNamedAndExplained()
@@ -390,7 +396,7 @@ private slots:
     // presses.
     void enterDoesNotSave_data()
     {
-        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+        oneRowPerEditor();
     }
 
     void enterDoesNotSave()
@@ -422,7 +428,7 @@ private slots:
     // the window's Save changes (both repair the header).
     void toolImportWritesWhatTheWindowWrites_data()
     {
-        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
+        oneRowPerEditor();
     }
 
     void toolImportWritesWhatTheWindowWrites()

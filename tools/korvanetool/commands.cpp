@@ -220,12 +220,14 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
 {
     const std::string path = local(image);
     const std::string docPath = local(documentFile);
-    QFile file(documentFile);
-    if (documentFile == QLatin1String("-") ? !file.open(stdin, QIODevice::ReadOnly) : !file.open(QIODevice::ReadOnly)) {
-        complain(docPath, file.errorString().toStdString());
+    QByteArray text;
+    try {
+        const PatchBytes bytes = readInput(docPath);
+        text = QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    } catch (const KorvaneError& e) {
+        complain(docPath, e);
         return 1;
     }
-    const QByteArray text = file.readAll();
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
