@@ -5,6 +5,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 ColourSwatch::ColourSwatch(QWidget* parent) : QFrame(parent)
 {
@@ -70,6 +72,13 @@ void ColourSwatch::paintEvent(QPaintEvent*)
         painter.drawText(contentsRect(), Qt::AlignCenter, mCaption);
     }
     drawFrame(&painter);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        focus.backgroundColor = shownColour();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void ColourSwatch::mousePressEvent(QMouseEvent* event)

@@ -101,8 +101,9 @@ QString nameOf(QWidget* control)
 class TrackedEdit : public QUndoCommand
 {
 public:
-    TrackedEdit(TrackedForm* form, int source, int generation, QStringList before, QStringList after, QWidget* control)
-        : QUndoCommand(nameOf(control)), mForm(form), mSource(source), mGeneration(generation),
+    TrackedEdit(TrackedForm* form, int source, int generation, QStringList before, QStringList after,
+                const QString& name)
+        : QUndoCommand(name), mForm(form), mSource(source), mGeneration(generation),
           mBefore(std::move(before)), mAfter(std::move(after))
     {
     }
@@ -189,9 +190,10 @@ bool TrackedForm::isModified() const
     return snapshot() != mClean;
 }
 
-void TrackedForm::stateChanged()
+void TrackedForm::stateChanged(const QString& name, int key)
 {
-    controlChanged(nullptr);
+    // Sources at and below -1 are the state's; the controls count from 0.
+    recordEdit(-1 - std::max(key, 0), name.isEmpty() ? nameOf(nullptr) : name);
 }
 
 bool TrackedForm::save()
@@ -228,14 +230,18 @@ void TrackedForm::restore(const QStringList& values)
 
 void TrackedForm::controlChanged(QWidget* control)
 {
+    const auto found = std::find(mControls.begin(), mControls.end(), control);
+    recordEdit(int(found - mControls.begin()), nameOf(control));
+}
+
+void TrackedForm::recordEdit(int source, const QString& name)
+{
     if (mRestoring > 0)
         return;
     QStringList now = snapshot();
     if (now == mCurrent)
         return;
-    const auto found = std::find(mControls.begin(), mControls.end(), control);
-    const int source = control ? int(found - mControls.begin()) : -1;
-    mStack.push(new TrackedEdit(this, source, mStack.cleanIndex(), mCurrent, now, control));
+    mStack.push(new TrackedEdit(this, source, mStack.cleanIndex(), mCurrent, now, name));
     mCurrent = std::move(now);
     showModified();
 }

@@ -50,8 +50,10 @@ public:
     void markClean();
     // The window's state differs from the image's.
     bool isModified() const;
-    // A change of the window's own state (State), as an edit.
-    void stateChanged();
+    // A change of the window's own state (State), as an edit named name in
+    // the undo texts. Changes of one key in a row make one undo step (the
+    // moves of one bar); a new key starts the next.
+    void stateChanged(const QString& name = {}, int key = 0);
     // Runs the Save handler; true when it completed and the form is clean.
     bool save();
 
@@ -64,6 +66,7 @@ private:
     QStringList snapshot() const;
     void restore(const QStringList& values);
     void controlChanged(QWidget* control);
+    void recordEdit(int source, const QString& name);
     void showModified();
 
     QDialog* mWindow;

@@ -40,6 +40,9 @@ void setUpGrid(QTableWidget* grid)
     grid->verticalHeader()->setDefaultSectionSize(17);
     grid->setWordWrap(true);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrow keys move between cells; Tab goes on to the next control,
+    // so that the buttons can be reached from the keyboard.
+    grid->setTabKeyNavigation(false);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
 }

@@ -8,9 +8,13 @@
 #include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
+#include "ui/trackedform.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 Tpalform* palform = nullptr;
 
@@ -49,14 +53,24 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
         swatch->setGeometry(kSwatchMargin + kSwatchPitch * (k % kSwatchColumns),
                             kSwatchMargin + kSwatchPitch * (k / kSwatchColumns), kSwatchSize, kSwatchSize);
         connect(swatch, &ColourSwatch::clicked, this, [this, k] { RunHandler([this, k] { swatchClick(k); }); });
+        swatch->setAccessibleName(QStringLiteral("Colour %1").arg(k));
+        swatch->installEventFilter(this);
         mSwatches[static_cast<std::size_t>(k)] = swatch;
     }
+    // The swatches (one Tab stop; the arrow keys move between them), the
+    // list, then the right-hand column from the top.
+    for (QScrollBar* bar : {BarB, BarG, BarR})
+        bar->setFocusPolicy(Qt::StrongFocus);
+    std::vector<QWidget*> order(mSwatches.begin(), mSwatches.end());
+    order.insert(order.end(), {PltList, PalOff, BarB, BarG, BarR, SelPal, Button1, Button2});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    mSwatches[0]->setFocus();
 
     ConnectHandler(BarB, &QScrollBar::valueChanged, this, &Tpalform::BarBChange);
     ConnectHandler(BarG, &QScrollBar::valueChanged, this, &Tpalform::BarGChange);
     ConnectHandler(BarR, &QScrollBar::valueChanged, this, &Tpalform::BarRChange);
     ConnectHandler(Button1, &QPushButton::clicked, this, &Tpalform::Button1Click);
-    ConnectHandler(Button2, &QPushButton::clicked, this, &Tpalform::Button2Click);
     ConnectHandler(PltList, &QListWidget::currentRowChanged, this, &Tpalform::PltListClick);
 
     const auto describe = [](QWidget* control, const QString& name, const QString& tip) {
@@ -73,6 +87,8 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
     describe(BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
 
     RunHandler([this] { FormCreate(); });
+    mTracked = new TrackedForm(this, Button2, [this] { Button2Click(); }, {},
+                               {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
 }
 
 void Tpalform::FormCreate()
@@ -101,16 +117,31 @@ void Tpalform::updateplt(int k)
 {
     const PaletteEntry& entry = PalEdit.table[static_cast<std::size_t>(k)];
     PalEdit.currentOffset = entry.offset;
-    mChanged.reset();
-    for (ColourSwatch* swatch : mSwatches)
-        swatch->hide();
-    ReadThenShow([this, &entry] { mModel.read(Rom.RomPath, entry, PalEdit.colours); },
-                 [this] {
-                     for (int i = 0; i < mModel.coloursRead(); ++i) {
-                         loadcolor(i);
-                         mSwatches[static_cast<std::size_t>(i)]->show();
-                     }
+    HeldPalette& palette = mHeld[k] = HeldPalette();
+    ReadThenShow([&palette, &entry] { palette.model.read(Rom.RomPath, entry, PalEdit.colours); },
+                 [this, &palette] {
+                     palette.original = palette.model.stored();
+                     showSwatches();
                  });
+}
+
+void Tpalform::showSwatches()
+{
+    const auto found = mHeld.find(PalEdit.currentEntry);
+    const int count = found == mHeld.end() ? 0 : found->second.model.coloursRead();
+    for (int i = 0; i < kMaxPaletteColours; ++i) {
+        ColourSwatch* swatch = mSwatches[static_cast<std::size_t>(i)];
+        if (i < count) {
+            loadcolor(i);
+            swatch->show();
+        } else {
+            swatch->hide();
+        }
+    }
+    // The selected colour is the swatches' Tab stop, or the first.
+    const int stop = PalEdit.selected < count ? PalEdit.selected : 0;
+    for (int i = 0; i < kMaxPaletteColours; ++i)
+        mSwatches[static_cast<std::size_t>(i)]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Tpalform::loadcolor(int i)
@@ -164,11 +195,18 @@ void Tpalform::swatchClick(int k)
 
 void Tpalform::barChange(QScrollBar* bar, ColourComponent component)
 {
+    // Undo and redo put back words exactly; the bars only show them.
+    if (mRefreshing > 0 && mPuttingBack > 0)
+        return;
     const auto selected = static_cast<std::size_t>(PalEdit.selected);
     PalEdit.colours[selected] = WithBarLevel(PalEdit.colours[selected], format(), component, bar->value());
-    if (mRefreshing == 0)
-        mChanged[selected] = true;
+    if (mRefreshing > 0) {
+        update();
+        return;
+    }
+    shown().changed[selected] = true;
     update();
+    edited(bar->accessibleName() + QStringLiteral(" level"), (int(component) + 1) * 1000 + int(selected));
 }
 
 void Tpalform::BarBChange()
@@ -192,16 +230,27 @@ void Tpalform::Button1Click()
     const auto value = static_cast<std::uint32_t>(StrToInt("$" + text));
     const auto selected = static_cast<std::size_t>(PalEdit.selected);
     PalEdit.colours[selected] = TypedColourWord(value, format());
-    mChanged[selected] = true;
+    shown().changed[selected] = true;
     update();
+    edited(QStringLiteral("Change"), -1);
 }
 
 void Tpalform::PltListClick(int row)
 {
     if (row < 0)
         return;
+    if (const auto left = mHeld.find(PalEdit.currentEntry); left != mHeld.end())
+        left->second.colours = PalEdit.colours;
     PalEdit.currentEntry = row;
-    updateplt(row);
+    const auto kept = mHeld.find(row);
+    if (kept != mHeld.end() && kept->second.changed.any()) {
+        // The changes it holds, not the image's colours.
+        PalEdit.currentOffset = PalEdit.table[static_cast<std::size_t>(row)].offset;
+        PalEdit.colours = kept->second.colours;
+        showSwatches();
+    } else {
+        updateplt(row);
+    }
     // The preview, word and offset show the selected colour of this
     // palette, not of the one before.
     update();
@@ -210,12 +259,174 @@ void Tpalform::PltListClick(int row)
 void Tpalform::Button2Click()
 {
     // Only the colours the user changed; the others keep what was read.
-    PaletteColours wanted = mModel.stored();
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        if (mChanged[i])
-            wanted[i] = PalEdit.colours[i];
+    shown().colours = PalEdit.colours;
+    std::vector<PaletteColours> wanted;
+    wanted.reserve(mHeld.size());
+    std::vector<PaletteModel::Save> saves;
+    // The palette shown is checked even when it holds no change.
+    const auto add = [&](int row, HeldPalette& palette) {
+        PaletteColours colours = palette.model.stored();
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            if (palette.changed[i])
+                colours[i] = palette.colours[i];
+        }
+        wanted.push_back(colours);
+        saves.push_back({&palette.model, &PalEdit.table[static_cast<std::size_t>(row)], &wanted.back()});
+    };
+    add(PalEdit.currentEntry, shown());
+    for (auto& [row, palette] : mHeld) {
+        if (row != PalEdit.currentEntry && unsaved(row, palette))
+            add(row, palette);
     }
-    mModel.write(Rom.RomPath, PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)], wanted);
+    PaletteModel::writeAll(Rom.RomPath, saves);
+    markChangedPalettes();
     FinishSave();
-    mModel.retakeSnapshot(Rom.RomPath);
+    for (auto& held : mHeld)
+        held.second.model.retakeSnapshot(Rom.RomPath);
+}
+
+Tpalform::HeldPalette& Tpalform::shown()
+{
+    HeldPalette& palette = mHeld[PalEdit.currentEntry];
+    palette.colours = PalEdit.colours;
+    return palette;
+}
+
+const PaletteColours& Tpalform::coloursOf(int row, const HeldPalette& palette) const
+{
+    return row == PalEdit.currentEntry ? PalEdit.colours : palette.colours;
+}
+
+QStringList Tpalform::editsOf(int row, const HeldPalette& palette) const
+{
+    const PaletteColours& colours = coloursOf(row, palette);
+    QStringList edits;
+    for (int i = 0; i < palette.model.coloursRead(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (palette.changed[k] && colours[k] != palette.original[k])
+            edits << QStringLiteral("%1 %2 %3").arg(row).arg(i).arg(colours[k]);
+    }
+    return edits;
+}
+
+bool Tpalform::unsaved(int row, const HeldPalette& palette) const
+{
+    const PaletteColours& colours = coloursOf(row, palette);
+    for (int i = 0; i < palette.model.coloursRead(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (palette.changed[k] && colours[k] != palette.model.stored()[k])
+            return true;
+    }
+    return false;
+}
+
+QStringList Tpalform::heldEdits()
+{
+    QStringList edits;
+    for (const auto& [row, palette] : mHeld)
+        edits << editsOf(row, palette);
+    return edits;
+}
+
+void Tpalform::putBackEdits(const QStringList& edits)
+{
+    ++mPuttingBack;
+    std::map<int, QStringList> before;
+    for (const auto& [row, palette] : mHeld)
+        before[row] = editsOf(row, palette);
+    for (auto& [row, palette] : mHeld) {
+        PaletteColours& colours = row == PalEdit.currentEntry ? PalEdit.colours : palette.colours;
+        // Still changed: the image may hold another colour by now.
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            if (palette.changed[i])
+                colours[i] = palette.original[i];
+        }
+    }
+    for (const QString& edit : edits) {
+        const QStringList parts = edit.split(QLatin1Char(' '));
+        const auto held = mHeld.find(parts.value(0).toInt());
+        const int index = parts.value(1).toInt();
+        if (parts.size() != 3 || held == mHeld.end() || index < 0 || index >= kMaxPaletteColours)
+            continue;
+        const auto k = static_cast<std::size_t>(index);
+        PaletteColours& colours = held->first == PalEdit.currentEntry ? PalEdit.colours : held->second.colours;
+        colours[k] = static_cast<std::uint16_t>(parts[2].toUInt());
+        held->second.changed[k] = true;
+    }
+    // Show the palette the step changed.
+    int changedRow = -1;
+    for (const auto& [row, palette] : mHeld) {
+        if (editsOf(row, palette) != before[row]) {
+            if (row == PalEdit.currentEntry) {
+                changedRow = -1;
+                break;
+            }
+            if (changedRow < 0)
+                changedRow = row;
+        }
+    }
+    if (changedRow >= 0)
+        PltList->setCurrentRow(changedRow);
+    showSwatches();
+    update();
+    --mPuttingBack;
+    markChangedPalettes();
+}
+
+void Tpalform::markChangedPalettes()
+{
+    for (int row = 0; row < PltList->count(); ++row) {
+        QListWidgetItem* item = PltList->item(row);
+        const auto held = mHeld.find(row);
+        QFont font = item->font();
+        font.setBold(held != mHeld.end() && unsaved(row, held->second));
+        if (font != item->font())
+            item->setFont(font);
+    }
+}
+
+void Tpalform::edited(const QString& what, int key)
+{
+    markChangedPalettes();
+    if (!mTracked)
+        return;
+    // Moves of one bar on one colour of one palette make one step.
+    if (key < 0)
+        key = ++mEditKey + 1'000'000;
+    else
+        key += PalEdit.currentEntry * 100'000;
+    mTracked->stateChanged(what, key);
+}
+
+void Tpalform::moveFocus(int from, int by)
+{
+    const int to = from + by;
+    if (to < 0 || to >= kMaxPaletteColours || mSwatches[static_cast<std::size_t>(to)]->isHidden())
+        return;
+    for (int i = 0; i < kMaxPaletteColours; ++i)
+        mSwatches[static_cast<std::size_t>(i)]->setFocusPolicy(i == to ? Qt::StrongFocus : Qt::ClickFocus);
+    mSwatches[static_cast<std::size_t>(to)]->setFocus(Qt::OtherFocusReason);
+}
+
+bool Tpalform::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = std::find(mSwatches.begin(), mSwatches.end(), watched);
+    if (found == mSwatches.end() || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int k = int(found - mSwatches.begin());
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Left: moveFocus(k, -1); return true;
+    case Qt::Key_Right: moveFocus(k, 1); return true;
+    case Qt::Key_Up: moveFocus(k, -kSwatchColumns); return true;
+    case Qt::Key_Down: moveFocus(k, kSwatchColumns); return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        RunHandler([this, k] { swatchClick(k); });
+        return true;
+    default: return false;
+    }
 }

@@ -13,11 +13,16 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <map>
 #include <vector>
+
+class TrackedForm;
 
 // The palette editor: the palettes of the game's palette list, their colours
 // as 64 swatches, three bars and a typed word to change one colour, and Save,
-// which writes the palette shown back through one open of the ROM.
+// which writes the changed colours of every palette back through one open of
+// the ROM. A palette keeps its changes while others are shown; the list
+// shows the palettes that hold changes in bold.
 class Tpalform : public QDialog, private Ui::Tpalform
 {
     Q_OBJECT
@@ -43,19 +48,54 @@ public:
     void PltListClick(int row);
     void Button2Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // A palette of the list this opening has read.
+    struct HeldPalette
+    {
+        // The colours as read, or as last saved.
+        PaletteModel model;
+        // The colours as read: what undo goes back to.
+        PaletteColours original{};
+        // The colours as shown; the palette shown keeps them in
+        // PalEdit.colours meanwhile.
+        PaletteColours colours{};
+        // Colours the user changed (a bar moved by the user, or "Change");
+        // only these are saved.
+        std::bitset<kMaxPaletteColours> changed;
+    };
+
     ColourFormat format() const;
     void barChange(QScrollBar* bar, ColourComponent component);
+    // The palette shown, with its colours taken from PalEdit.colours.
+    HeldPalette& shown();
+    // The colours of a palette as shown; the shown one's are PalEdit.colours.
+    const PaletteColours& coloursOf(int row, const HeldPalette& palette) const;
+    // The user's changes of a palette since it was read, as "row index
+    // word" texts, for the undo stack.
+    QStringList editsOf(int row, const HeldPalette& palette) const;
+    // Changes the image does not hold yet.
+    bool unsaved(int row, const HeldPalette& palette) const;
+    QStringList heldEdits();
+    void putBackEdits(const QStringList& edits);
+    // Bold list items for the palettes with changes.
+    void markChangedPalettes();
+    void edited(const QString& what, int key);
+    void showSwatches();
+    void moveFocus(int from, int by);
 
     std::array<ColourSwatch*, kMaxPaletteColours> mSwatches{};
-    // The colours of the palette shown as this opening read them; Save
-    // needs them all.
-    PaletteModel mModel;
-    // Colours the user changed (a bar moved by the user, or "Change") since
-    // the palette was read; only these are saved.
-    std::bitset<kMaxPaletteColours> mChanged;
+    std::map<int, HeldPalette> mHeld;
+    TrackedForm* mTracked = nullptr;
+    // Undo steps: moves of one bar on one colour make one step; each
+    // "Change" is a step of its own.
+    int mEditKey = 0;
     // Above 0 while update() sets the bars from the selected colour.
     int mRefreshing = 0;
+    // Above 0 while undo or redo puts colours back.
+    int mPuttingBack = 0;
 };
 
 extern Tpalform* palform;

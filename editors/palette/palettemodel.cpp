@@ -36,26 +36,43 @@ void PaletteModel::check(const PaletteEntry& entry) const
                            + "nothing was saved");
 }
 
-void PaletteModel::write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours)
+std::vector<ImageSnapshot::Value> PaletteModel::changes(const PaletteEntry& entry,
+                                                        const PaletteColours& colours) const
 {
-    check(entry);
-    RomFile file(path, RomFile::Access::Write);
-    file.requireOpen(path);
     std::vector<ImageSnapshot::Value> changed;
     for (int i = 0; i < entry.count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (colours[k] != mStored[k])
             changed.push_back({entry.offset + 2 * static_cast<std::int64_t>(i), WordBytes(mStored[k])});
     }
-    mSnapshot.check(file, changed);
-    for (int i = 0; i < entry.count; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (colours[k] == mStored[k])
-            continue;
-        const unsigned char bytes[2] = {static_cast<unsigned char>(colours[k] >> 8),
-                                        static_cast<unsigned char>(colours[k])};
-        if (!file.writeAt(entry.offset + 2 * static_cast<std::int64_t>(i), bytes, sizeof bytes))
-            throw KorvaneError("Stream write error", file.error());
-        mStored[k] = colours[k];
+    return changed;
+}
+
+void PaletteModel::write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours)
+{
+    writeAll(path, {{this, &entry, &colours}});
+}
+
+void PaletteModel::writeAll(const std::string& path, const std::vector<Save>& palettes)
+{
+    for (const Save& palette : palettes)
+        palette.model->check(*palette.entry);
+    RomFile file(path, RomFile::Access::Write);
+    file.requireOpen(path);
+    for (const Save& palette : palettes)
+        palette.model->mSnapshot.check(file, palette.model->changes(*palette.entry, *palette.colours));
+    for (const Save& palette : palettes) {
+        const PaletteEntry& entry = *palette.entry;
+        PaletteColours& stored = palette.model->mStored;
+        for (int i = 0; i < entry.count; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const std::uint16_t word = (*palette.colours)[k];
+            if (word == stored[k])
+                continue;
+            const unsigned char bytes[2] = {static_cast<unsigned char>(word >> 8), static_cast<unsigned char>(word)};
+            if (!file.writeAt(entry.offset + 2 * static_cast<std::int64_t>(i), bytes, sizeof bytes))
+                throw KorvaneError("Stream write error", file.error());
+            stored[k] = word;
+        }
     }
 }

@@ -58,10 +58,24 @@ public:
     // the colours written before it count as written.
     void write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours);
 
+    // One palette of a Save of several.
+    struct Save
+    {
+        PaletteModel* model;
+        const PaletteEntry* entry;
+        const PaletteColours* colours;
+    };
+    // write for several palettes at once: every check first, then one
+    // exclusive open, every snapshot check, and the writes in order (a
+    // colour that two palettes share takes the later one's).
+    static void writeAll(const std::string& path, const std::vector<Save>& palettes);
+
     // Takes the snapshot again once a Save has completed.
     void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
 
 private:
+    std::vector<ImageSnapshot::Value> changes(const PaletteEntry& entry, const PaletteColours& colours) const;
+
     ImageSnapshot mSnapshot;
     PaletteColours mStored{};
     int mColoursRead = -1;

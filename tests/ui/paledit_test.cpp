@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <filesystem>
@@ -151,7 +152,7 @@ private slots:
     void startUpInstanceReadsNothing()
     {
         Tpalform& window = *open(false);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Palette editor"));
+        QCOMPARE(ShownTitle(&window), QStringLiteral("Palette editor"));
         QCOMPARE(window.size(), QSize(513, 312));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(control<QListWidget>("PltList")->count(), 0);
@@ -176,7 +177,7 @@ private slots:
         bool referenceIsShown = false;
         const bool seen = WithModal([] { OpenWindow(RouteFor(ItemEditorPal, Rom.GameCode), MainFrm); },
                                     [&](QWidget* modal) {
-                                        title = modal->windowTitle();
+                                        title = ShownTitle(modal);
                                         referenceIsShown = modal == palform;
                                         modal->close();
                                     });
@@ -402,6 +403,82 @@ private slots:
         save();
         QCOMPARE(romBytes(), before);
         QVERIFY(mNotices->errors.isEmpty());
+    }
+
+    // A palette keeps its changes while another is shown; the list marks
+    // the palettes with changes, Save writes them all, undo shows the
+    // palette it changes.
+    void everyPaletteKeepsItsChangesUntilSave()
+    {
+        SyntheticImage image = smallImage(kSerialP1);
+        useRom(image, "000400 04 one\n000600 04 two\n000700 04 three\n");
+        const auto before = romBytes();
+        open();
+        auto* list = control<QListWidget>("PltList");
+        const auto bold = [list] {
+            QList<int> rows;
+            for (int row = 0; row < list->count(); ++row)
+                if (list->item(row)->font().bold())
+                    rows << row;
+            return rows;
+        };
+        click(1);
+        typeAndChange(QStringLiteral("0E00"));
+        choose(1);
+        click(2);
+        typeAndChange(QStringLiteral("000E"));
+        choose(2);
+        QCOMPARE(bold(), (QList<int>{0, 1}));
+        choose(0);
+        QCOMPARE(shown(1), QColor(0, 0, 238));
+        QVERIFY(mWindow->isWindowModified());
+        QCOMPARE(romBytes(), before);
+
+        save();
+        const auto saved = withWord(withWord(before, 0x402, 0x0E00), 0x604, 0x000E);
+        QCOMPARE(romBytes(), saved);
+        QVERIFY(bold().isEmpty());
+        QVERIFY(!mWindow->isWindowModified());
+
+        // Undo past the Save: the colour of palette two goes back, on screen.
+        mWindow->findChild<QUndoStack*>()->undo();
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(shown(2), ToQColor(EditorColour(sample(before, 0x604), ColourFormat::MegaDrive)));
+        QCOMPARE(bold(), QList<int>{1});
+        QVERIFY(mWindow->isWindowModified());
+        choose(0);
+        mNotices->answers << QMessageBox::Save;
+        QVERIFY(mWindow->close());
+        QCOMPARE(mNotices->questions.size(), 1);
+        QCOMPARE(romBytes(), withWord(before, 0x402, 0x0E00));
+    }
+
+    // The swatches are one Tab stop; the arrow keys move between the shown
+    // ones and Space or Enter selects one.
+    void arrowKeysMoveBetweenSwatches()
+    {
+        useRom(smallImage(kSerialP1), "000400 20 wide\n");
+        open();
+        QApplication::setActiveWindow(mWindow.get());
+        QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
+        swatch(0)->setFocus();
+        const struct
+        {
+            Qt::Key key;
+            int focused;
+        } steps[] = {{Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 17}, {Qt::Key_Down, 17},
+                     {Qt::Key_Right, 18}, {Qt::Key_Up, 2}};
+        for (const auto& step : steps) {
+            QTest::keyClick(QApplication::focusWidget(), step.key);
+            QCOMPARE(QApplication::focusWidget(), swatch(step.focused));
+        }
+        QVERIFY(sunkenSwatches().isEmpty());
+        QTest::keyClick(swatch(2), Qt::Key_Space);
+        QCOMPARE(sunkenSwatches(), QList<int>{2});
+        QTest::keyClick(swatch(2), Qt::Key_Right);
+        QTest::keyClick(swatch(3), Qt::Key_Return);
+        QCOMPARE(sunkenSwatches(), QList<int>{3});
+        QCOMPARE(text("PalOff"), QStringLiteral("000406"));
     }
 
     void changeRefusesTextThatIsNotHexadecimal()

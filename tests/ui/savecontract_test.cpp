@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QRadioButton>
+#include <QSet>
 #include <QtTest>
 
 #include <filesystem>
@@ -124,13 +126,9 @@ private:
             add(i, kCases[i].editor);
     }
 
-    // One row per editor; the palette editor's only with palette.
-    void oneRowPerEditor(bool palette = true)
+    void oneRowPerEditor()
     {
-        addEditors([palette](int index, const QByteArray& name) {
-            if (palette || name != "palette")
-                QTest::newRow(name.constData()) << index;
-        });
+        addEditors([](int index, const QByteArray& name) { QTest::newRow(name.constData()) << index; });
     }
 
 private slots:
@@ -280,8 +278,6 @@ private slots:
     {
         addEditors([](int index, const QByteArray& name) {
             QTest::addColumn<int>("answer");
-            if (name == "palette")
-                return;
             for (const auto& [answer, what] : {std::pair{QMessageBox::Cancel, "cancel"},
                                                std::pair{QMessageBox::Discard, "discard"},
                                                std::pair{QMessageBox::Save, "save"}})
@@ -321,7 +317,7 @@ private slots:
     // no change, and an unmodified window closes without a question.
     void undoRedoAndCtrlS_data()
     {
-        oneRowPerEditor(false);
+        oneRowPerEditor();
     }
 
     void undoRedoAndCtrlS()
@@ -422,6 +418,54 @@ private slots:
         QCOMPARE(mNotices->messages, QStringList());
         QVERIFY(fileBytes() == image.data());
         QVERIFY(w->isVisible());
+    }
+
+    // Tab visits every control that takes the focus, Save included, once a
+    // round, from the top left to the Save button.
+    void tabReachesEveryControl_data()
+    {
+        oneRowPerEditor();
+    }
+
+    void tabReachesEveryControl()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        const auto w = openAndEdit(c, SampleImageOf(c.gameCode));
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        SaveScreenshot(w.get(), QStringLiteral("editor-") + QLatin1String(c.editor));
+        // A group of radio buttons is one stop: the arrow keys move in it.
+        const auto stopOf = [](QWidget* control) -> QObject* {
+            auto* radio = qobject_cast<QRadioButton*>(control);
+            return radio && radio->autoExclusive() ? static_cast<QObject*>(radio->parentWidget()) : control;
+        };
+        QSet<QObject*> reachable;
+        for (QWidget* child : w->findChildren<QWidget*>()) {
+            if (child->isVisibleTo(w.get()) && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus)
+                && !child->focusProxy() && !qobject_cast<QAbstractItemView*>(child->parentWidget()))
+                reachable << stopOf(child);
+        }
+        QWidget* saveButton = w->findChild<QPushButton*>(c.saveButton);
+        QVERIFY(reachable.contains(saveButton));
+        if (!QApplication::focusWidget())
+            QTest::keyClick(w.get(), Qt::Key_Tab);
+        QWidget* first = QApplication::focusWidget();
+        QVERIFY(first);
+        QList<QObject*> round = {stopOf(first)};
+        for (int i = 0; i < 4 * int(reachable.size()); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* now = QApplication::focusWidget();
+            if (now == first)
+                break;
+            QVERIFY2(!round.contains(stopOf(now)), qPrintable(now->objectName() + " twice"));
+            round << stopOf(now);
+        }
+        for (QObject* missed : reachable - QSet<QObject*>(round.begin(), round.end()))
+            QFAIL(qPrintable(missed->objectName() + " not reached"));
+        // From the window's first control to Save and the button beside it.
+        QVERIFY2(round.indexOf(saveButton) >= round.size() - 2, qPrintable(QString::number(round.indexOf(saveButton))));
     }
 
     // The command-line tool, given the same edit, changes exactly the bytes
