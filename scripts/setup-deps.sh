@@ -5,7 +5,9 @@
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 # Extra package sets: "fuzz" (clang and its libFuzzer runtime), "bench"
 # (Google Benchmark and Python), "xvfb" (a virtual display for xvfb-run),
-# "package" (what CPack needs for the .deb files and what checks them).
+# "package" (what CPack needs for the .deb files and what checks them),
+# "windows" (the MinGW-w64 cross compilers, Wine, and what fetching and
+# building Qt's source for Windows needs).
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2 zlib1g-dev
@@ -16,6 +18,8 @@ for extra in "$@"; do
     bench) packages+=(libbenchmark-dev python3) ;;
     xvfb) packages+=(xvfb xauth) ;;
     package) packages+=(dpkg-dev file lintian binutils) ;;
+    windows) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                        wine64 wine dpkg-dev xz-utils ninja-build zip unzip xvfb xauth) ;;
     *) echo "setup-deps: unknown package set '$extra'" >&2; exit 2 ;;
   esac
 done
