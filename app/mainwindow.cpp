@@ -16,6 +16,7 @@
 #include "ui/handlers.h"
 #include "ui/notices.h"
 #include "ui/savecompletion.h"
+#include "ui/filenames.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -134,12 +135,10 @@ void TMainFrm::FormCreate()
     // The support folder beside the executable, or the installed one; what
     // the program writes there goes to the user's data folder when the
     // installed one is read-only.
-    Rom.ExeDir = FindSupportBase(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/");
-    SetUserSupportBase(SupportFolderWritable() ? std::string()
-                                               : QFile::encodeName(QStandardPaths::writableLocation(
-                                                                       QStandardPaths::AppDataLocation))
-                                                         .toStdString()
-                                                     + "/");
+    Rom.ExeDir = FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
+    SetUserSupportBase(SupportFolderWritable()
+                           ? std::string()
+                           : CorePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + "/");
 }
 
 void TMainFrm::Button2Click()
@@ -156,7 +155,7 @@ void TMainFrm::selectFile(const QString& fileName)
 {
     OpenDialog.remember(fileName);
     OpenDialog.setInitialDir(QFileInfo(fileName).absolutePath());
-    Rom.RomPath = QFile::encodeName(fileName).toStdString();
+    Rom.RomPath = CorePath(fileName);
     ForgetBackup();
     LblFilename->setText(fileName);
 
@@ -292,9 +291,9 @@ void TMainFrm::FileCloseClick()
 
 void TMainFrm::FilePatchClick()
 {
-    const QString changed = QFile::decodeName(QByteArray::fromStdString(Rom.RomPath));
+    const QString changed = ShownPath(Rom.RomPath);
     // The untouched original, where a backup kept it.
-    const QString kept = QFile::decodeName(QByteArray::fromStdString(OriginalBackupOf(Rom.RomPath)));
+    const QString kept = ShownPath(OriginalBackupOf(Rom.RomPath));
     const QString original = PatchFiles(this, QStringLiteral("Original image"),
                                         QFileInfo::exists(kept) ? kept : QFileInfo(changed).absolutePath(),
                                         RomOpenDialog::kFilter, false);
@@ -306,8 +305,8 @@ void TMainFrm::FilePatchClick()
                                    QStringLiteral("BPS patch (*.bps);;IPS patch (*.ips)"), true);
     if (out.isEmpty())
         return;
-    const std::string outPath = QFile::encodeName(out).toStdString();
-    const std::string originalPath = QFile::encodeName(original).toStdString();
+    const std::string outPath = CorePath(out);
+    const std::string originalPath = CorePath(original);
     if (SameFile(outPath, originalPath) || SameFile(outPath, Rom.RomPath))
         throw KorvaneError("The patch cannot be written over one of its images; nothing was written");
     const PatchBytes originalBytes = ReadBinaryFile(originalPath);

@@ -8,6 +8,7 @@
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samplefillers.h"
 #include "tools/samplerom/syntheticimage.h"
+#include "ui/filenames.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -118,7 +119,7 @@ void SelectBenchRom(const std::string& path)
 {
     StoreDetection(DetectGame(path));
     Rom.RomPath = path;
-    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+    Rom.ExeDir = CorePath(QCoreApplication::applicationDirPath()) + "/";
 }
 
 void BenchNotices::showMessage(const QString& text)

@@ -23,8 +23,9 @@ PendingEventsPump gPump = nullptr;
 // adds at -O2 as well as at -O3 (a plain loop over the words is vectorised
 // at -O3 only). The 16-bit lanes wrap just as the checksum does. On x86-64
 // a second copy built for AVX2 is chosen at load time where the processor
-// has it: it sums twice as many bytes per instruction.
-#if defined(__GNUC__) && defined(__x86_64__)
+// has it: it sums twice as many bytes per instruction. That choice needs
+// the ELF loader's indirect functions, so Windows builds have one copy.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 std::uint16_t sumWords(const unsigned char* data, std::size_t size)

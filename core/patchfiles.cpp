@@ -5,14 +5,12 @@
 
 #include "core/ips.h"
 #include "core/korvaneerror.h"
+#include "core/platform/files.h"
+#include "core/romfile.h"
 #include "core/supportfiles.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -31,7 +29,7 @@ bool endsWith(const std::string& text, const std::string& end)
 
 [[noreturn]] void cannotWrite(const std::string& path, int error)
 {
-    throw KorvaneError("Cannot write file " + path + ": " + std::strerror(error), error);
+    throw KorvaneError("Cannot write file " + path + ": " + SystemErrorText(error), error);
 }
 
 } // namespace
@@ -84,39 +82,6 @@ PatchBytes ReadBinaryFile(const std::string& path)
 
 void ReplaceFile(const std::string& path, const PatchBytes& bytes)
 {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        cannotWrite(path, errno);
-    int error = 0;
-    std::size_t done = 0;
-    while (error == 0 && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno != EINTR)
-            error = errno;
-        else if (n > 0)
-            done += static_cast<std::size_t>(n);
-    }
-    // Readable by everyone the umask allows, as a file made by any program.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (error == 0 && (::fchmod(fd, 0666 & ~mask) != 0 || ::fsync(fd) != 0))
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
+    if (const int error = ReplaceFileContents(path, bytes.data(), bytes.size()); error != 0)
         cannotWrite(path, error);
-    }
-}
-
-bool SameFile(const std::string& a, const std::string& b)
-{
-    struct stat sa {};
-    struct stat sb {};
-    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
-        return a == b;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }

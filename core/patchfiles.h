@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/bps.h"
+#include "core/platform/files.h"
 
 #include <optional>
 #include <string>
@@ -34,6 +35,3 @@ PatchBytes ReadBinaryFile(const std::string& path);
 // a part. Throws KorvaneError "Cannot write file <path>: <reason>".
 void ReplaceFile(const std::string& path, const PatchBytes& bytes);
 
-// Whether a and b name one file: the same device and inode, or the same
-// path where a file does not exist yet.
-bool SameFile(const std::string& a, const std::string& b);

@@ -7,7 +7,6 @@
 #include "core/romfile.h"
 
 #include <cerrno>
-#include <csignal>
 
 RomRecord Rom;
 
@@ -47,7 +46,9 @@ void ThrowFileError(int err)
         message = "File access denied";
         break;
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
     case EFBIG:
         message = "Disk full";
         break;
@@ -112,9 +113,4 @@ void FlushRomFile(const std::string& path)
     file.requireOpen(path);
     if (!file.sync())
         ThrowFileError(file.error());
-}
-
-void IgnoreFileSizeSignal()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
 }

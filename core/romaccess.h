@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/platform/files.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -69,7 +71,3 @@ void FlushRomFile(const std::string& path);
 // "Disk full", or "I/O error <n>".
 [[noreturn]] void ThrowFileError(int err);
 
-// Makes a write past the process's file-size limit fail with EFBIG, reported
-// like a full disk, instead of killing the program with SIGXFSZ. Called once
-// at start-up.
-void IgnoreFileSizeSignal();

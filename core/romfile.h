@@ -9,9 +9,10 @@
 
 // An open file of the program's own: the image, or a tile bitmap of the
 // support folder. Opened for reading only with a shared lock, or for reading
-// and writing with an exclusive lock (flock), so readers never refuse each
-// other while a writer refuses and is refused by everyone else; closed by
-// the destructor on every path.
+// and writing with an exclusive lock (flock; on Windows the share modes:
+// reading shares reading, writing shares nothing), so readers never refuse
+// each other while a writer refuses and is refused by everyone else; closed
+// by the destructor on every path. Implemented in core/platform/.
 class RomFile
 {
 public:
@@ -33,7 +34,7 @@ public:
     RomFile(const RomFile&) = delete;
     RomFile& operator=(const RomFile&) = delete;
 
-    bool isOpen() const { return mFd >= 0; }
+    bool isOpen() const { return mHandle != -1; }
     // Throws OpenError "Cannot open file <path>" unless the file is open.
     void requireOpen(const std::string& path) const;
     // errno of the failed open, or of the last failed operation.
@@ -62,8 +63,13 @@ public:
     static bool Writable(const std::string& path);
 
 private:
-    int mFd = -1;
+    // The descriptor, or the Windows HANDLE; -1 (INVALID_HANDLE_VALUE) when
+    // not open.
+    std::intptr_t mHandle = -1;
     int mErrno = 0;
+#ifndef _WIN32
+    int fd() const;
+#endif
 };
 
 // The system's description of an errno value ("Permission denied"), for the

@@ -4,15 +4,11 @@
 #include "core/supportfiles.h"
 
 #include "core/korvaneerror.h"
+#include "core/platform/files.h"
 #include "core/romaccess.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
 #include <filesystem>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -27,7 +23,7 @@ std::string slashes(std::string name)
 bool hasSupportFolder(const std::string& base)
 {
     std::error_code error;
-    return std::filesystem::is_directory(base + "korvane", error);
+    return std::filesystem::is_directory(FsPath(base + "korvane"), error);
 }
 
 } // namespace
@@ -49,7 +45,7 @@ std::string FindSupportBase(const std::string& exeDir)
 
 bool SupportFolderWritable()
 {
-    return ::access((Rom.ExeDir + "korvane").c_str(), W_OK) == 0;
+    return FolderWritable(Rom.ExeDir + "korvane");
 }
 
 void SetUserSupportBase(const std::string& userBase)
@@ -64,9 +60,9 @@ std::string WritableSupportFilePath(const std::string& relativeName)
         return shared;
     const std::string own = gUserBase + slashes(relativeName);
     std::error_code error;
-    if (!std::filesystem::exists(own, error)) {
-        std::filesystem::create_directories(std::filesystem::path(own).parent_path(), error);
-        if (error || !std::filesystem::copy_file(shared, own, error))
+    if (!std::filesystem::exists(FsPath(own), error)) {
+        std::filesystem::create_directories(FsPath(own).parent_path(), error);
+        if (error || !std::filesystem::copy_file(FsPath(shared), FsPath(own), error))
             throw KorvaneError("Cannot open file " + own);
     }
     return own;
@@ -74,41 +70,7 @@ std::string WritableSupportFilePath(const std::string& relativeName)
 
 FileText ReadWholeFile(const std::string& path, std::size_t maxSize)
 {
-    FileText result;
-    // Non-blocking: opening a FIFO must not wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        result.error = errno;
-        return result;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        result.error = errno;
-    else if (S_ISDIR(st.st_mode))
-        result.error = EISDIR;
-    else if (!S_ISREG(st.st_mode))
-        result.error = EINVAL;
-    else if (static_cast<std::uint64_t>(st.st_size) > maxSize)
-        result.error = EFBIG;
-    char buffer[4096];
-    while (result.error == 0) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno != EINTR)
-                result.error = errno;
-        } else if (n == 0) {
-            break;
-        } else if (result.text.size() + static_cast<std::size_t>(n) > maxSize) {
-            // A file that grows while it is read.
-            result.error = EFBIG;
-        } else {
-            result.text.append(buffer, static_cast<std::size_t>(n));
-        }
-    }
-    ::close(fd);
-    if (result.error != 0)
-        result.text.clear();
-    return result;
+    return ReadFileText(path, maxSize);
 }
 
 std::vector<std::string> SplitLines(const std::string& text)

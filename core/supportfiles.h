@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/platform/files.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -39,15 +41,8 @@ std::string WritableSupportFilePath(const std::string& relativeName);
 // The largest list file the program reads.
 inline constexpr std::size_t kMaxListFileSize = 1 << 20;
 
-// The content of a whole file, or the errno of the failure. Only a regular
-// file (a link to one counts) of at most maxSize bytes is read: a directory
-// gives EISDIR, any other kind of file (a FIFO, a device) EINVAL without
-// waiting for it, a larger file EFBIG.
-struct FileText
-{
-    std::string text;
-    int error = 0;
-};
+// The content of a whole file (ReadFileText of core/platform/files.h), of
+// at most maxSize bytes.
 FileText ReadWholeFile(const std::string& path, std::size_t maxSize = kMaxListFileSize);
 
 // Splits text into its lines at CR LF, LF or CR. Lines are kept as they are

@@ -19,7 +19,7 @@ for extra in "$@"; do
     xvfb) packages+=(xvfb xauth) ;;
     package) packages+=(dpkg-dev file lintian binutils) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-                        wine64 wine dpkg-dev xz-utils ninja-build zip unzip xvfb xauth) ;;
+                        wine64 wine libz-mingw-w64-dev dpkg-dev xz-utils ninja-build zip unzip xvfb xauth) ;;
     *) echo "setup-deps: unknown package set '$extra'" >&2; exit 2 ;;
   esac
 done

@@ -8,6 +8,7 @@
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "ui/notices.h"
+#include "ui/filenames.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -62,7 +63,7 @@ void BackUpBeforeFirstWrite(const std::string& path)
         ReplaceFile(backup, bytes);
         // The first backup ever made stays: never replaced, never removed.
         target = original;
-        if (!QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(original))))
+        if (!QFileInfo::exists(ShownPath(original)))
             ReplaceFile(original, bytes);
     } catch (const KorvaneError& e) {
         throw KorvaneError("The image could not be backed up to " + target + " (" + e.what()

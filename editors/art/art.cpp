@@ -7,6 +7,7 @@
 #include "core/supportfiles.h"
 #include "editors/art/artmodel.h"
 #include "ui/handlers.h"
+#include "ui/filenames.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -119,7 +120,7 @@ void Tartf::maketile(const std::string& file, std::int32_t tileOffset, std::int3
     const ArtTileBytes tile = ReadArtTile(Rom.RomPath, tileOffset, pieceOffset);
     WriteTileBitmapFile(file, EncodeTileBitmap(tile.bytes, tile.flip,
                                                [this](std::uint8_t b, bool high) { return pixelcolor(b, high); }));
-    box->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(file)), "BMP"));
+    box->setPixmap(QPixmap(ShownPath(file), "BMP"));
     box->repaint();
 }
 

@@ -4,27 +4,40 @@
 #include "tests/support/testfiles.h"
 
 #include "core/korvaneerror.h"
+#include "core/platform/files.h"
+#include "core/romfile.h"
 
-#include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <csignal>
-#include <sys/resource.h>
+#include <random>
 #include <stdexcept>
+
+#ifndef _WIN32
+#include <csignal>
+#include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    mPath = pattern;
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && mPath.empty(); ++attempt) {
+        const std::filesystem::path candidate = base / ("korvane-test-" + std::to_string(random() % 1000000000));
+        if (std::filesystem::create_directory(candidate)) {
+            const std::u8string name = candidate.generic_u8string();
+            mPath.assign(name.begin(), name.end());
+        }
+    }
+    if (mPath.empty())
+        throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir()
@@ -50,11 +63,52 @@ std::string ErrorOf(const std::function<void()>& call)
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FsPath(path), std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+#ifdef _WIN32
+
+// The share modes are the locks: a writer's handle shares nothing, a
+// reader's shares reading.
+ForeignLock::ForeignLock(const std::string& path, Kind kind)
+    : mFile(std::make_unique<RomFile>(path, kind == Kind::Shared ? RomFile::Access::Read : RomFile::Access::Write))
+{
+    if (!mFile->isOpen())
+        throw std::runtime_error("cannot lock " + path);
+}
+
+ForeignLock::~ForeignLock() = default;
+
+Unwritable::Unwritable(const std::string& path) : mPath(path)
+{
+    std::error_code error;
+    std::filesystem::permissions(FsPath(path), std::filesystem::perms::all & ~std::filesystem::perms::owner_write
+                                                    & ~std::filesystem::perms::group_write
+                                                    & ~std::filesystem::perms::others_write,
+                                 error);
+    mOk = !error;
+}
+
+Unwritable::~Unwritable()
+{
+    std::error_code error;
+    std::filesystem::permissions(FsPath(mPath), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, error);
+}
+
+bool WriteLimit::Supported()
+{
+    return false;
+}
+
+WriteLimit::WriteLimit(std::uint64_t) {}
+
+WriteLimit::~WriteLimit() = default;
+
+#else
 
 ForeignLock::ForeignLock(const std::string& path, Kind kind)
 {
@@ -68,7 +122,6 @@ ForeignLock::~ForeignLock()
     if (mFd >= 0)
         ::close(mFd);
 }
-
 namespace {
 
 bool setImmutable(const std::string& path, bool on)
@@ -102,6 +155,11 @@ Unwritable::~Unwritable()
     ::chmod(mPath.c_str(), 0644);
 }
 
+bool WriteLimit::Supported()
+{
+    return true;
+}
+
 WriteLimit::WriteLimit(std::uint64_t limit)
 {
     rlimit current {};
@@ -121,3 +179,5 @@ WriteLimit::~WriteLimit()
     ::setrlimit(RLIMIT_FSIZE, &restored);
     std::signal(SIGXFSZ, mPreviousHandler);
 }
+
+#endif

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,11 @@ std::string ErrorOf(const std::function<void()>& call);
 // The whole content of a file; throws std::runtime_error when it cannot be read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 
+class RomFile;
+
 // Holds a flock on a file from another open file description, as another
 // program holding the file open would: exclusive as a writer, or shared as
-// a reader.
+// a reader (on Windows, a handle sharing nothing or only reading).
 class ForeignLock
 {
 public:
@@ -46,11 +49,13 @@ public:
 
 private:
     int mFd = -1;
+    std::unique_ptr<RomFile> mFile;
 };
 
 // While it lives, the file cannot be opened for writing by this process:
 // mode 0444, and for root (whom modes do not stop) the immutable attribute
-// where the file system has one. ok() is false when that is not possible.
+// where the file system has one (on Windows, the read-only attribute). ok()
+// is false when that is not possible.
 class Unwritable
 {
 public:
@@ -69,9 +74,11 @@ private:
 // While it lives, writes that reach at or past limit bytes into any file of
 // this process fail with EFBIG (RLIMIT_FSIZE, which holds for root too), as
 // on a full disk: a save that writes below and above the limit fails midway.
+// Windows has no such limit: there it does nothing, and Supported() is false.
 class WriteLimit
 {
 public:
+    static bool Supported();
     explicit WriteLimit(std::uint64_t limit);
     ~WriteLimit();
     WriteLimit(const WriteLimit&) = delete;

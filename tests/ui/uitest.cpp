@@ -7,6 +7,7 @@
 #include "app/windowregistry.h"
 #include "core/detection.h"
 #include "core/romaccess.h"
+#include "ui/filenames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,7 +93,7 @@ void SelectRom(const std::string& path)
 {
     StoreDetection(DetectGame(path));
     Rom.RomPath = path;
-    Rom.ExeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+    Rom.ExeDir = CorePath(QCoreApplication::applicationDirPath()) + "/";
 }
 
 void WindowTest::startWindowTest(const std::string& imageName)

@@ -13,6 +13,7 @@
 #include "core/romaccess.h"
 #include "core/romfile.h"
 #include "tools/korvanetool/valuesdocument.h"
+#include "ui/filenames.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -28,7 +29,7 @@ namespace {
 
 std::string local(const QString& path)
 {
-    return QFile::encodeName(path).toStdString();
+    return CorePath(path);
 }
 
 void complain(const std::string& path, const std::string& message)
@@ -101,7 +102,7 @@ QJsonObject infoOf(const std::string& path)
     const Detection detection = DetectGame(path);
     const HeaderState header = ReadHeaderState(path);
     QJsonObject info;
-    info.insert(QStringLiteral("path"), QFile::decodeName(QByteArray::fromStdString(path)));
+    info.insert(QStringLiteral("path"), ShownPath(path));
     const bool known = std::string(detection.game->code) != "un";
     info.insert(QStringLiteral("game"), known ? QString::fromLatin1(detection.game->code) : QStringLiteral("unknown"));
     info.insert(QStringLiteral("name"), QString::fromStdString(Cp1252ToUtf8(detection.game->name)));
@@ -359,7 +360,7 @@ int patchInfo(const std::string& path, bool json)
     const PatchBytes patch = readInput(path);
     if (json) {
         QJsonObject info;
-        info.insert(QStringLiteral("path"), QFile::decodeName(QByteArray::fromStdString(path)));
+        info.insert(QStringLiteral("path"), ShownPath(path));
         info.insert(QStringLiteral("size"), static_cast<qint64>(patch.size()));
         if (PatchFormatOf(patch) == PatchFormat::Bps) {
             const BpsInfo bps = ReadBpsInfo(patch);

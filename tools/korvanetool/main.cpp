@@ -8,6 +8,7 @@
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
 #include "tools/korvanetool/commands.h"
+#include "ui/filenames.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -55,6 +56,14 @@ int usageError(const QString& message, const QString& command = {})
     return kUsageError;
 }
 
+// Help and version on standard output, never in a message box (which Qt
+// shows on Windows when the process has no console, as under a script).
+int printAndExit(const QString& text)
+{
+    std::cout << text.toStdString() << std::flush;
+    return 0;
+}
+
 const Command* commandNamed(const QString& name)
 {
     for (const Command& c : kCommands) {
@@ -73,7 +82,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QString::fromLatin1(PackageVersion()));
     IgnoreFileSizeSignal();
     // The level and palette lists beside the executable.
-    Rom.ExeDir = FindSupportBase(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/");
+    Rom.ExeDir = FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
 
     // The command first; its own options are parsed once it is known.
     QCommandLineParser top;
@@ -86,11 +95,11 @@ int main(int argc, char* argv[])
     if (!top.parse(QCoreApplication::arguments()))
         return usageError(top.errorText());
     if (top.isSet(version))
-        top.showVersion();
+        return printAndExit(QStringLiteral("korvane-tool %1\n").arg(QCoreApplication::applicationVersion()));
     const QStringList rest = top.positionalArguments();
     if (rest.isEmpty()) {
         if (top.isSet(help))
-            top.showHelp(0);
+            return printAndExit(top.helpText());
         return usageError(QStringLiteral("no command given"));
     }
     const Command* command = commandNamed(rest.first());
@@ -139,7 +148,7 @@ int main(int argc, char* argv[])
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), name);
     if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+        return printAndExit(parser.helpText());
 
     const QStringList files = parser.positionalArguments();
     const auto exactly = [&](qsizetype count) { return files.size() == count; };

@@ -6,7 +6,9 @@
 // image.
 
 #include "core/apptexts.h"
+#include "core/platform/files.h"
 #include "tools/samplerom/samples.h"
+#include "ui/filenames.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -40,9 +42,9 @@ int main(int argc, char* argv[])
                   << "\nTry 'korvane-samplerom --help'.\n";
         return 2;
     }
-    const std::string dir = QFile::encodeName(parser.positionalArguments().first()).toStdString();
+    const std::string dir = CorePath(parser.positionalArguments().first());
     try {
-        std::filesystem::create_directories(dir);
+        std::filesystem::create_directories(FsPath(dir));
         for (const std::string& path : WriteSampleImages(dir, parser.isSet(replace)))
             std::cout << path << '\n';
     } catch (const std::exception& e) {

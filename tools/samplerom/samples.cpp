@@ -4,6 +4,7 @@
 #include "tools/samplerom/samples.h"
 
 #include "core/detection.h"
+#include "core/platform/files.h"
 #include "tools/samplerom/samplefillers.h"
 
 #include <array>
@@ -97,7 +98,7 @@ std::vector<std::string> WriteSampleImages(const std::string& dir, bool replace)
     std::vector<std::string> paths;
     for (const SampleImage& sample : BuildSampleImages()) {
         const std::string path = dir + "/" + sample.fileName;
-        if (!replace && std::filesystem::exists(path))
+        if (!replace && std::filesystem::exists(FsPath(path)))
             continue;
         sample.image.save(path);
         paths.push_back(path);

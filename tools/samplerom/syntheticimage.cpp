@@ -3,6 +3,8 @@
 
 #include "tools/samplerom/syntheticimage.h"
 
+#include "core/platform/files.h"
+
 #include <fstream>
 #include <stdexcept>
 
@@ -65,7 +67,7 @@ std::uint16_t SyntheticImage::wordAt(std::size_t offset) const
 
 void SyntheticImage::save(const std::string& path) const
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(mData.data()), static_cast<std::streamsize>(mData.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path);

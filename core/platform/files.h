@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+// The file system calls of the program besides RomFile, with one
+// implementation per platform (posix.cpp, win32.cpp). A path here is the
+// file name's bytes on Linux, passed on exactly as given, and UTF-8 on
+// Windows, where it becomes UTF-16 at the system call. Failures are errno
+// values (the Windows implementation maps its error codes to them).
+
+// The path as std::filesystem takes it: never through the local 8-bit code
+// page.
+std::filesystem::path FsPath(const std::string& path);
+
+// The content of a whole file, or the errno of the failure. Only a regular
+// file (a link to one counts) of at most maxSize bytes is read: a directory
+// gives EISDIR, any other kind of file (a FIFO, a device) EINVAL without
+// waiting for it, a larger file EFBIG.
+struct FileText
+{
+    std::string text;
+    int error = 0;
+};
+FileText ReadFileText(const std::string& path, std::size_t maxSize);
+
+// Writes size bytes to path through a new file in the same folder, flushed
+// and renamed into place (replacing an existing file): path holds either
+// what it held or all of the bytes, never a part. 0, or the errno of the
+// failure; the new file is removed then.
+int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size);
+
+// Whether a and b name one file: the same device and inode (volume serial
+// and file index on Windows), or the same path where a file does not exist.
+bool SameFile(const std::string& a, const std::string& b);
+
+// Whether this process may create files in folder.
+bool FolderWritable(const std::string& folder);
+
+// Writes past a file-size limit fail with EFBIG instead of ending the
+// process (SIGXFSZ); nothing to do where there is no such signal.
+void IgnoreFileSizeSignal();

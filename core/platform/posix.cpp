@@ -1,0 +1,278 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The POSIX side of the platform layer: RomFile and the calls of
+// core/platform/files.h.
+
+#include "core/platform/files.h"
+#include "core/romfile.h"
+
+#include "core/korvaneerror.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::uint64_t gOpenCount = 0;
+std::uint64_t gSyncCount = 0;
+
+// Why an open file is no plain file of its own: a second link, or not a
+// regular file. 0 when it is one.
+int plainFileFault(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    if (!S_ISREG(st.st_mode))
+        return EINVAL;
+    if (st.st_nlink != 1)
+        return EMLINK;
+    return 0;
+}
+
+// Why an open file cannot serve as an image: a folder or no regular file.
+int notRegularFault(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    if (S_ISDIR(st.st_mode))
+        return EISDIR;
+    return S_ISREG(st.st_mode) ? 0 : EINVAL;
+}
+
+} // namespace
+
+RomFile::RomFile(const std::string& path, Access access, Kind kind)
+{
+    ++gOpenCount;
+    // Non-blocking: opening a FIFO for reading must not wait for a writer.
+    int flags = (access == Access::Write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK;
+    if (kind == Kind::PlainFile)
+        flags |= O_NOFOLLOW;
+    const int fd = ::open(path.c_str(), flags);
+    if (fd < 0) {
+        mErrno = errno;
+        return;
+    }
+    mErrno = kind == Kind::PlainFile ? plainFileFault(fd) : notRegularFault(fd);
+    if (mErrno == 0 && ::flock(fd, (access == Access::Write ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0)
+        mErrno = errno;
+    if (mErrno != 0)
+        ::close(fd);
+    else
+        mHandle = fd;
+}
+
+bool RomFile::Writable(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno != EACCES && errno != EPERM && errno != EROFS && errno != ETXTBSY;
+}
+
+void RomFile::requireOpen(const std::string& path) const
+{
+    if (!isOpen())
+        throw OpenError(path, mErrno);
+}
+
+RomFile::~RomFile()
+{
+    if (isOpen())
+        ::close(fd());
+}
+
+std::ptrdiff_t RomFile::readAt(std::int64_t offset, void* buffer, std::size_t count)
+{
+    if (offset < 0) {
+        mErrno = EINVAL;
+        return -1;
+    }
+    auto* out = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd(), out + done, count - done, offset + static_cast<std::int64_t>(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            mErrno = errno;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return static_cast<std::ptrdiff_t>(done);
+}
+
+bool RomFile::writeAt(std::int64_t offset, const void* buffer, std::size_t count)
+{
+    if (offset < 0) {
+        mErrno = EINVAL;
+        return false;
+    }
+    const auto* in = static_cast<const char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pwrite(fd(), in + done, count - done, offset + static_cast<std::int64_t>(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            mErrno = errno;
+            return false;
+        }
+        if (n == 0) {
+            mErrno = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::int64_t RomFile::size()
+{
+    struct stat st {};
+    if (::fstat(fd(), &st) != 0) {
+        mErrno = errno;
+        return -1;
+    }
+    return st.st_size;
+}
+
+bool RomFile::sync()
+{
+    ++gSyncCount;
+    if (::fsync(fd()) != 0) {
+        mErrno = errno;
+        return false;
+    }
+    return true;
+}
+
+int RomFile::fd() const
+{
+    return static_cast<int>(mHandle);
+}
+
+std::uint64_t RomFile::OpenCount()
+{
+    return gOpenCount;
+}
+
+std::uint64_t RomFile::SyncCount()
+{
+    return gSyncCount;
+}
+
+std::string SystemErrorText(int err)
+{
+    // The only source of this one: another program's lock on the file.
+    if (err == EWOULDBLOCK)
+        return "held by another program";
+    return std::strerror(err);
+}
+
+std::filesystem::path FsPath(const std::string& path)
+{
+    return std::filesystem::path(path);
+}
+
+FileText ReadFileText(const std::string& path, std::size_t maxSize)
+{
+    FileText result;
+    // Non-blocking: opening a FIFO must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        result.error = errno;
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        result.error = errno;
+    else if (S_ISDIR(st.st_mode))
+        result.error = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        result.error = EINVAL;
+    else if (static_cast<std::uint64_t>(st.st_size) > maxSize)
+        result.error = EFBIG;
+    char buffer[4096];
+    while (result.error == 0) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno != EINTR)
+                result.error = errno;
+        } else if (n == 0) {
+            break;
+        } else if (result.text.size() + static_cast<std::size_t>(n) > maxSize) {
+            // A file that grows while it is read.
+            result.error = EFBIG;
+        } else {
+            result.text.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    if (result.error != 0)
+        result.text.clear();
+    return result;
+}
+
+int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
+{
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    std::size_t done = 0;
+    const auto* data = static_cast<const char*>(bytes);
+    while (error == 0 && done < size) {
+        const ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno != EINTR)
+            error = errno;
+        else if (n > 0)
+            done += static_cast<std::size_t>(n);
+    }
+    // Readable by everyone the umask allows, as a file made by any program.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (error == 0 && (::fchmod(fd, 0666 & ~mask) != 0 || ::fsync(fd) != 0))
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(temporary.c_str());
+    return error;
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat sa {};
+    struct stat sb {};
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
+        return a == b;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool FolderWritable(const std::string& folder)
+{
+    return ::access(folder.c_str(), W_OK) == 0;
+}
+
+void IgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}

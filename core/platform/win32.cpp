@@ -1,0 +1,436 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The Windows side of the platform layer: RomFile and the calls of
+// core/platform/files.h through the wide-character Win32 API. Paths arrive
+// as UTF-8 and become UTF-16 here; Win32 error codes become the errno
+// values the rest of the program knows.
+
+#include "core/platform/files.h"
+#include "core/romfile.h"
+
+#include "core/korvaneerror.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+std::uint64_t gOpenCount = 0;
+std::uint64_t gSyncCount = 0;
+
+// A name that is not valid UTF-8 names no file: it gives an empty string,
+// which every call refuses.
+std::wstring wide(const std::string& path)
+{
+    if (path.empty())
+        return {};
+    const int n = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), int(path.size()), nullptr, 0);
+    if (n <= 0)
+        return {};
+    std::wstring out(std::size_t(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), int(path.size()), out.data(), n);
+    return out;
+}
+
+bool isFolder(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int errnoOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+        return EACCES;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EWOULDBLOCK;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return EMFILE;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_INVALID_PARAMETER:
+        return EINVAL;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return EEXIST;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return ENOMEM;
+    case ERROR_FILE_TOO_LARGE:
+        return EFBIG;
+    default:
+        return EIO;
+    }
+}
+
+// The errno of a failed open of path: a folder refuses as EISDIR.
+int openFault(const std::wstring& path)
+{
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ACCESS_DENIED && isFolder(path))
+        return EISDIR;
+    return errnoOf(error);
+}
+
+HANDLE handleOf(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+// Why an open file cannot serve: a device or pipe (EINVAL), or, for a
+// plain file, a reparse point (ELOOP) or a second link (EMLINK).
+int fileFault(HANDLE file, bool plain)
+{
+    if (::GetFileType(file) != FILE_TYPE_DISK)
+        return EINVAL;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file, &info))
+        return errnoOf(::GetLastError());
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return EISDIR;
+    if (plain && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return ELOOP;
+    if (plain && info.nNumberOfLinks != 1)
+        return EMLINK;
+    return 0;
+}
+
+// Reads or writes at offset, in pieces a DWORD can count.
+template <typename Call>
+bool positioned(std::int64_t offset, std::size_t count, Call call, std::size_t& done, DWORD& error)
+{
+    done = 0;
+    while (done < count) {
+        const DWORD piece = DWORD(std::min<std::size_t>(count - done, 1u << 30));
+        OVERLAPPED where{};
+        const auto at = static_cast<std::uint64_t>(offset) + done;
+        where.Offset = DWORD(at & 0xFFFFFFFFu);
+        where.OffsetHigh = DWORD(at >> 32);
+        DWORD moved = 0;
+        if (!call(done, piece, &moved, &where)) {
+            error = ::GetLastError();
+            return false;
+        }
+        if (moved == 0)
+            break;
+        done += moved;
+    }
+    return true;
+}
+
+} // namespace
+
+RomFile::RomFile(const std::string& path, Access access, Kind kind)
+{
+    ++gOpenCount;
+    const std::wstring name = wide(path);
+    if (name.empty()) {
+        mErrno = path.empty() ? ENOENT : EINVAL;
+        return;
+    }
+    const bool write = access == Access::Write;
+    // Writing shares nothing; reading shares reading only.
+    DWORD flags = FILE_ATTRIBUTE_NORMAL;
+    if (kind == Kind::PlainFile)
+        flags |= FILE_FLAG_OPEN_REPARSE_POINT;
+    HANDLE file = ::CreateFileW(name.c_str(), write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                                write ? 0 : FILE_SHARE_READ, nullptr, OPEN_EXISTING, flags, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        mErrno = openFault(name);
+        return;
+    }
+    mErrno = fileFault(file, kind == Kind::PlainFile);
+    if (mErrno != 0)
+        ::CloseHandle(file);
+    else
+        mHandle = reinterpret_cast<std::intptr_t>(file);
+}
+
+bool RomFile::Writable(const std::string& path)
+{
+    const std::wstring name = wide(path);
+    if (name.empty())
+        return true;
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)
+        && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(file);
+        return true;
+    }
+    const DWORD error = ::GetLastError();
+    return !((error == ERROR_ACCESS_DENIED && !isFolder(name)) || error == ERROR_WRITE_PROTECT);
+}
+
+void RomFile::requireOpen(const std::string& path) const
+{
+    if (!isOpen())
+        throw OpenError(path, mErrno);
+}
+
+RomFile::~RomFile()
+{
+    if (isOpen())
+        ::CloseHandle(handleOf(mHandle));
+}
+
+std::ptrdiff_t RomFile::readAt(std::int64_t offset, void* buffer, std::size_t count)
+{
+    if (offset < 0) {
+        mErrno = EINVAL;
+        return -1;
+    }
+    auto* out = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    DWORD error = 0;
+    const bool ok = positioned(offset, count,
+                               [&](std::size_t at, DWORD piece, DWORD* moved, OVERLAPPED* where) {
+                                   if (::ReadFile(handleOf(mHandle), out + at, piece, moved, where))
+                                       return true;
+                                   // Past the end: nothing more to read.
+                                   if (::GetLastError() == ERROR_HANDLE_EOF) {
+                                       *moved = 0;
+                                       return true;
+                                   }
+                                   return false;
+                               },
+                               done, error);
+    if (!ok) {
+        mErrno = errnoOf(error);
+        return -1;
+    }
+    return static_cast<std::ptrdiff_t>(done);
+}
+
+bool RomFile::writeAt(std::int64_t offset, const void* buffer, std::size_t count)
+{
+    if (offset < 0) {
+        mErrno = EINVAL;
+        return false;
+    }
+    const auto* in = static_cast<const char*>(buffer);
+    std::size_t done = 0;
+    DWORD error = 0;
+    if (!positioned(offset, count,
+                    [&](std::size_t at, DWORD piece, DWORD* moved, OVERLAPPED* where) {
+                        return ::WriteFile(handleOf(mHandle), in + at, piece, moved, where) != 0;
+                    },
+                    done, error)) {
+        mErrno = errnoOf(error);
+        return false;
+    }
+    if (done < count) {
+        mErrno = ENOSPC;
+        return false;
+    }
+    return true;
+}
+
+std::int64_t RomFile::size()
+{
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(handleOf(mHandle), &size)) {
+        mErrno = errnoOf(::GetLastError());
+        return -1;
+    }
+    return size.QuadPart;
+}
+
+bool RomFile::sync()
+{
+    ++gSyncCount;
+    if (!::FlushFileBuffers(handleOf(mHandle))) {
+        mErrno = errnoOf(::GetLastError());
+        return false;
+    }
+    return true;
+}
+
+std::uint64_t RomFile::OpenCount()
+{
+    return gOpenCount;
+}
+
+std::uint64_t RomFile::SyncCount()
+{
+    return gSyncCount;
+}
+
+std::string SystemErrorText(int err)
+{
+    // The C library here knows few of these; the texts are glibc's, so that
+    // both builds say the same.
+    switch (err) {
+    case EWOULDBLOCK: return "held by another program";
+    case ENOENT: return "No such file or directory";
+    case EACCES: return "Permission denied";
+    case EISDIR: return "Is a directory";
+    case EINVAL: return "Invalid argument";
+    case EROFS: return "Read-only file system";
+    case ENOSPC: return "No space left on device";
+    case EMFILE: return "Too many open files";
+    case ENAMETOOLONG: return "File name too long";
+    case EEXIST: return "File exists";
+    case ENOMEM: return "Cannot allocate memory";
+    case EFBIG: return "File too large";
+    case ELOOP: return "Too many levels of symbolic links";
+    case EMLINK: return "Too many links";
+    case EIO: return "Input/output error";
+    default: return std::strerror(err);
+    }
+}
+
+std::filesystem::path FsPath(const std::string& path)
+{
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+}
+
+FileText ReadFileText(const std::string& path, std::size_t maxSize)
+{
+    FileText result;
+    const std::wstring name = wide(path);
+    if (name.empty()) {
+        result.error = path.empty() ? ENOENT : EINVAL;
+        return result;
+    }
+    HANDLE file = ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        result.error = openFault(name);
+        return result;
+    }
+    result.error = fileFault(file, false);
+    LARGE_INTEGER size{};
+    if (result.error == 0 && !::GetFileSizeEx(file, &size))
+        result.error = errnoOf(::GetLastError());
+    if (result.error == 0 && static_cast<std::uint64_t>(size.QuadPart) > maxSize)
+        result.error = EFBIG;
+    char buffer[65536];
+    while (result.error == 0) {
+        DWORD n = 0;
+        if (!::ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
+            result.error = errnoOf(::GetLastError());
+        } else if (n == 0) {
+            break;
+        } else if (result.text.size() + n > maxSize) {
+            // A file that grows while it is read.
+            result.error = EFBIG;
+        } else {
+            result.text.append(buffer, n);
+        }
+    }
+    ::CloseHandle(file);
+    if (result.error != 0)
+        result.text.clear();
+    return result;
+}
+
+int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
+{
+    const std::wstring name = wide(path);
+    if (name.empty())
+        return path.empty() ? ENOENT : EINVAL;
+    static std::atomic<unsigned> counter{0};
+    std::wstring temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        wchar_t suffix[32];
+        ::swprintf(suffix, 32, L".%05lx%04x", ::GetCurrentProcessId() & 0xFFFFF, (counter++ + ::GetTickCount()) & 0xFFFF);
+        temporary = name + suffix;
+        file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return openFault(temporary);
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return EEXIST;
+    int error = 0;
+    std::size_t done = 0;
+    DWORD failure = 0;
+    const auto* data = static_cast<const char*>(bytes);
+    if (!positioned(0, size,
+                    [&](std::size_t at, DWORD piece, DWORD* moved, OVERLAPPED* where) {
+                        return ::WriteFile(file, data + at, piece, moved, where) != 0;
+                    },
+                    done, failure))
+        error = errnoOf(failure);
+    else if (done < size)
+        error = ENOSPC;
+    if (error == 0 && !::FlushFileBuffers(file))
+        error = errnoOf(::GetLastError());
+    if (!::CloseHandle(file) && error == 0)
+        error = errnoOf(::GetLastError());
+    if (error == 0
+        && !::MoveFileExW(temporary.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = openFault(name);
+    if (error != 0)
+        ::DeleteFileW(temporary.c_str());
+    return error;
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    const auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+        const std::wstring name = wide(path);
+        if (name.empty())
+            return false;
+        HANDLE file = ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return false;
+        const bool ok = ::GetFileInformationByHandle(file, &info) != 0;
+        ::CloseHandle(file);
+        return ok;
+    };
+    BY_HANDLE_FILE_INFORMATION ia{};
+    BY_HANDLE_FILE_INFORMATION ib{};
+    if (!identity(a, ia) || !identity(b, ib))
+        return a == b;
+    return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh
+           && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+bool FolderWritable(const std::string& folder)
+{
+    const std::wstring name = wide(folder);
+    if (name.empty())
+        return false;
+    const std::wstring probe = name + L"\\.korvane-probe-" + std::to_wstring(::GetCurrentProcessId());
+    HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(file);
+    return true;
+}
+
+void IgnoreFileSizeSignal()
+{
+}
