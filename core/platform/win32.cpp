@@ -153,6 +153,13 @@ RomFile::RomFile(const std::string& path, Access access, Kind kind)
         return;
     }
     const bool write = access == Access::Write;
+    // What Windows refuses anyway; Wine, run as root, would not.
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (write && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)
+        && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        mErrno = EACCES;
+        return;
+    }
     // Writing shares nothing; reading shares reading only.
     DWORD flags = FILE_ATTRIBUTE_NORMAL;
     if (kind == Kind::PlainFile)
