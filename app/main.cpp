@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/windowregistry.h"
+#include "core/platform/files.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -31,6 +32,7 @@ void answerWithoutDisplay(int& argc, char** argv)
 
 int main(int argc, char* argv[])
 {
+    UseBinaryStandardStreams();
     answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     NameApplication();

@@ -53,6 +53,17 @@ foreach(plugin IN LISTS KORVANE_WINDOWS_PLUGINS)
                      DEPENDS ${KORVANE_QT_PREFIX}/plugins/${plugin})
   list(APPEND KORVANE_RUNTIME_COPIES ${copy})
 endforeach()
+if(KORVANE_TESTS)
+  # The offscreen platform of the window tests reads its fonts from lib/fonts
+  # beside Qt6Core.dll.
+  file(GLOB KORVANE_TEST_FONTS /usr/share/fonts/truetype/liberation2/*.ttf)
+  foreach(font IN LISTS KORVANE_TEST_FONTS)
+    get_filename_component(name ${font} NAME)
+    set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/lib/fonts/${name})
+    add_custom_command(OUTPUT ${copy} COMMAND ${CMAKE_COMMAND} -E copy ${font} ${copy} DEPENDS ${font})
+    list(APPEND KORVANE_RUNTIME_COPIES ${copy})
+  endforeach()
+endif()
 add_custom_target(korvane_windows_runtime ALL DEPENDS ${KORVANE_RUNTIME_COPIES})
 
 # The zip: the three programs, the runtime, korvane/, the licence and a

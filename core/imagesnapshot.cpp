@@ -63,7 +63,7 @@ void ImageSnapshot::check(RomFile& file, const std::vector<Value>& values) const
             throw KorvaneError(kImageChangedMessage);
     }
     if (gBeforeWrite)
-        gBeforeWrite(mPath);
+        gBeforeWrite(mPath, file);
 }
 
 void SetBeforeWriteHook(BeforeWriteHook hook)

@@ -51,8 +51,10 @@ private:
 // The bytes of a big-endian word, as an ImageSnapshot value holds them.
 std::string WordBytes(std::uint16_t word);
 
-// Called with the image's path by every check that passed, so before a
-// Save's first write: the window layer backs the image up there. An error
-// it throws refuses the Save. Nothing is called by default.
-using BeforeWriteHook = std::function<void(const std::string& path)>;
+// Called with the image's path and the file the Save holds open by every
+// check that passed, so before a Save's first write: the window layer backs
+// the image up there, reading it through that file (on Windows no other
+// open of it is possible meanwhile). An error it throws refuses the Save.
+// Nothing is called by default.
+using BeforeWriteHook = std::function<void(const std::string& path, RomFile& file)>;
 void SetBeforeWriteHook(BeforeWriteHook hook);

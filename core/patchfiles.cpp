@@ -10,6 +10,7 @@
 #include "core/supportfiles.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -78,6 +79,19 @@ PatchBytes ReadBinaryFile(const std::string& path)
     if (file.error != 0)
         throw OpenError(path, file.error);
     return {file.text.begin(), file.text.end()};
+}
+
+PatchBytes ReadOpenFile(RomFile& file, const std::string& path)
+{
+    const std::int64_t size = file.size();
+    if (size < 0)
+        throw KorvaneError("Stream read error", file.error());
+    if (static_cast<std::uint64_t>(size) > kMaxPatchFile)
+        throw OpenError(path, EFBIG);
+    PatchBytes bytes(static_cast<std::size_t>(size));
+    if (file.readAt(0, bytes.data(), bytes.size()) != static_cast<std::ptrdiff_t>(bytes.size()))
+        throw KorvaneError("Stream read error", file.error());
+    return bytes;
 }
 
 void ReplaceFile(const std::string& path, const PatchBytes& bytes)

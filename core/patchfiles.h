@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+class RomFile;
+
 // Patch files for the tool and the main window: the two formats behind one
 // door, and the file operations around them.
 
@@ -29,6 +31,10 @@ PatchBytes ApplyPatch(const PatchBytes& patch, const PatchBytes& original);
 // The whole of a regular file of at most 1 GiB. Throws KorvaneError "Cannot
 // open file <path>".
 PatchBytes ReadBinaryFile(const std::string& path);
+
+// The whole of a file held open (at most 1 GiB), read through it. Throws
+// KorvaneError "Stream read error" (path names it in the report).
+PatchBytes ReadOpenFile(RomFile& file, const std::string& path);
 
 // Writes bytes to path through a new file in the same folder, flushed and
 // renamed into place: path holds either what it held or all of bytes, never

@@ -51,7 +51,7 @@ void FinishSave()
     FinishSaveWith(QStringLiteral("ROM Saved!"));
 }
 
-void BackUpBeforeFirstWrite(const std::string& path)
+void BackUpBeforeFirstWrite(const std::string& path, RomFile& file)
 {
     if (!ticked(gOptions.backUp) || gBackedUp == path)
         return;
@@ -59,7 +59,7 @@ void BackUpBeforeFirstWrite(const std::string& path)
     const std::string original = OriginalBackupOf(path);
     std::string target = backup;
     try {
-        const PatchBytes bytes = ReadBinaryFile(path);
+        const PatchBytes bytes = ReadOpenFile(file, path);
         ReplaceFile(backup, bytes);
         // The first backup ever made stays: never replaced, never removed.
         target = original;

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+class RomFile;
+
 class QObject;
 class QWidget;
 
@@ -39,7 +41,7 @@ void FinishSave();
 // never replaced or removed. Installed by the application as the hook of
 // every Save's check. Throws KorvaneError, so that the Save writes nothing,
 // when a copy fails.
-void BackUpBeforeFirstWrite(const std::string& path);
+void BackUpBeforeFirstWrite(const std::string& path, RomFile& file);
 // "<image>.orig.bak": the image as it was before the program first wrote it.
 std::string OriginalBackupOf(const std::string& path);
 // A new image is selected: its first Save backs it up.

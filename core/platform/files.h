@@ -44,3 +44,8 @@ bool FolderWritable(const std::string& folder);
 // Writes past a file-size limit fail with EFBIG instead of ending the
 // process (SIGXFSZ); nothing to do where there is no such signal.
 void IgnoreFileSizeSignal();
+
+// Standard input and output carry bytes as they are: no line-end
+// translation (Windows' text mode would turn "\n" into "\r\n" and spoil
+// binary output). Nothing to do on POSIX.
+void UseBinaryStandardStreams();

@@ -276,3 +276,7 @@ void IgnoreFileSizeSignal()
 {
     std::signal(SIGXFSZ, SIG_IGN);
 }
+
+void UseBinaryStandardStreams()
+{
+}

@@ -17,10 +17,14 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -440,4 +444,11 @@ bool FolderWritable(const std::string& folder)
 
 void IgnoreFileSizeSignal()
 {
+}
+
+void UseBinaryStandardStreams()
+{
+    ::_setmode(::_fileno(stdin), _O_BINARY);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
 }

@@ -13,7 +13,9 @@
 #include <random>
 #include <stdexcept>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -71,16 +73,25 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
 
 #ifdef _WIN32
 
-// The share modes are the locks: a writer's handle shares nothing, a
-// reader's shares reading.
+// Another program holding the file: a writer's handle shares reading only
+// (so the test can still look at the bytes), a reader's shares reading.
+// Either refuses the program's writes; the writer refuses its reads too.
 ForeignLock::ForeignLock(const std::string& path, Kind kind)
-    : mFile(std::make_unique<RomFile>(path, kind == Kind::Shared ? RomFile::Access::Read : RomFile::Access::Write))
 {
-    if (!mFile->isOpen())
+    const std::wstring name = FsPath(path).wstring();
+    const DWORD access = kind == Kind::Shared ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    HANDLE file = ::CreateFileW(name.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot lock " + path);
+    mHandle = file;
 }
 
-ForeignLock::~ForeignLock() = default;
+ForeignLock::~ForeignLock()
+{
+    if (mHandle)
+        ::CloseHandle(mHandle);
+}
 
 Unwritable::Unwritable(const std::string& path) : mPath(path)
 {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,8 +32,6 @@ std::string ErrorOf(const std::function<void()>& call);
 // The whole content of a file; throws std::runtime_error when it cannot be read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 
-class RomFile;
-
 // Holds a flock on a file from another open file description, as another
 // program holding the file open would: exclusive as a writer, or shared as
 // a reader (on Windows, a handle sharing nothing or only reading).
@@ -49,7 +46,7 @@ public:
 
 private:
     int mFd = -1;
-    std::unique_ptr<RomFile> mFile;
+    void* mHandle = nullptr;
 };
 
 // While it lives, the file cannot be opened for writing by this process:

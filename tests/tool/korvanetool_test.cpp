@@ -7,6 +7,7 @@
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,13 +27,20 @@ struct Run
     QString err;
 };
 
+// A program of the build, absolute on Windows too, where a path without a
+// drive is not.
+QString programPath(const char* path)
+{
+    return QFileInfo(QString::fromUtf8(path)).absoluteFilePath();
+}
+
 Run run(const char* program, const QStringList& arguments,
         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(), const QByteArray& input = {},
         QByteArray* rawOut = nullptr)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QString::fromLocal8Bit(program), arguments);
+    process.start(programPath(program), arguments);
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(60000);
@@ -282,9 +290,12 @@ private slots:
     // What cannot be written to standard output is a failure.
     void fullStandardOutputFails()
     {
+#ifdef Q_OS_WIN
+        QSKIP("no full device here");
+#endif
         QProcess process;
         process.setStandardOutputFile(QStringLiteral("/dev/full"));
-        process.start(QStringLiteral(KORVANE_TOOL_PATH), {"export", QString::fromStdString(sample("p2", "p2.bin"))});
+        process.start(programPath(KORVANE_TOOL_PATH), {"export", QString::fromStdString(sample("p2", "p2.bin"))});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 1);
         QVERIFY(process.readAllStandardError().contains("cannot write standard output: No space left on device"));

@@ -14,6 +14,7 @@
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -69,7 +70,8 @@ const Case kCases[] = {
 QByteArray runTool(const QStringList& arguments)
 {
     QProcess process;
-    process.start(QStringLiteral(KORVANE_TOOL_PATH), arguments);
+    // Absolute on Windows too, where a path without a drive is not.
+    process.start(QFileInfo(QStringLiteral(KORVANE_TOOL_PATH)).absoluteFilePath(), arguments);
     process.waitForFinished(60000);
     return process.readAllStandardOutput() + process.readAllStandardError();
 }

@@ -39,6 +39,15 @@ void InitWindowTests()
     gPrevious = qInstallMessageHandler(filterNoise);
     // Settings of a test go to a folder of the tests' own.
     QStandardPaths::setTestModeEnabled(true);
+#ifdef Q_OS_WIN
+    // The registry knows no test mode: an INI file in a fresh folder of
+    // this run instead.
+    const QString settings = QDir::tempPath() + QStringLiteral("/korvane-test-settings-%1")
+                                                    .arg(QCoreApplication::applicationPid());
+    QDir(settings).removeRecursively();
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+#endif
     InitApplication();
 }
 

@@ -81,6 +81,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("korvane-tool"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(PackageVersion()));
     IgnoreFileSizeSignal();
+    UseBinaryStandardStreams();
     // The level and palette lists beside the executable.
     Rom.ExeDir = FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
 

@@ -21,6 +21,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    UseBinaryStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("korvane-samplerom"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(PackageVersion()));
     QCommandLineParser parser;
