@@ -30,10 +30,16 @@ TMainFrm* MainFrm = nullptr;
 
 void InitApplication()
 {
-    // The forms are laid out for a small sans-serif face of Arial's metrics.
-    QFont font(QStringLiteral("Liberation Sans"));
-    if (!QFontDatabase::families().contains(font.family()))
-        font.setFamily(QStringLiteral("DejaVu Sans"));
+    // The forms are laid out for a small sans-serif face of Arial's metrics:
+    // Liberation Sans, or Arial itself (Windows), else DejaVu Sans.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
+        if (installed.contains(family)) {
+            font.setFamily(family);
+            break;
+        }
+    }
     font.setPointSize(8);
     QApplication::setFont(font);
     SetPendingEventsPump([] { QCoreApplication::processEvents(); });
