@@ -215,6 +215,10 @@ std::uint32_t Crc32(const std::uint8_t* data, std::size_t size)
 
 PatchBytes CreateBpsPatch(const PatchBytes& source, const PatchBytes& target, const std::string& metadata)
 {
+    // Never a patch that applying refuses.
+    if (target.size() > kMaxTargetSize)
+        throw KorvaneError("the changed image is " + std::to_string(target.size())
+                           + " bytes, larger than any cartridge image");
     PatchBytes out(std::begin(kMagic), std::end(kMagic));
     putNumber(out, source.size());
     putNumber(out, target.size());

@@ -114,6 +114,8 @@ std::optional<std::uint32_t> readRecords(const PatchBytes& patch, Record&& recor
         const bool run = size == 0;
         if (run)
             size = reader.number(2);
+        if (run && size == 0)
+            throw KorvaneError("a run record of the patch repeats its byte 0 times");
         const std::size_t at = reader.position();
         reader.skip(run ? 1 : size);
         if (offset + size > kLimit)
@@ -213,7 +215,8 @@ PatchBytes ApplyIpsPatch(const PatchBytes& patch, const PatchBytes& source)
             else
                 std::copy_n(patch.begin() + static_cast<std::ptrdiff_t>(at), size, target.begin() + offset);
         });
-    if (truncate)
-        target.resize(*truncate, 0);
+    // A truncation only shortens.
+    if (truncate && *truncate < target.size())
+        target.resize(*truncate);
     return target;
 }

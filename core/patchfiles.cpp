@@ -30,7 +30,8 @@ bool endsWith(const std::string& text, const std::string& end)
 
 [[noreturn]] void cannotWrite(const std::string& path, int error)
 {
-    throw KorvaneError("Cannot write file " + path + ": " + SystemErrorText(error), error);
+    const std::string reason = error == EINVAL ? "it is no regular file" : SystemErrorText(error);
+    throw KorvaneError("Cannot write file " + path + ": " + reason, error);
 }
 
 } // namespace

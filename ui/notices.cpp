@@ -18,27 +18,29 @@ QWidget* dialogParent()
     return QApplication::activeWindow();
 }
 
+// The texts name files, and a file name may look like HTML: every box shows
+// its text as plain text.
+int execBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, QString::fromStdString(AppTitle()), text, buttons, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
 class MessageBoxNotices : public Notices
 {
 public:
-    void showMessage(const QString& text) override
-    {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(AppTitle()), text, QMessageBox::Ok, dialogParent());
-        box.exec();
-    }
+    void showMessage(const QString& text) override { execBox(QMessageBox::NoIcon, text, QMessageBox::Ok); }
 
-    void reportError(const QString& text) override
-    {
-        QMessageBox box(QMessageBox::Critical, QString::fromStdString(AppTitle()), text, QMessageBox::Ok, dialogParent());
-        box.exec();
-    }
+    void reportError(const QString& text) override { execBox(QMessageBox::Critical, text, QMessageBox::Ok); }
 
     QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override
     {
-        QMessageBox box(QMessageBox::Question, QString::fromStdString(AppTitle()), text, buttons, dialogParent());
-        box.setDefaultButton(defaultButton);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
+        return static_cast<QMessageBox::StandardButton>(execBox(QMessageBox::Question, text, buttons, defaultButton));
     }
 };
 

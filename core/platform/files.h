@@ -30,8 +30,11 @@ FileText ReadFileText(const std::string& path, std::size_t maxSize);
 
 // Writes size bytes to path through a new file in the same folder, flushed
 // and renamed into place (replacing an existing file): path holds either
-// what it held or all of the bytes, never a part. 0, or the errno of the
-// failure; the new file is removed then.
+// what it held or all of the bytes, never a part. Only a regular file is
+// replaced (EISDIR for a folder, EINVAL for a device or FIFO), a link is
+// followed only to a regular file, and the new file keeps the mode of the
+// one it replaces. 0, or the errno of the failure; the new file is removed
+// then.
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size);
 
 // Whether a and b name one file: the same device and inode (volume serial

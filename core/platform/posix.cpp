@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -230,7 +231,37 @@ FileText ReadFileText(const std::string& path, std::size_t maxSize)
 
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
 {
-    std::string temporary = path + ".XXXXXX";
+    // Only a regular file is replaced, a link followed only to one (whose
+    // place then takes the new file), and the new file keeps its mode; a
+    // new name gets what the umask allows.
+    std::string target = path;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode_t mode = 0666 & ~mask;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (S_ISLNK(st.st_mode)) {
+            if (::stat(path.c_str(), &st) != 0)
+                return errno == ENOENT ? EINVAL : errno;
+            char* resolved = ::realpath(path.c_str(), nullptr);
+            if (!resolved)
+                return errno;
+            target = resolved;
+            std::free(resolved);
+        }
+        if (S_ISDIR(st.st_mode))
+            return EISDIR;
+        if (!S_ISREG(st.st_mode))
+            return EINVAL;
+        mode = st.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return errno;
+    }
+    // A temporary name beside it that fits where the name itself just fits.
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temporary = folder + (name.size() + 7 <= 255 ? name : std::string(".korvane")) + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return errno;
@@ -244,14 +275,11 @@ int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t 
         else if (n > 0)
             done += static_cast<std::size_t>(n);
     }
-    // Readable by everyone the umask allows, as a file made by any program.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (error == 0 && (::fchmod(fd, 0666 & ~mask) != 0 || ::fsync(fd) != 0))
+    if (error == 0 && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0))
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
         error = errno;
     if (error != 0)
         ::unlink(temporary.c_str());

@@ -368,6 +368,21 @@ int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t 
     const std::wstring name = wide(path);
     if (name.empty())
         return path.empty() ? ENOENT : EINVAL;
+    // Only a regular file is replaced: never a folder or a device.
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            return EISDIR;
+        HANDLE existing = ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (existing != INVALID_HANDLE_VALUE) {
+            const bool disk = ::GetFileType(existing) == FILE_TYPE_DISK;
+            ::CloseHandle(existing);
+            if (!disk)
+                return EINVAL;
+        }
+    }
     static std::atomic<unsigned> counter{0};
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;

@@ -170,6 +170,8 @@ TEST(Patches, HandAssembledPatches)
     EXPECT_EQ(ipsInfo.records, 2u);
     EXPECT_EQ(ipsInfo.runRecords, 1u);
     EXPECT_EQ(ipsInfo.truncate, 9u);
+    // A truncation past the end only shortens: it never grows the image.
+    EXPECT_EQ(ApplyIpsPatch(bytes({'P', 'A', 'T', 'C', 'H', 'E', 'O', 'F', 0xFF, 0xFF, 0xFF}), text("ABC")), text("ABC"));
     // A changed byte, then a run of ten, written as a record and a run.
     PatchBytes changed = text("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     PatchBytes wanted = changed;
@@ -238,6 +240,11 @@ TEST(Patches, BadPatchesAreRefused)
         {"IPS past 16 MiB",
          ErrorOf([&] { ApplyIpsPatch(bytes({'P', 'A', 'T', 'C', 'H', 0xFF, 0xFF, 0xFF, 0, 0, 0, 2, 0, 'E', 'O', 'F'}), original); }),
          "a record of the patch reaches past 16 MiB, which IPS cannot address"},
+        {"IPS run of no bytes far out",
+         ErrorOf([&] { ApplyIpsPatch(bytes({'P', 'A', 'T', 'C', 'H', 0xFF, 0, 0, 0, 0, 0, 0, 0, 'E', 'O', 'F'}), original); }),
+         "a run record of the patch repeats its byte 0 times"},
+        {"BPS target larger than any image", ErrorOf([] { CreateBpsPatch({}, PatchBytes((256u << 20) + 1)); }),
+         "the changed image is 268435457 bytes, larger than any cartridge image"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);

@@ -15,8 +15,13 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <utility>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
 
 namespace {
 
@@ -324,6 +329,106 @@ private slots:
                      || run.err.endsWith(QStringLiteral(": Operation not permitted\n")),
                  qPrintable(run.err));
         QVERIFY(ReadFileBytes(image) == before);
+    }
+
+    // Outputs go only to a regular file or a new name, never over the image
+    // or a device, keep the mode of what they replace, and inputs are
+    // bounded: each row is one way of breaking that.
+    void outputsAndInputsAreGuarded_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("export over the image") << "" << "export IMAGE -o IMAGE" << 1 << "one of the inputs";
+        QTest::newRow("export through a link to the image")
+            << "link" << "export IMAGE -o LINK" << 1 << "one of the inputs";
+        QTest::newRow("export to a FIFO") << "fifo" << "export IMAGE -o FIFO" << 1 << "it is no regular file";
+        QTest::newRow("export to a device") << "device" << "export IMAGE -o DEVICE" << 1 << "it is no regular file";
+        QTest::newRow("a patch keeps the mode") << "private" << "patch create IMAGE CHAOTIX PRIVATE" << 0 << "";
+        QTest::newRow("a patch of a 250-byte name") << "" << "patch create IMAGE CHAOTIX LONG" << 0 << "";
+        QTest::newRow("document over 16 MiB") << "huge" << "import IMAGE HUGE" << 1 << "larger than 16 MiB";
+        QTest::newRow("palette word of five digits")
+            << "word" << "import CHAOTIX WORD" << 1 << "'10000' is not a colour word of four hexadecimal digits";
+        QTest::newRow("fix of a 4 GiB image") << "big" << "fix BIG" << 1 << "4 GiB or more";
+    }
+
+    void outputsAndInputsAreGuarded()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+#ifdef Q_OS_WIN
+        if (setUp == QLatin1String("link") || setUp == QLatin1String("fifo") || setUp == QLatin1String("device")
+            || setUp == QLatin1String("private"))
+            QSKIP("no such file kind here");
+#endif
+        namespace fs = std::filesystem;
+        const std::string image = sample("p2", "p2.bin");
+        const std::string chaotix = sample("chaotix", "chaotix.bin");
+        const std::map<QString, std::string> names = {
+            {"IMAGE", image},
+            {"CHAOTIX", chaotix},
+            {"LINK", mDir->file("link.json")},
+            {"FIFO", mDir->file("fifo")},
+            {"DEVICE", mDir->file("null")},
+            {"PRIVATE", mDir->file("private.bps")},
+            {"LONG", mDir->file(std::string(246, 'n') + ".bps")},
+            {"HUGE", mDir->file("huge.json")},
+            {"WORD", mDir->file("word.json")},
+            {"BIG", mDir->file("big.bin")},
+        };
+        if (setUp == QLatin1String("link"))
+            fs::create_symlink(image, names.at("LINK"));
+#ifndef Q_OS_WIN
+        if (setUp == QLatin1String("fifo") && ::mkfifo(names.at("FIFO").c_str(), 0600) != 0)
+            QSKIP("no FIFO here");
+        // A null device of the test's own, never the system's.
+        if (setUp == QLatin1String("device") && ::mknod(names.at("DEVICE").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("mknod needs root");
+#endif
+        if (setUp == QLatin1String("private")) {
+            writeText(names.at("PRIVATE"), "old");
+            fs::permissions(names.at("PRIVATE"), fs::perms::owner_read | fs::perms::owner_write);
+        }
+        if (setUp == QLatin1String("huge"))
+            writeText(names.at("HUGE"), QByteArray(17 << 20, ' '));
+        if (setUp == QLatin1String("word")) {
+            QJsonObject document = parse(tool({"export", QString::fromStdString(chaotix)}).out);
+            QJsonObject palettes = document.value("palettes").toObject();
+            QJsonArray words = palettes.begin().value().toArray();
+            words[0] = QStringLiteral("10000");
+            palettes.insert(palettes.begin().key(), words);
+            document.insert("palettes", palettes);
+            writeText(names.at("WORD"), QJsonDocument(document).toJson());
+        }
+        if (setUp == QLatin1String("big")) {
+            SampleImageOf("p2").save(names.at("BIG"));
+            fs::resize_file(names.at("BIG"), (std::uintmax_t{1} << 32) + 0x200);
+        }
+        const auto imageBefore = ReadFileBytes(image);
+        const auto chaotixBefore = ReadFileBytes(chaotix);
+        QStringList arguments;
+        for (const QString& word : command.split(QLatin1Char(' ')))
+            arguments << (names.count(word) ? QString::fromStdString(names.at(word)) : word);
+        const Run run = tool(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(err.isEmpty() ? run.exitCode == 0 : run.err.contains(err), qPrintable(run.err));
+        QVERIFY(ReadFileBytes(image) == imageBefore);
+        QVERIFY(ReadFileBytes(chaotix) == chaotixBefore);
+        if (setUp == QLatin1String("device")) {
+            QVERIFY(fs::is_character_file(names.at("DEVICE")));
+        }
+        if (setUp == QLatin1String("private")) {
+            QCOMPARE(fs::status(names.at("PRIVATE")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+            const auto written = ReadFileBytes(names.at("PRIVATE"));
+            QVERIFY(written.size() > 4 && std::equal(written.begin(), written.begin() + 4, "BPS1"));
+        }
+        if (command.endsWith(QLatin1String("LONG")))
+            QVERIFY(fs::file_size(names.at("LONG")) > 0);
+        if (setUp == QLatin1String("big"))
+            QCOMPARE(fs::file_size(names.at("BIG")), (std::uintmax_t{1} << 32) + 0x200);
     }
 
     // A patch made by the tool, described and applied by it, in both

@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -52,17 +51,43 @@ void complain(const std::string& path, const KorvaneError& e)
     complain(path, message);
 }
 
-// The whole of a file, or of standard input for "-".
-PatchBytes readInput(const std::string& path)
+// The most a values document may hold.
+constexpr std::size_t kMaxDocument = std::size_t{16} << 20;
+
+// The whole of a file, or of standard input for "-", of at most limit
+// bytes (patches and images: what ReadBinaryFile takes).
+PatchBytes readInput(const std::string& path, std::size_t limit = 0)
 {
-    if (path != "-")
-        return ReadBinaryFile(path);
+    const std::string tooLarge =
+        "larger than " + std::to_string(limit >> 20) + " MiB, more than a values document may hold";
+    if (path != "-") {
+        if (limit == 0)
+            return ReadBinaryFile(path);
+        const FileText file = ReadFileText(path, limit);
+        if (file.error == EFBIG)
+            throw KorvaneError(tooLarge);
+        if (file.error != 0)
+            throw OpenError(path, file.error);
+        return {file.text.begin(), file.text.end()};
+    }
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         throw KorvaneError("cannot read standard input: " + in.errorString().toStdString());
-    const QByteArray bytes = in.readAll();
-    return {bytes.begin(), bytes.end()};
+    PatchBytes bytes;
+    for (;;) {
+        const QByteArray piece = in.read(1 << 16);
+        if (piece.isEmpty())
+            break;
+        bytes.insert(bytes.end(), piece.begin(), piece.end());
+        if (limit != 0 && bytes.size() > limit)
+            throw KorvaneError(tooLarge);
+    }
+    return bytes;
 }
+
+// Writes a file made from inputs, never over one of them; "-" is standard
+// output.
+void writeResult(const std::string& out, const std::vector<std::string>& inputs, const PatchBytes& bytes);
 
 // What a command prints as JSON.
 void printJson(const QJsonDocument& document)
@@ -170,6 +195,8 @@ int FixCommand(const QStringList& images, bool force)
     for (const QString& image : images) {
         const std::string path = local(image);
         try {
+            // Refused above 4 GiB like by every other command.
+            RomFileSize(path);
             if (!force && !IsCartridgeImage(path))
                 throw KorvaneError(std::string(kNotCartridgeMessage) + "; nothing was written (--force repairs it)");
             const HeaderState before = ReadHeaderState(path);
@@ -208,10 +235,11 @@ int ExportCommand(const QString& image, const QString& output)
         std::cout << text.toStdString();
         return 0;
     }
-    // Written whole or not at all.
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        complain(local(output), file.errorString().toStdString());
+    // Written whole or not at all, never over the image.
+    try {
+        writeResult(local(output), {path}, PatchBytes(text.begin(), text.end()));
+    } catch (const KorvaneError& e) {
+        complain(local(output), e);
         return 1;
     }
     return 0;
@@ -223,7 +251,7 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
     const std::string docPath = local(documentFile);
     QByteArray text;
     try {
-        const PatchBytes bytes = readInput(docPath);
+        const PatchBytes bytes = readInput(docPath, kMaxDocument);
         text = QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     } catch (const KorvaneError& e) {
         complain(docPath, e);
@@ -335,8 +363,6 @@ int DiffCommand(const QString& first, const QString& second, bool json)
 
 namespace {
 
-// Writes a file made from inputs, never over one of them; "-" is standard
-// output.
 void writeResult(const std::string& out, const std::vector<std::string>& inputs, const PatchBytes& bytes)
 {
     if (out == "-") {

@@ -10,6 +10,8 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 
 namespace {
@@ -84,12 +86,12 @@ public:
                 const QString field = palette->name + QStringLiteral(" colour %1").arg(i);
                 refusals.check([&] {
                     const std::string text = StringOf(kPalettes, field, words[i]).toStdString();
-                    std::uint32_t value = 0;
-                    try {
-                        value = static_cast<std::uint32_t>(StrToInt("$" + text));
-                    } catch (const KorvaneError& e) {
-                        Refuse(kPalettes, field, e.what());
-                    }
+                    // Exactly the four digits of the window's colour word:
+                    // more would be masked away unseen.
+                    if (text.size() != 4
+                        || !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); }))
+                        Refuse(kPalettes, field, "'" + text + "' is not a colour word of four hexadecimal digits");
+                    const auto value = static_cast<std::uint32_t>(StrToInt("$" + text));
                     // As "Change" takes a typed word: the unused bits cleared.
                     // A word written as read stays as it is.
                     if (value != palette->model.stored()[i])
