@@ -17,6 +17,7 @@
 #include "editors/text/texteditor.h"
 #include "editors/water/p2water.h"
 #include "ui/handlers.h"
+#include "ui/filenames.h"
 #include "ui/savecompletion.h"
 
 #include <QApplication>
@@ -25,6 +26,11 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <iostream>
 
 TMainFrm* MainFrm = nullptr;
 
@@ -45,6 +51,30 @@ void InitApplication()
     SetPendingEventsPump([] { QCoreApplication::processEvents(); });
     IgnoreFileSizeSignal();
     SetBeforeWriteHook(BackUpBeforeFirstWrite);
+    GuardSettingsFile();
+}
+
+void GuardSettingsFile()
+{
+#ifndef Q_OS_WIN
+    // Where QSettings looks: the application's file and the organisation's.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QString organization = QCoreApplication::organizationName();
+    if (organization.isEmpty())
+        organization = QStringLiteral("Unknown Organization");
+    for (const QString& file : {folder + QLatin1Char('/') + organization + QLatin1Char('/')
+                                    + QCoreApplication::applicationName() + QStringLiteral(".conf"),
+                                folder + QLatin1Char('/') + organization + QStringLiteral(".conf")}) {
+        const QFileInfo info(file);
+        if (!info.exists() || info.isFile())
+            continue;
+        static QTemporaryDir own;
+        std::cerr << QCoreApplication::applicationName().toStdString() << ": " << CorePath(file)
+                  << " is no regular file: the settings of this run are not kept\n";
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, own.path());
+        return;
+    }
+#endif
 }
 
 void CreateWindows()

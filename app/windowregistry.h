@@ -21,9 +21,16 @@ extern TMainFrm* MainFrm;
 
 // Application-wide settings every run and every window test needs: the
 // font the forms are laid out for, the event pump of the checksum repair,
-// the backup before a Save's first write, and writes past a file-size limit
-// reported instead of killing the program.
+// the backup before a Save's first write, writes past a file-size limit
+// reported instead of killing the program, and GuardSettingsFile.
 void InitApplication();
+
+// The settings are read and written only as regular files: when something
+// else stands where they are kept (a FIFO, which would hang the start, or a
+// device, which a write would replace), it is left alone, a line on
+// standard error says so, and this run keeps its settings in a folder of
+// its own. Nothing to do on Windows (the registry).
+void GuardSettingsFile();
 
 // The program's names: its settings folder (~/.config/korvane/) and the
 // version --version prints.

@@ -66,6 +66,17 @@ RomFile::RomFile(const std::string& path, Access access, Kind kind)
     mErrno = kind == Kind::PlainFile ? plainFileFault(fd) : notRegularFault(fd);
     if (mErrno == 0 && ::flock(fd, (access == Access::Write ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0)
         mErrno = errno;
+#ifdef F_OFD_SETLK
+    // And a record lock of the whole file, so that programs that lock with
+    // fcntl or lockf rather than flock are respected too (and see ours).
+    if (mErrno == 0) {
+        struct flock whole {};
+        whole.l_type = access == Access::Write ? F_WRLCK : F_RDLCK;
+        whole.l_whence = SEEK_SET;
+        if (::fcntl(fd, F_OFD_SETLK, &whole) != 0)
+            mErrno = (errno == EACCES || errno == EAGAIN) ? EWOULDBLOCK : errno;
+    }
+#endif
     if (mErrno != 0)
         ::close(fd);
     else

@@ -389,7 +389,12 @@ int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t 
     for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
         wchar_t suffix[32];
         ::swprintf(suffix, 32, L".%05lx%04x", ::GetCurrentProcessId() & 0xFFFFF, (counter++ + ::GetTickCount()) & 0xFFFF);
-        temporary = name + suffix;
+        // A temporary name beside it that fits where the name itself just
+        // fits (255 characters a name).
+        const std::size_t slash = name.find_last_of(L"\\/");
+        const std::size_t length = name.size() - (slash == std::wstring::npos ? 0 : slash + 1);
+        temporary = length + 11 <= 255 ? name + suffix
+                                       : name.substr(0, slash == std::wstring::npos ? 0 : slash + 1) + L".korvane" + suffix;
         file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
             return openFault(temporary);

@@ -12,6 +12,11 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -52,6 +57,44 @@ TEST_F(Platform, AWriterSharesTheFileWithNobody)
     RomFile again(path, Access::Write);
     EXPECT_TRUE(again.isOpen());
 }
+
+#ifndef _WIN32
+// A program that locks with lockf (a POSIX record lock) rather than flock
+// holds the file as well. (The lock is held by a child: a process drops its
+// own record locks whenever it closes any descriptor of the file.)
+TEST_F(Platform, RecordLocksOfOtherProgramsAreRespected)
+{
+    int locked[2];
+    int release[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        const char ok = fd >= 0 && ::lockf(fd, F_TLOCK, 0) == 0 ? 'y' : 'n';
+        char done = 0;
+        if (::write(locked[1], &ok, 1) == 1 && ::read(release[0], &done, 1) >= 0)
+            ::_exit(0);
+        ::_exit(1);
+    }
+    char ok = 0;
+    ASSERT_EQ(::read(locked[0], &ok, 1), 1);
+    EXPECT_EQ(ok, 'y');
+    for (const Access access : {Access::Read, Access::Write}) {
+        RomFile file(path, access);
+        EXPECT_FALSE(file.isOpen());
+        EXPECT_EQ(SystemErrorText(file.error()), "held by another program");
+    }
+    const char go = 'g';
+    EXPECT_EQ(::write(release[1], &go, 1), 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    for (int fd : {locked[0], locked[1], release[0], release[1]})
+        ::close(fd);
+    EXPECT_TRUE(RomFile(path, Access::Write).isOpen());
+}
+#endif
 
 TEST_F(Platform, AReadOnlyFileOpensForReadingOnly)
 {

@@ -16,11 +16,16 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QtTest>
 
 #include <filesystem>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -256,6 +261,31 @@ private slots:
         };
         MainFrm->FilePatchClick();
         QCOMPARE(offered, QString::fromStdString(original));
+    }
+
+    // A FIFO where the settings are kept neither hangs the start nor is
+    // replaced by the first write of a setting.
+    void settingsThatAreNoFileAreLeftAlone()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("settings live in the registry here");
+#else
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        const QString file = QSettings().fileName();
+        QVERIFY2(file.startsWith(folder), qPrintable(file));
+        std::filesystem::remove(file.toStdString());
+        std::filesystem::create_directories(std::filesystem::path(file.toStdString()).parent_path());
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        GuardSettingsFile();
+        QSettings settings;
+        QVERIFY2(settings.fileName() != file, qPrintable(settings.fileName()));
+        settings.setValue(QStringLiteral("probe"), 1);
+        settings.sync();
+        QCOMPARE(QSettings().value(QStringLiteral("probe")).toInt(), 1);
+        QVERIFY(std::filesystem::is_fifo(file.toStdString()));
+        std::filesystem::remove(file.toStdString());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+#endif
     }
 };
 
