@@ -48,7 +48,9 @@ Run run(const char* program, const QStringList& arguments,
     process.start(programPath(program), arguments);
     process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished(60000);
+    // Generous: under Wine on a busy machine a start can take long.
+    if (!process.waitForFinished(180000))
+        return {-2, QString(), QStringLiteral("timed out: ") + process.errorString()};
     const QByteArray out = process.readAllStandardOutput();
     if (rawOut)
         *rawOut = out;
