@@ -60,8 +60,10 @@ public:
     // Takes the snapshot again once a Save has completed.
     void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
 
-private:
+    // write's refusal when no row was read.
     void checkSomethingRead() const;
+
+private:
     // Rows of wanted the write rewrites: read, editable, different.
     bool rewrites(const WaterValues& wanted, int row) const;
 

@@ -4,6 +4,7 @@
 // The built korvane-tool, run as a user runs it, on synthetic images.
 
 #include "core/detection.h"
+#include "core/platform/files.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
 
@@ -431,6 +432,25 @@ private slots:
             QVERIFY(fs::file_size(names.at("LONG")) > 0);
         if (setUp == QLatin1String("big"))
             QCOMPARE(fs::file_size(names.at("BIG")), (std::uintmax_t{1} << 32) + 0x200);
+    }
+
+    // On an image too short for its texts, a document that changes the
+    // demos and names the texts without a change writes the demos: a
+    // section that changes nothing is not written, so its incomplete read
+    // cannot refuse the import halfway (after the demos were written).
+    void importWritesAllSectionsOrNone()
+    {
+        const std::string cut = sample("p2", "cut.bin");
+        std::filesystem::resize_file(FsPath(cut), 0x8000);
+        QJsonObject document = parse(tool({"export", QString::fromStdString(cut)}).out);
+        document.insert("demos", QJsonObject{{"Number of demos played", 3}});
+        document.insert("texts", QJsonObject{});
+        writeText(mDir->file("doc.json"), QJsonDocument(document).toJson());
+        const Run run = tool({"import", QString::fromStdString(cut), QString::fromStdString(mDir->file("doc.json"))});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(parse(tool({"export", QString::fromStdString(cut)}).out).value("demos").toObject().value(
+                     "Number of demos played"),
+                 QJsonValue(3));
     }
 
     // A patch made by the tool, described and applied by it, in both

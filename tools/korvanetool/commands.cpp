@@ -289,10 +289,24 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         if (!noFix && !force && !IsCartridgeImage(path))
             throw KorvaneError(std::string(kNotCartridgeMessage)
                                + "; nothing was written (--no-fix leaves the header, --force repairs it)");
+        // Only the sections that change something are written, and each of
+        // them must be able to write before any of them does.
+        std::vector<EditorValues*> writers;
         for (const auto& editor : values.editors) {
-            if (document.object().contains(editor->key()))
-                editor->write(path);
+            if (document.object().contains(editor->key()) && editor->wanted() != editor->values())
+                writers.push_back(editor.get());
         }
+        bool refused = false;
+        for (const EditorValues* editor : writers) {
+            if (const std::string reason = editor->writeRefusal(); !reason.empty()) {
+                complain(path, editor->key().toStdString() + ": " + reason);
+                refused = true;
+            }
+        }
+        if (refused)
+            return 1;
+        for (EditorValues* editor : writers)
+            editor->write(path);
         FinishImageWrites(path, !noFix);
     } catch (const KorvaneError& e) {
         complain(path, e);

@@ -75,6 +75,10 @@ public:
     // order, through its model (which first checks that the image is still
     // the one read).
     virtual void write(const std::string& path) = 0;
+    // Why write() would refuse before its first write whatever the image
+    // holds now (not every value was read); empty when it would not. Checked
+    // for every section before any section writes.
+    virtual std::string writeRefusal() const = 0;
 
     // Where the editor's values lie in the image (after read()).
     virtual std::vector<ByteSpan> spans() const = 0;

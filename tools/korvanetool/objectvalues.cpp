@@ -73,6 +73,12 @@ public:
 
     void write(const std::string& path) override { mModel.write(path, mWanted); }
 
+    std::string writeRefusal() const override
+    {
+        return mModel.complete() ? std::string()
+                                 : "Not every object value has been read from this ROM; nothing was saved";
+    }
+
     std::vector<ByteSpan> spans() const override
     {
         std::vector<ByteSpan> spans;

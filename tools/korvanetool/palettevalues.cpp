@@ -108,6 +108,18 @@ public:
             palette->model.write(path, palette->entry, palette->wanted);
     }
 
+    std::string writeRefusal() const override
+    {
+        for (const auto& palette : mPalettes) {
+            try {
+                palette->model.check(palette->entry);
+            } catch (const KorvaneError& e) {
+                return palette->name.toStdString() + ": " + e.what();
+            }
+        }
+        return {};
+    }
+
     std::vector<ByteSpan> spans() const override
     {
         std::vector<ByteSpan> spans;

@@ -121,6 +121,16 @@ public:
 
     void write(const std::string& path) override { mModel.write(path, mWanted); }
 
+    std::string writeRefusal() const override
+    {
+        try {
+            mModel.checkSomethingRead();
+        } catch (const KorvaneError& e) {
+            return e.what();
+        }
+        return {};
+    }
+
     std::vector<ByteSpan> spans() const override
     {
         std::vector<ByteSpan> spans;
