@@ -453,6 +453,36 @@ private slots:
                  QJsonValue(3));
     }
 
+    // Without the zone list an exported document imports back; a document
+    // that changes a water row is refused naming the missing list.
+    void waterWithoutTheZoneList()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the tool copy would need its DLLs");
+#endif
+        namespace fs = std::filesystem;
+        const fs::path bin = mDir->file("bin");
+        fs::create_directories(bin / "korvane");
+        fs::copy_file(KORVANE_TOOL_PATH, bin / "korvane-tool");
+        for (const auto& entry : fs::directory_iterator(fs::path(KORVANE_TOOL_PATH).parent_path() / "korvane")) {
+            if (entry.path().filename().string().rfind("p2levels", 0) != 0)
+                fs::copy_file(entry.path(), bin / "korvane" / entry.path().filename());
+        }
+        const std::string program = (bin / "korvane-tool").string();
+        const QString image = QString::fromStdString(sample("p2", "p2.bin"));
+        const QString doc = QString::fromStdString(mDir->file("doc.json"));
+        QCOMPARE(run(program.c_str(), {"export", image, "-o", doc}).exitCode, 0);
+        Run result = run(program.c_str(), {"import", image, doc});
+        QCOMPARE(result.exitCode, 0);
+        QJsonObject document = parse(run(program.c_str(), {"export", image}).out);
+        document.insert("water", QJsonObject{{"Level 1", QJsonObject{{"palette", 5}}}});
+        writeText(doc.toStdString(), QJsonDocument(document).toJson());
+        result = run(program.c_str(), {"import", image, doc});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("water: Level 1: the rows need the zone list")),
+                 qPrintable(result.err));
+    }
+
     // A patch made by the tool, described and applied by it, in both
     // formats; what it refuses leaves every file as it was.
     void patches()

@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
+#include "core/supportfiles.h"
 #include "editors/water/watermodel.h"
 
 #include <memory>
@@ -70,18 +71,27 @@ public:
 
     void want(const QJsonObject& section, Refusals& refusals) override
     {
+        // Rows are shown with their zone names: without the list no row
+        // can be changed, and the refusal says which file is missing.
+        if (mListMissing && !section.isEmpty()) {
+            refusals.add(kWater, section.begin().key(),
+                         "the rows need the zone list " + SupportFilePath(layout().zones.fileName)
+                             + ", which could not be read");
+            return;
+        }
         std::vector<QString> keys;
         for (int n = 0; n < rowsShown(); ++n)
             keys.push_back(rowKey(n));
         CheckKeys(kWater, section, keys, refusals);
         const QJsonObject shown = values();
         WaterValues wanted = mModel.values();
+        // Every palette read keeps its value unless the document changes it.
         WaterPaletteTexts texts;
+        for (int n = 0; n < mModel.palettesRead(); ++n)
+            texts[static_cast<std::size_t>(n)] = HexStr(mModel.values().palettes[static_cast<std::size_t>(n)], 2);
         for (int n = 0; n < rowsShown(); ++n) {
             const auto k = static_cast<std::size_t>(n);
             const QString field = rowKey(n);
-            if (n < mModel.palettesRead())
-                texts[k] = HexStr(mModel.values().palettes[k], 2);
             if (!section.contains(field))
                 continue;
             if (!section.value(field).isObject()) {
