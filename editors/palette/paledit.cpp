@@ -259,9 +259,8 @@ void Tpalform::PltListClick(int row)
 void Tpalform::Button2Click()
 {
     // Only the colours the user changed; the others keep what was read.
-    shown().colours = PalEdit.colours;
     std::vector<PaletteColours> wanted;
-    wanted.reserve(mHeld.size());
+    wanted.reserve(mHeld.size() + 1); // shown() may add the palette on screen
     std::vector<PaletteModel::Save> saves;
     // The palette shown is checked even when it holds no change.
     const auto add = [&](int row, HeldPalette& palette) {

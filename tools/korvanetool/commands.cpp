@@ -26,11 +26,6 @@
 
 namespace {
 
-std::string local(const QString& path)
-{
-    return CorePath(path);
-}
-
 void complain(const std::string& path, const std::string& message)
 {
     std::cerr << "korvane-tool: " << (path.empty() ? "" : path + ": ") << message << '\n';
@@ -171,7 +166,7 @@ int InfoCommand(const QStringList& images, bool json, bool check)
     QJsonArray all;
     for (const QString& image : images) {
         try {
-            const QJsonObject info = infoOf(local(image));
+            const QJsonObject info = infoOf(CorePath(image));
             if (json)
                 all.append(info);
             else
@@ -180,7 +175,7 @@ int InfoCommand(const QStringList& images, bool json, bool check)
             if (check && (info.value(QStringLiteral("checksum")) == mismatch || info.value(QStringLiteral("romEnd")) == mismatch))
                 status = 1;
         } catch (const KorvaneError& e) {
-            complain(local(image), e);
+            complain(CorePath(image), e);
             status = 1;
         }
     }
@@ -193,7 +188,7 @@ int FixCommand(const QStringList& images, bool force)
 {
     int status = 0;
     for (const QString& image : images) {
-        const std::string path = local(image);
+        const std::string path = CorePath(image);
         try {
             // Refused above 4 GiB like by every other command.
             RomFileSize(path);
@@ -219,7 +214,7 @@ int FixCommand(const QStringList& images, bool force)
 
 int ExportCommand(const QString& image, const QString& output)
 {
-    const std::string path = local(image);
+    const std::string path = CorePath(image);
     QByteArray text;
     try {
         const ImageValues values = ReadImageValues(path);
@@ -237,9 +232,9 @@ int ExportCommand(const QString& image, const QString& output)
     }
     // Written whole or not at all, never over the image.
     try {
-        writeResult(local(output), {path}, PatchBytes(text.begin(), text.end()));
+        writeResult(CorePath(output), {path}, PatchBytes(text.begin(), text.end()));
     } catch (const KorvaneError& e) {
-        complain(local(output), e);
+        complain(CorePath(output), e);
         return 1;
     }
     return 0;
@@ -247,8 +242,8 @@ int ExportCommand(const QString& image, const QString& output)
 
 int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force)
 {
-    const std::string path = local(image);
-    const std::string docPath = local(documentFile);
+    const std::string path = CorePath(image);
+    const std::string docPath = CorePath(documentFile);
     QByteArray text;
     try {
         const PatchBytes bytes = readInput(docPath, kMaxDocument);
@@ -317,8 +312,8 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
 
 int DiffCommand(const QString& first, const QString& second, bool json)
 {
-    const std::string a = local(first);
-    const std::string b = local(second);
+    const std::string a = CorePath(first);
+    const std::string b = CorePath(second);
     std::string current = a;
     try {
         const ImageValues valuesA = ReadImageValues(a);
@@ -448,7 +443,7 @@ int PatchCommand(const QString& action, const QStringList& files, const QString&
 {
     std::vector<std::string> paths;
     for (const QString& file : files)
-        paths.push_back(local(file));
+        paths.push_back(CorePath(file));
     if (paths.size() == 3 && paths[0] == "-" && paths[1] == "-") {
         complain({}, "only one input can come from standard input");
         return 2;
