@@ -28,6 +28,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 #include <QRadioButton>
 #include <QSet>
 #include <QtTest>
@@ -107,6 +108,11 @@ private:
             w->findChild<QTableWidget*>("vals")->item(0, 1)->setText(QStringLiteral("12"));
         } else if (editor == "water") {
             w = NewEditor<Tp2waterf>(nullptr);
+            // Its opening step ends on a timer; an edit comes after it, as a
+            // user's does.
+            QTimer* opening = w->findChild<QTimer*>("Timer");
+            if (!QTest::qWaitFor([opening] { return !opening->isActive(); }))
+                qFatal("the water editor's opening step never ended");
             w->findChild<QLineEdit*>("l1plt")->setText(QStringLiteral("1F"));
         } else if (editor == "text") {
             w = NewEditor<Tp2textz>(nullptr);
