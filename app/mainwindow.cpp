@@ -23,6 +23,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QSettings>
+#include <QThread>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QBitmap>
@@ -105,7 +106,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     FileBackup->setChecked(settings.value(kBackupKey, true).toBool());
     connect(FileBackup, &QAction::toggled, this, [](bool ticked) { QSettings().setValue(kBackupKey, ticked); });
     SetSaveOptions(this, {[this] { return fixChecksumTicked(); }, [this] { return FileBackup->isChecked(); },
-                          [this] { RunHandler([this] { showHeader(); }); }});
+                          [this] { showHeader(); }, [this] { stopHeaderSum(); }});
 
     setAcceptDrops(true);
     FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
@@ -170,6 +171,7 @@ void TMainFrm::selectFile(const QString& fileName)
     setWindowTitle(QString::fromStdString(AppTitle()));
     LblGame->clear();
     LblGame->adjustSize();
+    stopHeaderSum();
     HeaderPanel->clear();
 
     const Detection detection = DetectGame(Rom.RomPath);
@@ -183,29 +185,91 @@ void TMainFrm::selectFile(const QString& fileName)
     showHeader();
 }
 
+// The sum running for the header panel: its thread and how to stop it.
+struct TMainFrm::HeaderSum
+{
+    std::unique_ptr<QThread> thread;
+    std::atomic_bool stop{false};
+};
+
+TMainFrm::~TMainFrm()
+{
+    stopHeaderSum();
+}
+
+void TMainFrm::stopHeaderSum()
+{
+    if (!mHeaderSum)
+        return;
+    mHeaderSum->stop = true;
+    mHeaderSum->thread->wait();
+    mHeaderSum.reset();
+    // A sum stopped is not shown.
+    ++mHeaderRequest;
+}
+
 void TMainFrm::showHeader()
 {
+    stopHeaderSum();
     HeaderPanel->clear();
-    const HeaderState header = ReadHeaderState(Rom.RomPath);
-    const auto verdict = [](bool ok) {
-        return ok ? QStringLiteral("OK") : QStringLiteral("<span style=\"color:#c00000\"><b>MISMATCH</b></span>");
-    };
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
-    QString rows = QStringLiteral("<tr><td>Size&nbsp;&nbsp;&nbsp;</td><td>%1 bytes (%2)</td></tr>")
-                       .arg(header.size).arg(hex(static_cast<std::uint32_t>(header.size), 6));
-    rows += QStringLiteral("<tr><td>Serial&nbsp;&nbsp;&nbsp;</td><td>%1</td></tr>").arg(fromCp1252(mSerial).toHtmlEscaped());
-    if (header.summed) {
-        rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>stored %1, computed %2: %3</td></tr>")
-                    .arg(hex(header.storedChecksum, 4), hex(header.computedChecksum, 4), verdict(header.checksumOk()));
-        rows += QStringLiteral("<tr><td>ROM end&nbsp;&nbsp;&nbsp;</td><td>stored %1, expected %2: %3</td></tr>")
-                    .arg(hex(header.storedRomEnd, 6), hex(header.expectedRomEnd, 6), verdict(header.romEndOk()));
-    } else {
-        rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>nothing to sum (0x200 bytes or fewer)</td></tr>");
-    }
-    if (Rom.ReadOnly)
-        rows += QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the editors show it, none "
-                               "saves</td></tr>");
-    HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
+    const QString serial = QStringLiteral("<tr><td>Serial&nbsp;&nbsp;&nbsp;</td><td>%1</td></tr>")
+                               .arg(fromCp1252(mSerial).toHtmlEscaped());
+    const QString access = Rom.ReadOnly ? QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the "
+                                                         "editors show it, none saves</td></tr>")
+                                        : QString();
+    const auto show = [this, hex, serial, access](std::int64_t size, const QString& checksumRows) {
+        const QString rows = QStringLiteral("<tr><td>Size&nbsp;&nbsp;&nbsp;</td><td>%1 bytes (%2)</td></tr>")
+                                 .arg(size)
+                                 .arg(hex(static_cast<std::uint32_t>(size), 6))
+            + serial + checksumRows + access;
+        HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
+    };
+    show(Rom.RomSize, QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>being summed\u2026</td></tr>"));
+
+    struct Result
+    {
+        HeaderState header;
+        QString error;
+    };
+    auto result = std::make_shared<Result>();
+    mHeaderSum = std::make_unique<HeaderSum>();
+    const std::string path = Rom.RomPath;
+    std::atomic_bool* stop = &mHeaderSum->stop;
+    mHeaderSum->thread.reset(QThread::create([path, stop, result] {
+        try {
+            result->header = ReadHeaderState(path, stop);
+        } catch (const KorvaneError& e) {
+            result->error = QString::fromStdString(e.what());
+        }
+    }));
+    const quint64 request = ++mHeaderRequest;
+    connect(mHeaderSum->thread.get(), &QThread::finished, this, [this, request, result, show, hex] {
+        if (request != mHeaderRequest)
+            return;
+        const HeaderState& header = result->header;
+        if (!result->error.isEmpty()) {
+            show(Rom.RomSize, QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>not read: %1</td></tr>")
+                                  .arg(result->error.toHtmlEscaped()));
+            return;
+        }
+        const auto verdict = [](bool ok) {
+            return ok ? QStringLiteral("OK") : QStringLiteral("<span style=\"color:#c00000\"><b>MISMATCH</b></span>");
+        };
+        QString rows;
+        if (header.summed) {
+            rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>stored %1, computed %2: %3</td></tr>")
+                        .arg(hex(header.storedChecksum, 4), hex(header.computedChecksum, 4),
+                             verdict(header.checksumOk()));
+            rows += QStringLiteral("<tr><td>ROM end&nbsp;&nbsp;&nbsp;</td><td>stored %1, expected %2: %3</td></tr>")
+                        .arg(hex(header.storedRomEnd, 6), hex(header.expectedRomEnd, 6), verdict(header.romEndOk()));
+        } else {
+            rows += QStringLiteral(
+                "<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>nothing to sum (0x200 bytes or fewer)</td></tr>");
+        }
+        show(header.size, rows);
+    });
+    mHeaderSum->thread->start();
 }
 
 void TMainFrm::dragEnterEvent(QDragEnterEvent* event)

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 // The main window: ROM selection, game detection and the Editor menu.
 class TMainFrm : public QMainWindow, public Ui::TMainFrm
@@ -18,6 +19,7 @@ class TMainFrm : public QMainWindow, public Ui::TMainFrm
 
 public:
     explicit TMainFrm(QWidget* parent = nullptr);
+    ~TMainFrm() override;
 
     // The check mark of "Fix Checksum", which every Save reads.
     bool fixChecksumTicked() const { return Fix->isChecked(); }
@@ -36,8 +38,13 @@ public:
     // detection, the same messages, and the dialog offers it next time. The
     // command line, a dropped file and the recent list come here too.
     void selectFile(const QString& fileName);
-    // Shows the size, serial, checksum and ROM end of the selected image.
+    // Shows the size, serial, checksum and ROM end of the selected image. The
+    // image is summed on a thread of its own: the checksum rows appear when
+    // the sum is done, and a sum still running is stopped first.
     void showHeader();
+    // Stops the header's sum, if one runs, and waits for its thread: a Save
+    // does so before it opens the image.
+    void stopHeaderSum();
     void FileCloseClick();
     // Writes a patch from an original image, asked for, to the selected one.
     void FilePatchClick();
@@ -65,4 +72,9 @@ private:
     // The serial of the selected image, as its selection read it: no editor
     // writes the header's serial.
     std::string mSerial;
+
+    struct HeaderSum;
+    std::unique_ptr<HeaderSum> mHeaderSum;
+    // Counts the header sums started: only the latest one is shown.
+    quint64 mHeaderRequest = 0;
 };

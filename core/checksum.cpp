@@ -60,7 +60,7 @@ constexpr std::size_t kBlockSize = 0x40000;
 
 // The sum of the words from 0x200 to length of an open file, a final odd
 // byte counting as the high byte of a word.
-std::uint16_t sumImage(RomFile& file, std::int64_t length)
+std::uint16_t sumImage(RomFile& file, std::int64_t length, const std::atomic_bool* stop = nullptr)
 {
     // One buffer for every repair of the thread: a fresh one would cost a
     // page fault for each of its pages every time. Not zero-filled: only
@@ -68,6 +68,8 @@ std::uint16_t sumImage(RomFile& file, std::int64_t length)
     thread_local const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
     std::uint32_t sum = 0;
     for (std::int64_t pos = kSumStart; pos < length;) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            throw KorvaneError(kStoppedMessage);
         const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos));
         const std::ptrdiff_t got = file.readAt(pos, block.get(), want);
         if (got < 0)
@@ -100,7 +102,8 @@ std::uint32_t readBigEndian(RomFile& file, std::int64_t offset, int size)
 
 bool FixChecksum(const std::string& path)
 {
-    RomFile file(path, RomFile::Access::Write);
+    ImageAccess access(path, RomFile::Access::Write);
+    RomFile& file = *access;
     if (!file.isOpen())
         ThrowFileError(file.error());
     const std::int64_t length = file.size();
@@ -146,9 +149,10 @@ bool FixChecksum(const std::string& path)
     return true;
 }
 
-HeaderState ReadHeaderState(const std::string& path)
+HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* stop)
 {
-    RomFile file(path, RomFile::Access::Read);
+    ImageAccess access(path, RomFile::Access::Read);
+    RomFile& file = *access;
     if (!file.isOpen())
         ThrowFileError(file.error());
     HeaderState state;
@@ -159,7 +163,7 @@ HeaderState ReadHeaderState(const std::string& path)
     state.storedRomEnd = readBigEndian(file, kRomEndOffset, 4);
     state.summed = state.size > kSumStart;
     if (state.summed) {
-        state.computedChecksum = sumImage(file, state.size);
+        state.computedChecksum = sumImage(file, state.size, stop);
         state.expectedRomEnd = static_cast<std::uint32_t>((state.size & 1) ? state.size : state.size - 1);
     }
     return state;
@@ -183,7 +187,8 @@ void FinishImageWrites(const std::string& path, bool repairHeader)
 
 bool IsCartridgeImage(const std::string& path)
 {
-    RomFile file(path, RomFile::Access::Read);
+    ImageAccess access(path, RomFile::Access::Read);
+    RomFile& file = *access;
     file.requireOpen(path);
     char signature[4] = {};
     if (file.size() < kSumStart || file.readAt(0x100, signature, sizeof signature) != sizeof signature)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -41,8 +42,10 @@ struct HeaderState
 };
 
 // Reads the header fields and sums the image at path as FixChecksum does,
-// writing nothing (one exclusive open). Throws the byte-file messages.
-HeaderState ReadHeaderState(const std::string& path);
+// writing nothing (one shared open). Throws the byte-file messages, and
+// kStoppedMessage as soon as *stop is set, which another thread may do.
+HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* stop = nullptr);
+inline constexpr const char* kStoppedMessage = "Stopped";
 
 // Called once by FixChecksum before it sums, so that windows can repaint.
 // The window layer installs the toolkit's event pump; the default does nothing.

@@ -4,6 +4,7 @@
 #include "core/imagesnapshot.h"
 
 #include "core/korvaneerror.h"
+#include "core/romaccess.h"
 #include "core/romfile.h"
 
 #include <algorithm>
@@ -30,7 +31,8 @@ std::string serialOf(RomFile& file, std::int64_t size)
 void ImageSnapshot::take(const std::string& path)
 {
     mSize = -1;
-    RomFile file(path, RomFile::Access::Read);
+    ImageAccess access(path, RomFile::Access::Read);
+    RomFile& file = *access;
     file.requireOpen(path);
     const std::int64_t size = file.size();
     if (size < 0)
@@ -42,9 +44,9 @@ void ImageSnapshot::take(const std::string& path)
 
 void ImageSnapshot::check(const std::string& path, const std::vector<Value>& values) const
 {
-    RomFile file(path, RomFile::Access::Write);
-    file.requireOpen(path);
-    check(file, values);
+    ImageAccess access(path, RomFile::Access::Write);
+    access->requireOpen(path);
+    check(*access, values);
 }
 
 void ImageSnapshot::check(RomFile& file, const std::vector<Value>& values) const

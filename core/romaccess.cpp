@@ -12,6 +12,8 @@ RomRecord Rom;
 
 namespace {
 
+thread_local ImageTransaction* gTransaction = nullptr;
+
 void checkSize(int size)
 {
     if (size < 1 || size > 4)
@@ -19,6 +21,42 @@ void checkSize(int size)
 }
 
 } // namespace
+
+ImageTransaction::ImageTransaction(const std::string& path)
+    : mPath(path)
+{
+    mFile = Of(path);
+    if (!mFile) {
+        mOwn.emplace(path, RomFile::Access::Write);
+        mOwn->requireOpen(path);
+        mFile = &*mOwn;
+    }
+    mOuter = gTransaction;
+    gTransaction = this;
+}
+
+ImageTransaction::~ImageTransaction()
+{
+    gTransaction = mOuter;
+}
+
+RomFile* ImageTransaction::Of(const std::string& path)
+{
+    for (ImageTransaction* t = gTransaction; t; t = t->mOuter) {
+        if (t->mPath == path)
+            return t->mFile;
+    }
+    return nullptr;
+}
+
+ImageAccess::ImageAccess(const std::string& path, RomFile::Access access)
+{
+    mFile = ImageTransaction::Of(path);
+    if (!mFile) {
+        mOwn.emplace(path, access);
+        mFile = &*mOwn;
+    }
+}
 
 // Messages of the platform's byte-file functions.
 void ThrowFileError(int err)
@@ -61,10 +99,10 @@ void ThrowFileError(int err)
 std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size)
 {
     checkSize(size);
-    RomFile file(path, RomFile::Access::Read);
-    file.requireOpen(path);
+    ImageAccess file(path, RomFile::Access::Read);
+    file->requireOpen(path);
     unsigned char bytes[4] = {0, 0, 0, 0};
-    if (file.readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
+    if (file->readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
         throw KorvaneError("Stream read error");
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8
         | static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
@@ -78,16 +116,24 @@ std::uint32_t ReadRomValue(std::int32_t offset, int size)
 void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
 {
     checkSize(count);
-    RomFile file(path, RomFile::Access::Write);
-    file.requireOpen(path);
+    ImageAccess file(path, RomFile::Access::Write);
+    file->requireOpen(path);
     const unsigned char bytes[4] = {
         static_cast<unsigned char>(value),
         static_cast<unsigned char>(value >> 8),
         static_cast<unsigned char>(value >> 16),
         static_cast<unsigned char>(value >> 24),
     };
-    if (!file.writeAt(offset, bytes, static_cast<std::size_t>(count)))
-        throw KorvaneError("Stream write error", file.error());
+    if (!file->writeAt(offset, bytes, static_cast<std::size_t>(count)))
+        throw KorvaneError("Stream write error", file->error());
+}
+
+void WriteRomData(const std::string& path, std::int64_t offset, const std::string& bytes)
+{
+    ImageAccess file(path, RomFile::Access::Write);
+    file->requireOpen(path);
+    if (!file->writeAt(offset, bytes.data(), bytes.size()))
+        throw KorvaneError("Stream write error", file->error());
 }
 
 void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
@@ -97,9 +143,9 @@ void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
 
 std::uint32_t RomFileSize(const std::string& path)
 {
-    RomFile file(path, RomFile::Access::Read);
-    file.requireOpen(path);
-    const std::int64_t size = file.size();
+    ImageAccess file(path, RomFile::Access::Read);
+    file->requireOpen(path);
+    const std::int64_t size = file->size();
     if (size < 0)
         throw KorvaneError("Stream read error");
     if (size > 0xFFFFFFFF)
@@ -109,8 +155,8 @@ std::uint32_t RomFileSize(const std::string& path)
 
 void FlushRomFile(const std::string& path)
 {
-    RomFile file(path, RomFile::Access::Write);
-    file.requireOpen(path);
-    if (!file.sync())
-        ThrowFileError(file.error());
+    ImageAccess file(path, RomFile::Access::Write);
+    file->requireOpen(path);
+    if (!file->sync())
+        ThrowFileError(file->error());
 }

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "core/platform/files.h"
+#include "core/romfile.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The process-wide record of the selected ROM. Strings hold bytes: RomPath is
@@ -25,6 +27,46 @@ struct RomRecord
 
 extern RomRecord Rom;
 
+// One exclusive open of the image held for a whole Save, from its first check
+// to its flush. While it lives, every access of this thread to the same path
+// (the reads and writes below, the snapshots, FixChecksum, the flush) goes
+// through it instead of opening the file again: another program never sees
+// part of a Save, and a lock it takes meanwhile cannot fail a Save halfway.
+// Throws "Cannot open file <path>" when the open fails. A transaction on a
+// path this thread already holds shares the outer one's open.
+class ImageTransaction
+{
+public:
+    explicit ImageTransaction(const std::string& path);
+    ~ImageTransaction();
+    ImageTransaction(const ImageTransaction&) = delete;
+    ImageTransaction& operator=(const ImageTransaction&) = delete;
+
+    RomFile& file() { return *mFile; }
+    // The open of the transaction this thread holds on path, or nullptr.
+    static RomFile* Of(const std::string& path);
+
+private:
+    std::string mPath;
+    std::optional<RomFile> mOwn;
+    RomFile* mFile = nullptr;
+    ImageTransaction* mOuter = nullptr;
+};
+
+// The file for one access to the image at path: the open of the
+// transaction holding path, else an open of its own with access.
+class ImageAccess
+{
+public:
+    ImageAccess(const std::string& path, RomFile::Access access);
+    RomFile& operator*() { return *mFile; }
+    RomFile* operator->() { return mFile; }
+
+private:
+    std::optional<RomFile> mOwn;
+    RomFile* mFile = nullptr;
+};
+
 // Reads size (1 to 4) bytes of the file path at offset, the first byte in the
 // lowest-order position of the result. Opens the file exclusively for that
 // one read. Throws KorvaneError "Cannot open file <path>" when the file cannot
@@ -41,6 +83,10 @@ std::uint32_t ReadRomValue(std::int32_t offset, int size);
 void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value);
 // Short form on Rom.RomPath.
 void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value);
+
+// Writes bytes at offset in one write, in the order given. Throws as
+// WriteRomBytes.
+void WriteRomData(const std::string& path, std::int64_t offset, const std::string& bytes);
 
 // Byte-order reversal of the low 16 bits; the upper 16 bits of the result
 // are zero (0x12345678 gives 0x7856).

@@ -37,18 +37,24 @@ void SetSaveOptions(QObject* owner, SaveOptions options)
     gOptions = std::move(options);
 }
 
-void FinishSaveWith(const QString& message)
+ImageSave::ImageSave()
+{
+    if (gOwner && gOptions.beforeOpen)
+        gOptions.beforeOpen();
+    mTransaction.emplace(Rom.RomPath);
+}
+
+void ImageSave::finish(const std::function<void(const std::string& path)>& retake, const QString& message)
 {
     // Durable before it is called saved.
     FinishImageWrites(Rom.RomPath, ticked(gOptions.fixChecksum));
+    if (retake)
+        retake(Rom.RomPath);
+    // Nobody waits for the image while the message is shown.
+    mTransaction.reset();
     ShowMessage(message);
     if (gOwner && gOptions.saved)
         gOptions.saved();
-}
-
-void FinishSave()
-{
-    FinishSaveWith(QStringLiteral("ROM Saved!"));
 }
 
 void BackUpBeforeFirstWrite(const std::string& path, RomFile& file)

@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "core/romaccess.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class RomFile;
@@ -14,25 +17,40 @@ class QObject;
 class QWidget;
 
 // What a Save needs of the main window, offered by it while it lives:
-// whether "Fix Checksum" and "Back Up Before Saving" are ticked, and who
-// wants to know that a Save completed. Without them, or once owner is
+// whether "Fix Checksum" and "Back Up Before Saving" are ticked, who
+// wants to know that a Save completed, and who reads the image meanwhile. Without them, or once owner is
 // gone, both count as unticked. The last call wins.
 struct SaveOptions
 {
     std::function<bool()> fixChecksum;
     std::function<bool()> backUp;
     std::function<void()> saved;
+    // Called before a Save opens the image, to let go of it.
+    std::function<void()> beforeOpen;
 };
 void SetSaveOptions(QObject* owner, SaveOptions options);
 
-// Last step of every editor's Save, once all of its writes succeeded:
-// FixChecksum when "Fix Checksum" is ticked, and a flush of the image to
-// the disk unless the repair wrote and flushed it, then the message, then
-// the saved notice. An error of either propagates and the message is not
-// shown.
-void FinishSaveWith(const QString& message);
-// The same with "ROM Saved!".
-void FinishSave();
+// One editor's Save into the selected image, as one transaction: made
+// before the Save's first check, it holds the image open exclusively (an
+// ImageTransaction) until finish() or its end, so the checks, the backup,
+// every write, the header repair and the flush all go through that one open.
+// Throws "Cannot open file <path>" when the image cannot be opened.
+class ImageSave
+{
+public:
+    ImageSave();
+    // Once all of the Save's writes succeeded: FixChecksum when "Fix
+    // Checksum" is ticked, a flush of the image to the disk unless the repair
+    // wrote and flushed it, then retake(path), still on the same open (the
+    // models take their snapshots again), then the image is let go and the
+    // message and the saved notice follow. An error of any step propagates
+    // and the message is not shown.
+    void finish(const std::function<void(const std::string& path)>& retake,
+                const QString& message = QStringLiteral("ROM Saved!"));
+
+private:
+    std::optional<ImageTransaction> mTransaction;
+};
 
 // The copy of the image to "<image>.bak", made before the first write into
 // it after it was selected when "Back Up Before Saving" is ticked: through

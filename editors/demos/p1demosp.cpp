@@ -69,12 +69,12 @@ void Tp1demos::SaveClick()
     wanted.levels = ChosenLevels({combo1, combo2, combo3, combo4}, *mModel);
     // A failed write ends the Save: what was written stays written, the rest
     // is tried again by the next Save, and the header is left alone.
+    ImageSave save;
     mModel->write(Rom.RomPath, wanted);
     mShownLength = PoleLengthUpDown->value();
     mShownSpecialLength = PoleSpecialLengthUpDown->value();
     mShownNumber = PoleNumberUpDown->value();
-    FinishSave();
-    mModel->retakeSnapshot(Rom.RomPath);
+    save.finish([this](const std::string& path) { mModel->retakeSnapshot(path); });
 }
 
 void Tp1demos::CloseBClick()

@@ -82,11 +82,11 @@ void Tp2demos::SaveClick()
     // A failed write ends the Save before the success message; what was
     // written stays written. The fourth slot of a three-slot game and the
     // number of a game without one are never written.
+    ImageSave save;
     mModel->write(Rom.RomPath, wanted);
     mShownLength = PoleLengthUpDown->value();
     mShownNumber = PoleNumberUpDown->value();
-    FinishSaveWith(QStringLiteral("ROM Saved"));
-    mModel->retakeSnapshot(Rom.RomPath);
+    save.finish([this](const std::string& path) { mModel->retakeSnapshot(path); }, QStringLiteral("ROM Saved"));
 }
 
 void Tp2demos::CloseBClick()

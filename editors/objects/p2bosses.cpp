@@ -177,9 +177,9 @@ void Tp2bossesf::Button1Click()
         showCell(kObjectRows[e.field()]);
         throw;
     }
+    ImageSave save;
     mModel.write(Rom.RomPath, words);
-    FinishSaveWith(QStringLiteral("ROM Saved"));
-    mModel.retakeSnapshot(Rom.RomPath);
+    save.finish([this](const std::string& path) { mModel.retakeSnapshot(path); }, QStringLiteral("ROM Saved"));
 }
 
 void Tp2bossesf::Button2Click()

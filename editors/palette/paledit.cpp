@@ -277,11 +277,16 @@ void Tpalform::Button2Click()
         if (row != PalEdit.currentEntry && unsaved(row, palette))
             add(row, palette);
     }
+    // What needs no file is refused before the image is opened.
+    for (const PaletteModel::Save& palette : saves)
+        palette.model->check(*palette.entry);
+    ImageSave save;
     PaletteModel::writeAll(Rom.RomPath, saves);
     markChangedPalettes();
-    FinishSave();
-    for (auto& held : mHeld)
-        held.second.model.retakeSnapshot(Rom.RomPath);
+    save.finish([this](const std::string& path) {
+        for (auto& held : mHeld)
+            held.second.model.retakeSnapshot(path);
+    });
 }
 
 Tpalform::HeldPalette& Tpalform::shown()

@@ -57,7 +57,8 @@ void PaletteModel::writeAll(const std::string& path, const std::vector<Save>& pa
 {
     for (const Save& palette : palettes)
         palette.model->check(*palette.entry);
-    RomFile file(path, RomFile::Access::Write);
+    ImageAccess access(path, RomFile::Access::Write);
+    RomFile& file = *access;
     file.requireOpen(path);
     for (const Save& palette : palettes)
         palette.model->mSnapshot.check(file, palette.model->changes(*palette.entry, *palette.colours));

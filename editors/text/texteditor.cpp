@@ -95,9 +95,9 @@ void Tp2textz::Button2Click()
         box(static_cast<int>(e.field()))->setFocus();
         throw;
     }
+    ImageSave save;
     mModel.write(Rom.RomPath, wanted);
-    FinishSave();
-    mModel.retakeSnapshot(Rom.RomPath);
+    save.finish([this](const std::string& path) { mModel.retakeSnapshot(path); });
 }
 
 void Tp2textz::Button3Click()

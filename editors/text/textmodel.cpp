@@ -115,14 +115,9 @@ std::string EncodeTextCodes(TextForm form, const std::string& text, int count)
 
 void WriteRomCodes(const std::string& path, std::int32_t offset, TextForm form, const std::string& bytes)
 {
-    const int size = form == TextForm::Word ? 2 : 1;
-    for (std::size_t at = 0; at + static_cast<std::size_t>(size) <= bytes.size(); at += static_cast<std::size_t>(size)) {
-        // WriteRomBytes writes the lowest byte first.
-        std::uint32_t value = 0;
-        for (int k = size - 1; k >= 0; --k)
-            value = value << 8 | static_cast<std::uint8_t>(bytes[at + static_cast<std::size_t>(k)]);
-        WriteRomBytes(path, offset + static_cast<std::int32_t>(at), size, value);
-    }
+    // The codes are in file order; a text goes into the file in one write.
+    const std::size_t size = form == TextForm::Word ? 2 : 1;
+    WriteRomData(path, offset, bytes.substr(0, bytes.size() - bytes.size() % size));
 }
 
 void TextModel::read(const std::string& path)

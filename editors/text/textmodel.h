@@ -43,8 +43,8 @@ void CheckTextField(const TextField& field, const std::string& text);
 // bytes, or count big-endian words), one read a code in ascending order.
 // Read errors propagate (KorvaneError).
 std::string ReadRomCodes(const std::string& path, std::int32_t offset, int count, TextForm form);
-// Writes codes as ReadRomCodes gives them, one write a code in ascending
-// order. A write error ends it there and propagates.
+// Writes codes as ReadRomCodes gives them, in one write. A write error
+// propagates.
 void WriteRomCodes(const std::string& path, std::int32_t offset, TextForm form, const std::string& bytes);
 
 // The text of codes as ReadRomCodes gives them: a code outside the alphabet

@@ -244,10 +244,10 @@ void Tp2waterf::Button1Click()
         if (now != mShownChoices[k])
             wanted.rows[k] = EncodeWaterRow(wanted.rows[k], chosenZone(n), now.act);
     }
+    ImageSave save;
     mModel->write(Rom.RomPath, wanted);
     rememberShownChoices();
-    FinishSave();
-    mModel->retakeSnapshot(Rom.RomPath);
+    save.finish([this](const std::string& path) { mModel->retakeSnapshot(path); });
 }
 
 void Tp2waterf::Button2Click()

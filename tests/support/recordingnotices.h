@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Records messages, error reports and questions instead of showing boxes,
 // for as long as it lives. A question is answered from answers, in order;
 // with none left, by its default button.
@@ -16,7 +18,12 @@ public:
     RecordingNotices() { SetNotices(this); }
     ~RecordingNotices() override { SetNotices(nullptr); }
 
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(const QString& text) override
+    {
+        messages << text;
+        if (whileMessageShown)
+            whileMessageShown();
+    }
     void reportError(const QString& text) override { errors << text; }
     QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons,
                                     QMessageBox::StandardButton defaultButton) override
@@ -35,4 +42,6 @@ public:
     QStringList errors;
     QStringList questions;
     QList<QMessageBox::StandardButton> answers;
+    // Run while a message is "shown", as the user reads it.
+    std::function<void()> whileMessageShown;
 };

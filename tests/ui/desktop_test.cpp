@@ -163,18 +163,18 @@ private slots:
         CreateWindows();
         secondGame(false).save(mPath);
         MainFrm->selectFile(QString::fromStdString(mPath));
-        QVERIFY2(panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
+        QTRY_VERIFY2(panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
         QVERIFY(panel().contains(QStringLiteral("GM 00001051-01")));
         QVERIFY(panel().contains(QStringLiteral("1048576 bytes (100000)")));
 
         SetFixChecksum(true);
         saveAnEdit(3);
-        QVERIFY2(!panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
-        QCOMPARE(panel().count(QStringLiteral(": OK")), 2);
+        QTRY_VERIFY2(!panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
+        QTRY_COMPARE(panel().count(QStringLiteral(": OK")), 2);
 
         SetFixChecksum(false);
         saveAnEdit(2);
-        QCOMPARE(panel().count(QStringLiteral("MISMATCH")), 1); // the checksum; the ROM end is right
+        QTRY_COMPARE(panel().count(QStringLiteral("MISMATCH")), 1); // the checksum; the ROM end is right
     }
 
     // A read-only image is selected like any other, its editors offered and
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(mNotices->errors, QStringList());
         QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
         QVERIFY(action("EditorBosses")->isEnabled() && action("FilePatch")->isEnabled());
-        QVERIFY2(panel().contains(QStringLiteral("read-only")), qPrintable(panel()));
+        QTRY_VERIFY2(panel().contains(QStringLiteral("read-only")), qPrintable(panel()));
         SaveScreenshot(MainFrm, QStringLiteral("mainwindow-read-only"));
 
         const QString patch = file("change.bps");

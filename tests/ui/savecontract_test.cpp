@@ -187,6 +187,38 @@ private slots:
         QVERIFY(fileBytes() == expected.data());
     }
 
+    // A Save opens the image once, from its check to its flush, and lets it
+    // go before its message: another program locking the image meanwhile
+    // fails neither that Save nor the next one.
+    void saveIsOneOpenLetGoBeforeItsMessage_data() { oneRowPerEditor(); }
+
+    void saveIsOneOpenLetGoBeforeItsMessage()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        SetFixChecksum(true);
+        SyntheticImage expected = SampleImageOf(c.gameCode);
+        const auto w = openAndEdit(c, expected);
+        const std::uint64_t opens = RomFile::OpenCount();
+        std::uint64_t saveOpens = 0;
+        std::unique_ptr<RomFile> other;
+        mNotices->whileMessageShown = [&] {
+            if (other)
+                return;
+            saveOpens = RomFile::OpenCount() - opens;
+            other = std::make_unique<RomFile>(mPath, RomFile::Access::Write);
+        };
+        save(w.get(), c);
+        QCOMPARE(saveOpens, 1u);
+        QVERIFY(other && other->isOpen());
+        other.reset();
+        save(w.get(), c);
+        QCOMPARE(mNotices->errors, QStringList());
+        QCOMPARE(mNotices->messages.size(), 2);
+        expected.bytes(c.offset, c.bytes).validChecksum();
+        QVERIFY(fileBytes() == expected.data());
+    }
+
     // Whatever another program did to the image after the window read it,
     // the Save writes nothing unless the image is still the one read: its
     // size, its serial and the bytes of the value about to be written.

@@ -194,6 +194,9 @@ int FixCommand(const QStringList& images, bool force)
             RomFileSize(path);
             if (!force && !IsCartridgeImage(path))
                 throw KorvaneError(std::string(kNotCartridgeMessage) + "; nothing was written (--force repairs it)");
+            // The state before, the repair and the state after through one
+            // exclusive open: nobody changes the image in between.
+            ImageTransaction transaction(path);
             const HeaderState before = ReadHeaderState(path);
             if (!before.summed) {
                 std::cout << path << ": 0x200 bytes or fewer, nothing to sum: left alone\n";
@@ -286,6 +289,9 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
                                + "; nothing was written (--no-fix leaves the header, --force repairs it)");
         // Only the sections that change something are written, and each of
         // them must be able to write before any of them does.
+        // From the first check to the flush, one exclusive open of the
+        // image: no other program sees part of the import.
+        ImageTransaction transaction(path);
         std::vector<EditorValues*> writers;
         for (const auto& editor : values.editors) {
             if (document.object().contains(editor->key()) && editor->wanted() != editor->values())
