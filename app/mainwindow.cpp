@@ -174,6 +174,9 @@ void TMainFrm::selectFile(const QString& fileName)
     stopHeaderSum();
     HeaderPanel->clear();
 
+    // Never a guess at which file a name means.
+    if (!ExactName(fileName))
+        throw KorvaneError("Cannot open " + fileName.toStdString() + ": " + kInexactNameMessage);
     const Detection detection = DetectGame(Rom.RomPath);
     StoreDetection(detection);
     setEditorItems(detection.game->items);
@@ -369,6 +372,10 @@ void TMainFrm::FilePatchClick()
                                    QStringLiteral("BPS patch (*.bps);;IPS patch (*.ips)"), true);
     if (out.isEmpty())
         return;
+    for (const QString& name : {original, out}) {
+        if (!ExactName(name))
+            throw KorvaneError("Cannot use " + name.toStdString() + ": " + kInexactNameMessage);
+    }
     const std::string outPath = CorePath(out);
     const std::string originalPath = CorePath(original);
     if (SameFile(outPath, originalPath) || SameFile(outPath, Rom.RomPath))

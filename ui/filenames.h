@@ -32,3 +32,27 @@ inline QString ShownPath(const std::string& path)
     return QFile::decodeName(QByteArray::fromStdString(path));
 #endif
 }
+
+// Whether name stands for exactly one file. On Linux a name decoded from
+// bytes that are not UTF-8 holds U+FFFD in their place, and encoding it
+// again would name another file; on Windows a name with a lone surrogate
+// has no UTF-8 form. Such names are refused, never guessed at.
+inline bool ExactName(const QString& name)
+{
+    return name.isValidUtf16() && !name.contains(QChar::ReplacementCharacter);
+}
+inline constexpr const char* kInexactNameMessage =
+    "its name is not valid UTF-8, so it cannot be told from other names here; rename it to open it";
+
+// Whether a command-line argument as Qt decoded it gives back the bytes the
+// program was given (raw, from argv). Windows passes arguments as UTF-16,
+// which only a lone surrogate spoils.
+inline bool ExactArgument(const QString& decoded, const char* raw)
+{
+#ifdef Q_OS_WIN
+    (void)raw;
+    return decoded.isValidUtf16();
+#else
+    return QFile::encodeName(decoded) == QByteArray(raw);
+#endif
+}

@@ -434,6 +434,26 @@ private slots:
             QCOMPARE(fs::file_size(names.at("BIG")), (std::uintmax_t{1} << 32) + 0x200);
     }
 
+    // A name whose bytes are not UTF-8 is refused, never taken for the name
+    // its decoded form spells: that file, a valid image with a wrong
+    // checksum, stays as it was.
+    void namesThatAreNotUtf8AreRefused()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("names are UTF-16 here");
+#endif
+        const std::string twin = mDir->file("rom-\xEF\xBF\xBD.bin");
+        SampleImageOf("p2").word(0x18E, 0xDEAD).save(twin);
+        SampleImageOf("p2").save(mDir->file("rom-\xE9.bin"));
+        const auto before = ReadFileBytes(twin);
+        // The shell passes the bytes on as they are; QProcess would decode them.
+        const Run run = ::run("/bin/sh", {"-c", R"sh(exec "$0" fix "$1/$(printf 'rom-\351.bin')")sh",
+                                          programPath(KORVANE_TOOL_PATH), QString::fromStdString(mDir->path())});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("argument 2 is not valid UTF-8")), qPrintable(run.err));
+        QVERIFY(ReadFileBytes(twin) == before);
+    }
+
     // On an image too short for its texts, a document that changes the
     // demos and names the texts without a change writes the demos: a
     // section that changes nothing is not written, so its incomplete read

@@ -23,6 +23,7 @@
 #include "tests/ui/romfault.h"
 #include "tests/ui/uitest.h"
 #include "ui/handlers.h"
+#include "ui/filenames.h"
 #include "ui/savecompletion.h"
 
 #include <QAction>
@@ -289,6 +290,11 @@ private slots:
         QTest::newRow("folder") << "folder" << "Cannot open file %1.";
         QTest::newRow("missing") << "missing.bin" << "Cannot open file %1.";
         QTest::newRow("held by another program") << "locked.bin" << "Cannot open file %1.";
+#ifndef Q_OS_WIN
+        // Its bytes are not UTF-8: the name as decoded also names another file.
+        QTest::newRow("name not UTF-8") << QFile::decodeName("rom-\xE9.bin")
+                                        << QString("Cannot open %1: ") + kInexactNameMessage + ".";
+#endif
     }
 
     void unreadableFileForgetsThePreviousGame()
@@ -301,6 +307,10 @@ private slots:
         SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("locked.bin"));
         SyntheticImage(0).save(mDir->file("empty.bin"));
         std::filesystem::create_directory(mDir->file("folder"));
+#ifndef Q_OS_WIN
+        SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("rom-\xE9.bin"));
+        SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("rom-\xEF\xBF\xBD.bin"));
+#endif
         const QString chosen = path(file.toUtf8().constData());
         const QByteArray before = FileState(chosen.toStdString());
 

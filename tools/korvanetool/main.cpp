@@ -15,6 +15,8 @@
 #include <QFile>
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -77,6 +79,7 @@ const Command* commandNamed(const QString& name)
 
 int main(int argc, char* argv[])
 {
+    const std::vector<std::string> raw(argv, argv + argc);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvane-tool"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(PackageVersion()));
@@ -84,6 +87,15 @@ int main(int argc, char* argv[])
     UseBinaryStandardStreams();
     // The level and palette lists beside the executable.
     Rom.ExeDir = FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
+
+    // A file name is passed on as given or not at all.
+    const QStringList given = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < given.size() && i < static_cast<qsizetype>(raw.size()); ++i) {
+        if (!ExactArgument(given[i], raw[static_cast<std::size_t>(i)].c_str()))
+            return usageError(QStringLiteral("argument %1 is not valid UTF-8, so it cannot be passed on exactly; "
+                                             "rename the file")
+                                  .arg(i));
+    }
 
     // The command first; its own options are parsed once it is known.
     QCommandLineParser top;
