@@ -205,16 +205,78 @@ IpsInfo ReadIpsInfo(const PatchBytes& patch)
 
 PatchBytes ApplyIpsPatch(const PatchBytes& patch, const PatchBytes& source)
 {
-    PatchBytes target = source;
+    // What the records reach and how many bytes they write in all: a run
+    // record of 8 bytes writes up to 64 KiB, so records that overlap can
+    // write far more than the image holds.
+    std::uint64_t written = 0;
+    std::size_t end = source.size();
+    std::size_t records = 0;
     const std::optional<std::uint32_t> truncate =
-        readRecords(patch, [&](std::uint32_t offset, std::uint32_t size, bool run, std::size_t at) {
-            if (offset + size > target.size())
-                target.resize(offset + size, 0);
-            if (run)
-                std::fill_n(target.begin() + offset, size, patch[at]);
-            else
-                std::copy_n(patch.begin() + static_cast<std::ptrdiff_t>(at), size, target.begin() + offset);
+        readRecords(patch, [&](std::uint32_t offset, std::uint32_t size, bool, std::size_t) {
+            written += size;
+            end = std::max<std::size_t>(end, offset + size);
+            ++records;
         });
+    PatchBytes target = source;
+    target.resize(end, 0);
+    // Bytes from to to of a record at offset whose data (or run byte) lies at
+    // at of the patch.
+    const auto fill = [&](std::uint32_t offset, bool run, std::size_t at, std::size_t from, std::size_t to) {
+        if (run)
+            std::fill(target.begin() + static_cast<std::ptrdiff_t>(from), target.begin() + static_cast<std::ptrdiff_t>(to),
+                      patch[at]);
+        else
+            std::copy(patch.begin() + static_cast<std::ptrdiff_t>(at + (from - offset)),
+                      patch.begin() + static_cast<std::ptrdiff_t>(at + (to - offset)),
+                      target.begin() + static_cast<std::ptrdiff_t>(from));
+    };
+    if (written <= 4 * std::max<std::uint64_t>(end, std::uint64_t{1} << 20) + patch.size()) {
+        readRecords(patch, [&](std::uint32_t offset, std::uint32_t size, bool run, std::size_t at) {
+            fill(offset, run, at, offset, offset + std::size_t{size});
+        });
+    } else {
+        // The records from last to first, each writing only the bytes no
+        // later record wrote: every byte is written once. nextFree[p] leads
+        // to the first byte at or after p not yet written (path halving).
+        std::vector<std::uint32_t> starts;
+        starts.reserve(records);
+        readRecords(patch, [&](std::uint32_t, std::uint32_t, bool run, std::size_t at) {
+            starts.push_back(static_cast<std::uint32_t>(at - (run ? 7 : 5)));
+        });
+        std::vector<std::uint32_t> nextFree(end + 1);
+        for (std::size_t p = 0; p <= end; ++p)
+            nextFree[p] = static_cast<std::uint32_t>(p);
+        const auto find = [&nextFree](std::uint32_t p) {
+            while (nextFree[p] != p) {
+                nextFree[p] = nextFree[nextFree[p]];
+                p = nextFree[p];
+            }
+            return p;
+        };
+        const auto number = [&patch](std::size_t at, int bytes) {
+            std::uint32_t value = 0;
+            for (int k = 0; k < bytes; ++k)
+                value = value << 8 | patch[at + static_cast<std::size_t>(k)];
+            return value;
+        };
+        for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
+            const std::uint32_t offset = number(*it, 3);
+            std::uint32_t size = number(*it + 3, 2);
+            const bool run = size == 0;
+            if (run)
+                size = number(*it + 5, 2);
+            const std::size_t at = *it + (run ? 7 : 5);
+            const std::uint32_t stop = offset + size;
+            for (std::uint32_t p = find(offset); p < stop; p = find(p)) {
+                std::uint32_t q = p;
+                while (q < stop && nextFree[q] == q)
+                    ++q;
+                fill(offset, run, at, p, q);
+                for (std::uint32_t k = p; k < q; ++k)
+                    nextFree[k] = q;
+            }
+        }
+    }
     // A truncation only shortens.
     if (truncate && *truncate < target.size())
         target.resize(*truncate);

@@ -253,3 +253,39 @@ TEST(Patches, BadPatchesAreRefused)
 }
 
 } // namespace
+
+// Records that overlap over and over (runs of 64 KiB, records of data
+// between them, far more bytes written than the image holds) end as
+// writing every record in order would leave the image.
+TEST(IpsPatch, OverlappingRecordsEndAsWrittenInOrder)
+{
+    std::mt19937 random(7);
+    PatchBytes patch = text("PATCH");
+    PatchBytes expected(0x30000, 0x11);
+    const auto put = [&patch](std::uint32_t value, int count) {
+        for (int k = count - 1; k >= 0; --k)
+            patch.push_back(static_cast<std::uint8_t>(value >> (8 * k)));
+    };
+    for (int n = 0; n < 400; ++n) {
+        const std::uint32_t offset = random() % 0x20000;
+        const std::uint32_t size = 1 + random() % 0xFFFF;
+        const auto value = static_cast<std::uint8_t>(random());
+        put(offset, 3);
+        if (n % 4 == 3) {
+            // a record of data, shorter
+            const std::uint32_t length = 1 + size % 300;
+            put(length, 2);
+            for (std::uint32_t k = 0; k < length; ++k) {
+                patch.push_back(static_cast<std::uint8_t>(value + k));
+                expected[offset + k] = static_cast<std::uint8_t>(value + k);
+            }
+        } else {
+            put(0, 2);
+            put(size, 2);
+            patch.push_back(value);
+            std::fill_n(expected.begin() + offset, size, value);
+        }
+    }
+    put(0x454F46, 3); // "EOF"
+    EXPECT_EQ(ApplyIpsPatch(patch, PatchBytes(0x30000, 0x11)), expected);
+}
