@@ -82,17 +82,30 @@ PatchBytes ReadBinaryFile(const std::string& path)
     return {file.text.begin(), file.text.end()};
 }
 
-PatchBytes ReadOpenFile(RomFile& file, const std::string& path)
+void CopyOpenFile(RomFile& file, const std::string& path)
 {
     const std::int64_t size = file.size();
     if (size < 0)
         throw KorvaneError("Stream read error", file.error());
-    if (static_cast<std::uint64_t>(size) > kMaxPatchFile)
-        throw OpenError(path, EFBIG);
-    PatchBytes bytes(static_cast<std::size_t>(size));
-    if (file.readAt(0, bytes.data(), bytes.size()) != static_cast<std::ptrdiff_t>(bytes.size()))
-        throw KorvaneError("Stream read error", file.error());
-    return bytes;
+    std::vector<unsigned char> buffer(std::size_t{1} << 20);
+    std::int64_t at = 0;
+    int readError = 0;
+    const int error = ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
+        count = static_cast<std::size_t>(std::min<std::int64_t>(size - at, static_cast<std::int64_t>(buffer.size())));
+        data = buffer.data();
+        if (count == 0)
+            return 0;
+        if (file.readAt(at, buffer.data(), count) != static_cast<std::ptrdiff_t>(count)) {
+            readError = file.error() != 0 ? file.error() : EIO;
+            return readError;
+        }
+        at += static_cast<std::int64_t>(count);
+        return 0;
+    });
+    if (readError != 0)
+        throw KorvaneError("Stream read error", readError);
+    if (error != 0)
+        cannotWrite(path, error);
 }
 
 void ReplaceFile(const std::string& path, const PatchBytes& bytes)

@@ -32,9 +32,10 @@ PatchBytes ApplyPatch(const PatchBytes& patch, const PatchBytes& original);
 // open file <path>".
 PatchBytes ReadBinaryFile(const std::string& path);
 
-// The whole of a file held open (at most 1 GiB), read through it. Throws
-// KorvaneError "Stream read error" (path names it in the report).
-PatchBytes ReadOpenFile(RomFile& file, const std::string& path);
+// Copies the whole of a file held open, read through it in pieces of 1 MiB
+// (any size), to path as ReplaceFile writes: whole or not at all. Throws
+// KorvaneError "Stream read error" or "Cannot write file <path>: <reason>".
+void CopyOpenFile(RomFile& file, const std::string& path);
 
 // Writes bytes to path through a new file in the same folder, flushed and
 // renamed into place: path holds either what it held or all of bytes, never

@@ -65,12 +65,11 @@ void BackUpBeforeFirstWrite(const std::string& path, RomFile& file)
     const std::string original = OriginalBackupOf(path);
     std::string target = backup;
     try {
-        const PatchBytes bytes = ReadOpenFile(file, path);
-        ReplaceFile(backup, bytes);
+        CopyOpenFile(file, backup);
         // The first backup ever made stays: never replaced, never removed.
         target = original;
         if (!QFileInfo::exists(ShownPath(original)))
-            ReplaceFile(original, bytes);
+            CopyOpenFile(file, original);
     } catch (const KorvaneError& e) {
         throw KorvaneError("The image could not be backed up to " + target + " (" + e.what()
                            + "), so nothing was saved. Untick \"Back Up Before Saving\" to save without a backup");

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 // The file system calls of the program besides RomFile, with one
@@ -36,6 +37,12 @@ FileText ReadFileText(const std::string& path, std::size_t maxSize);
 // one it replaces. 0, or the errno of the failure; the new file is removed
 // then.
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size);
+
+// The same with the bytes in pieces: next sets data and size to the next
+// piece (it keeps the bytes until it is called again), a size of 0 at the
+// end, and returns 0 or the errno of a failure, which ends the write.
+using NextPiece = std::function<int(const void*& data, std::size_t& size)>;
+int ReplaceFileFrom(const std::string& path, const NextPiece& next);
 
 // Whether a and b name one file: the same device and inode (volume serial
 // and file index on Windows), or the same path where a file does not exist.

@@ -242,6 +242,17 @@ FileText ReadFileText(const std::string& path, std::size_t maxSize)
 
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
 {
+    bool given = false;
+    return ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
+        data = bytes;
+        count = given ? 0 : size;
+        given = true;
+        return 0;
+    });
+}
+
+int ReplaceFileFrom(const std::string& path, const NextPiece& next)
+{
     // Only a regular file is replaced, a link followed only to one (whose
     // place then takes the new file), and the new file keeps its mode; a
     // new name gets what the umask allows.
@@ -277,14 +288,22 @@ int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t 
     if (fd < 0)
         return errno;
     int error = 0;
-    std::size_t done = 0;
-    const auto* data = static_cast<const char*>(bytes);
-    while (error == 0 && done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno != EINTR)
-            error = errno;
-        else if (n > 0)
-            done += static_cast<std::size_t>(n);
+    for (;;) {
+        const void* piece = nullptr;
+        std::size_t size = 0;
+        if ((error = next(piece, size)) != 0 || size == 0)
+            break;
+        const auto* data = static_cast<const char*>(piece);
+        std::size_t done = 0;
+        while (error == 0 && done < size) {
+            const ssize_t n = ::write(fd, data + done, size - done);
+            if (n < 0 && errno != EINTR)
+                error = errno;
+            else if (n > 0)
+                done += static_cast<std::size_t>(n);
+        }
+        if (error != 0)
+            break;
     }
     if (error == 0 && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0))
         error = errno;

@@ -365,6 +365,17 @@ FileText ReadFileText(const std::string& path, std::size_t maxSize)
 
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
 {
+    bool given = false;
+    return ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
+        data = bytes;
+        count = given ? 0 : size;
+        given = true;
+        return 0;
+    });
+}
+
+int ReplaceFileFrom(const std::string& path, const NextPiece& next)
+{
     const std::wstring name = wide(path);
     if (name.empty())
         return path.empty() ? ENOENT : EINVAL;
@@ -402,17 +413,27 @@ int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t 
     if (file == INVALID_HANDLE_VALUE)
         return EEXIST;
     int error = 0;
-    std::size_t done = 0;
-    DWORD failure = 0;
-    const auto* data = static_cast<const char*>(bytes);
-    if (!positioned(0, size,
-                    [&](std::size_t at, DWORD piece, DWORD* moved, OVERLAPPED* where) {
-                        return ::WriteFile(file, data + at, piece, moved, where) != 0;
-                    },
-                    done, failure))
-        error = errnoOf(failure);
-    else if (done < size)
-        error = ENOSPC;
+    std::int64_t written = 0;
+    for (;;) {
+        const void* piece = nullptr;
+        std::size_t size = 0;
+        if ((error = next(piece, size)) != 0 || size == 0)
+            break;
+        std::size_t done = 0;
+        DWORD failure = 0;
+        const auto* data = static_cast<const char*>(piece);
+        if (!positioned(written, size,
+                        [&](std::size_t at, DWORD count, DWORD* moved, OVERLAPPED* where) {
+                            return ::WriteFile(file, data + at, count, moved, where) != 0;
+                        },
+                        done, failure))
+            error = errnoOf(failure);
+        else if (done < size)
+            error = ENOSPC;
+        if (error != 0)
+            break;
+        written += static_cast<std::int64_t>(size);
+    }
     if (error == 0 && !::FlushFileBuffers(file))
         error = errnoOf(::GetLastError());
     if (!::CloseHandle(file) && error == 0)

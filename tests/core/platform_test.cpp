@@ -3,6 +3,7 @@
 
 // The contract of the platform layer, the same on Linux and on Windows.
 
+#include "core/patchfiles.h"
 #include "core/platform/files.h"
 #include "core/romfile.h"
 #include "tests/support/testfiles.h"
@@ -145,6 +146,29 @@ TEST_F(Platform, ReplaceIsAtomicAndLeavesNothingBehind)
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(FsPath(dir.path())))
         ++entries;
     EXPECT_EQ(entries, 2);
+}
+
+// A file copied in pieces through an open arrives whole, larger than a
+// piece; a piece that fails leaves the file it would replace as it was.
+TEST_F(Platform, CopiesInPiecesAreWholeOrNothing)
+{
+    std::string bytes((3 << 20) + 3, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 + i / 4096);
+    ASSERT_EQ(ReplaceFileContents(path, bytes.data(), bytes.size()), 0);
+    RomFile file(path, Access::Read);
+    CopyOpenFile(file, dir.file("copy.bin"));
+    EXPECT_EQ(ReadFileText(dir.file("copy.bin"), bytes.size()).text, bytes);
+
+    int pieces = 0;
+    EXPECT_EQ(ReplaceFileFrom(dir.file("copy.bin"),
+                              [&](const void*& data, std::size_t& size) {
+                                  data = "xyz";
+                                  size = 3;
+                                  return ++pieces == 3 ? EIO : 0;
+                              }),
+              EIO);
+    EXPECT_EQ(ReadFileText(dir.file("copy.bin"), bytes.size()).text, bytes);
 }
 
 TEST_F(Platform, SameFileByTwoNames)
