@@ -292,6 +292,10 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         // From the first check to the flush, one exclusive open of the
         // image: no other program sees part of the import.
         ImageTransaction transaction(path);
+        // What was read is still what the image holds, in every section,
+        // before the first write of any.
+        if (ExportDocument(ReadImageValues(path)) != ExportDocument(values))
+            throw KorvaneError("another program changed the image while it was read; nothing was written");
         std::vector<EditorValues*> writers;
         for (const auto& editor : values.editors) {
             if (document.object().contains(editor->key()) && editor->wanted() != editor->values())

@@ -145,7 +145,8 @@ std::vector<std::string> ValueChanges(const QJsonObject& before, const QJsonObje
                 lines.push_back(line(it.key(), path, old, text));
         }
         for (const auto& [path, text] : was) {
-            const bool kept = std::any_of(now.begin(), now.end(), [&](const auto& n) { return n.first == path; });
+            const bool kept =
+                std::any_of(now.begin(), now.end(), [&key = path](const auto& n) { return n.first == key; });
             if (!kept)
                 lines.push_back(line(it.key(), path, text, QStringLiteral("(none)")));
         }
