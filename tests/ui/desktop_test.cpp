@@ -190,7 +190,8 @@ private slots:
         QCOMPARE(mNotices->errors, QStringList());
         QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
         QVERIFY(action("EditorBosses")->isEnabled() && action("FilePatch")->isEnabled());
-        QTRY_VERIFY2(panel().contains(QStringLiteral("read-only")), qPrintable(panel()));
+        QTRY_VERIFY2(panel().contains(QStringLiteral("ROM end")), qPrintable(panel()));
+        QVERIFY2(panel().contains(QStringLiteral("read-only")), qPrintable(panel()));
         SaveScreenshot(MainFrm, QStringLiteral("mainwindow-read-only"));
 
         const QString patch = file("change.bps");
