@@ -18,7 +18,6 @@ constexpr char kMagic[] = {'B', 'P', 'S', '1'};
 constexpr std::size_t kFooterSize = 12;
 // No cartridge image comes near it; a patch that claims more is refused
 // before any memory is taken for it.
-constexpr std::uint64_t kMaxTargetSize = std::uint64_t{256} << 20;
 
 // Runs shorter than this at the same place are cheaper as new data.
 constexpr std::size_t kMinSourceRead = 4;
@@ -213,12 +212,16 @@ std::uint32_t Crc32(const std::uint8_t* data, std::size_t size)
     return static_cast<std::uint32_t>(crc);
 }
 
+std::string TooLargeToPatchMessage(std::uint64_t size)
+{
+    return "the changed image is " + std::to_string(size) + " bytes, larger than any cartridge image";
+}
+
 PatchBytes CreateBpsPatch(const PatchBytes& source, const PatchBytes& target, const std::string& metadata)
 {
     // Never a patch that applying refuses.
-    if (target.size() > kMaxTargetSize)
-        throw KorvaneError("the changed image is " + std::to_string(target.size())
-                           + " bytes, larger than any cartridge image");
+    if (target.size() > kMaxBpsTargetSize)
+        throw KorvaneError(TooLargeToPatchMessage(target.size()));
     PatchBytes out(std::begin(kMagic), std::end(kMagic));
     putNumber(out, source.size());
     putNumber(out, target.size());
@@ -293,7 +296,7 @@ PatchBytes ApplyBpsPatch(const PatchBytes& patch, const PatchBytes& source)
                            + std::to_string(info.sourceSize) + " bytes");
     if (Crc32(source.data(), source.size()) != info.sourceCrc)
         throw KorvaneError("the original is not the image the patch was made for: its CRC does not match");
-    if (info.targetSize > kMaxTargetSize)
+    if (info.targetSize > kMaxBpsTargetSize)
         throw KorvaneError("the patch makes an image of " + std::to_string(info.targetSize)
                            + " bytes, larger than any cartridge image");
 

@@ -22,6 +22,12 @@
 //   TargetCopy  bytes of the target made so far, likewise
 using PatchBytes = std::vector<std::uint8_t>;
 
+// The largest image a patch may make: more than any cartridge, and what a
+// patch may claim before its image is allocated.
+inline constexpr std::uint64_t kMaxBpsTargetSize = std::uint64_t{256} << 20;
+// "the changed image is <size> bytes, larger than any cartridge image"
+std::string TooLargeToPatchMessage(std::uint64_t size);
+
 // A patch that makes target from source. Unchanged runs cost a few bytes
 // (SourceRead); a run found elsewhere in the source is a SourceCopy, not new
 // data.

@@ -354,6 +354,10 @@ private slots:
         QTest::newRow("palette word of five digits")
             << "word" << "import CHAOTIX WORD" << 1 << "'10000' is not a colour word of four hexadecimal digits";
         QTest::newRow("fix of a 4 GiB image") << "big" << "fix BIG" << 1 << "4 GiB or more";
+        QTest::newRow("document from a device") << "zero" << "import IMAGE ZERO" << 1 << "it is no regular file";
+        QTest::newRow("export under a file-size limit") << "limit" << "export IMAGE -o OLD" << 1 << "File too large";
+        QTest::newRow("BPS patch of a 300 MiB image")
+            << "sparse" << "patch create IMAGE SPARSE OUT" << 1 << "larger than any cartridge image";
     }
 
     void outputsAndInputsAreGuarded()
@@ -364,7 +368,8 @@ private slots:
         QFETCH(QString, err);
 #ifdef Q_OS_WIN
         if (setUp == QLatin1String("link") || setUp == QLatin1String("fifo") || setUp == QLatin1String("device")
-            || setUp == QLatin1String("private"))
+            || setUp == QLatin1String("private") || setUp == QLatin1String("zero") || setUp == QLatin1String("limit")
+            || setUp == QLatin1String("sparse"))
             QSKIP("no such file kind here");
 #endif
         namespace fs = std::filesystem;
@@ -381,6 +386,10 @@ private slots:
             {"HUGE", mDir->file("huge.json")},
             {"WORD", mDir->file("word.json")},
             {"BIG", mDir->file("big.bin")},
+            {"ZERO", mDir->file("zero")},
+            {"OLD", mDir->file("old.json")},
+            {"SPARSE", mDir->file("sparse.bin")},
+            {"OUT", mDir->file("out.bps")},
         };
         if (setUp == QLatin1String("link"))
             fs::create_symlink(image, names.at("LINK"));
@@ -389,6 +398,8 @@ private slots:
             QSKIP("no FIFO here");
         // A null device of the test's own, never the system's.
         if (setUp == QLatin1String("device") && ::mknod(names.at("DEVICE").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("mknod needs root");
+        if (setUp == QLatin1String("zero") && ::mknod(names.at("ZERO").c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
             QSKIP("mknod needs root");
 #endif
         if (setUp == QLatin1String("private")) {
@@ -410,14 +421,28 @@ private slots:
             SampleImageOf("p2").save(names.at("BIG"));
             fs::resize_file(names.at("BIG"), (std::uintmax_t{1} << 32) + 0x200);
         }
+        if (setUp == QLatin1String("limit"))
+            writeText(names.at("OLD"), "old");
+        if (setUp == QLatin1String("sparse")) {
+            SampleImageOf("p2").save(names.at("SPARSE"));
+            fs::resize_file(names.at("SPARSE"), std::uintmax_t{300} << 20);
+        }
         const auto imageBefore = ReadFileBytes(image);
         const auto chaotixBefore = ReadFileBytes(chaotix);
         QStringList arguments;
         for (const QString& word : command.split(QLatin1Char(' ')))
             arguments << (names.count(word) ? QString::fromStdString(names.at(word)) : word);
-        const Run run = tool(arguments);
+        // A file-size limit of one 512-byte block, set by the shell.
+        const Run run = setUp == QLatin1String("limit")
+            ? ::run("/bin/sh", QStringList{"-c", R"(ulimit -f 1; exec "$0" "$@")", programPath(KORVANE_TOOL_PATH)}
+                                   + arguments)
+            : tool(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(err.isEmpty() ? run.exitCode == 0 : run.err.contains(err), qPrintable(run.err));
+        if (setUp == QLatin1String("limit"))
+            QVERIFY(ReadFileBytes(names.at("OLD")) == std::vector<std::uint8_t>({'o', 'l', 'd'}));
+        if (setUp == QLatin1String("sparse"))
+            QVERIFY(!fs::exists(names.at("OUT")));
         QVERIFY(ReadFileBytes(image) == imageBefore);
         QVERIFY(ReadFileBytes(chaotix) == chaotixBefore);
         if (setUp == QLatin1String("device")) {

@@ -3,6 +3,7 @@
 
 #include "tools/korvanetool/commands.h"
 
+#include "core/bps.h"
 #include "core/checksum.h"
 #include "core/codepage.h"
 #include "core/detection.h"
@@ -37,7 +38,9 @@ void complain(const std::string& path, const std::string& message)
 void complain(const std::string& path, const KorvaneError& e)
 {
     if (const auto* open = dynamic_cast<const OpenError*>(&e); open && open->systemError() != 0) {
-        complain({}, "cannot open " + open->path() + ": " + SystemErrorText(open->systemError()));
+        // A FIFO or a device, refused without waiting on it.
+        const int err = open->systemError();
+        complain({}, "cannot open " + open->path() + ": " + (err == EINVAL ? "it is no regular file" : SystemErrorText(err)));
         return;
     }
     std::string message = e.what();
@@ -472,6 +475,15 @@ int PatchCommand(const QString& action, const QStringList& files, const QString&
             else if (!format.isEmpty() || !chosen) {
                 complain({}, "give the patch the extension .bps or .ips, or --format bps or ips");
                 return 2;
+            }
+            // Refused before anything is read.
+            if (*chosen == PatchFormat::Bps && paths[1] != "-") {
+                current = paths[1];
+                const std::uint32_t size = RomFileSize(paths[1]);
+                current = paths[2];
+                if (size > kMaxBpsTargetSize)
+                    throw KorvaneError(TooLargeToPatchMessage(size));
+                current = paths[0];
             }
             const PatchBytes original = readInput(paths[0]);
             current = paths[1];
