@@ -157,12 +157,14 @@ private slots:
     }
 
     // The panel tells the checksum and ROM end as stored and as they should
-    // be, after the selection and after every Save.
+    // be, after the selection and after every Save; the sum is made off the
+    // window thread, so the selection returns before the figures are there.
     void headerPanelFollowsEverySave()
     {
         CreateWindows();
         secondGame(false).save(mPath);
         MainFrm->selectFile(QString::fromStdString(mPath));
+        QVERIFY2(panel().contains(QStringLiteral("being summed")), qPrintable(panel()));
         QTRY_VERIFY2(panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
         QVERIFY(panel().contains(QStringLiteral("GM 00001051-01")));
         QVERIFY(panel().contains(QStringLiteral("1048576 bytes (100000)")));

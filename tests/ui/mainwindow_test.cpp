@@ -426,6 +426,15 @@ private slots:
         QCOMPARE(title, kTitle);
         QCOMPARE(text, QStringLiteral("Stream read error."));
         QCOMPARE(icon, QMessageBox::Critical);
+        // A file name with tags in it is shown as it is spelt.
+        Qt::TextFormat format = Qt::RichText;
+        QVERIFY(WithModal([] { RunHandler([] { throw KorvaneError("Cannot open file <b>x</b>.bin"); }); },
+                          [&](QWidget* modal) {
+                              if (auto* box = qobject_cast<QMessageBox*>(modal))
+                                  format = box->textFormat();
+                              modal->close();
+                          }));
+        QCOMPARE(format, Qt::PlainText);
         mNotices = std::make_unique<RecordingNotices>();
     }
 
