@@ -76,10 +76,10 @@ PatchBytes ApplyPatch(const PatchBytes& patch, const PatchBytes& original)
 
 PatchBytes ReadBinaryFile(const std::string& path)
 {
-    const FileText file = ReadWholeFile(path, kMaxPatchFile);
-    if (file.error != 0)
-        throw OpenError(path, file.error);
-    return {file.text.begin(), file.text.end()};
+    PatchBytes bytes;
+    if (const int error = ReadFileData(path, kMaxPatchFile, bytes); error != 0)
+        throw OpenError(path, error);
+    return bytes;
 }
 
 void CopyOpenFile(RomFile& file, const std::string& path)

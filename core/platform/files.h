@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The file system calls of the program besides RomFile, with one
 // implementation per platform (posix.cpp, win32.cpp). A path here is the
@@ -28,6 +30,9 @@ struct FileText
     int error = 0;
 };
 FileText ReadFileText(const std::string& path, std::size_t maxSize);
+// The same into bytes, read straight into them (sized from the file's size
+// first): 0 or the errno.
+int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes);
 
 // Writes size bytes to path through a new file in the same folder, flushed
 // and renamed into place (replacing an existing file): path holds either

@@ -201,43 +201,77 @@ std::filesystem::path FsPath(const std::string& path)
     return std::filesystem::path(path);
 }
 
-FileText ReadFileText(const std::string& path, std::size_t maxSize)
+namespace {
+
+// The whole of a regular file into out: sized from fstat and read straight
+// into it (one read for a file that stays as it is), growing only for a file
+// that grows meanwhile. 0 or the errno; out is empty on a failure.
+template <typename Buffer>
+int readWhole(const std::string& path, std::size_t maxSize, Buffer& out)
 {
-    FileText result;
+    out.clear();
     // Non-blocking: opening a FIFO must not wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        result.error = errno;
-        return result;
-    }
+    if (fd < 0)
+        return errno;
+    int error = 0;
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        result.error = errno;
+        error = errno;
     else if (S_ISDIR(st.st_mode))
-        result.error = EISDIR;
+        error = EISDIR;
     else if (!S_ISREG(st.st_mode))
-        result.error = EINVAL;
+        error = EINVAL;
     else if (static_cast<std::uint64_t>(st.st_size) > maxSize)
-        result.error = EFBIG;
-    char buffer[4096];
-    while (result.error == 0) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno != EINTR)
-                result.error = errno;
-        } else if (n == 0) {
+        error = EFBIG;
+    if (error == 0)
+        out.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (error == 0 && done < out.size()) {
+        const ssize_t n = ::read(fd, reinterpret_cast<char*>(out.data()) + done, out.size() - done);
+        if (n < 0 && errno != EINTR)
+            error = errno;
+        else if (n == 0)
+            break; // shortened meanwhile
+        else if (n > 0)
+            done += static_cast<std::size_t>(n);
+    }
+    // The end, or what a file that grows meanwhile has gained.
+    char more[4096];
+    while (error == 0 && done == out.size()) {
+        const ssize_t n = ::read(fd, more, sizeof more);
+        if (n < 0 && errno != EINTR)
+            error = errno;
+        else if (n == 0)
             break;
-        } else if (result.text.size() + static_cast<std::size_t>(n) > maxSize) {
-            // A file that grows while it is read.
-            result.error = EFBIG;
-        } else {
-            result.text.append(buffer, static_cast<std::size_t>(n));
+        else if (n > 0 && done + static_cast<std::size_t>(n) > maxSize)
+            error = EFBIG;
+        else if (n > 0) {
+            out.resize(done + static_cast<std::size_t>(n));
+            std::memcpy(reinterpret_cast<char*>(out.data()) + done, more, static_cast<std::size_t>(n));
+            done += static_cast<std::size_t>(n);
         }
     }
     ::close(fd);
-    if (result.error != 0)
-        result.text.clear();
+    if (error != 0)
+        out.clear();
+    else
+        out.resize(done);
+    return error;
+}
+
+} // namespace
+
+FileText ReadFileText(const std::string& path, std::size_t maxSize)
+{
+    FileText result;
+    result.error = readWhole(path, maxSize, result.text);
     return result;
+}
+
+int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes)
+{
+    return readWhole(path, maxSize, bytes);
 }
 
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)

@@ -323,44 +323,82 @@ std::filesystem::path FsPath(const std::string& path)
     return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
 }
 
-FileText ReadFileText(const std::string& path, std::size_t maxSize)
+namespace {
+
+// The whole of a regular file into out: sized from its size and read
+// straight into it, growing only for a file that grows meanwhile. 0 or the
+// errno; out is empty on a failure.
+template <typename Buffer>
+int readWhole(const std::string& path, std::size_t maxSize, Buffer& out)
 {
-    FileText result;
+    out.clear();
     const std::wstring name = wide(path);
-    if (name.empty()) {
-        result.error = path.empty() ? ENOENT : EINVAL;
-        return result;
-    }
+    if (name.empty())
+        return path.empty() ? ENOENT : EINVAL;
     HANDLE file = ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        result.error = openFault(name);
-        return result;
-    }
-    result.error = fileFault(file, false);
+    if (file == INVALID_HANDLE_VALUE)
+        return openFault(name);
+    int error = fileFault(file, false);
     LARGE_INTEGER size{};
-    if (result.error == 0 && !::GetFileSizeEx(file, &size))
-        result.error = errnoOf(::GetLastError());
-    if (result.error == 0 && static_cast<std::uint64_t>(size.QuadPart) > maxSize)
-        result.error = EFBIG;
-    char buffer[65536];
-    while (result.error == 0) {
+    if (error == 0 && !::GetFileSizeEx(file, &size))
+        error = errnoOf(::GetLastError());
+    if (error == 0 && static_cast<std::uint64_t>(size.QuadPart) > maxSize)
+        error = EFBIG;
+    if (error == 0)
+        out.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    DWORD failure = 0;
+    if (error == 0
+        && !positioned(0, out.size(),
+                       [&](std::size_t at, DWORD count, DWORD* moved, OVERLAPPED* where) {
+                           return ::ReadFile(file, reinterpret_cast<char*>(out.data()) + at, count, moved, where) != 0
+                               || ::GetLastError() == ERROR_HANDLE_EOF;
+                       },
+                       done, failure))
+        error = errnoOf(failure);
+    // The end, or what a file that grows meanwhile has gained.
+    char more[65536];
+    while (error == 0 && done == out.size()) {
         DWORD n = 0;
-        if (!::ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
-            result.error = errnoOf(::GetLastError());
-        } else if (n == 0) {
+        OVERLAPPED where{};
+        where.Offset = DWORD(static_cast<std::uint64_t>(done) & 0xFFFFFFFFu);
+        where.OffsetHigh = DWORD(static_cast<std::uint64_t>(done) >> 32);
+        if (!::ReadFile(file, more, sizeof more, &n, &where)) {
+            if (::GetLastError() != ERROR_HANDLE_EOF)
+                error = errnoOf(::GetLastError());
             break;
-        } else if (result.text.size() + n > maxSize) {
-            // A file that grows while it is read.
-            result.error = EFBIG;
+        }
+        if (n == 0)
+            break;
+        if (done + n > maxSize) {
+            error = EFBIG;
         } else {
-            result.text.append(buffer, n);
+            out.resize(done + n);
+            std::memcpy(reinterpret_cast<char*>(out.data()) + done, more, n);
+            done += n;
         }
     }
     ::CloseHandle(file);
-    if (result.error != 0)
-        result.text.clear();
+    if (error != 0)
+        out.clear();
+    else
+        out.resize(done);
+    return error;
+}
+
+} // namespace
+
+FileText ReadFileText(const std::string& path, std::size_t maxSize)
+{
+    FileText result;
+    result.error = readWhole(path, maxSize, result.text);
     return result;
+}
+
+int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes)
+{
+    return readWhole(path, maxSize, bytes);
 }
 
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
