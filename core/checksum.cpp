@@ -100,7 +100,7 @@ std::uint32_t readBigEndian(RomFile& file, std::int64_t offset, int size)
 
 } // namespace
 
-bool FixChecksum(const std::string& path)
+bool FixChecksum(const std::string& path, HeaderState* before)
 {
     ImageAccess access(path, RomFile::Access::Write);
     RomFile& file = *access;
@@ -109,6 +109,12 @@ bool FixChecksum(const std::string& path)
     const std::int64_t length = file.size();
     if (length < 0)
         ThrowFileError(file.error());
+    if (before) {
+        *before = HeaderState{};
+        before->size = length;
+        before->storedChecksum = static_cast<std::uint16_t>(readBigEndian(file, kChecksumOffset, 2));
+        before->storedRomEnd = readBigEndian(file, kRomEndOffset, 4);
+    }
     // No summed area, and the header fields may lie past the end: leave the
     // file as it is.
     if (length <= kSumStart)
@@ -120,6 +126,11 @@ bool FixChecksum(const std::string& path)
         gPump();
 
     const std::uint16_t checksum = sumImage(file, length);
+    if (before) {
+        before->summed = true;
+        before->computedChecksum = checksum;
+        before->expectedRomEnd = static_cast<std::uint32_t>(romEnd);
+    }
 
     const auto end = static_cast<std::uint32_t>(romEnd);
     const unsigned char endBytes[4] = {

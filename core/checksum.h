@@ -17,7 +17,10 @@
 // Throws KorvaneError with the byte-file messages ("File not found", "File
 // access denied" also when another program holds the file locked, "Disk
 // full", "I/O error <n>", ...).
-bool FixChecksum(const std::string& path);
+// With before, also gives the header as it was, from the same pass over
+// the image (what ReadHeaderState would have given).
+struct HeaderState;
+bool FixChecksum(const std::string& path, HeaderState* before = nullptr);
 // The same on Rom.RomPath.
 bool FixChecksum();
 

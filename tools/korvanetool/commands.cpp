@@ -197,19 +197,16 @@ int FixCommand(const QStringList& images, bool force)
             RomFileSize(path);
             if (!force && !IsCartridgeImage(path))
                 throw KorvaneError(std::string(kNotCartridgeMessage) + "; nothing was written (--force repairs it)");
-            // The state before, the repair and the state after through one
-            // exclusive open: nobody changes the image in between.
-            ImageTransaction transaction(path);
-            const HeaderState before = ReadHeaderState(path);
+            // The header before and the repair from one pass over the image.
+            HeaderState before;
+            FixChecksum(path, &before);
             if (!before.summed) {
                 std::cout << path << ": 0x200 bytes or fewer, nothing to sum: left alone\n";
                 continue;
             }
-            FixChecksum(path);
-            const HeaderState after = ReadHeaderState(path);
             std::cout << path << ": checksum " << HexStr(before.storedChecksum, 4) << " -> "
-                      << HexStr(after.storedChecksum, 4) << ", ROM end " << HexStr(before.storedRomEnd, 6) << " -> "
-                      << HexStr(after.storedRomEnd, 6) << '\n';
+                      << HexStr(before.computedChecksum, 4) << ", ROM end " << HexStr(before.storedRomEnd, 6)
+                      << " -> " << HexStr(before.expectedRomEnd, 6) << '\n';
         } catch (const KorvaneError& e) {
             complain(path, e);
             status = 1;
