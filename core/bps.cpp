@@ -3,12 +3,14 @@
 
 #include "core/bps.h"
 
+#include "core/bytecompare.h"
 #include "core/korvaneerror.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -19,12 +21,45 @@ constexpr std::size_t kFooterSize = 12;
 // No cartridge image comes near it; a patch that claims more is refused
 // before any memory is taken for it.
 
-// Runs shorter than this at the same place are cheaper as new data.
-constexpr std::size_t kMinSourceRead = 4;
-// Copies are found through the hash of this many bytes.
-constexpr std::size_t kHashedBytes = 8;
-constexpr int kHashBits = 20;
-constexpr int kMaxCandidates = 32;
+// Copies are found through the hash of this many bytes (shorter copies
+// never pay for their offset) at every kDenseStep-th offset of a small
+// source, every kSparseStep-th of a larger one, where indexing every place
+// would cost more time than the copies it finds save. A copy found reaches
+// back to its true start.
+constexpr std::size_t kHashedBytes = 4;
+constexpr std::size_t kDenseStep = 2;
+constexpr std::size_t kSparseStep = 8;
+constexpr std::size_t kDenseSourceSize = std::size_t{1} << 20;
+// At most 4 Mi heads (16 MiB), fewer for a small source.
+constexpr int kMinHashBits = 12;
+constexpr int kMaxHashBits = 22;
+// Candidates tried for one place, and for one place inside a run of new
+// data, where hardly any candidate matches.
+constexpr int kMaxCandidates = 16;
+constexpr int kMaxCandidatesInNewData = 2;
+// A match this long is taken without looking for a longer one.
+constexpr std::size_t kGoodEnough = 256;
+// Places without a match in a row before the search steps over bytes: one
+// more byte a step for every this many misses, at most kMaxStep.
+constexpr int kMissesPerStep = 64;
+constexpr std::size_t kMaxStep = 16;
+
+// A same-place run of kResumeLength bytes (or to the end) starting within
+// kResumeWithin bytes: the bytes before it are taken as new data without a
+// search.
+constexpr std::size_t kResumeWithin = 32;
+constexpr std::size_t kResumeLength = 16;
+
+// The length of a number in the patch (putNumber).
+std::size_t numberLength(std::uint64_t data)
+{
+    std::size_t n = 1;
+    while (data >= 0x80) {
+        data = (data >> 7) - 1;
+        ++n;
+    }
+    return n;
+}
 
 void putNumber(PatchBytes& out, std::uint64_t data)
 {
@@ -65,23 +100,16 @@ std::uint32_t littleEndianAt(const PatchBytes& bytes, std::size_t at)
     return value;
 }
 
-std::uint32_t hashAt(const std::uint8_t* bytes)
+// A copy from the source: its length and where it starts.
+struct Match
 {
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes, kHashedBytes);
-    return static_cast<std::uint32_t>((word * 0x9E3779B97F4A7C15ull) >> (64 - kHashBits));
-}
+    std::size_t length = 0;
+    std::size_t from = 0;
+};
 
-std::size_t matchLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t most)
-{
-    std::size_t n = 0;
-    while (n < most && a[n] == b[n])
-        ++n;
-    return n;
-}
-
-// Where each run of kHashedBytes bytes of the source starts, by hash: the
-// latest first, then earlier ones through next.
+// Where runs of kHashedBytes bytes start in the source, at every
+// kDenseStep-th or kSparseStep-th offset, by hash: the latest first, then earlier ones
+// through next.
 class SourceIndex
 {
 public:
@@ -89,38 +117,71 @@ public:
     {
         if (source.size() < kHashedBytes)
             return;
-        mHeads.assign(std::size_t{1} << kHashBits, -1);
-        mNext.assign(source.size() - kHashedBytes + 1, -1);
-        for (std::size_t i = 0; i < mNext.size(); ++i) {
-            std::int32_t& head = mHeads[hashAt(source.data() + i)];
+        mStep = source.size() <= kDenseSourceSize ? kDenseStep : kSparseStep;
+        const std::size_t places = (source.size() - kHashedBytes) / mStep + 1;
+        mBits = kMinHashBits;
+        while (mBits < kMaxHashBits && (std::size_t{1} << mBits) < places)
+            ++mBits;
+        mHeads.assign(std::size_t{1} << mBits, -1);
+        mNext.assign(places, -1);
+        for (std::size_t i = 0; i < places; ++i) {
+            std::int32_t& head = mHeads[hashAt(source.data() + i * mStep)];
             mNext[i] = head;
             head = static_cast<std::int32_t>(i);
         }
     }
 
-    // The longest run of the source that target from at matches, if any.
-    std::pair<std::size_t, std::size_t> longestMatch(const PatchBytes& target, std::size_t at) const
+    // The copy from target's at worth most, trying at most tries candidates:
+    // the length it saves over new data less what its action and offset
+    // cost, given the end of the last copy (relative).
+    Match bestMatch(const PatchBytes& target, std::size_t at, std::int64_t relative, int tries) const
     {
-        std::size_t best = 0;
-        std::size_t bestAt = 0;
+        Match best;
+        std::int64_t bestGain = 0;
         if (mHeads.empty() || at + kHashedBytes > target.size())
-            return {0, 0};
-        int tried = 0;
-        for (std::int32_t c = mHeads[hashAt(target.data() + at)]; c >= 0 && tried < kMaxCandidates;
-             c = mNext[static_cast<std::size_t>(c)], ++tried) {
-            const auto from = static_cast<std::size_t>(c);
+            return best;
+        std::uint32_t wanted;
+        std::memcpy(&wanted, target.data() + at, kHashedBytes);
+        for (std::int32_t c = mHeads[hashAt(target.data() + at)]; c >= 0 && tries > 0;
+             c = mNext[static_cast<std::size_t>(c)], --tries) {
+            const std::size_t from = static_cast<std::size_t>(c) * mStep;
+            std::uint32_t there;
+            std::memcpy(&there, mSource.data() + from, kHashedBytes);
+            if (there != wanted)
+                continue;
             const std::size_t most = std::min(mSource.size() - from, target.size() - at);
-            const std::size_t length = matchLength(mSource.data() + from, target.data() + at, most);
-            if (length > best) {
-                best = length;
-                bestAt = from;
+            const std::size_t length = EqualPrefixLength(mSource.data() + from, target.data() + at, most);
+            const std::int64_t gain = static_cast<std::int64_t>(length) - static_cast<std::int64_t>(CopyCost(length, from, relative));
+            if (gain > bestGain) {
+                bestGain = gain;
+                best = {length, from};
+                if (length >= kGoodEnough)
+                    break;
             }
         }
-        return {best, bestAt};
+        return best;
+    }
+
+    // What a SourceCopy of length from from costs in the patch.
+    static std::size_t CopyCost(std::size_t length, std::size_t from, std::int64_t relative)
+    {
+        const std::int64_t offset = static_cast<std::int64_t>(from) - relative;
+        const auto distance = static_cast<std::uint64_t>(offset < 0 ? -offset : offset);
+        return numberLength((static_cast<std::uint64_t>(length - 1) << 2) | SourceCopy)
+            + numberLength(distance << 1 | (offset < 0 ? 1 : 0));
     }
 
 private:
+    std::uint32_t hashAt(const std::uint8_t* bytes) const
+    {
+        std::uint32_t word;
+        std::memcpy(&word, bytes, kHashedBytes);
+        return static_cast<std::uint32_t>((word * 0x9E3779B1u) >> (32 - mBits));
+    }
+
     const PatchBytes& mSource;
+    std::size_t mStep = kDenseStep;
+    int mBits = 0;
     std::vector<std::int32_t> mHeads;
     std::vector<std::int32_t> mNext;
 };
@@ -228,7 +289,13 @@ PatchBytes CreateBpsPatch(const PatchBytes& source, const PatchBytes& target, co
     putNumber(out, metadata.size());
     out.insert(out.end(), metadata.begin(), metadata.end());
 
-    const SourceIndex index(source);
+    // Every choice by what it costs in the patch: new data costs a byte a
+    // byte (and a header where a run of it starts), a same-place run or a
+    // copy the length of its numbers. A run of new data after either costs
+    // one header byte more, counted against it.
+    // The index of the source is made when a copy is first looked for: an
+    // image with only scattered edits never needs one.
+    std::optional<SourceIndex> index;
     std::int64_t sourceRelative = 0;
     std::size_t literal = 0; // start of the new data not yet written out
     const auto flushLiteral = [&](std::size_t end) {
@@ -238,32 +305,83 @@ PatchBytes CreateBpsPatch(const PatchBytes& source, const PatchBytes& target, co
                        target.begin() + static_cast<std::ptrdiff_t>(end));
         }
     };
+    const std::size_t common = std::min(source.size(), target.size());
+    // Where a same-place run worth taking starts soon after at, or 0. Each
+    // place is looked at once: checked is where no run was found before.
+    std::size_t checked = 0;
+    const auto resumeAt = [&](std::size_t at) -> std::size_t {
+        for (std::size_t k = std::max(at + 1, checked); k <= at + kResumeWithin && k < common; ++k) {
+            const std::size_t want = std::min(kResumeLength, target.size() - k);
+            if (k + want <= common && EqualPrefixLength(source.data() + k, target.data() + k, want) == want) {
+                checked = k;
+                return k;
+            }
+            checked = k + 1;
+        }
+        return 0;
+    };
+    int misses = 0;
     std::size_t t = 0;
     while (t < target.size()) {
-        // The same place of the source.
-        const std::size_t same =
-            t < source.size() ? matchLength(source.data() + t, target.data() + t, std::min(source.size(), target.size()) - t) : 0;
-        if (same >= kMinSourceRead || (same > 0 && t + same == target.size())) {
-            flushLiteral(t);
-            putAction(out, SourceRead, same);
-            t += same;
-            literal = t;
+        // The same place of the source, reaching back into new data not yet
+        // written (the search may have stepped over its start).
+        std::size_t same = t < common ? EqualPrefixLength(source.data() + t, target.data() + t, common - t) : 0;
+        if (same > 0) {
+            std::size_t start = t;
+            while (start > literal && source[start - 1] == target[start - 1])
+                --start;
+            same += t - start;
+            const std::size_t end = start + same;
+            const std::size_t cost =
+                numberLength((static_cast<std::uint64_t>(same - 1) << 2) | SourceRead) + (end < target.size() ? 1 : 0);
+            if (same > cost || end == target.size()) {
+                flushLiteral(start);
+                putAction(out, SourceRead, same);
+                t = literal = end;
+                misses /= 2;
+                continue;
+            }
+        }
+        // A few changed bytes before the same place goes on: new data.
+        // (Deep in new data the stepping search finds the end by itself.)
+        if (const std::size_t resume = misses > kMissesPerStep ? 0 : resumeAt(t); resume != 0) {
+            // On to the next byte that is the same (a short run before the
+            // long one may still pay).
+            ++t;
+            while (t < resume && source[t] != target[t])
+                ++t;
             continue;
         }
-        // Elsewhere in the source.
-        const auto [length, from] = index.longestMatch(target, t);
-        if (length >= kHashedBytes) {
-            flushLiteral(t);
-            putAction(out, SourceCopy, length);
-            putOffset(out, static_cast<std::int64_t>(from) - sourceRelative);
-            sourceRelative = static_cast<std::int64_t>(from + length);
-            t += length;
-            literal = t;
-            continue;
+        // Elsewhere in the source, also reaching back.
+        if (!index)
+            index.emplace(source);
+        Match match = index->bestMatch(target, t, sourceRelative,
+                                       misses > kMissesPerStep ? kMaxCandidatesInNewData : kMaxCandidates);
+        if (match.length > 0) {
+            std::size_t start = t;
+            while (start > literal && match.from > 0 && source[match.from - 1] == target[start - 1]) {
+                --start;
+                --match.from;
+                ++match.length;
+            }
+            const std::size_t end = start + match.length;
+            const std::size_t cost =
+                SourceIndex::CopyCost(match.length, match.from, sourceRelative) + (end < target.size() ? 1 : 0);
+            if (match.length > cost) {
+                flushLiteral(start);
+                putAction(out, SourceCopy, match.length);
+                putOffset(out, static_cast<std::int64_t>(match.from) - sourceRelative);
+                sourceRelative = static_cast<std::int64_t>(match.from + match.length);
+                t = literal = end;
+                misses /= 2;
+                continue;
+            }
         }
-        ++t;
+        // New data: the longer it runs, the more bytes each try steps over.
+        ++misses;
+        t += std::min<std::size_t>(kMaxStep, 1 + static_cast<std::size_t>(misses / kMissesPerStep));
     }
-    flushLiteral(t);
+    flushLiteral(target.size());
 
     putLittleEndian(out, Crc32(source.data(), source.size()));
     putLittleEndian(out, Crc32(target.data(), target.size()));

@@ -3,6 +3,7 @@
 
 #include "core/ips.h"
 
+#include "core/bytecompare.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 
@@ -136,9 +137,12 @@ PatchBytes CreateIpsPatch(const PatchBytes& source, const PatchBytes& target)
     const auto differs = [&](std::size_t i) { return i >= source.size() || source[i] != target[i]; };
     // Runs of changed bytes, joined across short gaps.
     std::vector<std::pair<std::size_t, std::size_t>> regions;
+    const std::size_t common = std::min(source.size(), target.size());
     for (std::size_t i = 0; i < target.size(); ++i) {
-        if (!differs(i))
-            continue;
+        if (i < common)
+            i += EqualPrefixLength(source.data() + i, target.data() + i, common - i);
+        if (i >= target.size())
+            break;
         std::size_t end = i + 1;
         while (end < target.size() && differs(end))
             ++end;

@@ -102,6 +102,35 @@ const std::vector<Change>& changes()
              return t;
          },
          60, true},
+        // The benchmark's cases, small.
+        {"a tenth changed in runs", 0x10000,
+         [](const PatchBytes& o, std::mt19937& rng) {
+             PatchBytes t = o;
+             for (int run = 0; run < 100; ++run) {
+                 const std::size_t at = rng() % (t.size() - 64);
+                 for (std::size_t k = 0; k < 64; ++k)
+                     t[at + k] = static_cast<std::uint8_t>(rng());
+             }
+             return t;
+         },
+         6800, true},
+        {"grown to twice with new data", 0x10000,
+         [](const PatchBytes& o, std::mt19937& rng) {
+             PatchBytes t = o;
+             const PatchBytes tail = randomImage(rng, 0x10000);
+             t.insert(t.end(), tail.begin(), tail.end());
+             return t;
+         },
+         0x10000 + 40, true},
+        {"edits and a block moved", 0x10000,
+         [](const PatchBytes& o, std::mt19937& rng) {
+             PatchBytes t = o;
+             std::copy_n(o.begin() + 0x1000, 0x1000, t.begin() + 0x9000);
+             for (int i = 0; i < 50; ++i)
+                 t[rng() % t.size()] ^= 0x33;
+             return t;
+         },
+         400, true},
         {"past 16 MiB", 0x1000010,
          [](const PatchBytes& o, std::mt19937&) {
              PatchBytes t = o;
@@ -288,4 +317,27 @@ TEST(IpsPatch, OverlappingRecordsEndAsWrittenInOrder)
     }
     put(0x454F46, 3); // "EOF"
     EXPECT_EQ(ApplyIpsPatch(patch, PatchBytes(0x30000, 0x11)), expected);
+}
+
+// Short runs are chosen where they cost less than new data: three unchanged
+// bytes between two edits are a SourceRead, five bytes found elsewhere in
+// the source a SourceCopy.
+TEST(BpsPatch, ShortRunsAndCopiesWhereTheyAreCheaper)
+{
+    std::mt19937 rng(99);
+    const PatchBytes source = randomImage(rng, 256);
+    PatchBytes edited = source;
+    for (const std::size_t at : {10, 11, 12, 16, 17, 18})
+        edited[at] ^= 0xFF;
+    const PatchBytes runs = CreateBpsPatch(source, edited);
+    EXPECT_EQ(ReadBpsInfo(runs).actions, 5u); // read 10, new 3, read 3, new 3, read the rest
+    EXPECT_EQ(ApplyBpsPatch(runs, source), edited);
+
+    PatchBytes moved = randomImage(rng, 40);
+    moved.insert(moved.end(), source.begin() + 100, source.begin() + 105);
+    const PatchBytes tail = randomImage(rng, 40);
+    moved.insert(moved.end(), tail.begin(), tail.end());
+    const PatchBytes copy = CreateBpsPatch(source, moved);
+    EXPECT_EQ(ReadBpsInfo(copy).actions, 3u); // new 40, copy 5, new 40
+    EXPECT_EQ(ApplyBpsPatch(copy, source), moved);
 }
