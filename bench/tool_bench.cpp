@@ -90,6 +90,27 @@ void BM_ToolFix(benchmark::State& state)
     state.counters["over_python"] = benchmark::Counter(tool / python);
 }
 
+// korvane-tool --version beside the minimal Qt Core program, in turns;
+// ratio: the tool's time over the twin's.
+void BM_ToolVersion(benchmark::State& state)
+{
+    double tool = 0;
+    double twin = 0;
+    try {
+        for (auto _ : state) {
+            const double t = SecondsOf([&] { runProcess({KORVANE_TOOL_PATH, "--version"}); });
+            twin += SecondsOf([&] { runProcess({KORVANE_MINIMAL_CORE}); });
+            tool += t;
+            state.SetIterationTime(t);
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    state.counters["twin_ms"] = benchmark::Counter(twin * 1e3 / static_cast<double>(state.iterations()));
+    state.counters["ratio"] = benchmark::Counter(tool / twin);
+}
+
 void BM_ToolExport(benchmark::State& state)
 {
     const std::string& image = EditorImage("p2");
@@ -127,6 +148,7 @@ void BM_ToolImport(benchmark::State& state)
 
 void RegisterToolBenchmarks()
 {
+    benchmark::RegisterBenchmark("Tool/version", BM_ToolVersion)->UseManualTime()->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tool/fix/4MiB", BM_ToolFix)->UseManualTime()->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tool/export/p2", BM_ToolExport)->UseManualTime()->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tool/import/p2", BM_ToolImport)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -51,6 +51,8 @@ std::string PaletteListPath(const std::string& gameCode)
 std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& table,
                             const std::function<void(const std::string& name)>& addName)
 {
+    if (table.size() < kPaletteTableSize)
+        table.resize(kPaletteTableSize);
     const FileText file = ReadWholeFile(path);
     // A FIFO, a device or a huge file is named as unusable.
     if (file.error == EINVAL || file.error == EFBIG)
@@ -61,8 +63,6 @@ std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& 
     // Even an empty file has one (empty) line.
     if (lines.empty())
         lines.emplace_back();
-    if (table.size() < kPaletteTableSize)
-        table.resize(kPaletteTableSize);
 
     std::size_t count = 0;
     for (const std::string& line : lines) {

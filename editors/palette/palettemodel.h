@@ -23,8 +23,10 @@ struct PaletteEditorState
     int currentEntry = 0;
     // File offset of colour 0 of the palette shown.
     std::uint32_t currentOffset = 0;
-    // Entry i is line i of the list file and item i of the editor's list.
-    std::vector<PaletteEntry> table = std::vector<PaletteEntry>(kPaletteTableSize);
+    // Entry i is line i of the list file and item i of the editor's list;
+    // kPaletteTableSize entries once a list was loaded (LoadPaletteList),
+    // none before, so that no program pays for them at start-up.
+    std::vector<PaletteEntry> table;
 };
 
 extern PaletteEditorState PalEdit;
