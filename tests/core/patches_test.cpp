@@ -333,10 +333,8 @@ TEST(BpsPatch, ShortRunsAndCopiesWhereTheyAreCheaper)
     EXPECT_EQ(ReadBpsInfo(runs).actions, 5u); // read 10, new 3, read 3, new 3, read the rest
     EXPECT_EQ(ApplyBpsPatch(runs, source), edited);
 
-    PatchBytes moved = randomImage(rng, 40);
-    moved.insert(moved.end(), source.begin() + 100, source.begin() + 105);
-    const PatchBytes tail = randomImage(rng, 40);
-    moved.insert(moved.end(), tail.begin(), tail.end());
+    PatchBytes moved = randomImage(rng, 85);
+    std::copy_n(source.begin() + 100, 5, moved.begin() + 40);
     const PatchBytes copy = CreateBpsPatch(source, moved);
     EXPECT_EQ(ReadBpsInfo(copy).actions, 3u); // new 40, copy 5, new 40
     EXPECT_EQ(ApplyBpsPatch(copy, source), moved);
