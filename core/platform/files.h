@@ -49,6 +49,17 @@ int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t 
 using NextPiece = std::function<int(const void*& data, std::size_t& size)>;
 int ReplaceFileFrom(const std::string& path, const NextPiece& next);
 
+inline int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
+{
+    bool given = false;
+    return ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
+        data = bytes;
+        count = given ? 0 : size;
+        given = true;
+        return 0;
+    });
+}
+
 // Whether a and b name one file: the same device and inode (volume serial
 // and file index on Windows), or the same path where a file does not exist.
 bool SameFile(const std::string& a, const std::string& b);

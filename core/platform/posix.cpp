@@ -274,17 +274,6 @@ int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::
     return readWhole(path, maxSize, bytes);
 }
 
-int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
-{
-    bool given = false;
-    return ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
-        data = bytes;
-        count = given ? 0 : size;
-        given = true;
-        return 0;
-    });
-}
-
 int ReplaceFileFrom(const std::string& path, const NextPiece& next)
 {
     // Only a regular file is replaced, a link followed only to one (whose
