@@ -203,7 +203,7 @@ private slots:
         std::uint64_t saveOpens = 0;
         std::unique_ptr<RomFile> other;
         mNotices->whileMessageShown = [&] {
-            if (other)
+            if (saveOpens != 0)
                 return;
             saveOpens = RomFile::OpenCount() - opens;
             other = std::make_unique<RomFile>(mPath, RomFile::Access::Write);
