@@ -85,10 +85,14 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     // Docks and task bars tie the windows to the menu entry by its id, and
     // show the entry's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/app/pelbo-korvane-%1.png").arg(size), QSize(size, size));
-    QGuiApplication::setWindowIcon(icon);
+    // Decoding the six sizes takes longer than the rest of the window: the
+    // icon follows the window's first picture.
+    connect(this, &TMainFrm::firstPainted, this, [] {
+        QIcon icon;
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/app/pelbo-korvane-%1.png").arg(size), QSize(size, size));
+        QGuiApplication::setWindowIcon(icon);
+    }, Qt::QueuedConnection);
 
     // 24-bit logo; its bottom-left colour is transparent.
     QPixmap logo(QStringLiteral(":/app/logo.bmp"));
@@ -273,6 +277,15 @@ void TMainFrm::showHeader()
         show(header.size, rows);
     });
     mHeaderSum->thread->start();
+}
+
+void TMainFrm::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    if (!mPainted) {
+        mPainted = true;
+        emit firstPainted();
+    }
 }
 
 void TMainFrm::dragEnterEvent(QDragEnterEvent* event)

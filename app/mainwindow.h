@@ -58,7 +58,13 @@ public:
     // The program's name, version, purpose and licence.
     void HelpAboutClick();
 
+signals:
+    // The window's first picture is on screen: what can wait for it (the
+    // window icon, the hidden windows) follows.
+    void firstPainted();
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -77,4 +83,5 @@ private:
     std::unique_ptr<HeaderSum> mHeaderSum;
     // Counts the header sums started: only the latest one is shown.
     quint64 mHeaderRequest = 0;
+    bool mPainted = false;
 };

@@ -80,6 +80,11 @@ void GuardSettingsFile()
 void CreateWindows()
 {
     MainFrm = new TMainFrm();
+    CreateHiddenWindows();
+}
+
+void CreateHiddenWindows()
+{
     p1demos = new Tp1demos(MainFrm);
     p2textz = new Tp2textz(MainFrm);
     p2waterf = new Tp2waterf(MainFrm);
@@ -112,7 +117,10 @@ void StartProgram(const QStringList& arguments)
     QCommandLineParser parser;
     AddProgramOptions(parser);
     parser.process(arguments);
-    CreateWindows();
+    MainFrm = new TMainFrm();
+    // The hidden instances once the main window is painted: its first
+    // picture does not wait for them.
+    QObject::connect(MainFrm, &TMainFrm::firstPainted, MainFrm, [] { CreateHiddenWindows(); }, Qt::QueuedConnection);
     MainFrm->show();
     const QStringList images = parser.positionalArguments();
     if (!images.isEmpty())

@@ -40,13 +40,16 @@ void NameApplication();
 void AddProgramOptions(QCommandLineParser& parser);
 
 // The program's start: its command line (--help and --version print and
-// end the program), the windows (CreateWindows), the main window shown, and
-// the image the command line names, if any, selected as the dialog would.
+// end the program), the main window shown, the image the command line
+// names, if any, selected as the dialog would, and the hidden windows
+// (CreateHiddenWindows) made by the first turn of the event loop, once the
+// main window is up.
 void StartProgram(const QStringList& arguments);
 
 // Start-up: the main window, then one hidden instance of every other window
-// class, each stored in its window reference.
+// class (CreateHiddenWindows), each stored in its window reference.
 void CreateWindows();
+void CreateHiddenWindows();
 
 // Destroys the main window, and with it every window it owns, and clears
 // every window reference.

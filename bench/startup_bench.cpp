@@ -60,7 +60,9 @@ ProbeResult runProbe(const char* program = "/proc/self/exe")
     std::string exeName = program;
     char* exe = exeName.data();
     std::string flag = kStartUpProbeFlag;
-    char* argv[] = {exe, flag.data(), nullptr};
+    // Only this executable takes the flag.
+    const bool self = exeName == "/proc/self/exe";
+    char* argv[] = {exe, self ? flag.data() : nullptr, nullptr};
 
     const std::int64_t start = nowNs();
     pid_t pid = 0;
@@ -94,7 +96,7 @@ void BM_StartUpProcess(benchmark::State& state)
     double twin = 0;
     try {
         for (auto _ : state) {
-            const ProbeResult result = runProbe();
+            const ProbeResult result = runProbe(KORVANE_STARTUP_PROBE);
             twin += runProbe(KORVANE_MINIMAL_WIDGETS).seconds;
             own += result.seconds;
             opens += result.opens;

@@ -466,7 +466,9 @@ private slots:
             QVERIFY2(text.contains(part), qPrintable(text));
 
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("net.korvane.pelbokorvane"));
-        QCOMPARE(MainFrm->windowIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
+        // The icon follows the window's first picture.
+        MainFrm->show();
+        QTRY_COMPARE(MainFrm->windowIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
     }
 
     void editorsOpenModallyThroughTheirReference()
