@@ -108,8 +108,8 @@ struct Match
 };
 
 // Where runs of kHashedBytes bytes start in the source, at every
-// kDenseStep-th or kSparseStep-th offset, by hash: the latest first, then earlier ones
-// through next.
+// kDenseStep-th or kSparseStep-th offset, by hash: the latest first, then
+// earlier ones through next.
 class SourceIndex
 {
 public:
@@ -151,7 +151,8 @@ public:
                 continue;
             const std::size_t most = std::min(mSource.size() - from, target.size() - at);
             const std::size_t length = EqualPrefixLength(mSource.data() + from, target.data() + at, most);
-            const std::int64_t gain = static_cast<std::int64_t>(length) - static_cast<std::int64_t>(CopyCost(length, from, relative));
+            const std::int64_t gain =
+                static_cast<std::int64_t>(length) - static_cast<std::int64_t>(CopyCost(length, from, relative));
             if (gain > bestGain) {
                 bestGain = gain;
                 best = {length, from};
@@ -292,9 +293,9 @@ PatchBytes CreateBpsPatch(const PatchBytes& source, const PatchBytes& target, co
     // Every choice by what it costs in the patch: new data costs a byte a
     // byte (and a header where a run of it starts), a same-place run or a
     // copy the length of its numbers. A run of new data after either costs
-    // one header byte more, counted against it.
-    // The index of the source is made when a copy is first looked for: an
-    // image with only scattered edits never needs one.
+    // one header byte more, counted against it. The index of the source is
+    // made when a copy is first looked for: an image with only scattered
+    // edits never needs one.
     std::optional<SourceIndex> index;
     std::int64_t sourceRelative = 0;
     std::size_t literal = 0; // start of the new data not yet written out

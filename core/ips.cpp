@@ -227,8 +227,8 @@ PatchBytes ApplyIpsPatch(const PatchBytes& patch, const PatchBytes& source)
     // at of the patch.
     const auto fill = [&](std::uint32_t offset, bool run, std::size_t at, std::size_t from, std::size_t to) {
         if (run)
-            std::fill(target.begin() + static_cast<std::ptrdiff_t>(from), target.begin() + static_cast<std::ptrdiff_t>(to),
-                      patch[at]);
+            std::fill(target.begin() + static_cast<std::ptrdiff_t>(from),
+                      target.begin() + static_cast<std::ptrdiff_t>(to), patch[at]);
         else
             std::copy(patch.begin() + static_cast<std::ptrdiff_t>(at + (from - offset)),
                       patch.begin() + static_cast<std::ptrdiff_t>(at + (to - offset)),

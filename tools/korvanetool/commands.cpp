@@ -40,7 +40,8 @@ void complain(const std::string& path, const KorvaneError& e)
     if (const auto* open = dynamic_cast<const OpenError*>(&e); open && open->systemError() != 0) {
         // A FIFO or a device, refused without waiting on it.
         const int err = open->systemError();
-        complain({}, "cannot open " + open->path() + ": " + (err == EINVAL ? "it is no regular file" : SystemErrorText(err)));
+        complain({}, "cannot open " + open->path() + ": "
+                         + (err == EINVAL ? std::string("it is no regular file") : SystemErrorText(err)));
         return;
     }
     std::string message = e.what();
