@@ -29,10 +29,17 @@ struct FileText
     std::string text;
     int error = 0;
 };
-FileText ReadFileText(const std::string& path, std::size_t maxSize);
-// The same into bytes, read straight into them (sized from the file's size
-// first): 0 or the errno.
+// The whole file into bytes, read straight into them (sized from the file's
+// size first): 0 or the errno, bytes empty on a failure.
 int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes);
+inline FileText ReadFileText(const std::string& path, std::size_t maxSize)
+{
+    std::vector<std::uint8_t> bytes;
+    FileText result;
+    result.error = ReadFileData(path, maxSize, bytes);
+    result.text.assign(bytes.begin(), bytes.end());
+    return result;
+}
 
 // Writes size bytes to path through a new file in the same folder, flushed
 // and renamed into place (replacing an existing file): path holds either

@@ -206,8 +206,7 @@ namespace {
 // The whole of a regular file into out: sized from fstat and read straight
 // into it (one read for a file that stays as it is), growing only for a file
 // that grows meanwhile. 0 or the errno; out is empty on a failure.
-template <typename Buffer>
-int readWhole(const std::string& path, std::size_t maxSize, Buffer& out)
+int readWhole(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out)
 {
     out.clear();
     // Non-blocking: opening a FIFO must not wait for a writer.
@@ -261,13 +260,6 @@ int readWhole(const std::string& path, std::size_t maxSize, Buffer& out)
 }
 
 } // namespace
-
-FileText ReadFileText(const std::string& path, std::size_t maxSize)
-{
-    FileText result;
-    result.error = readWhole(path, maxSize, result.text);
-    return result;
-}
 
 int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes)
 {

@@ -328,8 +328,7 @@ namespace {
 // The whole of a regular file into out: sized from its size and read
 // straight into it, growing only for a file that grows meanwhile. 0 or the
 // errno; out is empty on a failure.
-template <typename Buffer>
-int readWhole(const std::string& path, std::size_t maxSize, Buffer& out)
+int readWhole(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out)
 {
     out.clear();
     const std::wstring name = wide(path);
@@ -388,13 +387,6 @@ int readWhole(const std::string& path, std::size_t maxSize, Buffer& out)
 }
 
 } // namespace
-
-FileText ReadFileText(const std::string& path, std::size_t maxSize)
-{
-    FileText result;
-    result.error = readWhole(path, maxSize, result.text);
-    return result;
-}
 
 int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes)
 {
