@@ -39,10 +39,12 @@ constexpr int kMaxCandidates = 16;
 constexpr int kMaxCandidatesInNewData = 2;
 // A match this long is taken without looking for a longer one.
 constexpr std::size_t kGoodEnough = 256;
-// Places without a match in a row before the search steps over bytes: one
-// more byte a step for every this many misses, at most kMaxStep.
+// Places without a match in a row before the search steps over bytes: two
+// more bytes a step for every this many misses, at most kMaxStep. Steps are
+// odd, so that the places tried meet every alignment of the index's even
+// step, and a copy of some 130 bytes or more is found wherever it starts.
 constexpr int kMissesPerStep = 64;
-constexpr std::size_t kMaxStep = 16;
+constexpr std::size_t kMaxStep = 15;
 
 // A same-place run of kResumeLength bytes (or to the end) starting within
 // kResumeWithin bytes: the bytes before it are taken as new data without a
@@ -380,7 +382,7 @@ PatchBytes CreateBpsPatch(const PatchBytes& source, const PatchBytes& target, co
         }
         // New data: the longer it runs, the more bytes each try steps over.
         ++misses;
-        t += std::min<std::size_t>(kMaxStep, 1 + static_cast<std::size_t>(misses / kMissesPerStep));
+        t += std::min<std::size_t>(kMaxStep, 1 + 2 * static_cast<std::size_t>(misses / kMissesPerStep));
     }
     flushLiteral(target.size());
 

@@ -131,6 +131,15 @@ const std::vector<Change>& changes()
              return t;
          },
          400, true},
+        // Deep in new data the search steps over bytes; a block copied
+        // from an offset of any alignment is still found.
+        {"a block after 1 MiB of new data", 0x200000,
+         [](const PatchBytes& o, std::mt19937& rng) {
+             PatchBytes t = randomImage(rng, 0x110000);
+             std::copy_n(o.begin() + 0x12345, 0x10000, t.begin() + 0x100000);
+             return t;
+         },
+         0x100000 + 400, true},
         {"past 16 MiB", 0x1000010,
          [](const PatchBytes& o, std::mt19937&) {
              PatchBytes t = o;
