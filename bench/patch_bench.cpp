@@ -161,20 +161,17 @@ void BM_Apply(benchmark::State& state, const PatchCase* c, PatchFormat format)
 void RegisterPatchBenchmarks()
 {
     for (const PatchCase& c : kCases) {
-        const std::string name = c.name;
-        benchmark::RegisterBenchmark(("BpsCreate/" + name).c_str(), BM_Create, &c, PatchFormat::Bps)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BpsApply/" + name).c_str(), BM_Apply, &c, PatchFormat::Bps)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-        if (c.size + c.grownBy > 16 * kMiB)
-            continue;
-        benchmark::RegisterBenchmark(("IpsCreate/" + name).c_str(), BM_Create, &c, PatchFormat::Ips)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("IpsApply/" + name).c_str(), BM_Apply, &c, PatchFormat::Ips)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        for (const auto& [format, prefix] : {std::pair{PatchFormat::Bps, "Bps"}, std::pair{PatchFormat::Ips, "Ips"}}) {
+            // IPS addresses 16 MiB.
+            if (format == PatchFormat::Ips && c.size + c.grownBy > 16 * kMiB)
+                continue;
+            const std::string name = std::string("/") + c.name;
+            benchmark::RegisterBenchmark((prefix + std::string("Create") + name).c_str(), BM_Create, &c, format)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark((prefix + std::string("Apply") + name).c_str(), BM_Apply, &c, format)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+        }
     }
 }

@@ -201,12 +201,9 @@ std::filesystem::path FsPath(const std::string& path)
     return std::filesystem::path(path);
 }
 
-namespace {
-
-// The whole of a regular file into out: sized from fstat and read straight
-// into it (one read for a file that stays as it is), growing only for a file
-// that grows meanwhile. 0 or the errno; out is empty on a failure.
-int readWhole(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out)
+// Sized from fstat and read straight into out: one read for a file that
+// stays as it is, growing only for a file that grows meanwhile.
+int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out)
 {
     out.clear();
     // Non-blocking: opening a FIFO must not wait for a writer.
@@ -259,12 +256,6 @@ int readWhole(const std::string& path, std::size_t maxSize, std::vector<std::uin
     return error;
 }
 
-} // namespace
-
-int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes)
-{
-    return readWhole(path, maxSize, bytes);
-}
 
 int ReplaceFileFrom(const std::string& path, const NextPiece& next)
 {

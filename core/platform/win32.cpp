@@ -323,12 +323,9 @@ std::filesystem::path FsPath(const std::string& path)
     return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
 }
 
-namespace {
-
-// The whole of a regular file into out: sized from its size and read
-// straight into it, growing only for a file that grows meanwhile. 0 or the
-// errno; out is empty on a failure.
-int readWhole(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out)
+// Sized from the file and read straight into out, growing only for a file
+// that grows meanwhile.
+int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& out)
 {
     out.clear();
     const std::wstring name = wide(path);
@@ -386,12 +383,6 @@ int readWhole(const std::string& path, std::size_t maxSize, std::vector<std::uin
     return error;
 }
 
-} // namespace
-
-int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes)
-{
-    return readWhole(path, maxSize, bytes);
-}
 
 int ReplaceFileFrom(const std::string& path, const NextPiece& next)
 {

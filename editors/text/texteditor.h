@@ -26,7 +26,7 @@ public:
     // Appends a copyright sign while the copyright text is shorter than its
     // count.
     void Button1Click();
-    // Writes every text the user changed, then FinishSave. Every changed text
+    // Writes every text the user changed as one ImageSave. Every changed text
     // is checked first: one character without a code refuses the whole save
     // and nothing is written.
     void Button2Click();
