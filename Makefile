@@ -111,7 +111,7 @@ windows:
 
 # The core, command-line and window tests of that build, under Wine.
 windows-test: windows
-	@cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 280
+	@bash scripts/wine-ctest.sh $(CURDIR)/$(WINDOWS_BUILD) $(JOBS)
 
 clean:
 	@rm -rf $(BUILD) $(BUILD)-asan build-fuzz $(BENCH_BUILD) $(PACKAGE_BUILD) $(WINDOWS_BUILD)
