@@ -15,6 +15,7 @@
 #include "core/supportfiles.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
+#include "ui/emulator.h"
 #include "ui/savecompletion.h"
 #include "ui/filenames.h"
 
@@ -118,6 +119,8 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
 
     ConnectHandler(Button2, &QPushButton::clicked, this, &TMainFrm::Button2Click);
     ConnectHandler(FileOpen, &QAction::triggered, this, &TMainFrm::Button2Click);
+    ConnectHandler(FilePlay, &QAction::triggered, this, &TMainFrm::FilePlayClick);
+    ConnectHandler(SettingsEmulator, &QAction::triggered, this, &TMainFrm::SettingsEmulatorClick);
     ConnectHandler(FileClose, &QAction::triggered, this, &TMainFrm::FileCloseClick);
     ConnectHandler(FilePatch, &QAction::triggered, this, &TMainFrm::FilePatchClick);
     ConnectHandler(EditorDemos, &QAction::triggered, this, &TMainFrm::EditorDemosClick);
@@ -172,6 +175,7 @@ void TMainFrm::selectFile(const QString& fileName)
     Rom.ReadOnly = false;
     setEditorItems(0);
     FilePatch->setEnabled(false);
+    FilePlay->setEnabled(false);
     setWindowTitle(QString::fromStdString(AppTitle()));
     LblGame->clear();
     LblGame->adjustSize();
@@ -185,6 +189,7 @@ void TMainFrm::selectFile(const QString& fileName)
     StoreDetection(detection);
     setEditorItems(detection.game->items);
     FilePatch->setEnabled(true);
+    FilePlay->setEnabled(true);
     mSerial = detection.serial;
     showGame(detection.serial);
     RecentImages::add(QFileInfo(fileName).absoluteFilePath());
@@ -409,6 +414,17 @@ void TMainFrm::FilePatchClick()
     const PatchBytes patch = CreatePatch(format, originalBytes, ReadBinaryFile(Rom.RomPath));
     ReplaceFile(outPath, patch);
     ShowMessage(QStringLiteral("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
+}
+
+void TMainFrm::FilePlayClick()
+{
+    PlayImage(this, Rom.RomPath);
+}
+
+void TMainFrm::SettingsEmulatorClick()
+{
+    EmulatorDialog dialog(this);
+    dialog.exec();
 }
 
 void TMainFrm::route(EditorItem item)

@@ -48,6 +48,10 @@ public:
     void FileCloseClick();
     // Writes a patch from an original image, asked for, to the selected one.
     void FilePatchClick();
+    // Starts the emulator on the selected image.
+    void FilePlayClick();
+    // The command that plays images.
+    void SettingsEmulatorClick();
     void EditorDemosClick();
     void EditorWaterClick();
     void EditorBossesClick();

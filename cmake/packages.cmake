@@ -44,6 +44,8 @@ set(CPACK_DEBIAN_GUI_PACKAGE_NAME pelbo-korvane)
 # out for Liberation Sans.
 set(CPACK_DEBIAN_GUI_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_GUI_PACKAGE_RECOMMENDS fonts-liberation2)
+# "Play in Emulator" starts the first of them it finds.
+set(CPACK_DEBIAN_GUI_PACKAGE_SUGGESTS "blastem, mednafen, ares")
 set(CPACK_DEBIAN_GUI_DESCRIPTION "editor of the values of Pelbo Mega Drive cartridge images
 Pelbo Korvane opens a cartridge image of the Pelbo series of Mega Drive
 platform games, recognises the game from the serial in its header and

@@ -94,7 +94,8 @@ void ShowReadOnly(QWidget* window)
     // Every editor's Save button says "Save", whatever its name.
     bool any = false;
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        if (button->text().remove(QLatin1Char('&')) != QLatin1String("Save"))
+        const QString text = button->text().remove(QLatin1Char('&'));
+        if (text != QLatin1String("Save") && text != QLatin1String("Save and Play"))
             continue;
         button->setEnabled(false);
         button->setToolTip(QStringLiteral("The image is read-only: it can be looked at, not saved."));

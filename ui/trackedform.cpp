@@ -4,6 +4,8 @@
 #include "ui/trackedform.h"
 
 #include "core/apptexts.h"
+#include "core/romaccess.h"
+#include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
 
@@ -166,11 +168,26 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
         if (mSave->isEnabled())
             this->save();
     });
+    // Save, then try the image at once. A refused Save plays nothing.
+    auto* playAction = new QAction(QStringLiteral("Save and Play"), window);
+    playAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
+    const auto saveAndPlay = [this] {
+        if (mSave->isEnabled() && this->save())
+            PlayImage(mWindow, Rom.RomPath);
+    };
+    connect(playAction, &QAction::triggered, this, saveAndPlay);
+    mPlay = window->findChild<QAbstractButton*>(QStringLiteral("SaveAndPlay"));
+    if (mPlay) {
+        connect(mPlay, &QAbstractButton::clicked, this, saveAndPlay);
+        // On and off with Save.
+        mPlay->setEnabled(mSave->isEnabled());
+        mSave->installEventFilter(this);
+    }
     QAction* undo = mStack.createUndoAction(window);
     undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = mStack.createRedoAction(window);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    window->addActions({saveAction, undo, redo});
+    window->addActions({saveAction, playAction, undo, redo});
     window->installEventFilter(this);
     markClean();
 }
@@ -253,6 +270,8 @@ void TrackedForm::showModified()
 
 bool TrackedForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == mSave && mPlay && event->type() == QEvent::EnabledChange)
+        mPlay->setEnabled(mSave->isEnabled());
     if (watched != mWindow)
         return false;
     if (event->type() == QEvent::KeyPress) {

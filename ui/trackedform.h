@@ -18,7 +18,9 @@ class QWidget;
 // when the image was read or last saved, says when they differ ("[*]" in the
 // title, the desktop way), asks "Save changes to … before closing?" when a
 // window with changes closes in any way, presses Save for Ctrl+S, and undoes
-// and redoes every edit (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
+// and redoes every edit (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y). "Save and Play"
+// (Ctrl+F5, and the window's button named SaveAndPlay if it has one) saves
+// and then plays the image in the emulator.
 //
 // A window names its controls (line edits, spin boxes, combo boxes, check
 // and radio buttons, bars, table widgets) and, for values no control holds,
@@ -71,6 +73,7 @@ private:
 
     QDialog* mWindow;
     QAbstractButton* mSave;
+    QAbstractButton* mPlay = nullptr;
     std::function<void()> mHandler;
     std::vector<QWidget*> mControls;
     State mState;

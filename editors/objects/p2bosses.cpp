@@ -57,7 +57,7 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
     // grids show more of the 42 rows.
     mFormSize = size();
     setMinimumSize(mFormSize);
-    for (QWidget* control : std::initializer_list<QWidget*>{TabsPage, Tabs, vals, valsPelbo, Button1, Button2})
+    for (QWidget* control : std::initializer_list<QWidget*>{TabsPage, Tabs, vals, valsPelbo, Button1, SaveAndPlay, Button2})
         mFormGeometry.emplace_back(control, control->geometry());
     Tabs->addTab(QStringLiteral("Bosses"));
     Tabs->addTab(QStringLiteral("Pelbo And Tails"));
@@ -82,7 +82,7 @@ void Tp2bossesf::resizeEvent(QResizeEvent* event)
     const QSize grown = size() - mFormSize;
     for (const auto& [control, form] : mFormGeometry) {
         QRect at = form;
-        if (control == Button1 || control == Button2)
+        if (control == Button1 || control == SaveAndPlay || control == Button2)
             at.translate(grown.width() / 2, grown.height());
         else if (control == Tabs)
             at.setWidth(form.width() + grown.width());

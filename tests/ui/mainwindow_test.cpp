@@ -21,13 +21,19 @@
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/romfault.h"
+#include "tests/ui/standin.h"
 #include "tests/ui/uitest.h"
+#include "tools/samplerom/samples.h"
 #include "ui/handlers.h"
 #include "ui/filenames.h"
 #include "ui/savecompletion.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -160,6 +166,7 @@ private slots:
         const Item file[] = {{"FileOpen", "Open ROM", true, true},
                              {"FileRecentMenu", "Open &Recent", true, true},
                              {"FilePatch", "Create Patch…", false, true},
+                             {"FilePlay", "Play in Emulator", false, true},
                              {"FileBackup", "Back Up Before Saving", true, true},
                              {"FileClose", "Close", true, true}};
         const Item editor[] = {
@@ -169,6 +176,7 @@ private slots:
             {"N1", "-", true, false},                    {"EditorDisasm", "Disassembler", true, false},
             {"N2", "-", true, true},                     {"Fix", "Fix Checksum", true, true},
         };
+        const Item settings[] = {{"SettingsEmulator", "Emulator…", true, true}};
         const Item help[] = {{"HelpAbout", "About", true, true}, {"HelpAboutQt", "About Qt", true, true}};
         const auto check = [this](const char* menuName, const char* title, const auto& items) {
             auto* menu = MainFrm->findChild<QMenu*>(menuName);
@@ -192,12 +200,14 @@ private slots:
             }
         };
         const QList<QAction*> menus = MainFrm->menuBar()->actions();
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Editor1"));
-        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("Help1"));
+        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("Settings1"));
+        QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("Help1"));
         check("File1", "&File", file);
         check("Editor1", "&Editor", editor);
+        check("Settings1", "&Settings", settings);
         check("Help1", "&Help", help);
     }
 
@@ -567,6 +577,89 @@ private slots:
         QCOMPARE(mNotices->messages, QStringList{message});
         const PatchBytes patch = ReadFileBytes((out.isEmpty() ? offered[1] : out).toStdString());
         QVERIFY(ApplyPatch(patch, original.data()) == changed.data());
+    }
+
+    // The emulator gets the selected image's path as one argument, whatever
+    // it holds.
+    void playRunsTheEmulatorOnTheSelectedImage()
+    {
+        const StandinEmulator emulator(QString::fromStdString(mDir->path()));
+#ifdef Q_OS_WIN
+        const QString image = path("my best rom.bin");
+#else
+        const QString image = path("my \"best\" rom's.bin");
+#endif
+        SampleImageOf("p2").save(CorePath(image));
+        choose(image);
+        action("FilePlay")->trigger();
+        QCOMPARE(emulator.runs(1), (QList<QStringList>{{QStringLiteral("--fullscreen"), QDir::toNativeSeparators(image)}}));
+        QCOMPARE(mNotices->messages, QStringList());
+    }
+
+    // No emulator chosen: the first of the known ones on PATH plays; with
+    // none there, or a chosen one that cannot start, a message says so and
+    // the dialog opens.
+    void withoutAChosenEmulatorTheFirstOnPathPlays()
+    {
+        const QByteArray oldPath = qgetenv("PATH");
+        const QString bin = path("bin");
+        QDir().mkpath(bin);
+        qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(bin)));
+        const StandinEmulator emulator(QString::fromStdString(mDir->path()));
+        SampleImageOf("p2").save(mPath);
+        choose(QString::fromStdString(mPath));
+        const auto playRefused = [this](const char* says) {
+            mNotices->clear();
+            action("FilePlay")->trigger();
+            QCOMPARE(mNotices->messages.size(), 1);
+            QVERIFY2(mNotices->messages.first().contains(QLatin1String(says)), qPrintable(mNotices->messages.first()));
+            QWidget* dialog = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QLatin1String("EmulatorDialog") && w->isVisible())
+                    dialog = w;
+            }
+            QVERIFY(dialog);
+            dialog->close();
+        };
+        SetEmulatorSetting(QStringLiteral("korvane-no-such-emulator %f"));
+        playRefused("could not be started");
+        SetEmulatorSetting({});
+        playRefused("No emulator was found");
+
+#ifdef Q_OS_WIN
+        const QString suffix = QStringLiteral(".exe");
+#else
+        const QString suffix;
+#endif
+        for (const char* name : {"ares", "mednafen"})
+            QVERIFY(QFile::copy(StandinEmulator::program(), QDir(bin).filePath(QLatin1String(name) + suffix)));
+        action("FilePlay")->trigger();
+        qputenv("PATH", oldPath);
+        QCOMPARE(emulator.runs(1), (QList<QStringList>{{QStringLiteral("-force_module"), QStringLiteral("md"),
+                                                        QDir::toNativeSeparators(QString::fromStdString(mPath))}}));
+    }
+
+    // The command chosen in Settings > Emulator… plays after a restart.
+    void theChosenEmulatorIsKeptAcrossARestart()
+    {
+        const StandinEmulator emulator(QString::fromStdString(mDir->path()));
+        SetEmulatorSetting({});
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == QLatin1String("EmulatorDialog"));
+            dialog->findChild<QLineEdit*>("EmulatorCommand")
+                ->setText(QuoteCommandWord(StandinEmulator::program()) + QStringLiteral(" --kept=%f"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        action("SettingsEmulator")->trigger();
+        DestroyWindows();
+        CreateWindows();
+        MainFrm->OpenDialog.setChooser([this](QWidget*, const QString&, const QString&, QString*) { return mNextChoice; });
+        SampleImageOf("p2").save(mPath);
+        choose(QString::fromStdString(mPath));
+        action("FilePlay")->trigger();
+        QCOMPARE(emulator.runs(1),
+                 (QList<QStringList>{{QStringLiteral("--kept=") + QDir::toNativeSeparators(QString::fromStdString(mPath))}}));
     }
 
     void screenshot()

@@ -11,6 +11,7 @@
 #include "editors/palette/paledit.h"
 #include "editors/text/texteditor.h"
 #include "editors/water/p2water.h"
+#include "tests/ui/standin.h"
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
 
@@ -217,6 +218,37 @@ private slots:
         QCOMPARE(mNotices->messages.size(), 2);
         expected.bytes(c.offset, c.bytes).validChecksum();
         QVERIFY(fileBytes() == expected.data());
+    }
+
+    // Ctrl+F5 saves, then plays the image saved, its path one argument; a
+    // Save refused plays nothing.
+    void saveAndPlaySavesFirst_data() { oneRowPerEditor(); }
+
+    void saveAndPlaySavesFirst()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        SetFixChecksum(false);
+        const StandinEmulator emulator(QString::fromStdString(mDir->path()));
+        SyntheticImage expected = SampleImageOf(c.gameCode);
+        const auto w = openAndEdit(c, expected);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->activateWindow();
+        SyntheticImage changed = expected;
+        changed.byte(c.offset, changed.at(c.offset) ^ 0x01).save(mPath + ".new");
+        std::filesystem::rename(mPath + ".new", mPath);
+        QTest::keyClick(w.get(), Qt::Key_F5, Qt::ControlModifier);
+        QCOMPARE(mNotices->errors.size(), 1);
+
+        expected.save(mPath + ".new");
+        std::filesystem::rename(mPath + ".new", mPath);
+        QTest::keyClick(w.get(), Qt::Key_F5, Qt::ControlModifier);
+        QCOMPARE(mNotices->messages, QStringList{QString::fromLatin1(c.message)});
+        QVERIFY(fileBytes() == expected.bytes(c.offset, c.bytes).data());
+        QVERIFY(!w->isWindowModified());
+        const QList<QStringList> runs = emulator.runs(1);
+        QCOMPARE(runs, (QList<QStringList>{{QStringLiteral("--fullscreen"), QDir::toNativeSeparators(QString::fromStdString(mPath))}}));
     }
 
     // Whatever another program did to the image after the window read it,
@@ -504,8 +536,9 @@ private slots:
         }
         for (QObject* missed : reachable - QSet<QObject*>(round.begin(), round.end()))
             QFAIL(qPrintable(missed->objectName() + " not reached"));
-        // From the window's first control to Save and the button beside it.
-        QVERIFY2(round.indexOf(saveButton) >= round.size() - 2, qPrintable(QString::number(round.indexOf(saveButton))));
+        // From the window's first control to Save and the buttons beside it.
+        const qsizetype after = w->findChild<QPushButton*>("SaveAndPlay") ? 2 : 1;
+        QVERIFY2(round.indexOf(saveButton) >= round.size() - 1 - after, qPrintable(QString::number(round.indexOf(saveButton))));
     }
 
     // The command-line tool, given the same edit, changes exactly the bytes

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/emulator.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+// The emulator's stand-in chosen in the settings: it records each run's
+// arguments in a file of folder. Its command gives one word before %f.
+class StandinEmulator
+{
+public:
+    explicit StandinEmulator(const QString& folder) : mRecord(QDir(folder).filePath(QStringLiteral("runs.txt")))
+    {
+        qputenv("KORVANE_STANDIN_RECORD", QFile::encodeName(QDir::toNativeSeparators(mRecord)));
+        SetEmulatorSetting(QuoteCommandWord(program()) + QStringLiteral(" --fullscreen %f"));
+    }
+
+    static QString program() { return QFileInfo(QStringLiteral(KORVANE_STANDIN_EMULATOR)).absoluteFilePath(); }
+
+    // The arguments of every run so far, once count runs have ended (at most
+    // 20 s).
+    QList<QStringList> runs(int count) const
+    {
+        QList<QStringList> all;
+        const bool ended = QTest::qWaitFor([&] {
+            all = read();
+            return all.size() >= count;
+        }, 20000);
+        Q_UNUSED(ended); // the caller compares what came
+
+        return all;
+    }
+
+private:
+    QList<QStringList> read() const
+    {
+        QFile file(mRecord);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QList<QStringList> all;
+        QStringList run;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (line == "--") {
+                all << run;
+                run.clear();
+            } else if (!line.isEmpty()) {
+                run << QString::fromLocal8Bit(line);
+            }
+        }
+        return all;
+    }
+
+    QString mRecord;
+};
