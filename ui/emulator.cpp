@@ -28,13 +28,21 @@ const QString kPathWord = QStringLiteral("%f");
 struct KnownEmulator
 {
     const char* program;
-    const char* commandLine;
+    const char* arguments;
 };
 const KnownEmulator kKnownEmulators[] = {
-    {"blastem", "blastem %f"},
-    {"mednafen", "mednafen -force_module md %f"},
-    {"ares", "ares --system \"Mega Drive\" %f"},
+    {"blastem", "%f"},
+    {"mednafen", "-force_module md %f"},
+    {"ares", "--system \"Mega Drive\" %f"},
 };
+
+#ifdef Q_OS_WIN
+QStringList gSearchFolders;
+#else
+// Debian installs emulators as games, outside the PATH of root and of
+// desktops started without a login shell.
+QStringList gSearchFolders = {QStringLiteral("/usr/local/games"), QStringLiteral("/usr/games")};
+#endif
 
 void openDialog(QWidget* parent)
 {
@@ -94,10 +102,21 @@ void SetEmulatorSetting(const QString& commandLine)
 QString DefaultEmulatorCommandLine()
 {
     for (const KnownEmulator& known : kKnownEmulators) {
-        if (!QStandardPaths::findExecutable(QString::fromLatin1(known.program)).isEmpty())
-            return QString::fromLatin1(known.commandLine);
+        const QString program = QString::fromLatin1(known.program);
+        const QString arguments = QLatin1Char(' ') + QString::fromLatin1(known.arguments);
+        if (!QStandardPaths::findExecutable(program).isEmpty())
+            return program + arguments;
+        const QString elsewhere =
+            gSearchFolders.isEmpty() ? QString() : QStandardPaths::findExecutable(program, gSearchFolders);
+        if (!elsewhere.isEmpty())
+            return QuoteCommandWord(elsewhere) + arguments;
     }
     return {};
+}
+
+void SetEmulatorSearchFolders(const QStringList& folders)
+{
+    gSearchFolders = folders;
 }
 
 QString EmulatorCommandLine()

@@ -33,6 +33,9 @@ void SetEmulatorSetting(const QString& commandLine);
 // The first of the emulators known to run these games found on PATH, as a
 // command line; empty when none is.
 QString DefaultEmulatorCommandLine();
+// The folders searched after PATH: Debian's games folders on Linux, none on
+// Windows.
+void SetEmulatorSearchFolders(const QStringList& folders);
 // The setting, else the default.
 QString EmulatorCommandLine();
 

@@ -596,6 +596,34 @@ private slots:
         QCOMPARE(mNotices->messages, QStringList());
     }
 
+    // The words of an emulator's command, as a shell would split them, and
+    // the image's path as one argument wherever %f stands.
+    void emulatorCommandsAreSplitWithoutAShell_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("words");
+        const QString path = QStringLiteral("/roms/my \"best\" rom.bin");
+        QTest::newRow("plain") << QStringLiteral("blastem %f") << QStringList{"blastem", path};
+        QTest::newRow("quoted words") << QStringLiteral("ares --system \"Mega Drive\" %f")
+                                      << QStringList{"ares", "--system", "Mega Drive", path};
+        QTest::newRow("in a word") << QStringLiteral("emu --rom=%f") << QStringList{"emu", "--rom=" + path};
+        QTest::newRow("without %f") << QStringLiteral("emu -v") << QStringList{"emu", "-v", path};
+        QTest::newRow("shell signs stay words") << QStringLiteral("emu %f; rm -rf ~")
+                                                << QStringList{"emu", path + ";", "rm", "-rf", "~"};
+        QTest::newRow("program found by Find")
+            << QuoteCommandWord(QStringLiteral("/opt/my \"emu\"/run")) + QStringLiteral(" %f")
+            << QStringList{"/opt/my \"emu\"/run", path};
+        QTest::newRow("empty") << QStringLiteral("  ") << QStringList{};
+    }
+
+    void emulatorCommandsAreSplitWithoutAShell()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, words);
+        const auto command = ParseEmulatorCommand(line, QStringLiteral("/roms/my \"best\" rom.bin"));
+        QCOMPARE(command ? QStringList{command->program} + command->arguments : QStringList{}, words);
+    }
+
     // No emulator chosen: the first of the known ones on PATH plays; with
     // none there, or a chosen one that cannot start, a message says so and
     // the dialog opens.
@@ -605,6 +633,7 @@ private slots:
         const QString bin = path("bin");
         QDir().mkpath(bin);
         qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(bin)));
+        SetEmulatorSearchFolders({});
         const StandinEmulator emulator(QString::fromStdString(mDir->path()));
         SampleImageOf("p2").save(mPath);
         choose(QString::fromStdString(mPath));

@@ -116,11 +116,11 @@ private slots:
         QCOMPARE(edit(window.get(), "p2ehz")->maxLength(), 12);
         QCOMPARE(edit(window.get(), "p2mcz")->maxLength(), 12);
 
-        // Keyboard order: copyright, its button, the texts in table order, Save, Close.
+        // Keyboard order: copyright, its button, the texts in table order, Save, Save and Play, Close.
         QStringList expected{QStringLiteral("Copyright"), QStringLiteral("Button1")};
         for (std::size_t i = 1; i < kTextFields.size(); ++i)
             expected << QString::fromLatin1(kTextFields[i].name);
-        expected << QStringLiteral("Button2") << QStringLiteral("Button3");
+        expected << QStringLiteral("Button2") << QStringLiteral("SaveAndPlay") << QStringLiteral("Button3");
         QStringList order;
         QWidget* w = edit(window.get(), "Copyright");
         do {
