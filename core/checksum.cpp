@@ -11,7 +11,13 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace {
 
@@ -58,19 +64,19 @@ constexpr std::int64_t kRomEndOffset = 0x1A4;
 // it is summed.
 constexpr std::size_t kBlockSize = 0x40000;
 
-// The sum of the words from 0x200 to length of an open file, a final odd
+// The sum of the words from from (even) to to of an open file, a final odd
 // byte counting as the high byte of a word.
-std::uint16_t sumImage(RomFile& file, std::int64_t length, const std::atomic_bool* stop = nullptr)
+std::uint32_t sumRange(RomFile& file, std::int64_t from, std::int64_t to, const std::atomic_bool* stop)
 {
     // One buffer for every repair of the thread: a fresh one would cost a
     // page fault for each of its pages every time. Not zero-filled: only
     // bytes just read are summed.
     thread_local const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
     std::uint32_t sum = 0;
-    for (std::int64_t pos = kSumStart; pos < length;) {
+    for (std::int64_t pos = from; pos < to;) {
         if (stop && stop->load(std::memory_order_relaxed))
             throw KorvaneError(kStoppedMessage);
-        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos));
+        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, to - pos));
         const std::ptrdiff_t got = file.readAt(pos, block.get(), want);
         if (got < 0)
             ThrowFileError(file.error());
@@ -83,7 +89,126 @@ std::uint16_t sumImage(RomFile& file, std::int64_t length, const std::atomic_boo
             sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
         pos += static_cast<std::int64_t>(want);
     }
-    return static_cast<std::uint16_t>(sum);
+    return sum;
+}
+
+// A thread kept for the whole run that sums the second half of a large
+// image while the caller sums the first, each half read and summed on one
+// core while it is in that core's cache. Started at its first use; between
+// uses it waits. One caller at a time: a second one sums alone.
+class HalfSummer
+{
+public:
+    static HalfSummer* claim()
+    {
+        if (std::thread::hardware_concurrency() < 2)
+            return nullptr;
+        static HalfSummer summer;
+        return summer.mBusy.exchange(true, std::memory_order_acquire) ? nullptr : &summer;
+    }
+
+    void start(RomFile& file, std::int64_t from, std::int64_t to, const std::atomic_bool* stop)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mMutex);
+            mJob = Job{&file, from, to, stop};
+            mDone.store(false, std::memory_order_relaxed);
+        }
+        mWake.notify_one();
+    }
+
+    // The helper's sum, or nothing when it failed (the caller sums that half
+    // again to learn why). Lets the summer go.
+    std::optional<std::uint32_t> wait()
+    {
+        // The halves take about as long: a short spin usually sees the end
+        // without a sleep and a wake-up.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
+        while (!mDone.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < until)
+            std::this_thread::yield();
+        std::unique_lock<std::mutex> lock(mMutex);
+        mFinished.wait(lock, [this] { return mDone.load(std::memory_order_acquire); });
+        const std::optional<std::uint32_t> result = mResult;
+        mJob.reset();
+        lock.unlock();
+        mBusy.store(false, std::memory_order_release);
+        return result;
+    }
+
+private:
+    struct Job
+    {
+        RomFile* file;
+        std::int64_t from;
+        std::int64_t to;
+        const std::atomic_bool* stop;
+    };
+
+    HalfSummer() : mThread([this] { run(); }) {}
+
+    ~HalfSummer()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mMutex);
+            mQuit = true;
+        }
+        mWake.notify_one();
+        mThread.join();
+    }
+
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(mMutex);
+        for (;;) {
+            mWake.wait(lock, [this] { return mQuit || (mJob && !mDone.load(std::memory_order_relaxed)); });
+            if (mQuit)
+                return;
+            const Job job = *mJob;
+            lock.unlock();
+            std::optional<std::uint32_t> result;
+            try {
+                result = sumRange(*job.file, job.from, job.to, job.stop);
+            } catch (...) {
+                // The caller sums this half again and reports what fails.
+            }
+            lock.lock();
+            mResult = result;
+            mDone.store(true, std::memory_order_release);
+            mFinished.notify_one();
+        }
+    }
+
+    std::mutex mMutex;
+    std::condition_variable mWake;
+    std::condition_variable mFinished;
+    std::optional<Job> mJob;
+    std::optional<std::uint32_t> mResult;
+    std::atomic_bool mDone{false};
+    std::atomic_bool mBusy{false};
+    bool mQuit = false;
+    std::thread mThread;
+};
+
+// Below this, waking the helper costs more than it saves.
+constexpr std::int64_t kHalvesFrom = 0x100000;
+
+// The sum of the words from 0x200 to length of an open file.
+std::uint16_t sumImage(RomFile& file, std::int64_t length, const std::atomic_bool* stop = nullptr)
+{
+    HalfSummer* helper = length - kSumStart >= kHalvesFrom ? HalfSummer::claim() : nullptr;
+    if (!helper)
+        return static_cast<std::uint16_t>(sumRange(file, kSumStart, length, stop));
+    const std::int64_t middle = kSumStart + ((length - kSumStart) / 2 & ~std::int64_t{1});
+    helper->start(file, middle, length, stop);
+    std::uint32_t first = 0;
+    try {
+        first = sumRange(file, kSumStart, middle, stop);
+    } catch (...) {
+        helper->wait();
+        throw;
+    }
+    const std::optional<std::uint32_t> second = helper->wait();
+    return static_cast<std::uint16_t>(first + (second ? *second : sumRange(file, middle, length, stop)));
 }
 
 // The big-endian number of the size bytes at offset, or 0 past the end.
