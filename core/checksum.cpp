@@ -64,89 +64,98 @@ constexpr std::int64_t kRomEndOffset = 0x1A4;
 // it is summed.
 constexpr std::size_t kBlockSize = 0x40000;
 
-// The sum of the words from from (even) to to of an open file, a final odd
-// byte counting as the high byte of a word.
-std::uint32_t sumRange(RomFile& file, std::int64_t from, std::int64_t to, const std::atomic_bool* stop)
+// The sum of the block of want bytes at pos (even) of an open file, a final
+// odd byte counting as the high byte of a word.
+std::uint32_t sumBlock(RomFile& file, std::int64_t pos, std::size_t want, const std::atomic_bool* stop)
 {
     // One buffer for every repair of the thread: a fresh one would cost a
     // page fault for each of its pages every time. Not zero-filled: only
     // bytes just read are summed.
     thread_local const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
-    std::uint32_t sum = 0;
-    for (std::int64_t pos = from; pos < to;) {
-        if (stop && stop->load(std::memory_order_relaxed))
-            throw KorvaneError(kStoppedMessage);
-        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, to - pos));
-        const std::ptrdiff_t got = file.readAt(pos, block.get(), want);
-        if (got < 0)
-            ThrowFileError(file.error());
-        if (static_cast<std::size_t>(got) != want)
-            throw KorvaneError("Read beyond end of file");
-        // Every block but the last is full and even, so word pairs never
-        // straddle two blocks.
-        sum += sumWords(block.get(), want & ~std::size_t{1});
-        if (want & 1)
-            sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
-        pos += static_cast<std::int64_t>(want);
-    }
+    if (stop && stop->load(std::memory_order_relaxed))
+        throw KorvaneError(kStoppedMessage);
+    const std::ptrdiff_t got = file.readAt(pos, block.get(), want);
+    if (got < 0)
+        ThrowFileError(file.error());
+    if (static_cast<std::size_t>(got) != want)
+        throw KorvaneError("Read beyond end of file");
+    std::uint32_t sum = sumWords(block.get(), want & ~std::size_t{1});
+    if (want & 1)
+        sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
     return sum;
 }
 
-// A thread kept for the whole run that sums the second half of a large
-// image while the caller sums the first, each half read and summed on one
-// core while it is in that core's cache. Started at its first use; between
-// uses it waits. One caller at a time: a second one sums alone.
-class HalfSummer
+// The blocks of one sum, taken in turn by whoever is free. Every block but
+// the last is full and even, so word pairs never straddle two blocks.
+struct BlockQueue
+{
+    RomFile* file = nullptr;
+    std::int64_t length = 0;
+    std::int64_t blocks = 0;
+    const std::atomic_bool* stop = nullptr;
+    std::atomic<std::int64_t> next{0};
+
+    std::uint32_t sumWhileAny()
+    {
+        std::uint32_t sum = 0;
+        for (std::int64_t i; (i = next.fetch_add(1, std::memory_order_relaxed)) < blocks;) {
+            const std::int64_t pos = kSumStart + i * static_cast<std::int64_t>(kBlockSize);
+            sum += sumBlock(*file, pos, static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos)),
+                            stop);
+        }
+        return sum;
+    }
+};
+
+// A thread kept for the whole run that helps sum a large image: the caller
+// starts on the first block at once, the helper takes blocks too from when it
+// is awake, each block read and summed on one core while it is in that
+// core's cache. A sum the helper has not joined by its end does not wait for
+// it. One caller at a time: a second one sums alone.
+class SumHelper
 {
 public:
-    static HalfSummer* claim()
+    static SumHelper* claim()
     {
         if (std::thread::hardware_concurrency() < 2)
             return nullptr;
-        static HalfSummer summer;
-        return summer.mBusy.exchange(true, std::memory_order_acquire) ? nullptr : &summer;
+        static SumHelper helper;
+        return helper.mBusy.exchange(true, std::memory_order_acquire) ? nullptr : &helper;
     }
 
-    void start(RomFile& file, std::int64_t from, std::int64_t to, const std::atomic_bool* stop)
+    // The sum of every block of queue, with the helper's help.
+    std::uint32_t sum(BlockQueue& queue)
     {
+        mQueue = &queue;
+        mFailed = false;
+        mState.store(Open, std::memory_order_release);
         {
             const std::lock_guard<std::mutex> lock(mMutex);
-            mJob = Job{&file, from, to, stop};
-            mDone.store(false, std::memory_order_relaxed);
+            ++mGeneration;
         }
         mWake.notify_one();
-    }
-
-    // The helper's sum, or nothing when it failed (the caller sums that half
-    // again to learn why). Lets the summer go.
-    std::optional<std::uint32_t> wait()
-    {
-        // The halves take about as long: a short spin usually sees the end
-        // without a sleep and a wake-up.
-        const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-        while (!mDone.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < until)
-            std::this_thread::yield();
-        std::unique_lock<std::mutex> lock(mMutex);
-        mFinished.wait(lock, [this] { return mDone.load(std::memory_order_acquire); });
-        const std::optional<std::uint32_t> result = mResult;
-        mJob.reset();
-        lock.unlock();
-        mBusy.store(false, std::memory_order_release);
-        return result;
+        std::uint32_t sum = 0;
+        try {
+            sum = queue.sumWhileAny();
+        } catch (...) {
+            finish();
+            throw;
+        }
+        const bool helped = finish();
+        if (helped && mFailed) {
+            // Its error (or its sum, if the cause has gone) comes from here.
+            queue.next = 0;
+            return queue.sumWhileAny();
+        }
+        return helped ? sum + mSum : sum;
     }
 
 private:
-    struct Job
-    {
-        RomFile* file;
-        std::int64_t from;
-        std::int64_t to;
-        const std::atomic_bool* stop;
-    };
+    enum State { Idle, Open, Joined, Closed, Done };
 
-    HalfSummer() : mThread([this] { run(); }) {}
+    SumHelper() : mThread([this] { run(); }) {}
 
-    ~HalfSummer()
+    ~SumHelper()
     {
         {
             const std::lock_guard<std::mutex> lock(mMutex);
@@ -156,59 +165,73 @@ private:
         mThread.join();
     }
 
+    // Closes the sum: true when the helper took part (it has ended then).
+    bool finish()
+    {
+        int expected = Open;
+        const bool helped = !mState.compare_exchange_strong(expected, Closed, std::memory_order_acq_rel);
+        if (helped) {
+            // It is on its last block.
+            while (mState.load(std::memory_order_acquire) != Done)
+                std::this_thread::yield();
+        }
+        mState.store(Idle, std::memory_order_relaxed);
+        mBusy.store(false, std::memory_order_release);
+        return helped;
+    }
+
     void run()
     {
-        std::unique_lock<std::mutex> lock(mMutex);
+        std::uint64_t seen = 0;
         for (;;) {
-            mWake.wait(lock, [this] { return mQuit || (mJob && !mDone.load(std::memory_order_relaxed)); });
-            if (mQuit)
-                return;
-            const Job job = *mJob;
-            lock.unlock();
-            std::optional<std::uint32_t> result;
-            try {
-                result = sumRange(*job.file, job.from, job.to, job.stop);
-            } catch (...) {
-                // The caller sums this half again and reports what fails.
+            {
+                std::unique_lock<std::mutex> lock(mMutex);
+                mWake.wait(lock, [&] { return mQuit || mGeneration != seen; });
+                if (mQuit)
+                    return;
+                seen = mGeneration;
             }
-            lock.lock();
-            mResult = result;
-            mDone.store(true, std::memory_order_release);
-            mFinished.notify_one();
+            int expected = Open;
+            if (!mState.compare_exchange_strong(expected, Joined, std::memory_order_acq_rel))
+                continue; // that sum has ended without help
+            try {
+                mSum = mQueue->sumWhileAny();
+            } catch (...) {
+                // The caller sums again and reports what fails.
+                mFailed = true;
+            }
+            mState.store(Done, std::memory_order_release);
         }
     }
 
     std::mutex mMutex;
     std::condition_variable mWake;
-    std::condition_variable mFinished;
-    std::optional<Job> mJob;
-    std::optional<std::uint32_t> mResult;
-    std::atomic_bool mDone{false};
-    std::atomic_bool mBusy{false};
+    std::uint64_t mGeneration = 0;
     bool mQuit = false;
+    std::atomic_int mState{Idle};
+    std::atomic_bool mBusy{false};
+    // Written before the state says Open (by the caller) or Done (by the
+    // helper), read after it.
+    BlockQueue* mQueue = nullptr;
+    std::uint32_t mSum = 0;
+    bool mFailed = false;
     std::thread mThread;
 };
 
-// Below this, waking the helper costs more than it saves.
-constexpr std::int64_t kHalvesFrom = 0x100000;
+// Below this the helper, woken from its sleep, joins too late to save
+// anything (measured: 2 MiB took longer with it than without).
+constexpr std::int64_t kHelpFrom = 0x300000;
 
 // The sum of the words from 0x200 to length of an open file.
 std::uint16_t sumImage(RomFile& file, std::int64_t length, const std::atomic_bool* stop = nullptr)
 {
-    HalfSummer* helper = length - kSumStart >= kHalvesFrom ? HalfSummer::claim() : nullptr;
-    if (!helper)
-        return static_cast<std::uint16_t>(sumRange(file, kSumStart, length, stop));
-    const std::int64_t middle = kSumStart + ((length - kSumStart) / 2 & ~std::int64_t{1});
-    helper->start(file, middle, length, stop);
-    std::uint32_t first = 0;
-    try {
-        first = sumRange(file, kSumStart, middle, stop);
-    } catch (...) {
-        helper->wait();
-        throw;
-    }
-    const std::optional<std::uint32_t> second = helper->wait();
-    return static_cast<std::uint16_t>(first + (second ? *second : sumRange(file, middle, length, stop)));
+    BlockQueue queue;
+    queue.file = &file;
+    queue.length = length;
+    queue.blocks = (length - kSumStart + static_cast<std::int64_t>(kBlockSize) - 1) / static_cast<std::int64_t>(kBlockSize);
+    queue.stop = stop;
+    SumHelper* helper = length - kSumStart >= kHelpFrom ? SumHelper::claim() : nullptr;
+    return static_cast<std::uint16_t>(helper ? helper->sum(queue) : queue.sumWhileAny());
 }
 
 // The big-endian number of the size bytes at offset, or 0 past the end.
