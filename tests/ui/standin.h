@@ -24,37 +24,22 @@ public:
     static QString program() { return QFileInfo(QStringLiteral(KORVANE_STANDIN_EMULATOR)).absoluteFilePath(); }
 
     // The arguments of every run so far, once count runs have ended (at most
-    // 20 s).
+    // 20 s). A run's lines end with a line "--".
     QList<QStringList> runs(int count) const
     {
         QList<QStringList> all;
         const bool ended = QTest::qWaitFor([&] {
-            all = read();
+            QFile file(mRecord);
+            all = {{}};
+            for (const QByteArray& line : file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList{})
+                line == "--" ? void(all << QStringList{}) : void(all.last() << QString::fromLocal8Bit(line));
+            all.removeLast();
             return all.size() >= count;
         }, 20000);
         Q_UNUSED(ended); // the caller compares what came
-
         return all;
     }
 
 private:
-    QList<QStringList> read() const
-    {
-        QFile file(mRecord);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QList<QStringList> all;
-        QStringList run;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            if (line == "--") {
-                all << run;
-                run.clear();
-            } else if (!line.isEmpty()) {
-                run << QString::fromLocal8Bit(line);
-            }
-        }
-        return all;
-    }
-
     QString mRecord;
 };
