@@ -30,8 +30,10 @@ PendingEventsPump gPump = nullptr;
 // at -O3 only). The 16-bit lanes wrap just as the checksum does. On x86-64
 // a second copy built for AVX2 is chosen at load time where the processor
 // has it: it sums twice as many bytes per instruction. That choice needs
-// the ELF loader's indirect functions, so Windows builds have one copy.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)
+// the ELF loader's indirect functions, so Windows builds have one copy, and
+// ThreadSanitizer builds too (its instrumented resolver runs before it is
+// set up).
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__) && !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 std::uint16_t sumWords(const unsigned char* data, std::size_t size)
@@ -141,13 +143,13 @@ public:
             finish();
             throw;
         }
-        const bool helped = finish();
-        if (helped && mFailed) {
+        const Help help = finish();
+        if (help.failed) {
             // Its error (or its sum, if the cause has gone) comes from here.
             queue.next = 0;
             return queue.sumWhileAny();
         }
-        return helped ? sum + mSum : sum;
+        return sum + help.sum;
     }
 
 private:
@@ -165,19 +167,28 @@ private:
         mThread.join();
     }
 
-    // Closes the sum: true when the helper took part (it has ended then).
-    bool finish()
+    // What the helper summed of one sum.
+    struct Help
     {
+        std::uint32_t sum = 0;
+        bool failed = false;
+    };
+
+    // Closes the sum and lets the helper go: what it summed, once it has
+    // ended (nothing when it did not take part).
+    Help finish()
+    {
+        Help help;
         int expected = Open;
-        const bool helped = !mState.compare_exchange_strong(expected, Closed, std::memory_order_acq_rel);
-        if (helped) {
+        if (!mState.compare_exchange_strong(expected, Closed, std::memory_order_acq_rel)) {
             // It is on its last block.
             while (mState.load(std::memory_order_acquire) != Done)
                 std::this_thread::yield();
+            help = {mSum, mFailed};
         }
         mState.store(Idle, std::memory_order_relaxed);
         mBusy.store(false, std::memory_order_release);
-        return helped;
+        return help;
     }
 
     void run()

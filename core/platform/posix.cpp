@@ -9,6 +9,7 @@
 
 #include "core/korvaneerror.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -21,8 +22,9 @@
 
 namespace {
 
-std::uint64_t gOpenCount = 0;
-std::uint64_t gSyncCount = 0;
+// Counted on every thread that opens images (the header panel sums on its own).
+std::atomic<std::uint64_t> gOpenCount{0};
+std::atomic<std::uint64_t> gSyncCount{0};
 
 // Why an open file is no plain file of its own: a second link, or not a
 // regular file. 0 when it is one.

@@ -29,8 +29,9 @@
 
 namespace {
 
-std::uint64_t gOpenCount = 0;
-std::uint64_t gSyncCount = 0;
+// Counted on every thread that opens images (the header panel sums on its own).
+std::atomic<std::uint64_t> gOpenCount{0};
+std::atomic<std::uint64_t> gSyncCount{0};
 
 // A name that is not valid UTF-8 names no file: it gives an empty string,
 // which every call refuses.
