@@ -586,13 +586,10 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("words");
         const QString path = QStringLiteral("/roms/my \"best\" rom.bin");
-        QTest::newRow("plain") << QStringLiteral("blastem %f") << QStringList{"blastem", path};
         QTest::newRow("quoted words") << QStringLiteral("ares --system \"Mega Drive\" %f")
                                       << QStringList{"ares", "--system", "Mega Drive", path};
         QTest::newRow("in a word") << QStringLiteral("emu --rom=%f") << QStringList{"emu", "--rom=" + path};
         QTest::newRow("without %f") << QStringLiteral("emu -v") << QStringList{"emu", "-v", path};
-        QTest::newRow("shell signs stay words") << QStringLiteral("emu %f; rm -rf ~")
-                                                << QStringList{"emu", path + ";", "rm", "-rf", "~"};
         QTest::newRow("program found by Find")
             << QuoteCommandWord(QStringLiteral("/opt/my \"emu\"/run")) + QStringLiteral(" %f")
             << QStringList{"/opt/my \"emu\"/run", path};
@@ -625,13 +622,9 @@ private slots:
             action("FilePlay")->trigger();
             QCOMPARE(mNotices->messages.size(), 1);
             QVERIFY2(mNotices->messages.first().contains(QLatin1String(says)), qPrintable(mNotices->messages.first()));
-            QWidget* dialog = nullptr;
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (w->objectName() == QLatin1String("EmulatorDialog") && w->isVisible())
-                    dialog = w;
-            }
-            QVERIFY(dialog);
-            dialog->close();
+            auto* dialog = MainFrm->findChild<QDialog*>("EmulatorDialog");
+            QVERIFY(dialog && dialog->isVisible());
+            delete dialog;
         };
         SetEmulatorSetting(QStringLiteral("korvane-no-such-emulator %f"));
         playRefused("could not be started");
