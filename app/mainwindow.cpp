@@ -13,9 +13,9 @@
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
+#include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
-#include "ui/emulator.h"
 #include "ui/savecompletion.h"
 #include "ui/filenames.h"
 

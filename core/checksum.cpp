@@ -9,14 +9,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstring>
 #include <atomic>
-#include <chrono>
+#include <bit>
 #include <condition_variable>
+#include <cstring>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 namespace {

@@ -121,12 +121,9 @@ private:
     QString lblGame() { return MainFrm->findChild<QLabel*>("LblGame")->text(); }
     QString lblFilename() { return MainFrm->findChild<QLabel*>("LblFilename")->text(); }
 
-private slots:
-    void initTestCase() { InitWindowTests(); }
-
-    void init()
+    // The program's windows, the main one shown, its file chooser the test's.
+    void startProgram()
     {
-        startWindowTest();
         CreateWindows();
         MainFrm->OpenDialog.setChooser([this](QWidget*, const QString& startPath, const QString& filter, QString*) {
             mLastStartPath = startPath;
@@ -134,6 +131,15 @@ private slots:
             return mNextChoice;
         });
         MainFrm->show();
+    }
+
+private slots:
+    void initTestCase() { InitWindowTests(); }
+
+    void init()
+    {
+        startWindowTest();
+        startProgram();
     }
 
     void cleanup() { endWindowTest(); }
@@ -659,8 +665,7 @@ private slots:
         });
         action("SettingsEmulator")->trigger();
         DestroyWindows();
-        CreateWindows();
-        MainFrm->OpenDialog.setChooser([this](QWidget*, const QString&, const QString&, QString*) { return mNextChoice; });
+        startProgram();
 #ifdef Q_OS_WIN
         const QString image = path("my best rom.bin");
 #else
