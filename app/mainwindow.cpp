@@ -191,6 +191,7 @@ void TMainFrm::selectFile(const QString& fileName)
     FilePatch->setEnabled(true);
     FilePlay->setEnabled(true);
     mSerial = detection.serial;
+    mMegaDriveHeader = detection.megaDriveHeader;
     showGame(detection.serial);
     RecentImages::add(QFileInfo(fileName).absoluteFilePath());
     fillRecentMenu();
@@ -225,8 +226,25 @@ void TMainFrm::showHeader()
     stopHeaderSum();
     HeaderPanel->clear();
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
-    const QString serial = QStringLiteral("<tr><td>Serial&nbsp;&nbsp;&nbsp;</td><td>%1</td></tr>")
-                               .arg(fromCp1252(mSerial).toHtmlEscaped());
+    const auto row = [](const QString& name, const QString& text) {
+        return QStringLiteral("<tr><td>%1&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>").arg(name, text.toHtmlEscaped());
+    };
+    QString serial = row(QStringLiteral("Serial"), QString::fromStdString(PrintableSerial(mSerial)));
+    // What the title cannot say: a file that is no cartridge, a game no
+    // editor serves.
+    const bool saveState = Rom.GameCode == "gst";
+    if (!mMegaDriveHeader && !saveState)
+        serial += row(QStringLiteral("Header"), QStringLiteral("no \"SEGA\" at 0x100: not a Mega Drive cartridge header"));
+    if (GameByCode(Rom.GameCode).items == 0) {
+        QString why;
+        if (saveState)
+            why = QStringLiteral("none: a save state is not edited");
+        else if (Rom.GameCode == "un")
+            why = QStringLiteral("none: this program does not know this game");
+        else
+            why = QStringLiteral("No editor of this program serves %1.").arg(fromCp1252(Rom.GameName));
+        serial += row(QStringLiteral("Editors"), why);
+    }
     const QString access = Rom.ReadOnly ? QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the "
                                                          "editors show it, none saves</td></tr>")
                                         : QString();
@@ -350,8 +368,10 @@ void TMainFrm::showGame(const std::string& serial)
 {
     const QString name = fromCp1252(Rom.GameName);
     setWindowTitle(QString::fromStdString(AppTitleWith(Cp1252ToUtf8(Rom.GameName))));
-    if (Rom.GameCode == "un")
-        LblGame->setText(QStringLiteral("Unknown ROM - ") + fromCp1252(serial));
+    if (Rom.GameCode == "un" && !mMegaDriveHeader)
+        LblGame->setText(QStringLiteral("Not a Mega Drive cartridge image"));
+    else if (Rom.GameCode == "un")
+        LblGame->setText(QStringLiteral("Unknown ROM - ") + QString::fromStdString(PrintableSerial(serial)));
     else if (Rom.GameCode == "gst")
         LblGame->setText(name);
     else

@@ -82,6 +82,7 @@ private:
     // The serial of the selected image, as its selection read it: no editor
     // writes the header's serial.
     std::string mSerial;
+    bool mMegaDriveHeader = false;
 
     struct HeaderSum;
     std::unique_ptr<HeaderSum> mHeaderSum;

@@ -3,6 +3,8 @@
 
 #include "core/detection.h"
 
+#include "core/codepage.h"
+#include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
 
@@ -88,9 +90,13 @@ const GameInfo& GameByCode(const std::string& code)
 Detection DetectGame(const std::string& path)
 {
     Detection d;
+    d.romSize = RomFileSize(path);
+    if (d.romSize < kMinImageSize)
+        throw KorvaneError(TooShortMessage(path, d.romSize));
     d.serial = readBytes(path, kSerialOffset, kSerialLength);
     const std::string magic = readBytes(path, 0, 3);
-    d.romSize = RomFileSize(path);
+    const std::string console = readBytes(path, 0x100, 4);
+    d.megaDriveHeader = console == "SEGA" || console == " SEG";
 
     std::string code = "un";
     if (magic == "GST") {
@@ -116,6 +122,25 @@ Detection DetectGame(const std::string& path)
     d.game = &GameByCode(code);
     d.readOnly = !RomFile::Writable(path);
     return d;
+}
+
+std::string TooShortMessage(const std::string& path, std::uint32_t size)
+{
+    return path + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes")
+        + ": too short for a Mega Drive image (at least " + std::to_string(kMinImageSize) + " bytes).";
+}
+
+std::string PrintableSerial(const std::string& serial)
+{
+    std::string shown;
+    for (const char c : serial) {
+        const auto byte = static_cast<unsigned char>(c);
+        // Control codes, and the bytes Windows-1252 leaves unassigned.
+        const bool printable = byte >= 0x20 && byte != 0x7F && byte != 0x81 && byte != 0x8D && byte != 0x8F
+                               && byte != 0x90 && byte != 0x9D;
+        shown += printable ? Cp1252ToUtf8(std::string(1, c)) : std::string(".");
+    }
+    return shown;
 }
 
 void StoreDetection(const Detection& detection)

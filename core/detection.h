@@ -31,6 +31,8 @@ inline constexpr std::int32_t kSerialLength = 14;
 inline constexpr std::int32_t kVariantOffset = 0x16F;
 inline constexpr std::uint32_t kLockOnSize = 0x200000;
 inline constexpr std::int32_t kSecondSerialOffset = 0x200180;
+// The vectors and the header: the least a cartridge image holds.
+inline constexpr std::uint32_t kMinImageSize = 0x200;
 
 // One game the detection can name. name is Windows-1252.
 struct GameInfo
@@ -50,13 +52,23 @@ struct Detection
     const GameInfo* game = nullptr;
     // The file can be read but not written (RomFile::Writable).
     bool readOnly = false;
+    // "SEGA" (or " SEG") at 0x100, as the console tests it.
+    bool megaDriveHeader = false;
 };
 
 // Reads the header of the file path through ReadRomValue, one byte at a
-// time (serial, magic, size, then the byte at 0x16F or the second serial
-// where the serial asks for them), and names the game. Read errors propagate
-// as KorvaneError.
+// time (size, serial, magic, the console's "SEGA", then the byte at 0x16F or
+// the second serial where the serial asks for them), and names the game. A
+// file shorter than kMinImageSize is refused with TooShortMessage; read
+// errors propagate as KorvaneError.
 Detection DetectGame(const std::string& path);
+
+// "PATH is 6 bytes: too short for a Mega Drive image (at least 512 bytes)."
+std::string TooShortMessage(const std::string& path, std::uint32_t size);
+
+// The serial as the header panel shows it: Windows-1252 bytes decoded, any
+// byte that is not printable text shown as ".".
+std::string PrintableSerial(const std::string& serial);
 
 // Stores what a detection found in the ROM record: RomSize, GameCode,
 // GameName, ReadOnly.

@@ -15,7 +15,15 @@ QWidget* dialogParent()
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    return QApplication::activeWindow();
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    // Before the program's window is active (an image named on the command
+    // line): the box still belongs to it, not to the middle of the screen.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QMainWindow") && window->isVisible())
+            return window;
+    }
+    return nullptr;
 }
 
 // The texts name files, and a file name may look like HTML: every box shows

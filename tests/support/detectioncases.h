@@ -18,6 +18,9 @@ struct DetectionCase
     unsigned items;      // EditorItem bits
     std::string caption; // UTF-8
     std::string lblGame; // UTF-8
+    // What the header panel says besides the header's fields: why no editor
+    // is offered, or that the header is no cartridge's.
+    std::string note = {};
 };
 
 // Every row of the detection table, the boundaries around them and the

@@ -239,6 +239,10 @@ private slots:
             for (std::size_t i = 0; i < std::size(kSelectionItemNames); ++i)
                 QVERIFY2(action(kSelectionItemNames[i])->isEnabled() == bool(c.items & kSelectionItemBits[i]),
                          label + " " + kSelectionItemNames[i]);
+            const QString panel = QTextDocumentFragment::fromHtml(MainFrm->HeaderPanel->text()).toPlainText();
+            QVERIFY2(c.note.empty() ? !panel.contains(QStringLiteral("Editors")) && !panel.contains(QStringLiteral("Header"))
+                                    : panel.contains(QString::fromStdString(c.note)),
+                     label + ": " + panel.toUtf8());
             // Invisible items keep their state whatever the game.
             QVERIFY(!action("ViewerArt")->isVisible());
             QVERIFY(!action("EditorDisasm")->isVisible());
@@ -303,8 +307,10 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("error");
-        QTest::newRow("too short") << "short.bin" << "Stream read error.";
-        QTest::newRow("empty") << "empty.bin" << "Stream read error.";
+        const QString tooShort = QStringLiteral("%1 is %2: too short for a Mega Drive image (at least 512 bytes).");
+        QTest::newRow("6 bytes") << "short.bin" << tooShort.arg("%1", "6 bytes");
+        QTest::newRow("511 bytes") << "header.bin" << tooShort.arg("%1", "511 bytes");
+        QTest::newRow("empty") << "empty.bin" << tooShort.arg("%1", "0 bytes");
         QTest::newRow("lock-on without second header") << "lockon.bin" << "Stream read error.";
         QTest::newRow("folder") << "folder" << "Cannot open file %1.";
         QTest::newRow("missing") << "missing.bin" << "Cannot open file %1.";
@@ -321,7 +327,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, error);
         SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("p2.bin"));
-        SyntheticImage(0x18D).serial("GM 00001051-0").save(mDir->file("short.bin"));
+        SyntheticImage(6).save(mDir->file("short.bin"));
+        SyntheticImage(0x1FF).serial(kSerialP2).save(mDir->file("header.bin"));
         SyntheticImage(0x200100).serial(kSerialLockOn).save(mDir->file("lockon.bin"));
         SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("locked.bin"));
         SyntheticImage(0).save(mDir->file("empty.bin"));
