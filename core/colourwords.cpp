@@ -3,6 +3,9 @@
 
 #include "core/colourwords.h"
 
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+
 namespace {
 
 // Position of a component's lowest bit.
@@ -93,4 +96,18 @@ std::uint16_t WithBarLevel(std::uint16_t word, ColourFormat format, ColourCompon
 std::uint16_t TypedColourWord(std::uint32_t value, ColourFormat format)
 {
     return static_cast<std::uint16_t>(value & (format == ColourFormat::MegaDrive ? 0x0EEEu : 0x7FFFu));
+}
+
+std::uint16_t ParseColourWord(const std::string& text, ColourFormat format, std::uint16_t stored,
+                              const std::string& field)
+{
+    const auto value = static_cast<std::uint16_t>(ParseNumber(text, {field, 4, 0, 0xFFFF}));
+    const std::uint16_t kept = TypedColourWord(value, format);
+    if (value == stored || value == kept)
+        return value;
+    const bool megaDrive = format == ColourFormat::MegaDrive;
+    throw KorvaneError("'" + text + "' has bits outside " + (megaDrive ? "0EEE" : "7FFF") + " for \"" + field
+                       + "\": a " + (megaDrive ? "Mega Drive colour holds blue, green and red in even steps, 0 to E"
+                                                : "32X colour holds 15 bits")
+                       + " (the nearest is " + HexStr(kept, 4) + ").");
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Palette colour words as the ROM stores them (16 bits, big-endian in the
 // file; every routine here takes the word already in host order) and their
@@ -76,3 +77,11 @@ std::uint16_t WithBarLevel(std::uint16_t word, ColourFormat format, ColourCompon
 // The word that a typed value becomes: value AND 0x0EEE (Mega Drive, even
 // nibbles only) or value AND 0x7FFF (MARS, bit 15 cleared).
 std::uint16_t TypedColourWord(std::uint32_t value, ColourFormat format);
+
+// A colour word typed into field (text as typed) in place of stored: any of
+// ParseNumber's forms of a hexadecimal word. The stored word itself is
+// taken as it is; any other word must keep to the format's colour bits
+// (0EEE or 7FFF). Throws KorvaneError naming the field otherwise, never
+// masks in silence.
+std::uint16_t ParseColourWord(const std::string& text, ColourFormat format, std::uint16_t stored,
+                              const std::string& field);

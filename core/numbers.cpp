@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -96,4 +97,105 @@ std::string HexStr(std::uint32_t value, int digits)
     if (static_cast<int>(out.size()) < digits)
         out.insert(out.begin(), static_cast<std::size_t>(digits) - out.size(), '0');
     return out;
+}
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+// Stops growing past any field's range, so that long numbers are out of
+// range rather than wrapped.
+constexpr std::uint64_t kSaturated = std::uint64_t{1} << 40;
+
+std::string signedText(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+} // namespace
+
+std::string NumberRangeText(const NumberField& field)
+{
+    if (field.hexDigits > 0) {
+        return "hexadecimal " + HexStr(static_cast<std::uint32_t>(field.min), field.hexDigits) + " to "
+            + HexStr(static_cast<std::uint32_t>(field.max), field.hexDigits);
+    }
+    std::string range = signedText(field.min) + " to " + signedText(field.max);
+    if (!field.unit.empty())
+        range += " " + field.unit;
+    return range;
+}
+
+std::string InvalidNumberMessage(const std::string& text, const NumberField& field)
+{
+    return "'" + text + "' is not a valid value for \"" + field.name + "\" (" + NumberRangeText(field) + ").";
+}
+
+std::string OutOfRangeMessage(const std::string& text, const NumberField& field)
+{
+    return "'" + text + "' is out of range for \"" + field.name + "\" (" + NumberRangeText(field) + ").";
+}
+
+std::int64_t CheckNumberRange(std::int64_t value, const std::string& text, const NumberField& field)
+{
+    if (value < field.min || value > field.max)
+        throw KorvaneError(OutOfRangeMessage(text, field));
+    return value;
+}
+
+std::int64_t ParseNumber(const std::string& text, const NumberField& field)
+{
+    return CheckNumberRange(ReadNumber(text, field), text, field);
+}
+
+std::int64_t ReadNumber(const std::string& text, const NumberField& field)
+{
+    const std::string number = trimmed(text);
+    std::string digits = number;
+    bool hex = field.hexDigits > 0;
+    const auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); };
+    if (!digits.empty() && digits[0] == '$') {
+        digits.erase(0, 1);
+        hex = true;
+    } else if (digits.size() >= 2 && digits[0] == '0' && lower(digits[1]) == 'x') {
+        digits.erase(0, 2);
+        hex = true;
+    } else if (!digits.empty() && lower(digits[0]) == 'x') {
+        digits.erase(0, 1);
+        hex = true;
+    } else if (!digits.empty() && lower(digits.back()) == 'h') {
+        digits.pop_back();
+        hex = true;
+    }
+
+    bool negative = false;
+    if (!hex && !digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
+        negative = digits[0] == '-';
+        digits.erase(0, 1);
+    }
+    if (digits.empty())
+        throw KorvaneError(InvalidNumberMessage(text, field));
+    std::uint64_t magnitude = 0;
+    for (const char c : digits) {
+        const int d = hex ? hexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+        if (d < 0)
+            throw KorvaneError(InvalidNumberMessage(text, field));
+        magnitude = std::min(kSaturated, magnitude * (hex ? 16 : 10) + static_cast<std::uint64_t>(d));
+    }
+    const auto value = static_cast<std::int64_t>(magnitude);
+    return negative ? -value : value;
+}
+
+std::string FormatNumber(std::int64_t value, const NumberField& field)
+{
+    return field.hexDigits > 0 ? HexStr(static_cast<std::uint32_t>(value), field.hexDigits) : signedText(value);
 }

@@ -40,7 +40,7 @@ std::string InstructionMnemonic(std::uint32_t word)
 
 std::string ConvertInstructionWord(const std::string& hexText)
 {
-    const auto value = static_cast<std::uint32_t>(StrToInt("$" + hexText));
+    const auto value = static_cast<std::uint32_t>(ParseNumber(hexText, {"Machine code", 4, 0, 0xFFFFFFFF}));
     const std::string mnemonic = InstructionMnemonic(value);
     return mnemonic.empty() ? "unrecognized" : mnemonic;
 }

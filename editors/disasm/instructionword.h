@@ -10,8 +10,8 @@
 // operand-less instructions of the 0x4E70 group; empty for any other word.
 std::string InstructionMnemonic(std::uint32_t word);
 
-// What the converter shows for a typed instruction word: the text is read as
-// hexadecimal with "$" in front through the standard integer conversion, and
-// "unrecognized" answers every word without a mnemonic. Throws KorvaneError
-// "'$<text>' is not a valid integer value".
+// What the converter shows for a typed instruction word: the text is read
+// as hexadecimal by ParseNumber (bare digits, "$4E75", "0x4E75", "4E75h"),
+// and "unrecognized" answers every word without a mnemonic. Throws
+// KorvaneError naming the "Machine code" box and its range.
 std::string ConvertInstructionWord(const std::string& hexText);

@@ -77,22 +77,16 @@ std::string FormatObjectValue(ObjectForm form, std::uint16_t value)
     return form == ObjectForm::Hex ? HexStr(value, 4) : DecStr(value);
 }
 
+NumberField ObjectField(const ObjectRow& row)
+{
+    if (row.form == ObjectForm::Hex)
+        return {row.label, 4, 0, 0xFFFF};
+    return {row.label, 0, -32768, 65535};
+}
+
 std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText)
 {
-    if (row.form == ObjectForm::Hex) {
-        // StrToInt gives hexadecimal as a 32-bit pattern; anything above
-        // FFFF does not fit the word.
-        const auto value = static_cast<std::uint32_t>(StrToInt("$" + cellText));
-        if (value > 0xFFFFu)
-            throw KorvaneError("'" + cellText + "' is out of range for " + row.label +
-                               ": enter a value from 0000 to FFFF");
-        return static_cast<std::uint16_t>(value);
-    }
-    const std::int32_t value = StrToInt(cellText);
-    if (value < -32768 || value > 65535)
-        throw KorvaneError("'" + cellText + "' is out of range for " + row.label +
-                           ": enter a value from -32768 to 65535");
-    return static_cast<std::uint16_t>(value);
+    return static_cast<std::uint16_t>(ParseNumber(cellText, ObjectField(row)));
 }
 
 void ObjectModel::read(const std::string& path)

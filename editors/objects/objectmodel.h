@@ -5,6 +5,7 @@
 
 #include "core/imagesnapshot.h"
 #include "core/korvaneerror.h"
+#include "core/numbers.h"
 
 #include <array>
 #include <cstddef>
@@ -43,13 +44,15 @@ extern const std::array<std::size_t, kObjectRowCount> kObjectSaveOrder;
 // The cell text of a word in the row's form ("12", "00C0").
 std::string FormatObjectValue(ObjectForm form, std::uint16_t value);
 
-// Converts the cell text of row with StrToInt; a hex row gets "$" in front
-// first, so the cell must hold bare hexadecimal digits. Throws KorvaneError
-// "'<text>' is not a valid integer value" (text as converted, "$" included)
-// when it does not convert, and a message naming the row and the accepted
-// range when the value does not fit a word: -32768 to 65535 for decimal rows
-// (negative values keep their 16-bit pattern, -1 gives 0xFFFF), 0000 to FFFF
-// for hex rows.
+// The row as a number field: decimal rows hold -32768 to 65535 (a negative
+// value keeps its 16-bit pattern, -1 is FFFF), hexadecimal rows 0000 to
+// FFFF.
+NumberField ObjectField(const ObjectRow& row);
+
+// Converts the cell text of row with ParseNumber: a hex row takes bare
+// hexadecimal digits, every row "$680", "0x680" and "680h". Throws
+// KorvaneError naming the row and its range when the text is no number or
+// does not fit.
 std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText);
 
 // The 42 words in kObjectRows order, in host order.

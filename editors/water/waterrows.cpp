@@ -69,11 +69,12 @@ std::string WaterPaletteText(std::uint8_t value)
     return HexStr(value, 2);
 }
 
+NumberField WaterPaletteField(int row)
+{
+    return {"Underwater palette of level " + std::to_string(row), 2, 0, 0xFF};
+}
+
 std::uint8_t ParseWaterPalette(const std::string& text, int row)
 {
-    const auto value = static_cast<std::uint32_t>(StrToInt("$" + text));
-    if (value > 0xFFu)
-        throw KorvaneError("'" + text + "' is out of range for the palette of Level " + DecStr(std::uint32_t(row)) +
-                           ": enter a value from 00 to FF");
-    return static_cast<std::uint8_t>(value);
+    return static_cast<std::uint8_t>(ParseNumber(text, WaterPaletteField(row)));
 }

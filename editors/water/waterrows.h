@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/leveltables.h"
+#include "core/numbers.h"
 
 #include <array>
 #include <cstdint>
@@ -76,8 +77,12 @@ WaterBytes EncodeWaterRow(WaterBytes current, std::optional<std::uint8_t> zone, 
 // A palette byte as its box shows it: two upper-case hexadecimal digits.
 std::string WaterPaletteText(std::uint8_t value);
 
-// Reads the text of the palette box of row (1 to 3) as hexadecimal: StrToInt
-// of "$" followed by the text. Throws KorvaneError "'$<text>' is not a valid
-// integer value" when it does not convert, and a message naming the row and
-// the range 00 to FF when the number does not fit a byte.
+// The palette box of row (1 to 3) as a number field: "Underwater palette
+// of level 2", hexadecimal 00 to FF.
+NumberField WaterPaletteField(int row);
+
+// Reads the text of the palette box of row (1 to 3) with ParseNumber:
+// bare hexadecimal digits, or "$0A", "0x0A", "0Ah". Throws KorvaneError
+// naming the box and its range when the text is no number or does not fit
+// a byte.
 std::uint8_t ParseWaterPalette(const std::string& text, int row);

@@ -49,12 +49,17 @@ TEST(InstructionWord, ConvertsTypedHexadecimal)
     }
 }
 
-TEST(InstructionWord, RefusesWhatIsNotHexadecimalWithTheDollarInFront)
+TEST(InstructionWord, RefusesWhatIsNotHexadecimalQuotingItAsTyped)
 {
-    for (const std::string typed : {"", "4E7G", "123456789", "0x4E75", "$4E75", " 4E75", "4E75 ", "-4E75", "+1"}) {
+    for (const std::string typed : {"0x4E75", "$4E75", " 4E75", "4E75h"})
+        EXPECT_EQ(ConvertInstructionWord(typed), "RTS");
+    for (const std::string typed : {"", "4E7G", "-4E75", "+1", "$$4E75"}) {
         SCOPED_TRACE(typed);
-        EXPECT_EQ(ErrorOf([&] { ConvertInstructionWord(typed); }), "'$" + typed + "' is not a valid integer value");
+        EXPECT_EQ(ErrorOf([&] { ConvertInstructionWord(typed); }),
+                  "'" + typed + "' is not a valid value for \"Machine code\" (hexadecimal 0000 to FFFFFFFF).");
     }
+    EXPECT_EQ(ErrorOf([&] { ConvertInstructionWord("123456789"); }),
+              "'123456789' is out of range for \"Machine code\" (hexadecimal 0000 to FFFFFFFF).");
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 
 #include "core/korvaneerror.h"
 #include "editors/objects/objectmodel.h"
+#include "tests/support/numberinputs.h"
 #include "tools/samplerom/samples.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -69,61 +71,40 @@ TEST(ObjectRows, SaveOrderWritesOozBeforeMczAndOtherwiseKeepsDisplayOrder)
 
 TEST(ObjectRows, ParsesCellsOrNamesWhatIsWrong)
 {
-    const ObjectRow& dec = rowNamed("EHZ boss hits");
-    const ObjectRow& hex = rowNamed("Pelbo max speed");
-    struct Case
-    {
-        const ObjectRow* row;
-        const char* text;
-        std::optional<std::uint16_t> value; // none: the error below
-        const char* error;
-    };
-    const char* const decRange = ": enter a value from -32768 to 65535";
-    const Case cases[] = {
-        {&dec, "12", 12, ""},
-        {&dec, "  12", 12, ""},
-        {&dec, "+7", 7, ""},
-        {&dec, "$1F", 0x1F, ""},
-        {&dec, "0x1f", 0x1F, ""},
-        {&dec, "-1", 0xFFFF, ""},
-        {&dec, "-32768", 0x8000, ""},
-        {&dec, "65535", 0xFFFF, ""},
-        {&dec, "0", 0, ""},
-        {&dec, "12 ", std::nullopt, "'12 ' is not a valid integer value"},
-        {&dec, "", std::nullopt, "'' is not a valid integer value"},
-        {&dec, "abc", std::nullopt, "'abc' is not a valid integer value"},
-        {&dec, "2147483648", std::nullopt, "'2147483648' is not a valid integer value"},
-        {&dec, "65536", std::nullopt, "'65536' is out of range for EHZ boss hits"},
-        {&dec, "70000", std::nullopt, "'70000' is out of range for EHZ boss hits"},
-        {&dec, "-32769", std::nullopt, "'-32769' is out of range for EHZ boss hits"},
-        {&dec, "$10000", std::nullopt, "'$10000' is out of range for EHZ boss hits"},
-        {&hex, "c", 0x000C, ""},
-        {&hex, "0600", 0x0600, ""},
-        {&hex, "ffff", 0xFFFF, ""},
-        {&hex, "  80", std::nullopt, "'$  80' is not a valid integer value"},
-        {&hex, "$C", std::nullopt, "'$$C' is not a valid integer value"},
-        {&hex, "", std::nullopt, "'$' is not a valid integer value"},
-        {&hex, "-1", std::nullopt, "'$-1' is not a valid integer value"},
-        {&hex, "0x10", std::nullopt, "'$0x10' is not a valid integer value"},
-        {&hex, "100000000", std::nullopt, "'$100000000' is not a valid integer value"},
-        {&hex, "12345", std::nullopt, "'12345' is out of range for Pelbo max speed: enter a value from 0000 to FFFF"},
-        {&hex, "FFFFFFFF", std::nullopt,
-         "'FFFFFFFF' is out of range for Pelbo max speed: enter a value from 0000 to FFFF"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.row->label) + " <" + c.text + ">");
-        if (c.value) {
-            EXPECT_EQ(ParseObjectValue(*c.row, c.text), *c.value);
-            continue;
-        }
-        try {
-            ParseObjectValue(*c.row, c.text);
-            ADD_FAILURE() << "accepted";
-        } catch (const KorvaneError& e) {
-            std::string expected = c.error;
-            if (c.row == &dec && expected.find("out of range") != std::string::npos)
-                expected += decRange;
-            EXPECT_EQ(e.what(), expected);
+    std::vector<NumberInput> inputs(std::begin(kNumberInputs), std::end(kNumberInputs));
+    // The edges of the ranges and the forms around them.
+    inputs.insert(inputs.end(), {
+        {"-32768", 0x8000, nullptr, std::nullopt, "'-32768' is not a valid value for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+        {"65535", 0xFFFF, nullptr, std::nullopt, "'65535' is out of range for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+        {"-32769", std::nullopt, "'-32769' is out of range for \"EHZ boss hits\" (-32768 to 65535).", std::nullopt,
+         "'-32769' is not a valid value for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+        {"$FFFF", 0xFFFF, nullptr, 0xFFFF, nullptr},
+        {"X1f", 0x1F, nullptr, 0x1F, nullptr},
+        {"\tffffH", 0xFFFF, nullptr, 0xFFFF, nullptr},
+        {"$10000", std::nullopt, "'$10000' is out of range for \"EHZ boss hits\" (-32768 to 65535).", std::nullopt,
+         "'$10000' is out of range for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+        {"123456789012345678901234", std::nullopt,
+         "'123456789012345678901234' is out of range for \"EHZ boss hits\" (-32768 to 65535).", std::nullopt,
+         "'123456789012345678901234' is out of range for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+        {"", std::nullopt, "'' is not a valid value for \"EHZ boss hits\" (-32768 to 65535).", std::nullopt,
+         "'' is not a valid value for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+        {"$680h", std::nullopt, "'$680h' is not a valid value for \"EHZ boss hits\" (-32768 to 65535).", std::nullopt,
+         "'$680h' is not a valid value for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+        {"1 2", std::nullopt, "'1 2' is not a valid value for \"EHZ boss hits\" (-32768 to 65535).", std::nullopt,
+         "'1 2' is not a valid value for \"Pelbo max speed\" (hexadecimal 0000 to FFFF)."},
+    });
+    for (const NumberInput& input : inputs) {
+        for (const bool hex : {false, true}) {
+            const ObjectRow& row = rowNamed(hex ? kHexRow : kDecimalRow);
+            SCOPED_TRACE(std::string(row.label) + " <" + input.text + ">");
+            const std::optional<std::uint16_t> value = hex ? input.hexRow : input.decimalRow;
+            std::string refusal;
+            try {
+                EXPECT_EQ(ParseObjectValue(row, input.text), value);
+            } catch (const KorvaneError& e) {
+                refusal = e.what();
+            }
+            EXPECT_EQ(refusal, value ? "" : (hex ? input.hexRefusal : input.decimalRefusal));
         }
     }
 }

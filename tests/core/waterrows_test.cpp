@@ -80,12 +80,10 @@ TEST(WaterRows, PaletteBoxText)
         {"0A", 0x0A, ""},
         {"1f", 0x1F, ""},
         {"FF", 0xFF, ""},
-        {"", -1, "'$' is not a valid integer value"},
-        {"1G", -1, "'$1G' is not a valid integer value"},
-        {"$1", -1, "'$$1' is not a valid integer value"},
-        {" 7", -1, "'$ 7' is not a valid integer value"},
-        {"100", -1, "'100' is out of range for the palette of Level 2: enter a value from 00 to FF"},
-        {"FFFFFFFF", -1, "'FFFFFFFF' is out of range for the palette of Level 2: enter a value from 00 to FF"},
+        {"$0a", 0x0A, ""},
+        {" 7 ", 0x07, ""},
+        {"1G", -1, "'1G' is not a valid value for \"Underwater palette of level 2\" (hexadecimal 00 to FF)."},
+        {"100", -1, "'100' is out of range for \"Underwater palette of level 2\" (hexadecimal 00 to FF)."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

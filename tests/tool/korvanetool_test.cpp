@@ -169,15 +169,15 @@ private slots:
         row("import", {"import", "IMG", "DOC"}, doc(R"("texts": {"p21p": "2P"})"), 0, "texts: p21p \"1P\" -> \"2P\"",
             "", false);
         row("malformed JSON", {"import", "IMG", "DOC"}, "{\n  \"format\": ,\n}", 1, "", "doc.json: line 2, column ");
-        row("wrong type", {"import", "IMG", "DOC"}, doc(R"("objects": {"EHZ boss hits": "8"})"), 1, "",
-            "objects: EHZ boss hits: expected an integer");
+        row("wrong type", {"import", "IMG", "DOC"}, doc(R"("objects": {"EHZ boss hits": true})"), 1, "",
+            "objects: EHZ boss hits: expected an integer or a number as text");
         // Every refusal, in document order, each on its line.
         row("every refusal", {"import", "IMG", "DOC"},
-            doc(R"("objects": {"EHZ boss hits": "8", "CPZ boss hits": 70000}, "texts": {"p2xyz": "A", "p21p": "1-"})"),
+            doc(R"("objects": {"EHZ boss hits": [8], "CPZ boss hits": 70000}, "texts": {"p2xyz": "A", "p21p": "1-"})"),
             1, "",
-            "doc.json: objects: EHZ boss hits: expected an integer\n"
-            "korvane-tool: doc.json: objects: CPZ boss hits: '70000' is out of range for CPZ boss hits: enter a "
-            "value from -32768 to 65535\n"
+            "doc.json: objects: EHZ boss hits: expected an integer or a number as text\n"
+            "korvane-tool: doc.json: objects: CPZ boss hits: '70000' is out of range for \"CPZ boss hits\" (-32768 to "
+            "65535).\n"
             "korvane-tool: doc.json: texts: p2xyz: not a value of this editor for this image\n"
             "korvane-tool: doc.json: texts: p21p: 2 Player Mode text 12: the character \"-\" has no code");
         row("unknown key", {"import", "IMG", "DOC"}, doc(R"("texts": {"p2xyz": "A"})"), 1, "",
@@ -185,7 +185,7 @@ private slots:
         row("unknown editor", {"import", "IMG", "DOC"}, doc(R"("palettes": {})"), 1, "",
             "palettes: no such editor for the game \"p2\"");
         row("out of range", {"import", "IMG", "DOC"}, doc(R"("objects": {"CPZ boss hits": 70000})"), 1, "",
-            "'70000' is out of range for CPZ boss hits: enter a value from -32768 to 65535");
+            "'70000' is out of range for \"CPZ boss hits\" (-32768 to 65535).");
         row("character without a code", {"import", "IMG", "DOC"}, doc(R"("texts": {"p2ehz": "ELM-HILL"})"), 1, "",
             "the character \"-\" has no code in the game's texts");
         row("level not in the list", {"import", "IMG", "DOC"}, doc(R"("demos": {"First demo level": "Nowhere"})"), 1,
@@ -352,7 +352,7 @@ private slots:
         QTest::newRow("a patch of a 250-byte name") << "" << "patch create IMAGE CHAOTIX LONG" << 0 << "";
         QTest::newRow("document over 16 MiB") << "huge" << "import IMAGE HUGE" << 1 << "larger than 16 MiB";
         QTest::newRow("palette word of five digits")
-            << "word" << "import CHAOTIX WORD" << 1 << "'10000' is not a colour word of four hexadecimal digits";
+            << "word" << "import CHAOTIX WORD" << 1 << "'10000' is out of range for \"32X palette 1 (unverified) colour 0\"";
         QTest::newRow("fix of a 4 GiB image") << "big" << "fix BIG" << 1 << "4 GiB or more";
         QTest::newRow("document from a device") << "zero" << "import IMAGE ZERO" << 1 << "it is no regular file";
         QTest::newRow("export under a file-size limit") << "limit" << "export IMAGE -o OLD" << 1 << "File too large";

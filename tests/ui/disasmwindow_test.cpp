@@ -57,8 +57,8 @@ private slots:
         QCOMPARE(DisasmFrm, startup);
         // An error leaves the previous answer in place.
         QCOMPARE(shown, (QStringList{"RTS", "NOP", "unrecognized", "unrecognized", "unrecognized", "RESET"}));
-        QCOMPARE(notices.errors, (QStringList{"'$4E7G' is not a valid integer value.",
-                                              "'$' is not a valid integer value."}));
+        QCOMPARE(notices.errors, (QStringList{"'4E7G' is not a valid value for \"Machine code\" (hexadecimal 0000 to FFFFFFFF).",
+                                              "'' is not a valid value for \"Machine code\" (hexadecimal 0000 to FFFFFFFF)."}));
     }
 
     void machineBoxTakesSixteenCharacters()

@@ -304,10 +304,14 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
-        QTest::newRow("empty") << "l1plt" << "" << "'$' is not a valid integer value.";
-        QTest::newRow("not hex") << "l2plt" << "1G" << "'$1G' is not a valid integer value.";
+        QTest::newRow("empty") << "l1plt" << ""
+                               << "'' is not a valid value for \"Underwater palette of level 1\" (hexadecimal 00 to FF).";
+        QTest::newRow("not hex") << "l2plt" << "1G"
+                                 << "'1G' is not a valid value for \"Underwater palette of level 2\" (hexadecimal 00 "
+                                    "to FF).";
         QTest::newRow("above FF") << "l3plt" << "123"
-                                  << "'123' is out of range for the palette of Level 3: enter a value from 00 to FF.";
+                                  << "'123' is out of range for \"Underwater palette of level 3\" (hexadecimal 00 "
+                                     "to FF).";
     }
 
     void badPaletteBoxWritesNothing()

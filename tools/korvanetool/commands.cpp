@@ -29,7 +29,9 @@ namespace {
 
 void complain(const std::string& path, const std::string& message)
 {
-    std::cerr << "korvane-tool: " << (path.empty() ? "" : path + ": ") << message << '\n';
+    // A message that starts with the file's name names it already.
+    const bool named = path.empty() || message.rfind(path + " ", 0) == 0;
+    std::cerr << "korvane-tool: " << (named ? "" : path + ": ") << message << '\n';
 }
 
 // An error with the system's reason where it has one: "cannot open PATH:
@@ -279,7 +281,7 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         if (!refusals.empty())
             return 1;
         const std::vector<std::string> changes =
-            ValueChanges(ExportDocument(values), WantedDocument(values, document.object()));
+            ValueChanges(ExportDocument(values), WantedDocument(values, document.object()), values);
         for (const std::string& change : changes)
             std::cout << change << '\n';
         // Nothing to change, nothing written: not even the header.
@@ -335,7 +337,7 @@ int DiffCommand(const QString& first, const QString& second, bool json)
         if (valuesA.gameCode != valuesB.gameCode)
             throw KorvaneError("the images are of different games (" + valuesA.gameCode + " and " + valuesB.gameCode
                                + ")");
-        const std::vector<std::string> changes = ValueChanges(ExportDocument(valuesA), ExportDocument(valuesB));
+        const std::vector<std::string> changes = ValueChanges(ExportDocument(valuesA), ExportDocument(valuesB), valuesA);
 
         // Bytes that differ where no editor keeps a value, the header aside.
         current = a;

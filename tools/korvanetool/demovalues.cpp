@@ -62,22 +62,19 @@ public:
         const auto seconds = [&](const QString& field, std::uint16_t storedFrames) -> std::uint16_t {
             if (!section.contains(field))
                 return storedFrames;
-            const std::int64_t value = IntegerOf(kDemos, field, section.value(field));
-            if (value == DemoSeconds(storedFrames))
-                return storedFrames;
-            if (value < 0 || value > kMaxDemoSeconds)
-                Refuse(kDemos, field, "enter 0 to " + std::to_string(kMaxDemoSeconds) + " seconds");
-            return DemoFrames(static_cast<int>(value));
+            const std::int64_t value = NumberOf(kDemos, field, section.value(field),
+                                                {field.toStdString(), 0, 0, kMaxDemoSeconds, "seconds"},
+                                                DemoSeconds(storedFrames));
+            return value == DemoSeconds(storedFrames) ? storedFrames : DemoFrames(static_cast<int>(value));
         };
         refusals.check([&] { wanted.length = seconds(kLength, stored.length); });
         if (layout().specialLength != kNoDemoOffset)
             refusals.check([&] { wanted.specialLength = seconds(kSpecialLength, stored.specialLength); });
         if (layout().number != kNoDemoOffset && section.contains(kNumber)) {
             refusals.check([&] {
-                const std::int64_t value = IntegerOf(kDemos, kNumber, section.value(kNumber));
-                if (value != stored.number && (value < 0 || value > layout().maxNumber))
-                    Refuse(kDemos, kNumber, "enter 0 to " + std::to_string(layout().maxNumber));
-                wanted.number = static_cast<std::uint16_t>(value);
+                wanted.number = static_cast<std::uint16_t>(NumberOf(
+                    kDemos, kNumber, section.value(kNumber), {kNumber.toStdString(), 0, 0, layout().maxNumber},
+                    stored.number));
             });
         }
         for (int n = 0; n < layout().slotCount; ++n) {

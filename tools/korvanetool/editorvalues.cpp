@@ -72,6 +72,41 @@ std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonV
     return static_cast<std::int64_t>(number);
 }
 
+std::int64_t NumberOf(const QString& editor, const QString& field, const QJsonValue& value,
+                      const NumberField& number, std::optional<std::int64_t> kept)
+{
+    std::int64_t parsed = 0;
+    std::string text;
+    try {
+        if (value.isString()) {
+            text = value.toString().toStdString();
+            parsed = ReadNumber(text, number);
+        } else {
+            if (!value.isDouble())
+                Refuse(editor, field, "expected an integer or a number as text");
+            parsed = IntegerOf(editor, field, value);
+            text = std::to_string(parsed);
+        }
+        if (kept && parsed == *kept)
+            return parsed;
+        return CheckNumberRange(parsed, text, number);
+    } catch (const KorvaneError& e) {
+        // The parser's refusals name the field already; the tool's lines
+        // name the editor and the key too.
+        if (std::string(e.what()).rfind(editor.toStdString() + ": ", 0) == 0)
+            throw;
+        Refuse(editor, field, e.what());
+    }
+}
+
+std::string NumberTextOf(const QString& editor, const QString& field, const QJsonValue& value,
+                         const NumberField& number)
+{
+    if (value.isString())
+        return value.toString().toStdString();
+    return FormatNumber(NumberOf(editor, field, value, number), number);
+}
+
 QString StringOf(const QString& editor, const QString& field, const QJsonValue& value)
 {
     if (!value.isString())

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/korvaneerror.h"
+#include "core/numbers.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +84,15 @@ public:
 
     // Where the editor's values lie in the image (after read()).
     virtual std::vector<ByteSpan> spans() const = 0;
+
+    // The hexadecimal digits the window shows the number at path (its keys
+    // below the section, space-separated: "Pelbo max speed", "Level 1
+    // palette") with; 0 for a number it shows in decimal.
+    virtual int hexDigitsOf(const QString& path) const
+    {
+        Q_UNUSED(path);
+        return 0;
+    }
 };
 
 // The editors that serve gameCode, in document order: objects, demos,
@@ -94,6 +105,17 @@ std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& ga
 // text in single quotes, as refusals show the value they refuse.
 std::string Quoted(const std::string& text);
 std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonValue& value);
+// A number given as a JSON integer, or as a string in any form the window's
+// box takes ("$680", "0x680", "680h", bare digits in a hexadecimal field),
+// read by the windows' own parser. A value equal to kept is taken whatever
+// the range (a value left as exported); any other must lie in number's.
+std::int64_t NumberOf(const QString& editor, const QString& field, const QJsonValue& value,
+                      const NumberField& number, std::optional<std::int64_t> kept = std::nullopt);
+// The text the window's box would hold for such a number: a string as it
+// is (the model's check reads it as the window's Save does), an integer in
+// number's form once it lies in its range.
+std::string NumberTextOf(const QString& editor, const QString& field, const QJsonValue& value,
+                         const NumberField& number);
 QString StringOf(const QString& editor, const QString& field, const QJsonValue& value);
 // An array of exactly count elements.
 std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, const QJsonValue& value, std::size_t count);

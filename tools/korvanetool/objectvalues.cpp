@@ -4,7 +4,6 @@
 #include "tools/korvanetool/editorvalues.h"
 
 #include "core/korvaneerror.h"
-#include "core/numbers.h"
 #include "editors/objects/objectmodel.h"
 
 #include <memory>
@@ -50,21 +49,9 @@ public:
         ObjectCells cells;
         for (std::size_t i = 0; i < kObjectRowCount; ++i) {
             const ObjectRow& row = kObjectRows[i];
-            const auto cellOf = [&row](std::int64_t value) {
-                return row.form == ObjectForm::Hex ? HexStr(static_cast<std::uint32_t>(value), 4)
-                                                   : std::to_string(value);
-            };
-            cells[i] = cellOf(mModel.words()[i]);
-            if (!section.contains(labelOf(i)))
-                continue;
-            refusals.check([&] {
-                const std::int64_t value = IntegerOf(kObjects, labelOf(i), section.value(labelOf(i)));
-                if (row.form == ObjectForm::Hex && (value < 0 || value > 0xFFFF))
-                    Refuse(kObjects, labelOf(i),
-                           Quoted(std::to_string(value)) + " is out of range for " + row.label
-                               + ": enter a value from 0 to 65535");
-                cells[i] = cellOf(value);
-            });
+            cells[i] = FormatObjectValue(row.form, mModel.words()[i]);
+            if (section.contains(labelOf(i)))
+                refusals.check([&] { cells[i] = NumberTextOf(kObjects, labelOf(i), section.value(labelOf(i)), ObjectField(row)); });
         }
         FieldErrors errors;
         mWanted = ObjectModel::check(cells, &errors);
@@ -85,6 +72,15 @@ public:
         for (const ObjectRow& row : kObjectRows)
             spans.push_back({row.offset, 2});
         return spans;
+    }
+
+    int hexDigitsOf(const QString& path) const override
+    {
+        for (std::size_t i = 0; i < kObjectRowCount; ++i) {
+            if (path == labelOf(i))
+                return ObjectField(kObjectRows[i]).hexDigits;
+        }
+        return 0;
     }
 
 private:

@@ -4,14 +4,13 @@
 #include "tools/korvanetool/editorvalues.h"
 
 #include "core/codepage.h"
+#include "core/colourwords.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "editors/palette/palettemodel.h"
 
 #include <QJsonArray>
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
 
 namespace {
@@ -86,16 +85,14 @@ public:
                 const QString field = palette->name + QStringLiteral(" colour %1").arg(i);
                 refusals.check([&] {
                     const std::string text = StringOf(kPalettes, field, words[i]).toStdString();
-                    // Exactly the four digits of the window's colour word:
-                    // more would be masked away unseen.
-                    if (text.size() != 4
-                        || !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); }))
-                        Refuse(kPalettes, field, "'" + text + "' is not a colour word of four hexadecimal digits");
-                    const auto value = static_cast<std::uint32_t>(StrToInt("$" + text));
-                    // As "Change" takes a typed word: the unused bits cleared.
-                    // A word written as read stays as it is.
-                    if (value != palette->model.stored()[i])
-                        wanted[i] = TypedColourWord(value, palette->entry.format);
+                    // As "Change" takes a typed word: a word as read stays
+                    // as it is, any other keeps to the colour bits.
+                    try {
+                        wanted[i] = ParseColourWord(text, palette->entry.format, palette->model.stored()[i],
+                                                    field.toStdString());
+                    } catch (const KorvaneError& e) {
+                        Refuse(kPalettes, field, e.what());
+                    }
                 });
             }
             palette->wanted = wanted;

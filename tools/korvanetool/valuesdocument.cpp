@@ -5,6 +5,7 @@
 
 #include "core/detection.h"
 #include "core/korvaneerror.h"
+#include "core/numbers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,10 +32,14 @@ QJsonObject documentHead(const std::string& gameCode)
     return document;
 }
 
-QString scalarText(const QJsonValue& value)
+QString scalarText(const QJsonValue& value, int hexDigits = 0)
 {
     if (value.isString())
         return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    if (value.isDouble() && hexDigits > 0)
+        return QStringLiteral("%1 (%2)")
+            .arg(QString::fromStdString(HexStr(static_cast<std::uint32_t>(value.toInteger()), hexDigits)))
+            .arg(value.toInteger());
     if (value.isDouble())
         return QString::number(value.toInteger());
     if (value.isBool())
@@ -42,19 +47,21 @@ QString scalarText(const QJsonValue& value)
     return QStringLiteral("null");
 }
 
-// Every scalar under value, with its path of keys and array places (from 1).
-void flatten(const QString& path, const QJsonValue& value, QList<QPair<QString, QString>>& out)
+// Every scalar under value, with its path of keys and array places (from
+// 1), shown as editor's window shows it.
+void flatten(const QString& path, const QJsonValue& value, const EditorValues* editor,
+             QList<QPair<QString, QString>>& out)
 {
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
         for (auto it = object.begin(); it != object.end(); ++it)
-            flatten(path + QLatin1Char(' ') + it.key(), it.value(), out);
+            flatten(path + QLatin1Char(' ') + it.key(), it.value(), editor, out);
     } else if (value.isArray()) {
         const QJsonArray array = value.toArray();
         for (qsizetype i = 0; i < array.size(); ++i)
-            flatten(path + QLatin1Char(' ') + QString::number(i + 1), array.at(i), out);
+            flatten(path + QLatin1Char(' ') + QString::number(i + 1), array.at(i), editor, out);
     } else {
-        out.append({path, scalarText(value)});
+        out.append({path, scalarText(value, editor ? editor->hexDigitsOf(path.mid(1)) : 0)});
     }
 }
 
@@ -125,16 +132,21 @@ QJsonObject WantedDocument(const ImageValues& image, const QJsonObject& document
     return wanted;
 }
 
-std::vector<std::string> ValueChanges(const QJsonObject& before, const QJsonObject& after)
+std::vector<std::string> ValueChanges(const QJsonObject& before, const QJsonObject& after, const ImageValues& image)
 {
     std::vector<std::string> lines;
     for (auto it = after.begin(); it != after.end(); ++it) {
         if (isHeaderKey(it.key()))
             continue;
+        const EditorValues* editor = nullptr;
+        for (const auto& e : image.editors) {
+            if (e->key() == it.key())
+                editor = e.get();
+        }
         QList<QPair<QString, QString>> was;
         QList<QPair<QString, QString>> now;
-        flatten(QString(), before.value(it.key()), was);
-        flatten(QString(), it.value(), now);
+        flatten(QString(), before.value(it.key()), editor, was);
+        flatten(QString(), it.value(), editor, now);
         for (const auto& [path, text] : now) {
             QString old = QStringLiteral("(none)");
             for (const auto& [p, t] : was) {

@@ -48,11 +48,12 @@ QJsonObject ExportDocument(const ImageValues& image);
 // all gives only that one line.
 std::vector<std::string> WantDocument(ImageValues& image, const QJsonObject& document);
 
-// One line per value that differs between two documents of one game,
+// One line per value that differs between two documents of image's game,
 // "<editor>: <field> <before> -> <after>", in the order of the keys (JSON
 // objects keep their keys sorted); "(none)" stands for a value one side
-// lacks.
-std::vector<std::string> ValueChanges(const QJsonObject& before, const QJsonObject& after);
+// lacks. A number its window shows in hexadecimal is shown as it does,
+// with the document's integer beside it: "0600 (1536)".
+std::vector<std::string> ValueChanges(const QJsonObject& before, const QJsonObject& after, const ImageValues& image);
 
 // The wanted values of the editors a document names, as a document.
 QJsonObject WantedDocument(const ImageValues& image, const QJsonObject& document);

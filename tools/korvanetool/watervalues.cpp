@@ -106,13 +106,8 @@ public:
             CheckKeys(kWater, row, rowKeys, refusals);
             if (row.contains(kPalette)) {
                 refusals.check([&] {
-                    const std::int64_t value =
-                        IntegerOf(kWater, field + QStringLiteral(" palette"), row.value(kPalette));
-                    if (value < 0 || value > 0xFF)
-                        Refuse(kWater, field,
-                               Quoted(std::to_string(value)) + " is out of range for the palette of Level "
-                                   + std::to_string(n + 1) + ": enter a value from 00 to FF");
-                    texts[k] = HexStr(static_cast<std::uint32_t>(value), 2);
+                    texts[k] = NumberTextOf(kWater, field + QStringLiteral(" palette"), row.value(kPalette),
+                                            WaterPaletteField(n + 1));
                 });
             }
             const QJsonValue zone = row.contains(kZone) ? row.value(kZone) : before.value(kZone);
@@ -149,6 +144,11 @@ public:
         for (int n = 0; n < layout().paletteCount; ++n)
             spans.push_back({layout().palettes[static_cast<std::size_t>(n)], 1});
         return spans;
+    }
+
+    int hexDigitsOf(const QString& path) const override
+    {
+        return path.endsWith(QLatin1Char(' ') + kPalette) ? WaterPaletteField(1).hexDigits : 0;
     }
 
 private:
