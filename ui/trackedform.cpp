@@ -4,21 +4,29 @@
 #include "ui/trackedform.h"
 
 #include "core/apptexts.h"
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
 #include "core/romaccess.h"
 #include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemDelegate>
 #include <QAbstractSlider>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QUndoCommand>
 
 #include <algorithm>
@@ -96,6 +104,32 @@ QString nameOf(QWidget* control)
     return QStringLiteral("change");
 }
 
+// The keys of the window's undo and redo, which a line edit or a spin box
+// would otherwise take for its own typing.
+bool isUndoOrRedoKey(const QKeyEvent* key)
+{
+    const QKeyCombination pressed = key->keyCombination();
+    for (const QKeySequence& sequence : {QKeySequence(QKeySequence::Undo), QKeySequence(QKeySequence::Redo),
+                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (sequence.count() == 1 && sequence[0] == pressed)
+            return true;
+    }
+    return false;
+}
+
+bool isTypingControl(const QObject* object)
+{
+    return qobject_cast<const QLineEdit*>(object) || qobject_cast<const QAbstractSpinBox*>(object);
+}
+
+// A spin box's text holds no value it can take.
+bool holdsNoValue(const QAbstractSpinBox* spin)
+{
+    QString text = spin->text();
+    int position = 0;
+    return spin->validate(text, position) != QValidator::Acceptable;
+}
+
 } // namespace
 
 // One edit of one control (or of the window's own state): everything the
@@ -149,8 +183,11 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
         const auto changed = [this, control] { controlChanged(control); };
         if (auto* edit = qobject_cast<QLineEdit*>(control))
             connect(edit, &QLineEdit::textChanged, this, changed);
-        else if (auto* spin = qobject_cast<QSpinBox*>(control))
+        else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
             connect(spin, &QSpinBox::valueChanged, this, changed);
+            // Text that is no value yet is input held back.
+            connect(spin, &QSpinBox::textChanged, this, [this] { showModified(); });
+        }
         else if (auto* combo = qobject_cast<QComboBox*>(control))
             connect(combo, &QComboBox::currentIndexChanged, this, changed);
         else if (auto* button = qobject_cast<QAbstractButton*>(control))
@@ -183,11 +220,40 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
         mPlay->setEnabled(mSave->isEnabled());
         mSave->installEventFilter(this);
     }
-    QAction* undo = mStack.createUndoAction(window);
+    // Undo and redo of the window, not of a box's own typing; a cell being
+    // edited is committed first, so that its edit is the step undone.
+    auto* undo = new QAction(window);
+    undo->setObjectName(QStringLiteral("EditUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = mStack.createRedoAction(window);
+    auto* redo = new QAction(window);
+    redo->setObjectName(QStringLiteral("EditRedo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo, &QAction::triggered, this, [this] { undoStep(true); });
+    connect(redo, &QAction::triggered, this, [this] { undoStep(false); });
+    const auto showSteps = [this, undo, redo] {
+        const auto text = [](const QString& verb, const QString& step) {
+            return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+        };
+        undo->setText(text(QStringLiteral("Undo"), mStack.undoText()));
+        redo->setText(text(QStringLiteral("Redo"), mStack.redoText()));
+        undo->setEnabled(mStack.canUndo());
+        redo->setEnabled(mStack.canRedo());
+    };
+    connect(&mStack, &QUndoStack::indexChanged, this, showSteps);
+    connect(&mStack, &QUndoStack::cleanChanged, this, showSteps);
+    showSteps();
     window->addActions({saveAction, playAction, undo, redo});
+    addEditMenu(undo, redo);
+    // Every box that takes typing, now and later (a grid's cell editor),
+    // hands the undo keys to the window.
+    for (QWidget* box : window->findChildren<QWidget*>()) {
+        if (isTypingControl(box))
+            box->installEventFilter(this);
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && isTypingControl(now) && mWindow->isAncestorOf(now))
+            now->installEventFilter(this);
+    });
     window->installEventFilter(this);
     markClean();
 }
@@ -204,7 +270,138 @@ void TrackedForm::markClean()
 
 bool TrackedForm::isModified() const
 {
-    return snapshot() != mClean;
+    return snapshot() != mClean || hasPending();
+}
+
+void TrackedForm::setPending(Pending pending)
+{
+    mPending = std::move(pending);
+    showModified();
+}
+
+void TrackedForm::pendingChanged()
+{
+    showModified();
+}
+
+bool TrackedForm::hasPending() const
+{
+    for (QWidget* control : mControls) {
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(control); spin && holdsNoValue(spin))
+            return true;
+    }
+    return mPending.held && mPending.held();
+}
+
+void TrackedForm::commitCellEditors()
+{
+    for (QWidget* control : mControls) {
+        auto* view = qobject_cast<QAbstractItemView*>(control);
+        if (!view)
+            continue;
+        // The grids keep no editor open but the one being typed into.
+        const QModelIndex index = view->currentIndex();
+        QWidget* editor = index.isValid() ? view->indexWidget(index) : nullptr;
+        if (!editor || view->isPersistentEditorOpen(index))
+            continue;
+        // As leaving the cell does: its text becomes the cell's.
+        QAbstractItemDelegate* delegate = view->itemDelegateForIndex(index);
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TrackedForm::commitPending()
+{
+    commitCellEditors();
+    for (QWidget* control : mControls) {
+        auto* spin = qobject_cast<QAbstractSpinBox*>(control);
+        if (!spin)
+            continue;
+        if (holdsNoValue(spin)) {
+            spin->setFocus();
+            spin->selectAll();
+            throw KorvaneError(refusalOf(spin, spin->text()).toStdString());
+        }
+        spin->interpretText();
+    }
+    if (mPending.held && mPending.held())
+        mPending.apply();
+}
+
+QString TrackedForm::refusalOf(const QWidget* control, const QString& text) const
+{
+    const auto* spin = qobject_cast<const QSpinBox*>(control);
+    if (!spin)
+        return {};
+    QString typed = text;
+    if (typed.startsWith(spin->prefix()))
+        typed.remove(0, spin->prefix().size());
+    if (typed.endsWith(spin->suffix()))
+        typed.chop(spin->suffix().size());
+    const NumberField field{nameOf(const_cast<QSpinBox*>(spin)).toStdString(), 0, spin->minimum(), spin->maximum(),
+                            spin->suffix().trimmed().toStdString()};
+    bool number = false;
+    typed.trimmed().toLongLong(&number);
+    const std::string shown = typed.toStdString();
+    return QString::fromStdString(number ? OutOfRangeMessage(shown, field) : InvalidNumberMessage(shown, field));
+}
+
+void TrackedForm::explainRefusedKey(QWidget* control, const QKeyEvent* key)
+{
+    auto* spin = qobject_cast<QSpinBox*>(control);
+    auto* edit = spin ? spin->findChild<QLineEdit*>() : nullptr;
+    if (!edit || key->text().isEmpty() || !key->text().at(0).isPrint())
+        return;
+    QString text = edit->text();
+    int position = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        position = edit->selectionStart();
+        text.remove(position, edit->selectedText().size());
+    }
+    text.insert(position, key->text());
+    position += int(key->text().size());
+    // The box drops such a key; say why instead of dropping it unseen.
+    if (static_cast<const QAbstractSpinBox*>(spin)->validate(text, position) == QValidator::Invalid)
+        QToolTip::showText(spin->mapToGlobal(QPoint(0, spin->height())), refusalOf(spin, text), spin);
+}
+
+void TrackedForm::undoStep(bool undo)
+{
+    commitCellEditors();
+    if (undo)
+        mStack.undo();
+    else
+        mStack.redo();
+}
+
+void TrackedForm::addEditMenu(QAction* undo, QAction* redo)
+{
+    auto* bar = new QMenuBar(mWindow);
+    bar->setObjectName(QStringLiteral("EditMenuBar"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    edit->addActions({undo, redo});
+    mMenuBar = bar;
+    if (QLayout* layout = mWindow->layout()) {
+        layout->setMenuBar(bar);
+        return;
+    }
+    // A window placed by hand: everything moves down by the bar's height.
+    const int height = bar->sizeHint().height();
+    for (QWidget* child : mWindow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != bar && !child->isWindow())
+            child->move(child->x(), child->y() + height);
+    }
+    const bool fixed = mWindow->minimumSize() == mWindow->maximumSize();
+    const QSize grown = mWindow->size() + QSize(0, height);
+    if (fixed) {
+        mWindow->setFixedSize(grown);
+    } else {
+        mWindow->setMinimumSize(mWindow->minimumSize() + QSize(0, height));
+        mWindow->resize(grown);
+    }
+    bar->setGeometry(0, 0, mWindow->width(), height);
 }
 
 void TrackedForm::stateChanged(const QString& name, int key)
@@ -215,8 +412,23 @@ void TrackedForm::stateChanged(const QString& name, int key)
 
 bool TrackedForm::save()
 {
-    if (!RunHandler(mHandler))
+    const bool saved = RunHandler([this] {
+        commitPending();
+        // What the window shows once the image holds its values (their
+        // stored forms) is no edit.
+        ++mRestoring;
+        struct Done
+        {
+            int& restoring;
+            ~Done() { --restoring; }
+        } done{mRestoring};
+        mHandler();
+    });
+    if (!saved) {
+        mCurrent = snapshot();
+        showModified();
         return false;
+    }
     markClean();
     return true;
 }
@@ -272,6 +484,27 @@ bool TrackedForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mSave && mPlay && event->type() == QEvent::EnabledChange)
         mPlay->setEnabled(mSave->isEnabled());
+    if (watched == mWindow && event->type() == QEvent::Resize && mMenuBar && !mWindow->layout())
+        mMenuBar->resize(mWindow->width(), mMenuBar->height());
+    if (watched != mWindow && isTypingControl(watched)) {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isUndoOrRedoKey(key)) {
+            // Taken from the box's own undo: the key comes to it as a key
+            // press, which goes to the window's history.
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            const bool undo = QKeySequence(QKeySequence::Undo)[0] == key->keyCombination();
+            undoStep(undo);
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress)
+            explainRefusedKey(static_cast<QWidget*>(watched), key);
+        return false;
+    }
     if (watched != mWindow)
         return false;
     if (event->type() == QEvent::KeyPress) {
@@ -284,7 +517,11 @@ bool TrackedForm::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (event->type() != QEvent::Close || !mSave->isEnabled() || !isModified())
+    if (event->type() != QEvent::Close || !mSave->isEnabled())
+        return false;
+    // A cell being typed into is an edit like any other.
+    commitCellEditors();
+    if (!isModified())
         return false;
     QString what = mWindow->windowTitle();
     what.remove(QStringLiteral("[*]"));

@@ -12,15 +12,23 @@
 
 class QAbstractButton;
 class QDialog;
+class QKeyEvent;
 class QWidget;
 
 // The edits of an editor window. It knows what the window's controls held
 // when the image was read or last saved, says when they differ ("[*]" in the
 // title, the desktop way), asks "Save changes to … before closing?" when a
 // window with changes closes in any way, presses Save for Ctrl+S, and undoes
-// and redoes every edit (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y). "Save and Play"
-// (Ctrl+F5, and the window's button named SaveAndPlay if it has one) saves
-// and then plays the image in the emulator.
+// and redoes every edit (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y, whatever control
+// has the focus, and an Edit menu). "Save and Play" (Ctrl+F5, and the
+// window's button named SaveAndPlay if it has one) saves and then plays the
+// image in the emulator.
+//
+// What is typed counts from the first key: Save, Save and Play and every
+// close first commit the cell being edited in a grid, a spin box's text and
+// the window's own pending input, so that what the window shows is what is
+// written or asked about. Input that cannot be committed refuses the Save,
+// naming the field; a key a spin box refuses says why at once.
 //
 // A window names its controls (line edits, spin boxes, combo boxes, check
 // and radio buttons, bars, table widgets) and, for values no control holds,
@@ -41,6 +49,15 @@ public:
         std::function<void(const QStringList&)> set;
     };
 
+    // Input a window holds outside its controls until it is applied (a typed
+    // word that a button stores): whether some is held, and how to apply it.
+    // apply throws KorvaneError to refuse.
+    struct Pending
+    {
+        std::function<bool()> held;
+        std::function<void()> apply;
+    };
+
     // save is the window's Save button and handler: the form runs handler
     // (through RunHandler) for the button, for Ctrl+S and for the close
     // question's Save. Takes what the controls hold now as the image's.
@@ -50,8 +67,12 @@ public:
     // What the controls hold now is what the image holds: after the window
     // has shown what it read (and whatever it shows on its own after that).
     void markClean();
-    // The window's state differs from the image's.
+    // The window's state differs from the image's, or it holds input not
+    // committed yet.
     bool isModified() const;
+    void setPending(Pending pending);
+    // The window's pending input changed: the modified mark follows it.
+    void pendingChanged();
     // A change of the window's own state (State), as an edit named name in
     // the undo texts. Changes of one key in a row make one undo step (the
     // moves of one bar); a new key starts the next.
@@ -65,6 +86,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Commits what the controls hold but have not taken yet; throws
+    // KorvaneError naming a field whose input cannot be committed.
+    void commitPending();
+    // The grids' open cell editors: their text is the cell's.
+    void commitCellEditors();
+    bool hasPending() const;
+    void undoStep(bool undo);
+    // An Edit menu at the top of the window, everything else moved below it.
+    void addEditMenu(QAction* undo, QAction* redo);
+    // Why spin refuses text (its text with the key typed).
+    QString refusalOf(const QWidget* spin, const QString& text) const;
+    void explainRefusedKey(QWidget* spin, const QKeyEvent* key);
     QStringList snapshot() const;
     void restore(const QStringList& values);
     void controlChanged(QWidget* control);
@@ -77,7 +110,9 @@ private:
     std::function<void()> mHandler;
     std::vector<QWidget*> mControls;
     State mState;
+    Pending mPending;
     QUndoStack mStack;
+    QWidget* mMenuBar = nullptr;
     QStringList mClean;
     QStringList mCurrent;
     // Above 0 while undo or redo puts values back.

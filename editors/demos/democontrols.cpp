@@ -47,16 +47,23 @@ void DescribeDemoControls(QSpinBox* length, QSpinBox* specialLength, QSpinBox* n
         control->setAccessibleName(name);
         control->setToolTip(tip);
     };
-    const QString seconds = QStringLiteral("%1: whole seconds, 0 to %2").arg(QStringLiteral("%1")).arg(kMaxDemoSeconds);
-    describe(length, QStringLiteral("Normal demos length"), seconds.arg(QStringLiteral("How long a normal demo runs")));
+    const auto seconds = [](const char* what) {
+        return QStringLiteral("%1: whole seconds, 0 to %2").arg(QLatin1String(what)).arg(kMaxDemoSeconds);
+    };
+    describe(length, QStringLiteral("Normal demos length"), seconds("How long a normal demo runs"));
     if (specialLength)
         describe(specialLength, QStringLiteral("Special stages demos length"),
-                 seconds.arg(QStringLiteral("How long a special stage demo runs")));
-    describe(number, QStringLiteral("Number of demos played"),
-             QStringLiteral("How many demos the attract mode plays in turn"));
+                 seconds("How long a special stage demo runs"));
+    describe(number, QStringLiteral("Number of demos played"), {});
+    DescribeDemoNumber(number);
     const char* const ordinals[] = {"First", "Second", "Third", "Fourth"};
     for (std::size_t n = 0; n < selectors.size(); ++n)
         describe(selectors[n], QStringLiteral("%1 demo level").arg(QLatin1String(ordinals[n])),
                  QStringLiteral("The level the %1 demo plays, by its name in the game's level list")
                      .arg(QString::fromLatin1(ordinals[n]).toLower()));
+}
+
+void DescribeDemoNumber(QSpinBox* number)
+{
+    number->setToolTip(QStringLiteral("How many demos the attract mode plays in turn: 0 to %1").arg(number->maximum()));
 }

@@ -22,6 +22,9 @@ void NameSpinEdit(QSpinBox* spin, const char* editName);
 void DescribeDemoControls(QSpinBox* length, QSpinBox* specialLength, QSpinBox* number,
                           const std::array<QComboBox*, kDemoLevelWords>& selectors);
 
+// Says the number box's range in its tooltip, again after it changed.
+void DescribeDemoNumber(QSpinBox* number);
+
 // Sets spin to value (clamped to its range) and returns the position shown.
 int ShowDemoValue(QSpinBox* spin, int value);
 

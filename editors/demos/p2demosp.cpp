@@ -51,6 +51,7 @@ void Tp2demos::FormCreate()
     Label5->setEnabled(hasNumber);
     PoleNumberUpDown->setEnabled(hasNumber);
     PoleNumberUpDown->setRange(0, layout->maxNumber);
+    DescribeDemoNumber(PoleNumberUpDown);
 
     DemoModel& model = mModel.emplace(*layout);
     model.read(Rom.RomPath);

@@ -4,6 +4,7 @@
 #include "editors/objects/p2bosses.h"
 
 #include "core/korvaneerror.h"
+#include "core/numbers.h"
 #include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
@@ -53,12 +54,7 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
     NoButtonOnEnter(this);
-    // Opens at the form's size, which is the least it takes; larger, the
-    // grids show more of the 42 rows.
-    mFormSize = size();
-    setMinimumSize(mFormSize);
-    for (QWidget* control : std::initializer_list<QWidget*>{TabsPage, Tabs, vals, valsPelbo, Button1, SaveAndPlay, Button2})
-        mFormGeometry.emplace_back(control, control->geometry());
+    setMinimumSize(size());
     Tabs->addTab(QStringLiteral("Bosses"));
     Tabs->addTab(QStringLiteral("Pelbo And Tails"));
     Tabs->setCurrentIndex(0);
@@ -74,6 +70,11 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
 
     RunHandler([this] { FormCreate(); });
     new TrackedForm(this, Button1, [this] { Button1Click(); }, {vals, valsPelbo});
+    // Opens at the form's size (with its Edit menu), which is the least it
+    // takes; larger, the grids show more of the 42 rows.
+    mFormSize = size();
+    for (QWidget* control : std::initializer_list<QWidget*>{TabsPage, Tabs, vals, valsPelbo, Button1, SaveAndPlay, Button2})
+        mFormGeometry.emplace_back(control, control->geometry());
 }
 
 void Tp2bossesf::resizeEvent(QResizeEvent* event)
@@ -105,8 +106,9 @@ void Tp2bossesf::appendRow(QTableWidget* grid, const ObjectRow& row, const QStri
     key->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     // Long keys wrap onto a second line instead of being cut off; the tip
     // says the form of the value.
-    const QString form = row.form == ObjectForm::Hex ? QStringLiteral("hexadecimal, 0000 to FFFF")
-                                                     : QStringLiteral("decimal, -32768 to 65535");
+    const QString form = QString::fromStdString(NumberRangeText(ObjectField(row)))
+        + (row.form == ObjectForm::Hex ? QStringLiteral(" (also $680, 0x680 or 680h)")
+                                       : QStringLiteral("; -1 is stored as 65535; hexadecimal as $10, 0x10 or 10h"));
     key->setToolTip(key->text() + QStringLiteral(": ") + form);
     grid->setItem(at, kKeyColumn, key);
     auto* cell = new QTableWidgetItem(value);
@@ -180,6 +182,15 @@ void Tp2bossesf::Button1Click()
     ImageSave save;
     mModel.write(Rom.RomPath, words);
     save.finish([this](const std::string& path) { mModel.retakeSnapshot(path); }, QStringLiteral("ROM Saved"));
+    // Every cell in its row's own form, as the image holds it now: -1 as
+    // 65535, 680 as 0680.
+    for (std::size_t i = 0; i < kObjectRowCount; ++i) {
+        const ObjectRow& row = kObjectRows[i];
+        QTableWidget* grid = gridOf(row);
+        const int r = findRow(grid, QString::fromUtf8(row.label));
+        if (QTableWidgetItem* cell = r >= 0 ? grid->item(r, kValueColumn) : nullptr)
+            cell->setText(QString::fromStdString(FormatObjectValue(row.form, mModel.words()[i])));
+    }
 }
 
 void Tp2bossesf::Button2Click()

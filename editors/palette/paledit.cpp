@@ -4,6 +4,7 @@
 #include "editors/palette/paledit.h"
 
 #include "core/codepage.h"
+#include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "core/romaccess.h"
 #include "ui/handlers.h"
@@ -71,6 +72,8 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
     ConnectHandler(BarG, &QScrollBar::valueChanged, this, &Tpalform::BarGChange);
     ConnectHandler(BarR, &QScrollBar::valueChanged, this, &Tpalform::BarRChange);
     ConnectHandler(Button1, &QPushButton::clicked, this, &Tpalform::Button1Click);
+    // Enter in the word stores it, as Change does.
+    ConnectHandler(SelPal, &QLineEdit::returnPressed, this, &Tpalform::Button1Click);
     ConnectHandler(PltList, &QListWidget::currentRowChanged, this, &Tpalform::PltListClick);
 
     const auto describe = [](QWidget* control, const QString& name, const QString& tip) {
@@ -79,7 +82,8 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
     };
     describe(PltList, QStringLiteral("Palettes"), QStringLiteral("The palettes of the game's palette list"));
     describe(SelPal, QStringLiteral("Colour word"),
-             QStringLiteral("The selected colour as the image holds it: four hexadecimal digits; Change stores it"));
+             QStringLiteral("The selected colour as the image holds it: hexadecimal 0000 to FFFF (also $0EEE, "
+                            "0x0EEE or EEEh), 0EEE at most for a Mega Drive colour; Change or Enter stores it"));
     describe(PalOff, QStringLiteral("Offset of the colour"),
              QStringLiteral("Where the selected colour lies in the image: hexadecimal"));
     describe(BarB, QStringLiteral("Blue"), QStringLiteral("The blue level of the selected colour"));
@@ -89,6 +93,9 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
     RunHandler([this] { FormCreate(); });
     mTracked = new TrackedForm(this, Button2, [this] { Button2Click(); }, {},
                                {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
+    // A word typed but not stored yet is a change: Save stores it first.
+    mTracked->setPending({[this] { return wordTyped(); }, [this] { Button1Click(); }});
+    connect(SelPal, &QLineEdit::textChanged, mTracked, &TrackedForm::pendingChanged);
 }
 
 void Tpalform::FormCreate()
@@ -226,13 +233,34 @@ void Tpalform::BarRChange()
 
 void Tpalform::Button1Click()
 {
-    const std::string text = SelPal->text().toStdString();
-    const auto value = static_cast<std::uint32_t>(StrToInt("$" + text));
     const auto selected = static_cast<std::size_t>(PalEdit.selected);
-    PalEdit.colours[selected] = TypedColourWord(value, format());
+    std::uint16_t word = 0;
+    try {
+        word = ParseColourWord(SelPal->text().toStdString(), format(), PalEdit.colours[selected],
+                               SelPal->accessibleName().toStdString());
+    } catch (const KorvaneError&) {
+        SelPal->setFocus();
+        SelPal->selectAll();
+        throw;
+    }
+    PalEdit.colours[selected] = word;
     shown().changed[selected] = true;
     update();
     edited(QStringLiteral("Change"), -1);
+}
+
+bool Tpalform::wordTyped() const
+{
+    // Only what the user typed, and only a word other than the colour's:
+    // "0eca" for 0ECA is none.
+    if (!SelPal->isModified() || PalEdit.selected < 0 || PalEdit.selected >= kMaxPaletteColours)
+        return false;
+    try {
+        return ParseNumber(SelPal->text().toStdString(), {std::string(), 4, 0, 0xFFFF})
+               != PalEdit.colours[static_cast<std::size_t>(PalEdit.selected)];
+    } catch (const KorvaneError&) {
+        return true;
+    }
 }
 
 void Tpalform::PltListClick(int row)

@@ -68,6 +68,8 @@ private:
     };
 
     ColourFormat format() const;
+    // The word box holds a word other than the selected colour's.
+    bool wordTyped() const;
     void barChange(QScrollBar* bar, ColourComponent component);
     // The palette shown, with its colours taken from PalEdit.colours.
     HeldPalette& shown();

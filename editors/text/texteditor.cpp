@@ -11,8 +11,6 @@
 
 #include <QLineEdit>
 
-#include <algorithm>
-
 Tp2textz* p2textz = nullptr;
 
 namespace {
@@ -59,12 +57,10 @@ void Tp2textz::FormCreate()
     ReadThenShow([this] { mModel.read(Rom.RomPath); },
                  [this] {
                      for (int i = 0; i < mModel.textsRead(); ++i) {
-                         const TextField& field = kTextFields[static_cast<std::size_t>(i)];
                          const QString text = QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]);
                          QLineEdit* edit = box(i);
-                         // The limit holds back typing only: a text that shows codes outside
-                         // the alphabet as hexadecimal digits is longer and is shown whole.
-                         edit->setMaxLength(std::max(field.count, static_cast<int>(text.size())));
+                         // No limit on typing: a text too long for its place is refused by
+                         // Save with the place's length, never cut unseen.
                          edit->setText(text);
                          // Typing into the digits would store them as characters.
                          if (!mModel.editable(static_cast<std::size_t>(i))) {
@@ -98,6 +94,9 @@ void Tp2textz::Button2Click()
     ImageSave save;
     mModel.write(Rom.RomPath, wanted);
     save.finish([this](const std::string& path) { mModel.retakeSnapshot(path); });
+    // As the game keeps them: upper case, padded with blanks.
+    for (int i = 0; i < kTextFieldCount; ++i)
+        box(i)->setText(QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]));
 }
 
 void Tp2textz::Button3Click()

@@ -183,7 +183,8 @@ void TextModel::write(const std::string& path, const TextValues& wanted)
         const TextField& field = kTextFields[i];
         const std::string codes = EncodeTextCodes(field.form, wanted[i], field.count);
         WriteRomCodes(path, field.offset, field.form, codes);
-        mTexts[i] = wanted[i];
+        // As the image holds it now: upper case, padded with blanks.
+        mTexts[i] = DecodeTextCodes(field.form, codes);
         mCodes[i] = codes;
     }
 }

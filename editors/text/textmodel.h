@@ -69,7 +69,7 @@ public:
     // Texts read, from the first in table order.
     int textsRead() const { return mTextsRead; }
     bool complete() const { return mTextsRead == kTextFieldCount; }
-    // Each text as read, or as last written.
+    // Each text as read, or as the last write stored it (upper case, padded).
     const TextValues& texts() const { return mTexts; }
     // Whether text i is shown with a character for every code; a text that
     // shows codes in hexadecimal digits cannot be changed.

@@ -41,7 +41,8 @@ Tp2waterf::Tp2waterf(QWidget* parent) : QDialog(parent)
         c.cmb->setAccessibleName(QStringLiteral("Zone of ") + level);
         c.cmb->setToolTip(QStringLiteral("The zone the water test of %1 names, by its name in the zone list").arg(level));
         c.plt->setAccessibleName(QStringLiteral("Underwater palette of ") + level);
-        c.plt->setToolTip(QStringLiteral("The underwater palette byte of %1: hexadecimal, 00 to FF").arg(level));
+        c.plt->setToolTip(QStringLiteral("The underwater palette byte of %1: %2 (also $0A, 0x0A or 0Ah)")
+                              .arg(level, QString::fromStdString(NumberRangeText(WaterPaletteField(n + 1)))));
         c.height->setAccessibleName(QStringLiteral("Water height of ") + level);
         c.height->setToolTip(QStringLiteral("Not read or written by this editor"));
     }
@@ -248,6 +249,10 @@ void Tp2waterf::Button1Click()
     mModel->write(Rom.RomPath, wanted);
     rememberShownChoices();
     save.finish([this](const std::string& path) { mModel->retakeSnapshot(path); });
+    // Each byte in the box's own form: 0A, not a or $A.
+    for (int n = 0; n < mModel->palettesRead(); ++n)
+        mControls[n].plt->setText(
+            QString::fromStdString(WaterPaletteText(mModel->values().palettes[static_cast<std::size_t>(n)])));
 }
 
 void Tp2waterf::Button2Click()

@@ -153,11 +153,10 @@ private slots:
     {
         Tpalform& window = *open(false);
         QCOMPARE(ShownTitle(&window), QStringLiteral("Palette editor"));
-        QCOMPARE(window.size(), QSize(513, 312));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(control<QListWidget>("PltList")->count(), 0);
         for (int k = 0; k < 64; ++k) {
-            QCOMPARE(swatch(k)->geometry(), QRect(8 + 24 * (k % 16), 8 + 24 * (k / 16), 25, 25));
+            QCOMPARE(swatch(k)->geometry(), QRect(8 + 24 * (k % 16), swatch(0)->y() + 24 * (k / 16), 25, 25));
             QVERIFY(!swatch(k)->colour().isValid());
             QVERIFY(!swatch(k)->isHidden());
         }
@@ -269,14 +268,21 @@ private slots:
         QCOMPARE(barLevels(), (QList<int>{6, 5, 0}));
 
         click(3);
+        const QColor was = shown(3);
+        // Bits the colour cannot hold are refused, never masked unseen.
         typeAndChange(QStringLiteral("ffff"));
+        QCOMPARE(mNotices->errors, QStringList{"'ffff' has bits outside 0EEE for \"Colour word\": a Mega Drive colour "
+                                               "holds blue, green and red in even steps, 0 to E (the nearest is 0EEE)."});
+        QCOMPARE(shown(3), was);
+        mNotices->clear();
+        typeAndChange(QStringLiteral("0eee"));
         QCOMPARE(text("SelPal"), QStringLiteral("0EEE"));
         QCOMPARE(text("PalOff"), QStringLiteral("000406"));
         QCOMPARE(barLevels(), (QList<int>{0, 0, 0}));
         QCOMPARE(shown(3), QColor(238, 238, 238));
 
         click(31);
-        typeAndChange(QStringLiteral("ABC"));
+        typeAndChange(QStringLiteral("$AAC"));
         QCOMPARE(text("SelPal"), QStringLiteral("0AAC"));
 
         save();
@@ -340,6 +346,9 @@ private slots:
 
         click(1);
         typeAndChange(QStringLiteral("801F"));
+        QCOMPARE(mNotices->errors.size(), 1);
+        QVERIFY(mNotices->errors.last().endsWith(QStringLiteral("a 32X colour holds 15 bits (the nearest is 001F).")));
+        typeAndChange(QStringLiteral("1Fh"));
         QCOMPARE(text("SelPal"), QStringLiteral("001F"));
         QCOMPARE(barLevels(), (QList<int>{31, 31, 0}));
         save();
@@ -489,11 +498,12 @@ private slots:
         const auto before = romBytes();
         open();
         click(0);
-        const QStringList bad = {QStringLiteral("xyz"), QString(), QStringLiteral("-1"), QStringLiteral(" 12")};
+        const QStringList bad = {QStringLiteral("xyz"), QString(), QStringLiteral("-1"), QStringLiteral("$$12")};
         for (const QString& typed : bad) {
             mNotices->clear();
             typeAndChange(typed);
-            QCOMPARE(mNotices->errors, QStringList{"'$" + typed + "' is not a valid integer value."});
+            QCOMPARE(mNotices->errors,
+                     QStringList{"'" + typed + "' is not a valid value for \"Colour word\" (hexadecimal 0000 to FFFF)."});
             QCOMPARE(shown(0), QColor(102, 68, 34));
         }
         save();
