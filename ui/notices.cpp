@@ -26,16 +26,13 @@ QWidget* dialogParent()
     return nullptr;
 }
 
-// The texts name files, and a file name may look like HTML: every box shows
-// its text as plain text.
 int execBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
-    QMessageBox box(icon, QString::fromStdString(AppTitle()), text, buttons, dialogParent());
-    box.setTextFormat(Qt::PlainText);
+    const std::unique_ptr<QMessageBox> box = NoticeBox(icon, text, buttons, dialogParent());
     if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-    return box.exec();
+        box->setDefaultButton(defaultButton);
+    return box->exec();
 }
 
 class MessageBoxNotices : public Notices
@@ -56,6 +53,14 @@ MessageBoxNotices gMessageBoxes;
 Notices* gNotices = &gMessageBoxes;
 
 } // namespace
+
+std::unique_ptr<QMessageBox> NoticeBox(QMessageBox::Icon icon, const QString& text,
+                                       QMessageBox::StandardButtons buttons, QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(icon, QString::fromStdString(AppTitle()), text, buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
 
 void SetNotices(Notices* notices)
 {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 // The ways the program speaks to the user. The application installs
@@ -23,6 +24,11 @@ public:
     virtual QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton) = 0;
 };
+
+// The box a notice is shown in: the application title as caption, the
+// text as plain text (a file name may look like HTML), owned by parent.
+std::unique_ptr<QMessageBox> NoticeBox(QMessageBox::Icon icon, const QString& text,
+                                       QMessageBox::StandardButtons buttons, QWidget* parent);
 
 // Replaces the current implementation; nullptr restores the message boxes.
 // The caller keeps ownership.

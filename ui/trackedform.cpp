@@ -251,8 +251,12 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
             box->installEventFilter(this);
     }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now && isTypingControl(now) && mWindow->isAncestorOf(now))
-            now->installEventFilter(this);
+        if (!now || !isTypingControl(now) || !mWindow->isAncestorOf(now))
+            return;
+        now->installEventFilter(this);
+        // A cell's editor marks the window from the first key.
+        if (auto* edit = qobject_cast<QLineEdit*>(now))
+            connect(edit, &QLineEdit::textEdited, this, &TrackedForm::showModified, Qt::UniqueConnection);
     });
     window->installEventFilter(this);
     markClean();
@@ -289,6 +293,13 @@ bool TrackedForm::hasPending() const
     for (QWidget* control : mControls) {
         if (auto* spin = qobject_cast<QAbstractSpinBox*>(control); spin && holdsNoValue(spin))
             return true;
+        // A cell being typed into.
+        if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+            const QModelIndex index = view->currentIndex();
+            const auto* editor = qobject_cast<QLineEdit*>(index.isValid() ? view->indexWidget(index) : nullptr);
+            if (editor && editor->text() != index.data(Qt::EditRole).toString())
+                return true;
+        }
     }
     return mPending.held && mPending.held();
 }
@@ -302,7 +313,7 @@ void TrackedForm::commitCellEditors()
         // The grids keep no editor open but the one being typed into.
         const QModelIndex index = view->currentIndex();
         QWidget* editor = index.isValid() ? view->indexWidget(index) : nullptr;
-        if (!editor || view->isPersistentEditorOpen(index))
+        if (!editor)
             continue;
         // As leaving the cell does: its text becomes the cell's.
         QAbstractItemDelegate* delegate = view->itemDelegateForIndex(index);

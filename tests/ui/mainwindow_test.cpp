@@ -349,6 +349,7 @@ private slots:
             choose(chosen);
         }
         QCOMPARE(mNotices->errors, QStringList{QString(error).replace("%1", chosen)});
+        SaveErrorScreenshot(mNotices->errors.value(0), QStringLiteral("open-") + QTest::currentDataTag());
         QCOMPARE(QString::fromStdString(Rom.RomPath), chosen);
         QCOMPARE(lblFilename(), chosen);
         QVERIFY(Rom.GameCode.empty());

@@ -11,6 +11,7 @@
 #include "editors/palette/paledit.h"
 #include "editors/text/texteditor.h"
 #include "editors/water/p2water.h"
+#include "tests/support/numberinputs.h"
 #include "tests/ui/standin.h"
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
@@ -30,6 +31,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolTip>
 #include <QRadioButton>
 #include <QSet>
 #include <QtTest>
@@ -95,31 +97,77 @@ private:
         return openAndEdit(c);
     }
 
+    // Opens the editor of c on image, shown and active, and types its edit
+    // into the control by keys, without Enter, Tab or a button: a grid's
+    // cell editor stays open, the palette's word is not applied.
+    std::unique_ptr<QDialog> openAndType(const Case& c, const SyntheticImage& image)
+    {
+        selectImage(image);
+        const QByteArray editor = c.editor;
+        std::unique_ptr<QDialog> w = open(c);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        if (!QTest::qWaitForWindowActive(w.get()))
+            qFatal("the editor never became active");
+        const auto typeInto = [](QWidget* box, const QString& text) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, text);
+        };
+        if (editor == "p1demos" || editor == "p2demos") {
+            typeInto(w->findChild<QSpinBox*>("PoleNumberUpDown"), QStringLiteral("3"));
+        } else if (editor == "objects") {
+            auto* grid = w->findChild<QTableWidget*>("vals");
+            grid->setFocus();
+            grid->setCurrentCell(0, 1);
+            grid->edit(grid->currentIndex());
+            typeInto(grid->indexWidget(grid->currentIndex()), QStringLiteral("12"));
+        } else if (editor == "water") {
+            typeInto(w->findChild<QLineEdit*>("l1plt"), QStringLiteral("1F"));
+        } else if (editor == "text") {
+            typeInto(w->findChild<QLineEdit*>("p21p"), QStringLiteral("2P"));
+        } else {
+            typeInto(w->findChild<QLineEdit*>("SelPal"), QStringLiteral("0ECA"));
+        }
+        return w;
+    }
+
+    std::unique_ptr<QDialog> open(const Case& c)
+    {
+        const QByteArray editor = c.editor;
+        if (editor == "p1demos")
+            return NewEditor<Tp1demos>(nullptr);
+        if (editor == "p2demos")
+            return NewEditor<Tp2demos>(nullptr);
+        if (editor == "objects")
+            return NewEditor<Tp2bossesf>(nullptr);
+        if (editor == "text")
+            return NewEditor<Tp2textz>(nullptr);
+        if (editor == "palette")
+            return NewEditor<Tpalform>(nullptr);
+        std::unique_ptr<QDialog> w = NewEditor<Tp2waterf>(nullptr);
+        // Its opening step ends on a timer; an edit comes after it, as a
+        // user's does.
+        QTimer* opening = w->findChild<QTimer*>("Timer");
+        if (!QTest::qWaitFor([opening] { return !opening->isActive(); }))
+            qFatal("the water editor's opening step never ended");
+        return w;
+    }
+
     // The same on the image selected already.
     std::unique_ptr<QDialog> openAndEdit(const Case& c)
     {
         const QByteArray editor = c.editor;
-        std::unique_ptr<QDialog> w;
+        std::unique_ptr<QDialog> w = open(c);
         if (editor == "p1demos" || editor == "p2demos") {
-            w = editor == "p1demos" ? std::unique_ptr<QDialog>(NewEditor<Tp1demos>(nullptr))
-                                    : std::unique_ptr<QDialog>(NewEditor<Tp2demos>(nullptr));
             w->findChild<QSpinBox*>("PoleNumberUpDown")->setValue(3);
         } else if (editor == "objects") {
-            w = NewEditor<Tp2bossesf>(nullptr);
             w->findChild<QTableWidget*>("vals")->item(0, 1)->setText(QStringLiteral("12"));
         } else if (editor == "water") {
-            w = NewEditor<Tp2waterf>(nullptr);
-            // Its opening step ends on a timer; an edit comes after it, as a
-            // user's does.
-            QTimer* opening = w->findChild<QTimer*>("Timer");
-            if (!QTest::qWaitFor([opening] { return !opening->isActive(); }))
-                qFatal("the water editor's opening step never ended");
             w->findChild<QLineEdit*>("l1plt")->setText(QStringLiteral("1F"));
         } else if (editor == "text") {
-            w = NewEditor<Tp2textz>(nullptr);
             w->findChild<QLineEdit*>("p21p")->setText(QStringLiteral("2P"));
         } else {
-            w = NewEditor<Tpalform>(nullptr);
             w->findChild<QLineEdit*>("SelPal")->setText(QStringLiteral("0ECA"));
             w->findChild<QPushButton*>("Button1")->click();
         }
@@ -539,6 +587,171 @@ private slots:
         // From the window's first control to Save and the buttons beside it.
         const qsizetype after = w->findChild<QPushButton*>("SaveAndPlay") ? 2 : 1;
         QVERIFY2(round.indexOf(saveButton) >= round.size() - 1 - after, qPrintable(QString::number(round.indexOf(saveButton))));
+    }
+
+    // What is typed counts from the first key: Ctrl+S, Ctrl+F5 and the title
+    // bar's close write it though nothing confirmed it (no Enter, no Tab).
+    void typedValueIsWrittenUnconfirmed_data()
+    {
+        addEditors([](int index, const QByteArray& name) {
+            QTest::addColumn<QString>("how");
+            for (const char* how : {"Ctrl+S", "Ctrl+F5", "close"})
+                QTest::newRow((name + ", " + how).constData()) << index << QString::fromLatin1(how);
+        });
+    }
+
+    void typedValueIsWrittenUnconfirmed()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, how);
+        const Case& c = kCases[index];
+        SetFixChecksum(false);
+        const StandinEmulator emulator(QString::fromStdString(mDir->path()));
+        SyntheticImage image = SampleImageOf(c.gameCode);
+        const auto w = openAndType(c, image);
+        QVERIFY(w->isWindowModified());
+        if (how == QLatin1String("close")) {
+            mNotices->answers << QMessageBox::Save;
+            QVERIFY(w->close());
+            QCOMPARE(mNotices->questions.size(), 1);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), how == QLatin1String("Ctrl+S") ? Qt::Key_S : Qt::Key_F5,
+                            Qt::ControlModifier);
+        }
+        QCOMPARE(mNotices->errors, QStringList());
+        QCOMPARE(mNotices->messages, QStringList{QString::fromLatin1(c.message)});
+        QVERIFY(fileBytes() == image.bytes(c.offset, c.bytes).data());
+        QVERIFY(!w->isWindowModified());
+        if (how == QLatin1String("Ctrl+F5"))
+            QCOMPARE(emulator.runs(1).size(), 1);
+    }
+
+    // Enter in the palette's word applies it as Change does: one undo step.
+    void enterAppliesThePaletteWord()
+    {
+        const Case& c = kCases[std::size(kCases) - 1];
+        SetFixChecksum(false);
+        SyntheticImage image = SampleImageOf(c.gameCode);
+        const auto w = openAndType(c, image);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(w->isWindowModified());
+        auto* undo = w->findChild<QAction*>("EditUndo");
+        QCOMPARE(undo->text(), QStringLiteral("Undo Change"));
+        undo->trigger();
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(!undo->isEnabled());
+        w->findChild<QAction*>("EditRedo")->trigger();
+        QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(fileBytes() == image.bytes(c.offset, c.bytes).data());
+    }
+
+    // Ctrl+Z in a line edit or a spin box undoes the window's last step, not
+    // the box's own typing: the second Ctrl+Z reaches the field edited first.
+    void undoKeysReachTheWindowFromEveryBox()
+    {
+        const SyntheticImage image = SampleImageOf("p2");
+        const auto w = openAndType(kCases[4], image);
+        auto* first = w->findChild<QLineEdit*>("p21p");
+        auto* second = w->findChild<QLineEdit*>("p22p");
+        const QString before = second->text();
+        second->setFocus();
+        QTest::keyClick(second, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(second, QStringLiteral("1P"));
+        for (int i = 0; i < 2; ++i)
+            QTest::keyClick(second, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(first->text(), QStringLiteral("1P"));
+        QCOMPARE(second->text(), before);
+        QVERIFY(!w->isWindowModified());
+        QTest::keyClick(second, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(first->text(), QStringLiteral("2P"));
+
+        const auto demos = openAndType(kCases[1], image);
+        auto* number = demos->findChild<QSpinBox*>("PoleNumberUpDown");
+        QCOMPARE(number->value(), 3);
+        QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(number->value() != 3);
+        QVERIFY(!demos->isWindowModified());
+    }
+
+    // A spin box says why it drops a key, and a text it cannot take refuses
+    // the Save with the field named, writing nothing.
+    void spinBoxesRefuseOutLoud()
+    {
+        const SyntheticImage image = SampleImageOf("p1");
+        const auto w = openAndType(kCases[0], image);
+        auto* length = w->findChild<QSpinBox*>("PoleLengthUpDown");
+        length->setFocus();
+        QTest::keyClick(length, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(length, QStringLiteral("400"));
+        QCOMPARE(length->value(), 40);
+        QCOMPARE(QToolTip::text(), QStringLiteral("'400' is out of range for \"Normal demos length\" (0 to 300)."));
+        QTest::keyClick(length, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(length, Qt::Key_Delete);
+        QVERIFY(w->isWindowModified());
+        QTest::keyClick(length, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(mNotices->errors, QStringList{"'' is not a valid value for \"Normal demos length\" (0 to 300)."});
+        QVERIFY(fileBytes() == image.data());
+    }
+
+    // Every form of a number, typed into a decimal and a hexadecimal object
+    // row, is taken or refused alike by the window and by the tool's import,
+    // with the same message; once saved, the cell shows the stored word in
+    // its row's form.
+    void numbersAreReadAlikeByWindowAndTool_data()
+    {
+        QTest::addColumn<int>("input");
+        QTest::addColumn<bool>("hex");
+        for (int i = 0; i < int(std::size(kNumberInputs)); ++i) {
+            for (const bool hex : {false, true})
+                QTest::newRow(qPrintable(QStringLiteral("<%1> %2").arg(QLatin1String(kNumberInputs[i].text),
+                                                                      hex ? QLatin1String(kHexRow) : QLatin1String(kDecimalRow))))
+                    << i << hex;
+        }
+    }
+
+    void numbersAreReadAlikeByWindowAndTool()
+    {
+        QFETCH(int, input);
+        QFETCH(bool, hex);
+        const NumberInput& typed = kNumberInputs[input];
+        const std::optional<std::uint16_t> word = hex ? typed.hexRow : typed.decimalRow;
+        const QString label = QLatin1String(hex ? kHexRow : kDecimalRow);
+        SetFixChecksum(false);
+        const SyntheticImage image = SampleImageOf("p2");
+        const QString copy = QString::fromStdString(mDir->file("tool.bin"));
+        image.save(copy.toStdString());
+
+        selectImage(image);
+        const auto w = open(kCases[2]);
+        auto* grid = w->findChild<QTableWidget*>(hex ? "valsPelbo" : "vals");
+        QTableWidgetItem* cell = grid->findItems(label, Qt::MatchExactly).value(0);
+        QVERIFY(cell);
+        cell = grid->item(cell->row(), 1);
+        cell->setText(QString::fromLatin1(typed.text));
+        w->findChild<QPushButton*>("Button1")->click();
+
+        QFile doc(QString::fromStdString(mDir->file("doc.json")));
+        QVERIFY(doc.open(QIODevice::WriteOnly));
+        doc.write(QJsonDocument(QJsonObject{{"format", "pelbo-korvane-values"}, {"version", 1}, {"game", "p2"},
+                                            {"objects", QJsonObject{{label, QString::fromLatin1(typed.text)}}}})
+                      .toJson());
+        doc.close();
+        const QByteArray printed = runTool({"import", "--no-fix", copy, doc.fileName()});
+        if (word) {
+            QCOMPARE(mNotices->errors, QStringList());
+            QCOMPARE(cell->text(), QString::fromStdString(FormatObjectValue(hex ? ObjectForm::Hex : ObjectForm::Decimal, *word)));
+            const auto row = std::find_if(kObjectRows.begin(), kObjectRows.end(),
+                                          [&label](const ObjectRow& r) { return label == QLatin1String(r.label); });
+            const auto at = static_cast<std::size_t>(row->offset);
+            QCOMPARE(fileBytes()[at] * 256 + fileBytes()[at + 1], int(*word));
+        } else {
+            const QString refusal = QString::fromLatin1(hex ? typed.hexRefusal : typed.decimalRefusal);
+            QCOMPARE(mNotices->errors, QStringList{refusal});
+            SaveErrorScreenshot(refusal, QStringLiteral("refusal-%1-%2").arg(input).arg(hex));
+            QVERIFY(fileBytes() == image.data());
+            QVERIFY2(printed.contains(refusal.toUtf8()), printed.constData());
+        }
+        QVERIFY(ReadFileBytes(copy.toStdString()) == fileBytes());
     }
 
     // The command-line tool, given the same edit, changes exactly the bytes

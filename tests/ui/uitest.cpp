@@ -3,6 +3,8 @@
 
 #include "tests/ui/uitest.h"
 
+#include "ui/notices.h"
+
 #include "app/mainwindow.h"
 #include "app/windowregistry.h"
 #include "core/detection.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QTest>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -86,6 +89,17 @@ void SaveScreenshot(QWidget* window, const QString& name)
         return;
     QDir().mkpath(dir);
     window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+void SaveErrorScreenshot(const QString& text, const QString& name)
+{
+    if (qEnvironmentVariableIsEmpty("KORVANE_SCREENSHOT_DIR"))
+        return;
+    const std::unique_ptr<QMessageBox> box = NoticeBox(QMessageBox::Critical, text, QMessageBox::Ok, nullptr);
+    // Laid out as it is when shown.
+    box->show();
+    if (QTest::qWaitForWindowExposed(box.get()))
+        SaveScreenshot(box.get(), name);
 }
 
 void SetFixChecksum(bool ticked)

@@ -34,6 +34,9 @@ bool WithModal(const std::function<void()>& action, const std::function<void(QWi
 // KORVANE_SCREENSHOT_DIR, when that variable is set.
 void SaveScreenshot(QWidget* window, const QString& name);
 
+// The same of the error report's box showing text.
+void SaveErrorScreenshot(const QString& text, const QString& name);
+
 // The title as the window shows it while unmodified: without the "[*]" of
 // its modified mark.
 QString ShownTitle(const QWidget* window);
