@@ -93,7 +93,7 @@ void setValueOf(QWidget* control, const QString& value)
 
 // How an undo step names its control: the label a screen reader gives, its
 // tooltip, or its name.
-QString nameOf(QWidget* control)
+QString nameOf(const QWidget* control)
 {
     if (!control)
         return QStringLiteral("change");
@@ -186,9 +186,8 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
         else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
             connect(spin, &QSpinBox::valueChanged, this, changed);
             // Text that is no value yet is input held back.
-            connect(spin, &QSpinBox::textChanged, this, [this] { showModified(); });
-        }
-        else if (auto* combo = qobject_cast<QComboBox*>(control))
+            connect(spin, &QSpinBox::textChanged, this, &TrackedForm::showModified);
+        } else if (auto* combo = qobject_cast<QComboBox*>(control))
             connect(combo, &QComboBox::currentIndexChanged, this, changed);
         else if (auto* button = qobject_cast<QAbstractButton*>(control))
             connect(button, &QAbstractButton::toggled, this, changed);
@@ -326,7 +325,7 @@ void TrackedForm::commitPending()
 {
     commitCellEditors();
     for (QWidget* control : mControls) {
-        auto* spin = qobject_cast<QAbstractSpinBox*>(control);
+        auto* spin = qobject_cast<QSpinBox*>(control);
         if (!spin)
             continue;
         if (holdsNoValue(spin)) {
@@ -340,17 +339,14 @@ void TrackedForm::commitPending()
         mPending.apply();
 }
 
-QString TrackedForm::refusalOf(const QWidget* control, const QString& text) const
+QString TrackedForm::refusalOf(const QSpinBox* spin, const QString& text) const
 {
-    const auto* spin = qobject_cast<const QSpinBox*>(control);
-    if (!spin)
-        return {};
     QString typed = text;
     if (typed.startsWith(spin->prefix()))
         typed.remove(0, spin->prefix().size());
     if (typed.endsWith(spin->suffix()))
         typed.chop(spin->suffix().size());
-    const NumberField field{nameOf(const_cast<QSpinBox*>(spin)).toStdString(), 0, spin->minimum(), spin->maximum(),
+    const NumberField field{nameOf(spin).toStdString(), 0, spin->minimum(), spin->maximum(),
                             spin->suffix().trimmed().toStdString()};
     bool number = false;
     typed.trimmed().toLongLong(&number);

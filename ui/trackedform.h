@@ -13,6 +13,7 @@
 class QAbstractButton;
 class QDialog;
 class QKeyEvent;
+class QSpinBox;
 class QWidget;
 
 // The edits of an editor window. It knows what the window's controls held
@@ -96,7 +97,7 @@ private:
     // An Edit menu at the top of the window, everything else moved below it.
     void addEditMenu(QAction* undo, QAction* redo);
     // Why spin refuses text (its text with the key typed).
-    QString refusalOf(const QWidget* spin, const QString& text) const;
+    QString refusalOf(const QSpinBox* spin, const QString& text) const;
     void explainRefusedKey(QWidget* spin, const QKeyEvent* key);
     QStringList snapshot() const;
     void restore(const QStringList& values);
