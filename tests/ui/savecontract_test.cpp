@@ -55,20 +55,27 @@ struct Case
     const char* section;
     const char* key;
     const char* value;
+    // The control the edit is typed into (a grid: its first value cell),
+    // and what is typed.
+    const char* control;
+    const char* typed;
 };
 
 const Case kCases[] = {
     // number of demos
-    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "Save", "ROM Saved!", "demos", "Number of demos played", "3"},
-    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "Save", "ROM Saved", "demos", "Number of demos played", "3"},
-    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "Button1", "ROM Saved", "objects", "EHZ boss hits", "12"},
+    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "Save", "ROM Saved!", "demos", "Number of demos played", "3",
+     "PoleNumberUpDown", "3"},
+    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "Save", "ROM Saved", "demos", "Number of demos played", "3",
+     "PoleNumberUpDown", "3"},
+    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "Button1", "ROM Saved", "objects", "EHZ boss hits", "12", "vals", "12"},
     // palette of row 1
     {"water", "p2", 0x4089, {0x1F}, "Button1", "ROM Saved!", "water", "Level 1",
-     R"({"zone": "ARZ", "act": "Act 1", "palette": 31})"},
+     R"({"zone": "ARZ", "act": "Act 1", "palette": 31})", "l1plt", "1F"},
     // "1P" becomes "2P"
-    {"text", "p2", 0x87BB, {0x12, 0x2D}, "Button2", "ROM Saved!", "texts", "p21p", R"("2P")"},
+    {"text", "p2", 0x87BB, {0x12, 0x2D}, "Button2", "ROM Saved!", "texts", "p21p", R"("2P")", "p21p", "2P"},
     // colour 0 of the first palette
-    {"palette", "p1", 0x2208, {0x0E, 0xCA}, "Button2", "ROM Saved!", "palettes", "Sega screen: background", nullptr},
+    {"palette", "p1", 0x2208, {0x0E, 0xCA}, "Button2", "ROM Saved!", "palettes", "Sega screen: background", nullptr,
+     "SelPal", "0ECA"},
 };
 
 QByteArray runTool(const QStringList& arguments)
@@ -113,32 +120,20 @@ private:
     std::unique_ptr<QDialog> openAndType(const Case& c, const SyntheticImage& image)
     {
         selectImage(image);
-        const QByteArray editor = c.editor;
         std::unique_ptr<QDialog> w = open(c);
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get()))
             qFatal("the editor never became active");
-        const auto typeInto = [](QWidget* box, const QString& text) {
-            box->setFocus();
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(box, text);
-        };
-        if (editor == "p1demos" || editor == "p2demos") {
-            typeInto(w->findChild<QSpinBox*>("PoleNumberUpDown"), QStringLiteral("3"));
-        } else if (editor == "objects") {
-            auto* grid = w->findChild<QTableWidget*>("vals");
-            grid->setFocus();
+        auto* box = w->findChild<QWidget*>(c.control);
+        if (auto* grid = qobject_cast<QTableWidget*>(box)) {
             grid->setCurrentCell(0, 1);
             grid->edit(grid->currentIndex());
-            typeInto(grid->indexWidget(grid->currentIndex()), QStringLiteral("12"));
-        } else if (editor == "water") {
-            typeInto(w->findChild<QLineEdit*>("l1plt"), QStringLiteral("1F"));
-        } else if (editor == "text") {
-            typeInto(w->findChild<QLineEdit*>("p21p"), QStringLiteral("2P"));
-        } else {
-            typeInto(w->findChild<QLineEdit*>("SelPal"), QStringLiteral("0ECA"));
+            box = grid->indexWidget(grid->currentIndex());
         }
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
         return w;
     }
 

@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
-#include <QTest>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -95,11 +94,10 @@ void SaveErrorScreenshot(const QString& text, const QString& name)
 {
     if (qEnvironmentVariableIsEmpty("KORVANE_SCREENSHOT_DIR"))
         return;
-    const std::unique_ptr<QMessageBox> box = NoticeBox(QMessageBox::Critical, text, QMessageBox::Ok, nullptr);
     // Laid out as it is when shown.
+    const std::unique_ptr<QMessageBox> box = NoticeBox(QMessageBox::Critical, text, QMessageBox::Ok, nullptr);
     box->show();
-    if (QTest::qWaitForWindowExposed(box.get()))
-        SaveScreenshot(box.get(), name);
+    SaveScreenshot(box.get(), name);
 }
 
 void SetFixChecksum(bool ticked)
