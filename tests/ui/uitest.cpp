@@ -92,8 +92,6 @@ void SaveScreenshot(QWidget* window, const QString& name)
 
 void SaveErrorScreenshot(const QString& text, const QString& name)
 {
-    if (qEnvironmentVariableIsEmpty("KORVANE_SCREENSHOT_DIR"))
-        return;
     // Laid out as it is when shown.
     const std::unique_ptr<QMessageBox> box = NoticeBox(QMessageBox::Critical, text, QMessageBox::Ok, nullptr);
     box->show();
