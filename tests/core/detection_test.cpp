@@ -67,6 +67,11 @@ TEST(Detection, RefusesImagesOfFourGibibytesOrMore)
     EXPECT_EQ(ErrorOf([&] { DetectGame(path); }), kTooLargeMessage);
 }
 
+TEST(Detection, ShowsTheSerialAsPrintableText)
+{
+    EXPECT_EQ(PrintableSerial("GM\x01\n" "2345678-\xDF\x81"), "GM..2345678-\u00DF.");
+}
+
 TEST(Detection, UnknownCodesFallBackToUnknown)
 {
     EXPECT_STREQ(GameByCode("p2").name, "Pelbo 2");

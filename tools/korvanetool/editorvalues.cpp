@@ -75,26 +75,14 @@ std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonV
 std::int64_t NumberOf(const QString& editor, const QString& field, const QJsonValue& value,
                       const NumberField& number, std::optional<std::int64_t> kept)
 {
-    std::int64_t parsed = 0;
-    std::string text;
+    if (!value.isString() && !value.isDouble())
+        Refuse(editor, field, "expected an integer or a number as text");
+    const std::int64_t integer = value.isDouble() ? IntegerOf(editor, field, value) : 0;
+    const std::string text = value.isString() ? value.toString().toStdString() : std::to_string(integer);
     try {
-        if (value.isString()) {
-            text = value.toString().toStdString();
-            parsed = ReadNumber(text, number);
-        } else {
-            if (!value.isDouble())
-                Refuse(editor, field, "expected an integer or a number as text");
-            parsed = IntegerOf(editor, field, value);
-            text = std::to_string(parsed);
-        }
-        if (kept && parsed == *kept)
-            return parsed;
-        return CheckNumberRange(parsed, text, number);
+        const std::int64_t parsed = value.isString() ? ReadNumber(text, number) : integer;
+        return kept && parsed == *kept ? parsed : CheckNumberRange(parsed, text, number);
     } catch (const KorvaneError& e) {
-        // The parser's refusals name the field already; the tool's lines
-        // name the editor and the key too.
-        if (std::string(e.what()).rfind(editor.toStdString() + ": ", 0) == 0)
-            throw;
         Refuse(editor, field, e.what());
     }
 }
