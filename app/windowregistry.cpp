@@ -48,7 +48,6 @@ void InitApplication()
     }
     font.setPointSize(8);
     QApplication::setFont(font);
-    SetPendingEventsPump([] { QCoreApplication::processEvents(); });
     IgnoreFileSizeSignal();
     SetBeforeWriteHook(BackUpBeforeFirstWrite);
     GuardSettingsFile();

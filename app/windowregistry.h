@@ -20,9 +20,9 @@ class TMainFrm;
 extern TMainFrm* MainFrm;
 
 // Application-wide settings every run and every window test needs: the
-// font the forms are laid out for, the event pump of the checksum repair,
-// the backup before a Save's first write, writes past a file-size limit
-// reported instead of killing the program, and GuardSettingsFile.
+// font the forms are laid out for, the backup before a Save's first write,
+// writes past a file-size limit reported instead of killing the program,
+// and GuardSettingsFile.
 void InitApplication();
 
 // The settings are read and written only as regular files: when something

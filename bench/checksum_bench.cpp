@@ -11,7 +11,6 @@
 #include "core/checksum.h"
 #include "core/romaccess.h"
 
-#include <QCoreApplication>
 
 #include <fcntl.h>
 #include <stdexcept>
@@ -59,13 +58,10 @@ void BM_ReadBlocks(benchmark::State& state)
 
 // Each iteration runs the repair and the read-only pass, in turns first, and
 // reports the time of the repair; ratio is repair time over read time.
-void BM_FixChecksum(benchmark::State& state, bool windowPump)
+void BM_FixChecksum(benchmark::State& state)
 {
     const auto size = static_cast<std::size_t>(state.range(0));
     Rom.RomPath = ChecksumImage(size);
-    // korvane-tool runs the repair without the window's event pump.
-    if (!windowPump)
-        SetPendingEventsPump(nullptr);
     std::vector<unsigned char> block(kBlockSize);
     double repair = 0;
     double readOnly = 0;
@@ -87,8 +83,6 @@ void BM_FixChecksum(benchmark::State& state, bool windowPump)
     state.counters["read_only_us"] =
         benchmark::Counter(readOnly * 1e6 / static_cast<double>(state.iterations()));
     state.counters["ratio"] = benchmark::Counter(repair / readOnly);
-    if (!windowPump)
-        SetPendingEventsPump([] { QCoreApplication::processEvents(); });
 }
 
 void sizes(benchmark::internal::Benchmark* b)
@@ -102,11 +96,7 @@ void sizes(benchmark::internal::Benchmark* b)
 void RegisterChecksumBenchmarks()
 {
     benchmark::RegisterBenchmark("ReadBlocks", BM_ReadBlocks)->Apply(sizes)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("FixChecksum", BM_FixChecksum, true)
-        ->Apply(sizes)
-        ->UseManualTime()
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("FixChecksum/NoPump", BM_FixChecksum, false)
+    benchmark::RegisterBenchmark("FixChecksum", BM_FixChecksum)
         ->Apply(sizes)
         ->UseManualTime()
         ->Unit(benchmark::kMicrosecond);

@@ -19,8 +19,6 @@
 
 namespace {
 
-PendingEventsPump gPump = nullptr;
-
 // Sum of the big-endian words of an even number of bytes, wrapping at 16 bits.
 // Sixteen running 16-bit sums over runs of sixteen words: the inner loop has
 // a fixed length and needs no remainder, so the compiler turns it into vector
@@ -279,9 +277,6 @@ bool FixChecksum(const std::string& path, HeaderState* before)
     const bool odd = (length & 1) != 0;
     const std::int64_t romEnd = odd ? length : length - 1;
 
-    if (gPump)
-        gPump();
-
     const std::uint16_t checksum = sumImage(file, length);
     if (before) {
         before->summed = true;
@@ -335,11 +330,6 @@ HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* sto
         state.expectedRomEnd = static_cast<std::uint32_t>((state.size & 1) ? state.size : state.size - 1);
     }
     return state;
-}
-
-void SetPendingEventsPump(PendingEventsPump pump)
-{
-    gPump = pump;
 }
 
 bool FixChecksum()

@@ -50,11 +50,6 @@ struct HeaderState
 HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* stop = nullptr);
 inline constexpr const char* kStoppedMessage = "Stopped";
 
-// Called once by FixChecksum before it sums, so that windows can repaint.
-// The window layer installs the toolkit's event pump; the default does nothing.
-using PendingEventsPump = void (*)();
-void SetPendingEventsPump(PendingEventsPump pump);
-
 // Whether path holds a Mega Drive cartridge image as the console tells one:
 // at least the 0x200 bytes up to the end of the header, and "SEGA" (or
 // " SEG", as some headers start " SEGA") at 0x100. Throws OpenError when

@@ -82,7 +82,7 @@ PatchBytes ReadBinaryFile(const std::string& path)
     return bytes;
 }
 
-void CopyOpenFile(RomFile& file, const std::string& path)
+void CopyOpenFile(RomFile& file, const std::string& path, const std::vector<std::string>& keep)
 {
     const std::int64_t size = file.size();
     if (size < 0)
@@ -101,15 +101,22 @@ void CopyOpenFile(RomFile& file, const std::string& path)
         }
         at += static_cast<std::int64_t>(count);
         return 0;
-    });
+    }, {keep, nullptr});
     if (readError != 0)
         throw KorvaneError("Stream read error", readError);
     if (error != 0)
         cannotWrite(path, error);
 }
 
-void ReplaceFile(const std::string& path, const PatchBytes& bytes)
+void ReplaceFile(const std::string& path, const PatchBytes& bytes, std::vector<std::string>* unremoved)
 {
-    if (const int error = ReplaceFileContents(path, bytes.data(), bytes.size()); error != 0)
+    bool given = false;
+    const int error = ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
+        data = bytes.data();
+        count = given ? 0 : bytes.size();
+        given = true;
+        return 0;
+    }, {{}, unremoved});
+    if (error != 0)
         cannotWrite(path, error);
 }

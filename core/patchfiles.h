@@ -33,12 +33,15 @@ PatchBytes ApplyPatch(const PatchBytes& patch, const PatchBytes& original);
 PatchBytes ReadBinaryFile(const std::string& path);
 
 // Copies the whole of a file held open, read through it in pieces of 1 MiB
-// (any size), to path as ReplaceFile writes: whole or not at all. Throws
-// KorvaneError "Stream read error" or "Cannot write file <path>: <reason>".
-void CopyOpenFile(RomFile& file, const std::string& path);
+// (any size), to path as ReplaceFile writes: whole or not at all; a link at
+// path to one of keep is replaced itself. Throws KorvaneError "Stream read
+// error" or "Cannot write file <path>: <reason>".
+void CopyOpenFile(RomFile& file, const std::string& path, const std::vector<std::string>& keep = {});
 
 // Writes bytes to path through a new file in the same folder, flushed and
-// renamed into place: path holds either what it held or all of bytes, never
-// a part. Throws KorvaneError "Cannot write file <path>: <reason>".
-void ReplaceFile(const std::string& path, const PatchBytes& bytes);
+// renamed into place (ReplaceFileFrom): path holds either what it held or
+// all of bytes, never a part. The temporaries of ended runs that could not
+// be removed are added to unremoved, when given. Throws KorvaneError
+// "Cannot write file <path>: <reason>".
+void ReplaceFile(const std::string& path, const PatchBytes& bytes, std::vector<std::string>* unremoved = nullptr);
 

@@ -6,13 +6,13 @@
 #include "core/checksum.h"
 #include "core/korvaneerror.h"
 #include "core/patchfiles.h"
+#include "core/platform/files.h"
 #include "core/romaccess.h"
 #include "ui/notices.h"
 #include "ui/filenames.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
@@ -63,13 +63,27 @@ void BackUpBeforeFirstWrite(const std::string& path, RomFile& file)
         return;
     const std::string backup = path + ".bak";
     const std::string original = OriginalBackupOf(path);
+    // The kept original is a regular file of its own, or nothing is written.
+    const FileKind kind = KindOfFile(original);
+    const char* what = kind == FileKind::Folder   ? "a folder"
+                     : kind == FileKind::Fifo     ? "a FIFO"
+                     : kind == FileKind::Device   ? "a device"
+                     : kind == FileKind::Socket   ? "a socket"
+                     : kind == FileKind::Other    ? "no regular file"
+                     : SameFile(original, path) ? "a link to the image itself"
+                                                  : nullptr;
+    if (kind != FileKind::None && what)
+        throw KorvaneError(original + " is " + what
+                           + ": the original cannot be kept; move it away or turn backups off");
     std::string target = backup;
     try {
-        CopyOpenFile(file, backup);
+        // A backup that is a link to the image or to the kept original
+        // replaces the link, never the file it points to.
+        CopyOpenFile(file, backup, {path, original});
         // The first backup ever made stays: never replaced, never removed.
         target = original;
-        if (!QFileInfo::exists(ShownPath(original)))
-            CopyOpenFile(file, original);
+        if (kind == FileKind::None)
+            CopyOpenFile(file, original, {path});
     } catch (const KorvaneError& e) {
         throw KorvaneError("The image could not be backed up to " + target + " (" + e.what()
                            + "), so nothing was saved. Untick \"Back Up Before Saving\" to save without a backup");

@@ -206,6 +206,7 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
     });
     // Save, then try the image at once. A refused Save plays nothing.
     auto* playAction = new QAction(QStringLiteral("Save and Play"), window);
+    playAction->setObjectName(QStringLiteral("SaveAndPlayAction"));
     playAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
     const auto saveAndPlay = [this] {
         if (mSave->isEnabled() && this->save())
@@ -419,6 +420,11 @@ void TrackedForm::stateChanged(const QString& name, int key)
 
 bool TrackedForm::save()
 {
+    // One Save at a time: nothing in a Save turns the event loop, and a
+    // Save asked for meanwhile (by a nested loop) would run inside it.
+    if (mSaving)
+        return false;
+    mSaving = true;
     const bool saved = RunHandler([this] {
         commitPending();
         // What the window shows once the image holds its values (their
@@ -431,6 +437,7 @@ bool TrackedForm::save()
         } done{mRestoring};
         mHandler();
     });
+    mSaving = false;
     if (!saved) {
         mCurrent = snapshot();
         showModified();

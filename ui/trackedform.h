@@ -118,5 +118,6 @@ private:
     QStringList mCurrent;
     // Above 0 while undo or redo puts values back.
     int mRestoring = 0;
+    bool mSaving = false;
     friend class TrackedEdit;
 };

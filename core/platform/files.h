@@ -44,17 +44,27 @@ inline FileText ReadFileText(const std::string& path, std::size_t maxSize)
 // Writes size bytes to path through a new file in the same folder, flushed
 // and renamed into place (replacing an existing file): path holds either
 // what it held or all of the bytes, never a part. Only a regular file is
-// replaced (EISDIR for a folder, EINVAL for a device or FIFO), a link is
-// followed only to a regular file, and the new file keeps the mode of the
-// one it replaces. 0, or the errno of the failure; the new file is removed
-// then.
+// replaced (EISDIR for a folder, EINVAL for a device or FIFO), and a link
+// is followed only to a regular file, never to one of keep (the same file
+// by device and inode): such a link is itself replaced. The new file gets
+// the permission bits (0777) of the file it replaces, or what the umask
+// leaves of 0666; never set-user-ID, set-group-ID or sticky bits. The new
+// file is named ".NAME.korvane-PID-XXXXXX" while it is written, and such
+// files left beside it by a process that has ended are removed first
+// (those that cannot be are named in unremoved, when given). 0, or the
+// errno of the failure; the new file is removed then.
 int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size);
 
 // The same with the bytes in pieces: next sets data and size to the next
 // piece (it keeps the bytes until it is called again), a size of 0 at the
 // end, and returns 0 or the errno of a failure, which ends the write.
 using NextPiece = std::function<int(const void*& data, std::size_t& size)>;
-int ReplaceFileFrom(const std::string& path, const NextPiece& next);
+struct ReplaceOptions
+{
+    std::vector<std::string> keep;
+    std::vector<std::string>* unremoved = nullptr;
+};
+int ReplaceFileFrom(const std::string& path, const NextPiece& next, const ReplaceOptions& options = {});
 
 inline int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
 {
@@ -70,6 +80,10 @@ inline int ReplaceFileContents(const std::string& path, const void* bytes, std::
 // Whether a and b name one file: the same device and inode (volume serial
 // and file index on Windows), or the same path where a file does not exist.
 bool SameFile(const std::string& a, const std::string& b);
+
+// What stands at path, links followed.
+enum class FileKind { None, Regular, Folder, Fifo, Device, Socket, Other };
+FileKind KindOfFile(const std::string& path);
 
 // Whether this process may create files in folder.
 bool FolderWritable(const std::string& folder);

@@ -9,13 +9,16 @@
 
 #include "core/korvaneerror.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -259,11 +262,52 @@ int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::
 }
 
 
-int ReplaceFileFrom(const std::string& path, const NextPiece& next)
+namespace {
+
+constexpr const char* kTemporaryMark = ".korvane-";
+
+// The process id in the name of a temporary of this program
+// (".NAME.korvane-PID-XXXXXX"), or 0 for any other name.
+pid_t temporaryOwner(const std::string& name)
+{
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (name.empty() || name[0] != '.' || mark == std::string::npos || name.size() < mark + 9 + 8)
+        return 0;
+    const std::string tail = name.substr(mark + std::strlen(kTemporaryMark));
+    const std::size_t dash = tail.find('-');
+    if (dash == 0 || dash == std::string::npos || tail.size() - dash - 1 != 6
+        || tail.find_first_not_of("0123456789") != dash)
+        return 0;
+    return static_cast<pid_t>(std::strtol(tail.c_str(), nullptr, 10));
+}
+
+// Removes the temporaries in folder whose process has ended.
+void removeStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved)
+{
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        const pid_t owner = temporaryOwner(name);
+        if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH)
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        if (::unlinkat(::dirfd(dir), name.c_str(), 0) != 0 && unremoved)
+            unremoved->push_back(folder + name + ": " + SystemErrorText(errno));
+    }
+    ::closedir(dir);
+}
+
+} // namespace
+
+int ReplaceFileFrom(const std::string& path, const NextPiece& next, const ReplaceOptions& options)
 {
     // Only a regular file is replaced, a link followed only to one (whose
-    // place then takes the new file), and the new file keeps its mode; a
-    // new name gets what the umask allows.
+    // place then takes the new file) that is none of keep; a new name gets
+    // what the umask allows.
     std::string target = path;
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -273,25 +317,35 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next)
         if (S_ISLNK(st.st_mode)) {
             if (::stat(path.c_str(), &st) != 0)
                 return errno == ENOENT ? EINVAL : errno;
-            char* resolved = ::realpath(path.c_str(), nullptr);
-            if (!resolved)
-                return errno;
-            target = resolved;
-            std::free(resolved);
+            const bool kept = std::any_of(options.keep.begin(), options.keep.end(), [&st](const std::string& keep) {
+                struct stat k {};
+                return ::stat(keep.c_str(), &k) == 0 && k.st_dev == st.st_dev && k.st_ino == st.st_ino;
+            });
+            if (!kept) {
+                char* resolved = ::realpath(path.c_str(), nullptr);
+                if (!resolved)
+                    return errno;
+                target = resolved;
+                std::free(resolved);
+            }
         }
         if (S_ISDIR(st.st_mode))
             return EISDIR;
         if (!S_ISREG(st.st_mode))
             return EINVAL;
-        mode = st.st_mode & 07777;
+        // Never the set-ID or sticky bits: the new file may have another owner.
+        mode = st.st_mode & 0777;
     } else if (errno != ENOENT) {
         return errno;
     }
-    // A temporary name beside it that fits where the name itself just fits.
+    // A hidden temporary beside it, named for the process that writes it; a
+    // long name gives way to a short one.
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temporary = folder + (name.size() + 7 <= 255 ? name : std::string(".korvane")) + ".XXXXXX";
+    removeStaleTemporaries(folder, options.unremoved);
+    const std::string mark = kTemporaryMark + std::to_string(::getpid()) + "-XXXXXX";
+    std::string temporary = folder + "." + (name.size() + 1 + mark.size() <= 255 ? name : std::string()) + mark;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return errno;
@@ -322,6 +376,22 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next)
     if (error != 0)
         ::unlink(temporary.c_str());
     return error;
+}
+
+FileKind KindOfFile(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return FileKind::None;
+    if (S_ISREG(st.st_mode))
+        return FileKind::Regular;
+    if (S_ISDIR(st.st_mode))
+        return FileKind::Folder;
+    if (S_ISFIFO(st.st_mode))
+        return FileKind::Fifo;
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return FileKind::Device;
+    return S_ISSOCK(st.st_mode) ? FileKind::Socket : FileKind::Other;
 }
 
 bool SameFile(const std::string& a, const std::string& b)

@@ -25,7 +25,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -385,12 +387,68 @@ int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::
 }
 
 
-int ReplaceFileFrom(const std::string& path, const NextPiece& next)
+namespace {
+
+// The process id in the name of a temporary of this program
+// (".NAME.korvane-PID-XXXXXX"), or 0 for any other name.
+DWORD temporaryOwner(const std::wstring& name)
+{
+    const std::size_t mark = name.rfind(L".korvane-");
+    if (name.empty() || name[0] != L'.' || mark == std::wstring::npos)
+        return 0;
+    const std::wstring tail = name.substr(mark + 9);
+    const std::size_t dash = tail.find(L'-');
+    if (dash == 0 || dash == std::wstring::npos || tail.size() - dash - 1 != 6
+        || tail.find_first_not_of(L"0123456789") != dash)
+        return 0;
+    return static_cast<DWORD>(std::wcstoul(tail.c_str(), nullptr, 10));
+}
+
+bool processRuns(DWORD id)
+{
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (!process)
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool runs = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return runs;
+}
+
+// Removes the temporaries in folder whose process has ended.
+void removeStaleTemporaries(const std::wstring& folder, const std::string& shownFolder,
+                            std::vector<std::string>* unremoved)
+{
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((folder + L".*.korvane-*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        const DWORD owner = temporaryOwner(name);
+        if (owner == 0 || owner == ::GetCurrentProcessId() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            || processRuns(owner))
+            continue;
+        if (!::DeleteFileW((folder + name).c_str()) && unremoved) {
+            const int length = ::WideCharToMultiByte(CP_UTF8, 0, name.data(), int(name.size()), nullptr, 0, nullptr, nullptr);
+            std::string utf8(std::size_t(std::max(length, 0)), '\0');
+            ::WideCharToMultiByte(CP_UTF8, 0, name.data(), int(name.size()), utf8.data(), length, nullptr, nullptr);
+            unremoved->push_back(shownFolder + utf8 + ": " + SystemErrorText(errnoOf(::GetLastError())));
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
+} // namespace
+
+int ReplaceFileFrom(const std::string& path, const NextPiece& next, const ReplaceOptions& options)
 {
     const std::wstring name = wide(path);
     if (name.empty())
         return path.empty() ? ENOENT : EINVAL;
-    // Only a regular file is replaced: never a folder or a device.
+    // Only a regular file is replaced: never a folder or a device. A link is
+    // itself replaced, never what it points to (MoveFileExW's way), so
+    // options.keep needs no check here.
     const DWORD attributes = ::GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -405,18 +463,21 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next)
                 return EINVAL;
         }
     }
+    // A hidden temporary beside it, named for the process that writes it; a
+    // long name gives way to a short one (255 characters a name).
+    const std::size_t slash = name.find_last_of(L"\\/");
+    const std::wstring folder = name.substr(0, slash == std::wstring::npos ? 0 : slash + 1);
+    const std::wstring base = name.substr(folder.size());
+    const std::size_t cut = path.find_last_of("\\/");
+    removeStaleTemporaries(folder, cut == std::string::npos ? std::string() : path.substr(0, cut + 1), options.unremoved);
     static std::atomic<unsigned> counter{0};
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        wchar_t suffix[32];
-        ::swprintf(suffix, 32, L".%05lx%04x", ::GetCurrentProcessId() & 0xFFFFF, (counter++ + ::GetTickCount()) & 0xFFFF);
-        // A temporary name beside it that fits where the name itself just
-        // fits (255 characters a name).
-        const std::size_t slash = name.find_last_of(L"\\/");
-        const std::size_t length = name.size() - (slash == std::wstring::npos ? 0 : slash + 1);
-        temporary = length + 11 <= 255 ? name + suffix
-                                       : name.substr(0, slash == std::wstring::npos ? 0 : slash + 1) + L".korvane" + suffix;
+        wchar_t suffix[40];
+        ::swprintf(suffix, 40, L".korvane-%lu-%06x", static_cast<unsigned long>(::GetCurrentProcessId()),
+                   (counter++ * 7919u + ::GetTickCount()) & 0xFFFFFF);
+        temporary = folder + L"." + (base.size() + 1 + std::wcslen(suffix) <= 255 ? base : std::wstring()) + suffix;
         file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
             return openFault(temporary);
@@ -478,6 +539,26 @@ bool SameFile(const std::string& a, const std::string& b)
         return a == b;
     return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh
            && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+FileKind KindOfFile(const std::string& path)
+{
+    const std::wstring name = wide(path);
+    const DWORD attributes = name.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return FileKind::None;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return FileKind::Folder;
+    HANDLE file = ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return FileKind::Other;
+    const DWORD type = ::GetFileType(file);
+    ::CloseHandle(file);
+    return type == FILE_TYPE_DISK ? FileKind::Regular
+         : type == FILE_TYPE_PIPE ? FileKind::Fifo
+         : type == FILE_TYPE_CHAR ? FileKind::Device
+                                  : FileKind::Other;
 }
 
 bool FolderWritable(const std::string& folder)

@@ -127,17 +127,6 @@ TEST_F(Checksum, ImagesWithoutSummedAreaAreLeftAlone)
     }
 }
 
-TEST_F(Checksum, LetsWindowsRepaintOnce)
-{
-    static int pumped;
-    pumped = 0;
-    SetPendingEventsPump([] { ++pumped; });
-    select(SyntheticImage(0x1000));
-    FixChecksum();
-    SetPendingEventsPump(nullptr);
-    EXPECT_EQ(pumped, 1);
-}
-
 TEST_F(Checksum, ReportsFileErrorsByName)
 {
     struct Row

@@ -13,8 +13,11 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -170,6 +173,53 @@ TEST_F(Platform, CopiesInPiecesAreWholeOrNothing)
               EIO);
     EXPECT_EQ(ReadFileText(dir.file("copy.bin"), bytes.size()).text, bytes);
 }
+
+// Temporaries left by runs that ended are removed by the next write into
+// their folder; a running program's, and any other name, stay.
+TEST_F(Platform, StaleTemporariesAreRemoved)
+{
+#ifdef _WIN32
+    const std::string live = std::to_string(::GetCurrentProcessId());
+#else
+    const std::string live = std::to_string(::getppid());
+#endif
+    const std::vector<std::string> names = {".rom.bin.korvane-99999999-abcdef", ".rom.bin.korvane-" + live + "-abcdef",
+                                            "rom.bin.korvane-99999999-abcdef", ".rom.bin.XXXXXX"};
+    for (const std::string& name : names)
+        std::ofstream(FsPath(dir.file(name))) << "x";
+    std::vector<std::string> unremoved;
+    ASSERT_EQ(ReplaceFileFrom(path, [](const void*& data, std::size_t& size) { data = ""; size = 0; return 0; },
+                              {{}, &unremoved}),
+              0);
+    EXPECT_TRUE(unremoved.empty());
+    for (const std::string& name : names)
+        EXPECT_EQ(fs::exists(FsPath(dir.file(name))), name != names[0]) << name;
+}
+
+#ifndef _WIN32
+// A replaced file keeps its permission bits, never its set-ID or sticky
+// bits; a link to a file that must be kept is itself replaced.
+TEST_F(Platform, ReplacementsGrantNoMoreThanTheFileHad)
+{
+    for (const mode_t mode : {04755, 02750, 01644, 0600}) {
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ASSERT_EQ(ReplaceFileContents(path, "x", 1), 0);
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode & 0777) << std::oct << mode;
+    }
+    fs::create_symlink("rom.bin", FsPath(dir.file("rom.bin.bak")));
+    bool given = false;
+    ASSERT_EQ(ReplaceFileFrom(dir.file("rom.bin.bak"), [&given](const void*& data, std::size_t& size) {
+        data = "copy";
+        size = given ? 0 : 4;
+        given = true;
+        return 0;
+    }, {{path}, nullptr}), 0);
+    EXPECT_FALSE(fs::is_symlink(FsPath(dir.file("rom.bin.bak"))));
+    EXPECT_EQ(ReadFileText(path, 10).text, "x");
+}
+#endif
 
 TEST_F(Platform, SameFileByTwoNames)
 {

@@ -266,6 +266,68 @@ private slots:
         QCOMPARE(offered, QString::fromStdString(original));
     }
 
+    // A backup never writes through a link to the image or to the kept
+    // original, and a kept original that is no file of its own refuses the
+    // Save: the image and the original stay whole.
+    void hostileBackupsKeepTheImageAndTheOriginal_data()
+    {
+        QTest::addColumn<QString>("bak");
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("backup a relative link to the image") << "rom.bin" << "" << "";
+        QTest::newRow("backup an absolute link to the image") << "ABS" << "" << "";
+        QTest::newRow("backup a link to the original") << "rom.bin.orig.bak" << "file" << "";
+        QTest::newRow("original a folder") << "" << "folder" << "a folder";
+        QTest::newRow("original a FIFO") << "" << "fifo" << "a FIFO";
+        QTest::newRow("original a hard link of the image") << "" << "hard" << "a link to the image itself";
+    }
+
+    void hostileBackupsKeepTheImageAndTheOriginal()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("links and FIFOs are made with POSIX calls here");
+#else
+        QFETCH(QString, bak);
+        QFETCH(QString, original);
+        QFETCH(QString, refusal);
+        CreateWindows();
+        SetFixChecksum(false);
+        SetBackUpBeforeSaving(true);
+        const SyntheticImage image = secondGame(true);
+        image.save(mPath);
+        const std::string kept = mPath + ".orig.bak";
+        const std::vector<std::uint8_t> older(0x20, 0x77);
+        if (original == QLatin1String("file"))
+            SyntheticImage(0x20, 0x77).save(kept);
+        else if (original == QLatin1String("folder"))
+            std::filesystem::create_directory(kept);
+        else if (original == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(kept.c_str(), 0600), 0);
+        else if (original == QLatin1String("hard"))
+            std::filesystem::create_hard_link(mPath, kept);
+        if (!bak.isEmpty())
+            std::filesystem::create_symlink(bak == QLatin1String("ABS") ? mPath : bak.toStdString(), mPath + ".bak");
+        struct stat before {};
+        ::stat(mPath.c_str(), &before);
+        MainFrm->selectFile(QString::fromStdString(mPath));
+        saveAnEdit(3);
+
+        struct stat after {};
+        ::stat(mPath.c_str(), &after);
+        QCOMPARE(after.st_ino, before.st_ino);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(mNotices->errors, QStringList{QStringLiteral("%1 is %2: the original cannot be kept; move it away "
+                                                                  "or turn backups off.").arg(QString::fromStdString(kept), refusal)});
+            QVERIFY(fileBytes() == image.data());
+            return;
+        }
+        QCOMPARE(mNotices->errors, QStringList());
+        QVERIFY(fileBytes() == SyntheticImage(image).word(0x3D4E, 3).data());
+        QVERIFY(ReadFileBytes(mPath + ".bak") == image.data());
+        QVERIFY(ReadFileBytes(kept) == (original.isEmpty() ? image.data() : older));
+#endif
+    }
+
     // A FIFO where the settings are kept neither hangs the start nor is
     // replaced by the first write of a setting.
     void settingsThatAreNoFileAreLeftAlone()

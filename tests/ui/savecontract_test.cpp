@@ -636,6 +636,28 @@ private slots:
             QCOMPARE(emulator.runs(1).size(), 1);
     }
 
+    // An edit and a Save and Play asked for while a Save runs wait for it:
+    // the Save writes and marks clean only what was there before it, and the
+    // emulator plays once, after the second Save.
+    void inputDuringASaveWaitsForIt()
+    {
+        const Case& c = kCases[4];
+        SetFixChecksum(true);
+        const StandinEmulator emulator(QString::fromStdString(mDir->path()));
+        SyntheticImage image = SampleImageOf(c.gameCode);
+        const auto w = openAndType(c, image);
+        auto* other = w->findChild<QLineEdit*>("p22p");
+        QMetaObject::invokeMethod(other, "setText", Qt::QueuedConnection, Q_ARG(QString, QStringLiteral("ZZ")));
+        QMetaObject::invokeMethod(w->findChild<QAction*>("SaveAndPlayAction"), "trigger", Qt::QueuedConnection);
+        save(w.get(), c);
+        QVERIFY(fileBytes() == SyntheticImage(image).bytes(c.offset, c.bytes).validChecksum().data());
+        QVERIFY(other->text() != QStringLiteral("ZZ"));
+        QCOMPARE(mNotices->messages.size(), 1);
+        QTRY_COMPARE(mNotices->messages.size(), 2);
+        QCOMPARE(emulator.runs(1).size(), 1);
+        QVERIFY(!w->isWindowModified());
+    }
+
     // Ctrl+Z in a line edit or a spin box undoes the window's last step, not
     // the box's own typing: the second Ctrl+Z reaches the field edited first.
     void undoKeysReachTheWindowFromEveryBox()

@@ -395,7 +395,10 @@ void writeResult(const std::string& out, const std::vector<std::string>& inputs,
         if (input != "-" && SameFile(out, input))
             throw KorvaneError("the output is one of the inputs; nothing was written");
     }
-    ReplaceFile(out, bytes);
+    std::vector<std::string> unremoved;
+    ReplaceFile(out, bytes, &unremoved);
+    for (const std::string& stale : unremoved)
+        complain({}, "cannot remove " + stale + " (left by a run that ended)");
 }
 
 std::string crcText(std::uint32_t crc)
