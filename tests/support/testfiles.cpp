@@ -123,8 +123,14 @@ WriteLimit::~WriteLimit() = default;
 
 ForeignLock::ForeignLock(const std::string& path, Kind kind)
 {
-    mFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (mFd < 0 || ::flock(mFd, (kind == Kind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0)
+    mFd = ::open(path.c_str(), (kind == Kind::Record ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    struct flock record {};
+    record.l_type = F_WRLCK;
+    record.l_whence = SEEK_SET;
+    if (mFd < 0
+        || (kind == Kind::Record ? ::fcntl(mFd, F_SETLK, &record)
+                                 : ::flock(mFd, (kind == Kind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB))
+               != 0)
         throw std::runtime_error("cannot lock " + path);
 }
 

@@ -38,7 +38,9 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 class ForeignLock
 {
 public:
-    enum class Kind { Exclusive, Shared };
+    // Record: a record lock on the whole file (fcntl), which a reader's
+    // flock does not see; the same as Exclusive on Windows.
+    enum class Kind { Exclusive, Shared, Record };
     explicit ForeignLock(const std::string& path, Kind kind = Kind::Exclusive);
     ~ForeignLock();
     ForeignLock(const ForeignLock&) = delete;

@@ -232,13 +232,17 @@ private slots:
         const std::string image = sample("p2", "p2.bin");
         writeText(mDir->file("doc.json"), tool({"export", QString::fromStdString(image)}).out.toUtf8());
         const auto before = ReadFileBytes(image);
-        ForeignLock lock(image);
-        for (const QStringList& arguments :
-             {QStringList{"import", QString::fromStdString(image), QString::fromStdString(mDir->file("doc.json"))},
-              QStringList{"fix", QString::fromStdString(image)}}) {
-            const Run run = tool(arguments);
-            QCOMPARE(run.exitCode, 1);
-            QVERIFY2(run.err.contains(QStringLiteral("p2.bin: held by another program")), qPrintable(run.err));
+        // Either kind of lock, the same message from both commands.
+        for (const ForeignLock::Kind kind : {ForeignLock::Kind::Exclusive, ForeignLock::Kind::Record}) {
+            ForeignLock lock(image, kind);
+            for (const QStringList& arguments :
+                 {QStringList{"import", QString::fromStdString(image), QString::fromStdString(mDir->file("doc.json"))},
+                  QStringList{"fix", QString::fromStdString(image)}}) {
+                const Run run = tool(arguments);
+                QCOMPARE(run.exitCode, 1);
+                QCOMPARE(run.err, QStringLiteral("korvane-tool: cannot open %1: held by another program\n")
+                                      .arg(QString::fromStdString(image)));
+            }
         }
         QVERIFY(ReadFileBytes(image) == before);
     }

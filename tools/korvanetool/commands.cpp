@@ -200,7 +200,9 @@ int FixCommand(const QStringList& images, bool force)
             RomFileSize(path);
             if (!force && !IsCartridgeImage(path))
                 throw KorvaneError(std::string(kNotCartridgeMessage) + "; nothing was written (--force repairs it)");
-            // The header before and the repair from one pass over the image.
+            // The header before and the repair from one pass over the image,
+            // held as import holds it (a lock refuses both alike).
+            const ImageTransaction transaction(path);
             HeaderState before;
             FixChecksum(path, &before);
             if (!before.summed) {
@@ -339,28 +341,47 @@ int DiffCommand(const QString& first, const QString& second, bool json)
                                + ")");
         const std::vector<std::string> changes = ValueChanges(ExportDocument(valuesA), ExportDocument(valuesB), valuesA);
 
-        // Bytes that differ where no editor keeps a value, the header aside.
+        // Bytes that differ where no editor keeps a value, the header aside,
+        // read a block at a time: any image the other commands take.
         current = a;
-        const PatchBytes bytesA = ReadBinaryFile(a);
+        const std::int64_t sizeA = RomFileSize(a);
         current = b;
-        const PatchBytes bytesB = ReadBinaryFile(b);
-        const std::size_t length = std::max(bytesA.size(), bytesB.size());
-        std::vector<bool> known(length, false);
-        std::fill(known.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(0x100, length)),
-                  known.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(0x200, length)), true);
+        const std::int64_t sizeB = RomFileSize(b);
+        const std::int64_t length = std::max(sizeA, sizeB);
+        std::vector<ByteSpan> known{{0x100, 0x100}};
         for (const ImageValues* values : {&valuesA, &valuesB}) {
             for (const auto& editor : values->editors) {
-                for (const ByteSpan& span : editor->spans()) {
-                    for (std::int64_t i = span.offset; i < span.offset + span.size && i < static_cast<std::int64_t>(length); ++i)
-                        known[static_cast<std::size_t>(i)] = true;
-                }
+                const std::vector<ByteSpan> spans = editor->spans();
+                known.insert(known.end(), spans.begin(), spans.end());
             }
         }
+        const auto isKnown = [&known](std::int64_t at) {
+            return std::any_of(known.begin(), known.end(),
+                               [at](const ByteSpan& span) { return at >= span.offset && at < span.offset + span.size; });
+        };
+        RomFile fileA(a, RomFile::Access::Read);
+        RomFile fileB(b, RomFile::Access::Read);
+        current = a;
+        fileA.requireOpen(a);
+        current = b;
+        fileB.requireOpen(b);
+        constexpr std::int64_t kBlock = 1 << 20;
+        std::vector<unsigned char> blockA(kBlock);
+        std::vector<unsigned char> blockB(kBlock);
         std::int64_t others = 0;
-        for (std::size_t i = 0; i < length; ++i) {
-            const bool differ = i >= bytesA.size() || i >= bytesB.size() || bytesA[i] != bytesB[i];
-            if (differ && !known[i])
-                ++others;
+        for (std::int64_t at = 0; at < length; at += kBlock) {
+            const auto count = static_cast<std::size_t>(std::min(kBlock, length - at));
+            const auto readA = at < sizeA ? fileA.readAt(at, blockA.data(), count) : 0;
+            const auto readB = at < sizeB ? fileB.readAt(at, blockB.data(), count) : 0;
+            if (readA < 0 || readB < 0) {
+                current = readA < 0 ? a : b;
+                throw KorvaneError("Stream read error", (readA < 0 ? fileA : fileB).error());
+            }
+            for (std::size_t i = 0; i < count; ++i) {
+                const bool inBoth = i < static_cast<std::size_t>(readA) && i < static_cast<std::size_t>(readB);
+                if ((!inBoth || blockA[i] != blockB[i]) && !isKnown(at + static_cast<std::int64_t>(i)))
+                    ++others;
+            }
         }
         if (json) {
             QJsonArray lines;
