@@ -97,14 +97,20 @@ package-check: package
 	@bash scripts/check-package.sh $(PACKAGE_BUILD)
 
 # 64-bit Windows, cross-built with MinGW-w64 against a Qt built once from
-# Debian's source (scripts/build-qt-mingw.sh, kept in ~/.cache): the
-# programs and their tests in build-windows/, and the zip to hand out.
+# Debian's source (scripts/build-qt-mingw.sh, kept in ~/.cache and usable
+# from any clone: the toolchain file is this clone's): the programs and
+# their tests in build-windows/, and the zip to hand out.
 WINDOWS_BUILD := build-windows
 windows:
 	@bash scripts/setup-deps.sh windows
 	@qt=$$(bash scripts/build-qt-mingw.sh | tail -n 1) && \
 	  "$$qt/bin/qt-cmake" -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(WERROR) \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/scripts/mingw-toolchain.cmake \
 	    -DZLIB_USE_STATIC_LIBS=ON -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/scripts/wine-run.sh >/dev/null
+	@grep -qs 'set(CMAKE_CXX_COMPILER ".*mingw32' $(WINDOWS_BUILD)/CMakeFiles/*/CMakeCXXCompiler.cmake || { \
+	  echo "The Windows build in $(WINDOWS_BUILD) does not use the MinGW-w64 compiler:"; \
+	  grep -hs 'set(CMAKE_CXX_COMPILER ' $(WINDOWS_BUILD)/CMakeFiles/*/CMakeCXXCompiler.cmake; \
+	  echo "remove $(WINDOWS_BUILD) and try again"; exit 1; }
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@cmake --build $(WINDOWS_BUILD) --target windows-zip >/dev/null
 	@echo "The Windows zip is $$(ls $(WINDOWS_BUILD)/pelbo-korvane-*-win64.zip)"

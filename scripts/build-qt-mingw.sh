@@ -5,7 +5,9 @@
 # of the host Qt version, once: later runs find the installed tree and only
 # print its path. QT_MINGW_PREFIX names an existing tree instead. The last
 # line of the output is the tree's path. GoogleTest for MinGW is built into
-# the same tree from Debian's /usr/src/googletest.
+# the same tree from Debian's /usr/src/googletest. The tree does not depend
+# on the clone that built it: it keeps its own copy of the toolchain file,
+# and every build passes the clone's (QT_CHAINLOAD_TOOLCHAIN_FILE).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,9 +18,22 @@ upstream=${version%%+*}
 upstream=${upstream%%-*}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/pelbo-korvane
 prefix=${QT_MINGW_PREFIX:-$cache/qt-$upstream-mingw}
-toolchain=$here/mingw-toolchain.cmake
+toolchain=$cache/mingw-toolchain.cmake
+mkdir -p "$cache"
+cp "$here/mingw-toolchain.cmake" "$toolchain"
+# The compiler the tree is built with, recorded in it: a tree from another
+# compiler would link against a runtime this machine does not have.
+compiler="x86_64-w64-mingw32-g++-posix $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
+stamp=$prefix/korvane-compiler.txt
 
 if [ -x "$prefix/bin/qt-cmake" ] && [ -f "$prefix/lib/libgtest.a" ]; then
+  if [ ! -f "$stamp" ]; then
+    echo "$compiler" > "$stamp"
+  elif [ "$(cat "$stamp")" != "$compiler" ]; then
+    echo "build-qt-mingw: the Qt for Windows in $prefix was built with $(cat "$stamp"), this machine has" \
+         "$compiler: remove $prefix to build it again" >&2
+    exit 1
+  fi
   echo "$prefix"
   exit 0
 fi
@@ -31,9 +46,26 @@ else
   work=$cache/qt-$upstream-mingw-build
   rm -rf "$work"
   mkdir -p "$work/apt/lists/partial" "$work/apt/sources" "$work/apt/archives/partial" "$work/src"
-  # A private source list: the system's apt configuration is left alone.
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
-    > "$work/apt/sources/qt-source.list"
+  # A private source list, made from the machine's own "deb" entries for
+  # its release (whatever mirror they name): the system's apt configuration
+  # is left alone.
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$list" ] || continue
+    awk -v c="$codename" '$1 == "deb" { n = 2; if ($2 ~ /^\[/) { while ($n !~ /\]$/) n++; n++ }
+                                         if ($(n + 1) == c) { $1 = "deb-src"; print } }' "$list"
+  done > "$work/apt/sources/qt-source.list"
+  for sources in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$sources" ] || continue
+    awk -v c="$codename" 'BEGIN { RS = ""; ORS = "\n\n" }
+      /(^|\n)Types:[^\n]*deb/ && $0 ~ ("(^|\n)Suites:([^\n]*[ \t])?" c "([ \t]|\n|$)") {
+        gsub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); gsub(/\nSuites:[^\n]*/, "\nSuites: " c); print }' \
+      "$sources" > "$work/apt/sources/$(basename "$sources")"
+  done
+  if ! grep -qs "$codename" "$work"/apt/sources/*; then
+    echo "build-qt-mingw: no apt source for $codename found in /etc/apt to fetch qt6-base's source from" >&2
+    exit 1
+  fi
   apt_private=(-o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$work/apt/sources"
                -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::Archives=$work/apt/archives"
                -o "APT::Sandbox::User=root")
@@ -54,6 +86,7 @@ else
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
   cmake --build . --parallel "$(nproc)" >&2
   cmake --install . >&2
+  echo "$compiler" > "$stamp"
   cd /
   rm -rf "$work"
 fi
