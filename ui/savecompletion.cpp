@@ -41,6 +41,9 @@ ImageSave::ImageSave()
 {
     if (gOwner && gOptions.beforeOpen)
         gOptions.beforeOpen();
+    // What a killed run of a backup left beside the image.
+    const std::size_t slash = Rom.RomPath.find_last_of("/\\");
+    RemoveStaleTemporaries(slash == std::string::npos ? std::string() : Rom.RomPath.substr(0, slash + 1));
     mTransaction.emplace(Rom.RomPath);
 }
 

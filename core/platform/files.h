@@ -81,6 +81,11 @@ inline int ReplaceFileContents(const std::string& path, const void* bytes, std::
 // and file index on Windows), or the same path where a file does not exist.
 bool SameFile(const std::string& a, const std::string& b);
 
+// Removes the temporaries of ReplaceFileFrom in folder (a path ending in
+// its separator, or empty for the current one) whose process has ended;
+// those that cannot be removed are named in unremoved, when given.
+void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved = nullptr);
+
 // What stands at path, links followed.
 enum class FileKind { None, Regular, Folder, Fifo, Device, Socket, Other };
 FileKind KindOfFile(const std::string& path);

@@ -282,7 +282,7 @@ pid_t temporaryOwner(const std::string& name)
 }
 
 // Removes the temporaries in folder whose process has ended.
-void removeStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved)
+void removeStaleTemporariesIn(const std::string& folder, std::vector<std::string>* unremoved)
 {
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (!dir)
@@ -343,7 +343,7 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next, const Replac
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    removeStaleTemporaries(folder, options.unremoved);
+    removeStaleTemporariesIn(folder, options.unremoved);
     const std::string mark = kTemporaryMark + std::to_string(::getpid()) + "-XXXXXX";
     std::string temporary = folder + "." + (name.size() + 1 + mark.size() <= 255 ? name : std::string()) + mark;
     const int fd = ::mkstemp(temporary.data());
@@ -376,6 +376,11 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next, const Replac
     if (error != 0)
         ::unlink(temporary.c_str());
     return error;
+}
+
+void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved)
+{
+    removeStaleTemporariesIn(folder, unremoved);
 }
 
 FileKind KindOfFile(const std::string& path)

@@ -416,8 +416,8 @@ bool processRuns(DWORD id)
 }
 
 // Removes the temporaries in folder whose process has ended.
-void removeStaleTemporaries(const std::wstring& folder, const std::string& shownFolder,
-                            std::vector<std::string>* unremoved)
+void removeStaleTemporariesIn(const std::wstring& folder, const std::string& shownFolder,
+                              std::vector<std::string>* unremoved)
 {
     WIN32_FIND_DATAW found{};
     HANDLE search = ::FindFirstFileW((folder + L".*.korvane-*").c_str(), &found);
@@ -469,7 +469,7 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next, const Replac
     const std::wstring folder = name.substr(0, slash == std::wstring::npos ? 0 : slash + 1);
     const std::wstring base = name.substr(folder.size());
     const std::size_t cut = path.find_last_of("\\/");
-    removeStaleTemporaries(folder, cut == std::string::npos ? std::string() : path.substr(0, cut + 1), options.unremoved);
+    removeStaleTemporariesIn(folder, cut == std::string::npos ? std::string() : path.substr(0, cut + 1), options.unremoved);
     static std::atomic<unsigned> counter{0};
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
@@ -539,6 +539,14 @@ bool SameFile(const std::string& a, const std::string& b)
         return a == b;
     return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh
            && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved)
+{
+    const std::wstring name = folder.empty() ? std::wstring() : wide(folder);
+    if (!folder.empty() && name.empty())
+        return;
+    removeStaleTemporariesIn(name, folder, unremoved);
 }
 
 FileKind KindOfFile(const std::string& path)
