@@ -30,8 +30,8 @@ public:
     };
 
     // Takes the size and the header serial (the 14 bytes at 0x180, fewer in
-    // a shorter file) of path, with one exclusive open. Throws "Cannot open
-    // file <path>".
+    // a shorter file) of path, with one open for reading, shared with other
+    // readers. Throws "Cannot open file <path>".
     void take(const std::string& path);
 
     // With one exclusive open of path: checks that it has the size and the

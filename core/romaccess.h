@@ -68,17 +68,18 @@ private:
 };
 
 // Reads size (1 to 4) bytes of the file path at offset, the first byte in the
-// lowest-order position of the result. Opens the file exclusively for that
-// one read. Throws KorvaneError "Cannot open file <path>" when the file cannot
-// be opened for reading and writing, "Stream read error" when fewer than size
+// lowest-order position of the result. Opens the file for reading, shared
+// with other readers, for that one read (or reads through the transaction
+// holding path). Throws KorvaneError "Cannot open file <path>" when the file
+// cannot be opened for reading, "Stream read error" when fewer than size
 // bytes lie at offset.
 std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size);
 // Short form on Rom.RomPath.
 std::uint32_t ReadRomValue(std::int32_t offset, int size);
 
 // Writes the count (1 to 4) lowest-order bytes of value at offset, lowest
-// first, in one write. Exclusive open as ReadRomValue; a write at or past the
-// end extends the file. Throws "Cannot open file <path>" or
+// first, in one write, through one exclusive open for writing (or the
+// transaction's); a write at or past the end extends the file. Throws "Cannot open file <path>" or
 // "Stream write error".
 void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value);
 // Short form on Rom.RomPath.
@@ -101,8 +102,8 @@ constexpr std::uint32_t SwapLong(std::uint32_t x)
     return ((x & 0xFFu) << 24) | ((x & 0xFF00u) << 8) | ((x >> 8) & 0xFF00u) | (x >> 24);
 }
 
-// Size of the file in bytes, through the same exclusive open as
-// ReadRomValue. Throws "Cannot open file <path>", and kTooLargeMessage for a
+// Size of the file in bytes, through a shared open for reading as
+// ReadRomValue's. Throws "Cannot open file <path>", and kTooLargeMessage for a
 // file of 4 GiB or more, whose size the header cannot hold.
 std::uint32_t RomFileSize(const std::string& path);
 inline constexpr const char* kTooLargeMessage = "The file is too large for a cartridge image (4 GiB or more)";

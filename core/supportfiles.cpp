@@ -8,11 +8,13 @@
 #include "core/romaccess.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
 std::string gUserBase;
+
+// The support files the program writes are small bitmaps.
+constexpr std::size_t kMaxCopiedSupportFile = std::size_t{1} << 20;
 
 std::string slashes(std::string name)
 {
@@ -22,8 +24,7 @@ std::string slashes(std::string name)
 
 bool hasSupportFolder(const std::string& base)
 {
-    std::error_code error;
-    return std::filesystem::is_directory(FsPath(base + "korvane"), error);
+    return KindOfFile(base + "korvane") == FileKind::Folder;
 }
 
 } // namespace
@@ -59,10 +60,11 @@ std::string WritableSupportFilePath(const std::string& relativeName)
     if (gUserBase.empty())
         return shared;
     const std::string own = gUserBase + slashes(relativeName);
-    std::error_code error;
-    if (!std::filesystem::exists(FsPath(own), error)) {
-        std::filesystem::create_directories(FsPath(own).parent_path(), error);
-        if (error || !std::filesystem::copy_file(FsPath(shared), FsPath(own), error))
+    if (KindOfFile(own) == FileKind::None) {
+        // The installed file, copied whole or not at all.
+        const FileText installed = ReadFileText(shared, kMaxCopiedSupportFile);
+        if (installed.error != 0 || MakeFolders(own.substr(0, own.find_last_of("/\\"))) != 0
+            || ReplaceFileContents(own, installed.text.data(), installed.text.size()) != 0)
             throw KorvaneError("Cannot open file " + own);
     }
     return own;

@@ -9,7 +9,9 @@
 #   editors/<name>/   2  one editor; never another editor
 #   app/, tools/<x>/  3  the programs; never each other
 #
-# Nothing here includes tests/ or bench/. Prints every breach and exits 1.
+# Nothing here includes tests/ or bench/, and only core/platform/ calls the
+# system (its headers, file writes and moves). Prints every breach and
+# exits 1.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
@@ -55,6 +57,19 @@ while IFS= read -r file; do
   if [ "$layer" = 0 ] && grep -q -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
     breach "$file" "includes Qt, but core/ is plain C++"
   fi
+  # The system is reached through core/platform/ only: no system headers,
+  # no file written or moved past its atomic replace.
+  case "$file" in
+    core/platform/*) ;;
+    *)
+      while IFS= read -r line; do
+        breach "$file" "calls the system outside core/platform/ (line ${line%%:*})"
+      done < <(grep -n -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<((unistd|fcntl|windows|dirent|io)\.h|sys/)' "$file" || true)
+      while IFS= read -r line; do
+        breach "$file" "writes files outside core/platform/ (line ${line%%:*})"
+      done < <(grep -n -E 'std::o?fstream|std::filesystem::(create_|remove|rename|copy|resize_file|permissions|last_write_time)' "$file" || true)
+      ;;
+  esac
 done < <(find core ui editors app tools -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.in' \) | sort)
 
 if [ "$status" = 0 ]; then

@@ -86,6 +86,10 @@ bool SameFile(const std::string& a, const std::string& b);
 // those that cannot be removed are named in unremoved, when given.
 void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved = nullptr);
 
+// Makes the folder path and the folders above it that are missing: 0 or
+// the errno of the failure (a folder already there is no failure).
+int MakeFolders(const std::string& path);
+
 // What stands at path, links followed.
 enum class FileKind { None, Regular, Folder, Fifo, Device, Socket, Other };
 FileKind KindOfFile(const std::string& path);

@@ -383,6 +383,13 @@ void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>*
     removeStaleTemporariesIn(folder, unremoved);
 }
 
+int MakeFolders(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(FsPath(path), error);
+    return error ? error.default_error_condition().value() : 0;
+}
+
 FileKind KindOfFile(const std::string& path)
 {
     struct stat st {};

@@ -29,7 +29,10 @@ ArtTileBytes ReadArtTile(const std::string& path, std::int32_t tileOffset, std::
 void WriteTileBitmapFile(const std::string& bitmapPath, const std::string& bitmap)
 {
     // Never through a link: a symbolic or hard link could lead to the image
-    // or to a file outside the support folder.
+    // or to a file outside the support folder. Overwritten in place, not
+    // replaced through a new file: the bitmap keeps the size, the owner and
+    // the mode the support folder gave it, and a folder that lets the file
+    // be written need not let files be made in it.
     RomFile file(bitmapPath, RomFile::Access::Write, RomFile::Kind::PlainFile);
     file.requireOpen(bitmapPath);
     if (!file.writeAt(0, bitmap.data(), bitmap.size()))

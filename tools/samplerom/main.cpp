@@ -7,6 +7,7 @@
 
 #include "core/apptexts.h"
 #include "core/platform/files.h"
+#include "core/romfile.h"
 #include "tools/samplerom/samples.h"
 #include "ui/filenames.h"
 
@@ -15,7 +16,6 @@
 #include <QFile>
 
 #include <exception>
-#include <filesystem>
 #include <iostream>
 
 int main(int argc, char* argv[])
@@ -45,7 +45,8 @@ int main(int argc, char* argv[])
     }
     const std::string dir = CorePath(parser.positionalArguments().first());
     try {
-        std::filesystem::create_directories(FsPath(dir));
+        if (const int error = MakeFolders(dir); error != 0)
+            throw std::runtime_error("cannot make " + dir + ": " + SystemErrorText(error));
         for (const std::string& path : WriteSampleImages(dir, parser.isSet(replace)))
             std::cout << path << '\n';
     } catch (const std::exception& e) {

@@ -8,7 +8,6 @@
 #include "tools/samplerom/samplefillers.h"
 
 #include <array>
-#include <filesystem>
 #include <stdexcept>
 
 namespace {
@@ -98,7 +97,7 @@ std::vector<std::string> WriteSampleImages(const std::string& dir, bool replace)
     std::vector<std::string> paths;
     for (const SampleImage& sample : BuildSampleImages()) {
         const std::string path = dir + "/" + sample.fileName;
-        if (!replace && std::filesystem::exists(FsPath(path)))
+        if (!replace && KindOfFile(path) != FileKind::None)
             continue;
         sample.image.save(path);
         paths.push_back(path);

@@ -4,8 +4,8 @@
 #include "tools/samplerom/syntheticimage.h"
 
 #include "core/platform/files.h"
+#include "core/romfile.h"
 
-#include <fstream>
 #include <stdexcept>
 
 SyntheticImage::SyntheticImage(std::size_t size, std::uint8_t fill) : mData(size, fill) {}
@@ -67,8 +67,7 @@ std::uint16_t SyntheticImage::wordAt(std::size_t offset) const
 
 void SyntheticImage::save(const std::string& path) const
 {
-    std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(mData.data()), static_cast<std::streamsize>(mData.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
+    // Whole or not at all, as every file the programs write.
+    if (const int error = ReplaceFileContents(path, mData.data(), mData.size()); error != 0)
+        throw std::runtime_error("cannot write " + path + ": " + SystemErrorText(error));
 }
