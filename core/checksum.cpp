@@ -62,22 +62,59 @@ constexpr std::int64_t kRomEndOffset = 0x1A4;
 // it is summed.
 constexpr std::size_t kBlockSize = 0x40000;
 
-// The sum of the block of want bytes at pos (even) of an open file, a final
-// odd byte counting as the high byte of a word.
-std::uint32_t sumBlock(RomFile& file, std::int64_t pos, std::size_t want, const std::atomic_bool* stop)
+// The buffer one sum reads its blocks into. One buffer is kept for the run
+// and lent to one sum at a time (a fresh one would cost a page fault for
+// each of its pages every time); a sum while it is lent gets one of its
+// own. No thread_local buffer: a thread-local object with a destructor is
+// freed at thread exit, which MinGW-w64 gets wrong for threads it did not
+// start (the header panel's), and the heap breaks.
+class BlockBuffer
 {
-    // One buffer for every repair of the thread: a fresh one would cost a
-    // page fault for each of its pages every time. Not zero-filled: only
-    // bytes just read are summed.
-    thread_local const std::unique_ptr<unsigned char[]> block(new unsigned char[kBlockSize]);
+public:
+    BlockBuffer()
+    {
+        if (kept().lent.exchange(true, std::memory_order_acquire))
+            mOwn.reset(new unsigned char[kBlockSize]);
+    }
+    ~BlockBuffer()
+    {
+        if (!mOwn)
+            kept().lent.store(false, std::memory_order_release);
+    }
+    BlockBuffer(const BlockBuffer&) = delete;
+    BlockBuffer& operator=(const BlockBuffer&) = delete;
+
+    unsigned char* get() const { return mOwn ? mOwn.get() : kept().bytes.get(); }
+
+private:
+    struct Kept
+    {
+        std::atomic_bool lent{false};
+        // Not zero-filled: only bytes just read are summed.
+        std::unique_ptr<unsigned char[]> bytes{new unsigned char[kBlockSize]};
+    };
+    static Kept& kept()
+    {
+        static Kept buffer;
+        return buffer;
+    }
+
+    std::unique_ptr<unsigned char[]> mOwn;
+};
+
+// The sum of the block of want bytes at pos (even) of an open file, read into
+// block, a final odd byte counting as the high byte of a word.
+std::uint32_t sumBlock(RomFile& file, std::int64_t pos, std::size_t want, unsigned char* block,
+                       const std::atomic_bool* stop)
+{
     if (stop && stop->load(std::memory_order_relaxed))
         throw KorvaneError(kStoppedMessage);
-    const std::ptrdiff_t got = file.readAt(pos, block.get(), want);
+    const std::ptrdiff_t got = file.readAt(pos, block, want);
     if (got < 0)
         ThrowFileError(file.error());
     if (static_cast<std::size_t>(got) != want)
         throw KorvaneError("Read beyond end of file");
-    std::uint32_t sum = sumWords(block.get(), want & ~std::size_t{1});
+    std::uint32_t sum = sumWords(block, want & ~std::size_t{1});
     if (want & 1)
         sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
     return sum;
@@ -93,13 +130,13 @@ struct BlockQueue
     const std::atomic_bool* stop = nullptr;
     std::atomic<std::int64_t> next{0};
 
-    std::uint32_t sumWhileAny()
+    std::uint32_t sumWhileAny(unsigned char* block)
     {
         std::uint32_t sum = 0;
         for (std::int64_t i; (i = next.fetch_add(1, std::memory_order_relaxed)) < blocks;) {
             const std::int64_t pos = kSumStart + i * static_cast<std::int64_t>(kBlockSize);
             sum += sumBlock(*file, pos, static_cast<std::size_t>(std::min<std::int64_t>(kBlockSize, length - pos)),
-                            stop);
+                            block, stop);
         }
         return sum;
     }
@@ -121,8 +158,9 @@ public:
         return helper.mBusy.exchange(true, std::memory_order_acquire) ? nullptr : &helper;
     }
 
-    // The sum of every block of queue, with the helper's help.
-    std::uint32_t sum(BlockQueue& queue)
+    // The sum of every block of queue, with the helper's help; the caller
+    // reads into block.
+    std::uint32_t sum(BlockQueue& queue, unsigned char* block)
     {
         mQueue = &queue;
         mFailed = false;
@@ -134,7 +172,7 @@ public:
         mWake.notify_one();
         std::uint32_t sum = 0;
         try {
-            sum = queue.sumWhileAny();
+            sum = queue.sumWhileAny(block);
         } catch (...) {
             finish();
             throw;
@@ -143,7 +181,7 @@ public:
         if (help.failed) {
             // Its error (or its sum, if the cause has gone) comes from here.
             queue.next = 0;
-            return queue.sumWhileAny();
+            return queue.sumWhileAny(block);
         }
         return sum + help.sum;
     }
@@ -202,7 +240,7 @@ private:
             if (!mState.compare_exchange_strong(expected, Joined, std::memory_order_acq_rel))
                 continue; // that sum has ended without help
             try {
-                mSum = mQueue->sumWhileAny();
+                mSum = mQueue->sumWhileAny(mBlock.get());
             } catch (...) {
                 // The caller sums again and reports what fails.
                 mFailed = true;
@@ -222,6 +260,8 @@ private:
     BlockQueue* mQueue = nullptr;
     std::uint32_t mSum = 0;
     bool mFailed = false;
+    // The helper's own buffer, for the run.
+    std::unique_ptr<unsigned char[]> mBlock{new unsigned char[kBlockSize]};
     std::thread mThread;
 };
 
@@ -238,7 +278,8 @@ std::uint16_t sumImage(RomFile& file, std::int64_t length, const std::atomic_boo
     queue.blocks = (length - kSumStart + static_cast<std::int64_t>(kBlockSize) - 1) / static_cast<std::int64_t>(kBlockSize);
     queue.stop = stop;
     SumHelper* helper = length - kSumStart >= kHelpFrom ? SumHelper::claim() : nullptr;
-    return static_cast<std::uint16_t>(helper ? helper->sum(queue) : queue.sumWhileAny());
+    const BlockBuffer block;
+    return static_cast<std::uint16_t>(helper ? helper->sum(queue, block.get()) : queue.sumWhileAny(block.get()));
 }
 
 // The big-endian number of the size bytes at offset, or 0 past the end.
