@@ -116,11 +116,6 @@ std::string trimmed(const std::string& text)
 // range rather than wrapped.
 constexpr std::uint64_t kSaturated = std::uint64_t{1} << 40;
 
-std::string signedText(std::int64_t value)
-{
-    return std::to_string(value);
-}
-
 } // namespace
 
 std::string NumberRangeText(const NumberField& field)
@@ -129,7 +124,7 @@ std::string NumberRangeText(const NumberField& field)
         return "hexadecimal " + HexStr(static_cast<std::uint32_t>(field.min), field.hexDigits) + " to "
             + HexStr(static_cast<std::uint32_t>(field.max), field.hexDigits);
     }
-    std::string range = signedText(field.min) + " to " + signedText(field.max);
+    std::string range = std::to_string(field.min) + " to " + std::to_string(field.max);
     if (!field.unit.empty())
         range += " " + field.unit;
     return range;
@@ -159,8 +154,7 @@ std::int64_t ParseNumber(const std::string& text, const NumberField& field)
 
 std::int64_t ReadNumber(const std::string& text, const NumberField& field)
 {
-    const std::string number = trimmed(text);
-    std::string digits = number;
+    std::string digits = trimmed(text);
     bool hex = field.hexDigits > 0;
     const auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); };
     if (!digits.empty() && digits[0] == '$') {
@@ -197,5 +191,5 @@ std::int64_t ReadNumber(const std::string& text, const NumberField& field)
 
 std::string FormatNumber(std::int64_t value, const NumberField& field)
 {
-    return field.hexDigits > 0 ? HexStr(static_cast<std::uint32_t>(value), field.hexDigits) : signedText(value);
+    return field.hexDigits > 0 ? HexStr(static_cast<std::uint32_t>(value), field.hexDigits) : std::to_string(value);
 }

@@ -110,13 +110,6 @@ void CopyOpenFile(RomFile& file, const std::string& path, const std::vector<std:
 
 void ReplaceFile(const std::string& path, const PatchBytes& bytes, std::vector<std::string>* unremoved)
 {
-    bool given = false;
-    const int error = ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
-        data = bytes.data();
-        count = given ? 0 : bytes.size();
-        given = true;
-        return 0;
-    }, {{}, unremoved});
-    if (error != 0)
+    if (const int error = ReplaceFileContents(path, bytes.data(), bytes.size(), {{}, unremoved}); error != 0)
         cannotWrite(path, error);
 }

@@ -79,8 +79,8 @@ std::uint32_t ReadRomValue(std::int32_t offset, int size);
 
 // Writes the count (1 to 4) lowest-order bytes of value at offset, lowest
 // first, in one write, through one exclusive open for writing (or the
-// transaction's); a write at or past the end extends the file. Throws "Cannot open file <path>" or
-// "Stream write error".
+// transaction's); a write at or past the end extends the file. Throws
+// "Cannot open file <path>" or "Stream write error".
 void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value);
 // Short form on Rom.RomPath.
 void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value);

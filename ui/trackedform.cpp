@@ -104,19 +104,6 @@ QString nameOf(const QWidget* control)
     return QStringLiteral("change");
 }
 
-// The keys of the window's undo and redo, which a line edit or a spin box
-// would otherwise take for its own typing.
-bool isUndoOrRedoKey(const QKeyEvent* key)
-{
-    const QKeyCombination pressed = key->keyCombination();
-    for (const QKeySequence& sequence : {QKeySequence(QKeySequence::Undo), QKeySequence(QKeySequence::Redo),
-                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
-        if (sequence.count() == 1 && sequence[0] == pressed)
-            return true;
-    }
-    return false;
-}
-
 bool isTypingControl(const QObject* object)
 {
     return qobject_cast<const QLineEdit*>(object) || qobject_cast<const QAbstractSpinBox*>(object);
@@ -222,10 +209,10 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
     }
     // Undo and redo of the window, not of a box's own typing; a cell being
     // edited is committed first, so that its edit is the step undone.
-    auto* undo = new QAction(window);
+    auto* undo = mUndo = new QAction(window);
     undo->setObjectName(QStringLiteral("EditUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    auto* redo = new QAction(window);
+    auto* redo = mRedo = new QAction(window);
     redo->setObjectName(QStringLiteral("EditRedo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(undo, &QAction::triggered, this, [this] { undoStep(true); });
@@ -374,6 +361,17 @@ void TrackedForm::explainRefusedKey(QWidget* control, const QKeyEvent* key)
         QToolTip::showText(spin->mapToGlobal(QPoint(0, spin->height())), refusalOf(spin, text), spin);
 }
 
+QAction* TrackedForm::undoActionFor(const QKeyEvent* key) const
+{
+    for (QAction* action : {mUndo, mRedo}) {
+        for (const QKeySequence& shortcut : action->shortcuts()) {
+            if (shortcut.count() == 1 && shortcut[0] == key->keyCombination())
+                return action;
+        }
+    }
+    return nullptr;
+}
+
 void TrackedForm::undoStep(bool undo)
 {
     commitCellEditors();
@@ -504,15 +502,13 @@ bool TrackedForm::eventFilter(QObject* watched, QEvent* event)
         if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (isUndoOrRedoKey(key)) {
+        if (QAction* step = undoActionFor(key)) {
             // Taken from the box's own undo: the key comes to it as a key
             // press, which goes to the window's history.
-            if (event->type() == QEvent::ShortcutOverride) {
+            if (event->type() == QEvent::ShortcutOverride)
                 event->accept();
-                return true;
-            }
-            const bool undo = QKeySequence(QKeySequence::Undo)[0] == key->keyCombination();
-            undoStep(undo);
+            else
+                step->trigger();
             return true;
         }
         if (event->type() == QEvent::KeyPress)

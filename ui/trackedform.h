@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QAction;
 class QDialog;
 class QKeyEvent;
 class QSpinBox;
@@ -93,6 +94,8 @@ private:
     // The grids' open cell editors: their text is the cell's.
     void commitCellEditors();
     bool hasPending() const;
+    // The window's Undo or Redo when key is one of its shortcuts.
+    QAction* undoActionFor(const QKeyEvent* key) const;
     void undoStep(bool undo);
     // An Edit menu at the top of the window, everything else moved below it.
     void addEditMenu(QAction* undo, QAction* redo);
@@ -113,6 +116,8 @@ private:
     State mState;
     Pending mPending;
     QUndoStack mStack;
+    QAction* mUndo = nullptr;
+    QAction* mRedo = nullptr;
     QWidget* mMenuBar = nullptr;
     QStringList mClean;
     QStringList mCurrent;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -41,23 +42,22 @@ inline FileText ReadFileText(const std::string& path, std::size_t maxSize)
     return result;
 }
 
-// Writes size bytes to path through a new file in the same folder, flushed
-// and renamed into place (replacing an existing file): path holds either
-// what it held or all of the bytes, never a part. Only a regular file is
-// replaced (EISDIR for a folder, EINVAL for a device or FIFO), and a link
-// is followed only to a regular file, never to one of keep (the same file
-// by device and inode): such a link is itself replaced. The new file gets
-// the permission bits (0777) of the file it replaces, or what the umask
-// leaves of 0666; never set-user-ID, set-group-ID or sticky bits. The new
-// file is named ".NAME.korvane-PID-XXXXXX" while it is written, and such
+// Writes the bytes of next to path through a new file in the same folder,
+// flushed and renamed into place (replacing an existing file): path holds
+// either what it held or all of the bytes, never a part. Only a regular file
+// is replaced (EISDIR for a folder, EINVAL for a device or FIFO), and a link
+// is followed only to a regular file, never to one of options.keep (the
+// same file by device and inode): such a link is itself replaced. The new
+// file gets the permission bits (0777) of the file it replaces, or what the
+// umask leaves of 0666; never set-user-ID, set-group-ID or sticky bits. It
+// is named ".NAME" kTemporaryMark "PID-XXXXXX" while it is written, and such
 // files left beside it by a process that has ended are removed first
-// (those that cannot be are named in unremoved, when given). 0, or the
-// errno of the failure; the new file is removed then.
-int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size);
-
-// The same with the bytes in pieces: next sets data and size to the next
-// piece (it keeps the bytes until it is called again), a size of 0 at the
-// end, and returns 0 or the errno of a failure, which ends the write.
+// (RemoveStaleTemporaries, into options.unremoved). 0, or the errno of the
+// failure; the new file is removed then.
+//
+// next sets data and size to the next piece (it keeps the bytes until it is
+// called again), a size of 0 at the end, and returns 0 or the errno of a
+// failure, which ends the write.
 using NextPiece = std::function<int(const void*& data, std::size_t& size)>;
 struct ReplaceOptions
 {
@@ -66,7 +66,9 @@ struct ReplaceOptions
 };
 int ReplaceFileFrom(const std::string& path, const NextPiece& next, const ReplaceOptions& options = {});
 
-inline int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size)
+// The same with the bytes in one piece.
+inline int ReplaceFileContents(const std::string& path, const void* bytes, std::size_t size,
+                               const ReplaceOptions& options = {})
 {
     bool given = false;
     return ReplaceFileFrom(path, [&](const void*& data, std::size_t& count) {
@@ -74,7 +76,24 @@ inline int ReplaceFileContents(const std::string& path, const void* bytes, std::
         count = given ? 0 : size;
         given = true;
         return 0;
-    });
+    }, options);
+}
+
+inline constexpr const char* kTemporaryMark = ".korvane-";
+
+// The process id in the name (UTF-8) of a temporary of ReplaceFileFrom
+// (".NAME" kTemporaryMark "PID-XXXXXX"), or 0 for any other name.
+inline unsigned long TemporaryOwner(const std::string& name)
+{
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (name.empty() || name[0] != '.' || mark == std::string::npos)
+        return 0;
+    const std::string tail = name.substr(mark + std::char_traits<char>::length(kTemporaryMark));
+    const std::size_t dash = tail.find('-');
+    if (dash == 0 || dash == std::string::npos || tail.size() - dash - 1 != 6
+        || tail.find_first_not_of("0123456789") != dash)
+        return 0;
+    return std::strtoul(tail.c_str(), nullptr, 10);
 }
 
 // Whether a and b name one file: the same device and inode (volume serial
@@ -88,7 +107,12 @@ void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>*
 
 // Makes the folder path and the folders above it that are missing: 0 or
 // the errno of the failure (a folder already there is no failure).
-int MakeFolders(const std::string& path);
+inline int MakeFolders(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(FsPath(path), error);
+    return error ? error.default_error_condition().value() : 0;
+}
 
 // What stands at path, links followed.
 enum class FileKind { None, Regular, Folder, Fifo, Device, Socket, Other };

@@ -262,34 +262,14 @@ int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::
 }
 
 
-namespace {
-
-constexpr const char* kTemporaryMark = ".korvane-";
-
-// The process id in the name of a temporary of this program
-// (".NAME.korvane-PID-XXXXXX"), or 0 for any other name.
-pid_t temporaryOwner(const std::string& name)
-{
-    const std::size_t mark = name.rfind(kTemporaryMark);
-    if (name.empty() || name[0] != '.' || mark == std::string::npos || name.size() < mark + 9 + 8)
-        return 0;
-    const std::string tail = name.substr(mark + std::strlen(kTemporaryMark));
-    const std::size_t dash = tail.find('-');
-    if (dash == 0 || dash == std::string::npos || tail.size() - dash - 1 != 6
-        || tail.find_first_not_of("0123456789") != dash)
-        return 0;
-    return static_cast<pid_t>(std::strtol(tail.c_str(), nullptr, 10));
-}
-
-// Removes the temporaries in folder whose process has ended.
-void removeStaleTemporariesIn(const std::string& folder, std::vector<std::string>* unremoved)
+void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved)
 {
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        const pid_t owner = temporaryOwner(name);
+        const auto owner = static_cast<pid_t>(TemporaryOwner(name));
         if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH)
             continue;
         struct stat st {};
@@ -300,8 +280,6 @@ void removeStaleTemporariesIn(const std::string& folder, std::vector<std::string
     }
     ::closedir(dir);
 }
-
-} // namespace
 
 int ReplaceFileFrom(const std::string& path, const NextPiece& next, const ReplaceOptions& options)
 {
@@ -343,7 +321,7 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next, const Replac
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    removeStaleTemporariesIn(folder, options.unremoved);
+    RemoveStaleTemporaries(folder, options.unremoved);
     const std::string mark = kTemporaryMark + std::to_string(::getpid()) + "-XXXXXX";
     std::string temporary = folder + "." + (name.size() + 1 + mark.size() <= 255 ? name : std::string()) + mark;
     const int fd = ::mkstemp(temporary.data());
@@ -376,18 +354,6 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next, const Replac
     if (error != 0)
         ::unlink(temporary.c_str());
     return error;
-}
-
-void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved)
-{
-    removeStaleTemporariesIn(folder, unremoved);
-}
-
-int MakeFolders(const std::string& path)
-{
-    std::error_code error;
-    std::filesystem::create_directories(FsPath(path), error);
-    return error ? error.default_error_condition().value() : 0;
 }
 
 FileKind KindOfFile(const std::string& path)

@@ -25,7 +25,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
@@ -389,21 +388,6 @@ int ReadFileData(const std::string& path, std::size_t maxSize, std::vector<std::
 
 namespace {
 
-// The process id in the name of a temporary of this program
-// (".NAME.korvane-PID-XXXXXX"), or 0 for any other name.
-DWORD temporaryOwner(const std::wstring& name)
-{
-    const std::size_t mark = name.rfind(L".korvane-");
-    if (name.empty() || name[0] != L'.' || mark == std::wstring::npos)
-        return 0;
-    const std::wstring tail = name.substr(mark + 9);
-    const std::size_t dash = tail.find(L'-');
-    if (dash == 0 || dash == std::wstring::npos || tail.size() - dash - 1 != 6
-        || tail.find_first_not_of(L"0123456789") != dash)
-        return 0;
-    return static_cast<DWORD>(std::wcstoul(tail.c_str(), nullptr, 10));
-}
-
 bool processRuns(DWORD id)
 {
     HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
@@ -415,28 +399,13 @@ bool processRuns(DWORD id)
     return runs;
 }
 
-// Removes the temporaries in folder whose process has ended.
-void removeStaleTemporariesIn(const std::wstring& folder, const std::string& shownFolder,
-                              std::vector<std::string>* unremoved)
+// The UTF-8 of a name as the system gives it.
+std::string narrow(const std::wstring& name)
 {
-    WIN32_FIND_DATAW found{};
-    HANDLE search = ::FindFirstFileW((folder + L".*.korvane-*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring name = found.cFileName;
-        const DWORD owner = temporaryOwner(name);
-        if (owner == 0 || owner == ::GetCurrentProcessId() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            || processRuns(owner))
-            continue;
-        if (!::DeleteFileW((folder + name).c_str()) && unremoved) {
-            const int length = ::WideCharToMultiByte(CP_UTF8, 0, name.data(), int(name.size()), nullptr, 0, nullptr, nullptr);
-            std::string utf8(std::size_t(std::max(length, 0)), '\0');
-            ::WideCharToMultiByte(CP_UTF8, 0, name.data(), int(name.size()), utf8.data(), length, nullptr, nullptr);
-            unremoved->push_back(shownFolder + utf8 + ": " + SystemErrorText(errnoOf(::GetLastError())));
-        }
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, name.data(), int(name.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(std::size_t(std::max(length, 0)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, name.data(), int(name.size()), utf8.data(), length, nullptr, nullptr);
+    return utf8;
 }
 
 } // namespace
@@ -469,15 +438,15 @@ int ReplaceFileFrom(const std::string& path, const NextPiece& next, const Replac
     const std::wstring folder = name.substr(0, slash == std::wstring::npos ? 0 : slash + 1);
     const std::wstring base = name.substr(folder.size());
     const std::size_t cut = path.find_last_of("\\/");
-    removeStaleTemporariesIn(folder, cut == std::string::npos ? std::string() : path.substr(0, cut + 1), options.unremoved);
+    RemoveStaleTemporaries(cut == std::string::npos ? std::string() : path.substr(0, cut + 1), options.unremoved);
     static std::atomic<unsigned> counter{0};
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        wchar_t suffix[40];
-        ::swprintf(suffix, 40, L".korvane-%lu-%06x", static_cast<unsigned long>(::GetCurrentProcessId()),
-                   (counter++ * 7919u + ::GetTickCount()) & 0xFFFFFF);
-        temporary = folder + L"." + (base.size() + 1 + std::wcslen(suffix) <= 255 ? base : std::wstring()) + suffix;
+        wchar_t random[8];
+        ::swprintf(random, 8, L"%06x", (counter++ * 7919u + ::GetTickCount()) & 0xFFFFFF);
+        const std::wstring suffix = wide(kTemporaryMark) + std::to_wstring(::GetCurrentProcessId()) + L"-" + random;
+        temporary = folder + L"." + (base.size() + 1 + suffix.size() <= 255 ? base : std::wstring()) + suffix;
         file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
             return openFault(temporary);
@@ -543,17 +512,23 @@ bool SameFile(const std::string& a, const std::string& b)
 
 void RemoveStaleTemporaries(const std::string& folder, std::vector<std::string>* unremoved)
 {
-    const std::wstring name = folder.empty() ? std::wstring() : wide(folder);
-    if (!folder.empty() && name.empty())
+    const std::wstring wideFolder = folder.empty() ? std::wstring() : wide(folder);
+    if (!folder.empty() && wideFolder.empty())
         return;
-    removeStaleTemporariesIn(name, folder, unremoved);
-}
-
-int MakeFolders(const std::string& path)
-{
-    std::error_code error;
-    std::filesystem::create_directories(FsPath(path), error);
-    return error ? error.default_error_condition().value() : 0;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((wideFolder + L".*.korvane-*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = narrow(found.cFileName);
+        const unsigned long owner = TemporaryOwner(name);
+        if (owner == 0 || owner == ::GetCurrentProcessId() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            || processRuns(static_cast<DWORD>(owner)))
+            continue;
+        if (!::DeleteFileW((wideFolder + found.cFileName).c_str()) && unremoved)
+            unremoved->push_back(folder + name + ": " + SystemErrorText(errnoOf(::GetLastError())));
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
 }
 
 FileKind KindOfFile(const std::string& path)

@@ -148,6 +148,13 @@ void Tp2bossesf::FormCreate()
     Button1->setEnabled(true);
 }
 
+QTableWidgetItem* Tp2bossesf::valueCell(const ObjectRow& row) const
+{
+    QTableWidget* grid = gridOf(row);
+    const int r = findRow(grid, QString::fromUtf8(row.label));
+    return r >= 0 ? grid->item(r, kValueColumn) : nullptr;
+}
+
 void Tp2bossesf::showCell(const ObjectRow& row)
 {
     QTableWidget* grid = gridOf(row);
@@ -166,10 +173,7 @@ void Tp2bossesf::Button1Click()
     // the file as it was and is shown to the user.
     ObjectCells cells;
     for (std::size_t i = 0; i < kObjectRowCount; ++i) {
-        const ObjectRow& row = kObjectRows[i];
-        QTableWidget* grid = gridOf(row);
-        const int r = findRow(grid, QString::fromUtf8(row.label));
-        const QTableWidgetItem* cell = r >= 0 ? grid->item(r, kValueColumn) : nullptr;
+        const QTableWidgetItem* cell = valueCell(kObjectRows[i]);
         cells[i] = cell ? cell->text().toStdString() : std::string();
     }
     ObjectWords words{};
@@ -185,11 +189,8 @@ void Tp2bossesf::Button1Click()
     // Every cell in its row's own form, as the image holds it now: -1 as
     // 65535, 680 as 0680.
     for (std::size_t i = 0; i < kObjectRowCount; ++i) {
-        const ObjectRow& row = kObjectRows[i];
-        QTableWidget* grid = gridOf(row);
-        const int r = findRow(grid, QString::fromUtf8(row.label));
-        if (QTableWidgetItem* cell = r >= 0 ? grid->item(r, kValueColumn) : nullptr)
-            cell->setText(QString::fromStdString(FormatObjectValue(row.form, mModel.words()[i])));
+        if (QTableWidgetItem* cell = valueCell(kObjectRows[i]))
+            cell->setText(QString::fromStdString(FormatObjectValue(kObjectRows[i].form, mModel.words()[i])));
     }
 }
 

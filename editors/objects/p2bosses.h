@@ -14,6 +14,7 @@
 #include <vector>
 
 class QTableWidget;
+class QTableWidgetItem;
 
 // The object editor of the second game: boss hit counts and the starting
 // lives and movement constants of Pelbo and Tails, one 16-bit word each, in
@@ -43,6 +44,8 @@ private:
     void appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value);
     // The grid row whose key is label, or -1.
     static int findRow(QTableWidget* grid, const QString& label);
+    // The value cell of row, or nullptr while it has not been read.
+    QTableWidgetItem* valueCell(const ObjectRow& row) const;
     void showCell(const ObjectRow& row);
 
     ObjectModel mModel;
