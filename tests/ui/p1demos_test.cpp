@@ -184,6 +184,7 @@ private slots:
         // Another program changes the saved words meanwhile: the next Save
         // must not write them again.
         expected.word(o.normal, 0xAAAA).word(o.base, 0xBBBB);
+        WaitForHeaderSum();
         expected.save(mPath);
         spin(w.get(), "PoleNumberUpDown")->setValue(1);
         save(w.get());

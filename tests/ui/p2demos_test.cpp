@@ -226,6 +226,7 @@ private slots:
         combo(w.get(), 4)->setCurrentIndex(0);
         save(w.get());
         expected.word(g.number, 0xAAAA).word(g.base + 6, 0xBBBB);
+        WaitForHeaderSum();
         expected.save(mPath);
         combo(w.get(), 2)->setCurrentIndex(0);
         save(w.get());

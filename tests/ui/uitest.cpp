@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QTest>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -96,6 +97,12 @@ void SaveErrorScreenshot(const QString& text, const QString& name)
     const std::unique_ptr<QMessageBox> box = NoticeBox(QMessageBox::Critical, text, QMessageBox::Ok, nullptr);
     box->show();
     SaveScreenshot(box.get(), name);
+}
+
+void WaitForHeaderSum()
+{
+    if (!QTest::qWaitFor([] { return !MainFrm || !MainFrm->HeaderPanel->text().contains(QStringLiteral("being summed")); }))
+        qFatal("the header panel's sum never ended");
 }
 
 void SetFixChecksum(bool ticked)

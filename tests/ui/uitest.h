@@ -41,6 +41,11 @@ void SaveErrorScreenshot(const QString& text, const QString& name);
 // its modified mark.
 QString ShownTitle(const QWidget* window);
 
+// Waits until the main window's header panel has summed the image, which it
+// holds open for reading meanwhile: on Windows another program cannot
+// replace the image until then.
+void WaitForHeaderSum();
+
 // Ticks or unticks the main window's "Fix Checksum".
 void SetFixChecksum(bool ticked);
 // Ticks or unticks the main window's "Back Up Before Saving".
