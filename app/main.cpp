@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/mainwindow.h"
 #include "app/windowregistry.h"
 #include "core/platform/files.h"
 
@@ -37,8 +38,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     NameApplication();
     InitApplication();
-    StartProgram(QApplication::arguments());
-    const int result = QApplication::exec();
-    DestroyWindows();
-    return result;
+    const std::unique_ptr<TMainFrm> window = StartProgram(QApplication::arguments());
+    return QApplication::exec();
 }

@@ -110,8 +110,15 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     QSettings settings;
     FileBackup->setChecked(settings.value(kBackupKey, true).toBool());
     connect(FileBackup, &QAction::toggled, this, [](bool ticked) { QSettings().setValue(kBackupKey, ticked); });
-    SetSaveOptions(this, {[this] { return fixChecksumTicked(); }, [this] { return FileBackup->isChecked(); },
-                          [this] { showHeader(); }, [this] { stopHeaderSum(); }});
+    // The selected image's Saves follow the ticks.
+    connect(Fix, &QAction::toggled, this, [this](bool ticked) {
+        if (mSession)
+            mSession->setFixChecksum(ticked);
+    });
+    connect(FileBackup, &QAction::toggled, this, [this](bool ticked) {
+        if (mSession)
+            mSession->setBackUp(ticked);
+    });
 
     setAcceptDrops(true);
     FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
@@ -143,7 +150,7 @@ void TMainFrm::FormCreate()
     // The support folder beside the executable, or the installed one; what
     // the program writes there goes to the user's data folder when the
     // installed one is read-only.
-    Rom.ExeDir = FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
+    SetSupportBase(FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/"));
     SetUserSupportBase(SupportFolderWritable()
                            ? std::string()
                            : CorePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + "/");
@@ -163,16 +170,11 @@ void TMainFrm::selectFile(const QString& fileName)
 {
     OpenDialog.remember(fileName);
     OpenDialog.setInitialDir(QFileInfo(fileName).absolutePath());
-    Rom.RomPath = CorePath(fileName);
-    ForgetBackup();
     LblFilename->setText(fileName);
 
-    // Forget the previous game first: a file that cannot be read must not
+    // Forget the previous image first: a file that cannot be read must not
     // keep its editors, or they would write that game's offsets into it.
-    Rom.GameCode.clear();
-    Rom.GameName.clear();
-    Rom.RomSize = 0;
-    Rom.ReadOnly = false;
+    mSession.reset();
     setEditorItems(0);
     FilePatch->setEnabled(false);
     FilePlay->setEnabled(false);
@@ -185,8 +187,12 @@ void TMainFrm::selectFile(const QString& fileName)
     // Never a guess at which file a name means.
     if (!ExactName(fileName))
         throw KorvaneError("Cannot open " + fileName.toStdString() + ": " + kInexactNameMessage);
-    const Detection detection = DetectGame(Rom.RomPath);
-    StoreDetection(detection);
+    const std::string path = CorePath(fileName);
+    const Detection detection = DetectGame(path);
+    mSession = std::make_unique<ImageSession>(path, detection);
+    mSession->setFixChecksum(Fix->isChecked());
+    mSession->setBackUp(FileBackup->isChecked());
+    mSession->setListener(this);
     setEditorItems(detection.game->items);
     FilePatch->setEnabled(true);
     FilePlay->setEnabled(true);
@@ -208,6 +214,18 @@ struct TMainFrm::HeaderSum
 TMainFrm::~TMainFrm()
 {
     stopHeaderSum();
+}
+
+void TMainFrm::aboutToSave()
+{
+    // The sum holds the image open for reading.
+    stopHeaderSum();
+}
+
+void TMainFrm::saved()
+{
+    // Once the Save's message is out of the way.
+    QMetaObject::invokeMethod(this, &TMainFrm::showHeader, Qt::QueuedConnection);
 }
 
 void TMainFrm::stopHeaderSum()
@@ -232,20 +250,20 @@ void TMainFrm::showHeader()
     QString serial = row(QStringLiteral("Serial"), QString::fromStdString(PrintableSerial(mSerial)));
     // What the title cannot say: a file that is no cartridge, a game no
     // editor serves.
-    const bool saveState = Rom.GameCode == "gst";
+    const bool saveState = mSession->gameCode() == "gst";
     if (!mMegaDriveHeader && !saveState)
         serial += row(QStringLiteral("Header"), QStringLiteral("no \"SEGA\" at 0x100: not a Mega Drive cartridge header"));
-    if (GameByCode(Rom.GameCode).items == 0) {
+    if (GameByCode(mSession->gameCode()).items == 0) {
         QString why;
         if (saveState)
             why = QStringLiteral("none: a save state is not edited");
-        else if (Rom.GameCode == "un")
+        else if (mSession->gameCode() == "un")
             why = QStringLiteral("none: this program does not know this game");
         else
-            why = QStringLiteral("No editor of this program serves %1.").arg(fromCp1252(Rom.GameName));
+            why = QStringLiteral("No editor of this program serves %1.").arg(fromCp1252(mSession->gameName()));
         serial += row(QStringLiteral("Editors"), why);
     }
-    const QString access = Rom.ReadOnly ? QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the "
+    const QString access = mSession->readOnly() ? QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the "
                                                          "editors show it, none saves</td></tr>")
                                         : QString();
     const auto show = [this, hex, serial, access](std::int64_t size, const QString& checksumRows) {
@@ -255,7 +273,7 @@ void TMainFrm::showHeader()
             + serial + checksumRows + access;
         HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
     };
-    show(Rom.RomSize, QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>being summed\u2026</td></tr>"));
+    show(mSession->size(), QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>being summed\u2026</td></tr>"));
 
     struct Result
     {
@@ -264,7 +282,8 @@ void TMainFrm::showHeader()
     };
     auto result = std::make_shared<Result>();
     mHeaderSum = std::make_unique<HeaderSum>();
-    const std::string path = Rom.RomPath;
+    const std::string path = mSession->path();
+    const std::uint32_t size = mSession->size();
     std::atomic_bool* stop = &mHeaderSum->stop;
     mHeaderSum->thread.reset(QThread::create([path, stop, result] {
         try {
@@ -274,12 +293,12 @@ void TMainFrm::showHeader()
         }
     }));
     const quint64 request = ++mHeaderRequest;
-    connect(mHeaderSum->thread.get(), &QThread::finished, this, [this, request, result, show, hex] {
+    connect(mHeaderSum->thread.get(), &QThread::finished, this, [this, request, result, show, hex, size] {
         if (request != mHeaderRequest)
             return;
         const HeaderState& header = result->header;
         if (!result->error.isEmpty()) {
-            show(Rom.RomSize, QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>not read: %1</td></tr>")
+            show(size, QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>not read: %1</td></tr>")
                                   .arg(result->error.toHtmlEscaped()));
             return;
         }
@@ -366,13 +385,13 @@ void TMainFrm::openRecent(const QString& fileName)
 
 void TMainFrm::showGame(const std::string& serial)
 {
-    const QString name = fromCp1252(Rom.GameName);
-    setWindowTitle(QString::fromStdString(AppTitleWith(Cp1252ToUtf8(Rom.GameName))));
-    if (Rom.GameCode == "un" && !mMegaDriveHeader)
+    const QString name = fromCp1252(mSession->gameName());
+    setWindowTitle(QString::fromStdString(AppTitleWith(Cp1252ToUtf8(mSession->gameName()))));
+    if (mSession->gameCode() == "un" && !mMegaDriveHeader)
         LblGame->setText(QStringLiteral("Not a Mega Drive cartridge image"));
-    else if (Rom.GameCode == "un")
+    else if (mSession->gameCode() == "un")
         LblGame->setText(QStringLiteral("Unknown ROM - ") + QString::fromStdString(PrintableSerial(serial)));
-    else if (Rom.GameCode == "gst")
+    else if (mSession->gameCode() == "gst")
         LblGame->setText(name);
     else
         LblGame->setText(name + QStringLiteral(" ROM"));
@@ -396,9 +415,9 @@ void TMainFrm::FileCloseClick()
 
 void TMainFrm::FilePatchClick()
 {
-    const QString changed = ShownPath(Rom.RomPath);
+    const QString changed = ShownPath(mSession->path());
     // The untouched original, where a backup kept it.
-    const QString kept = ShownPath(OriginalBackupOf(Rom.RomPath));
+    const QString kept = ShownPath(OriginalBackupOf(mSession->path()));
     const QString original = PatchFiles(this, QStringLiteral("Original image"),
                                         QFileInfo::exists(kept) ? kept : QFileInfo(changed).absolutePath(),
                                         RomOpenDialog::kFilter, false);
@@ -416,7 +435,7 @@ void TMainFrm::FilePatchClick()
     }
     const std::string outPath = CorePath(out);
     const std::string originalPath = CorePath(original);
-    if (SameFile(outPath, originalPath) || SameFile(outPath, Rom.RomPath))
+    if (SameFile(outPath, originalPath) || SameFile(outPath, mSession->path()))
         throw KorvaneError("The patch cannot be written over one of its images; nothing was written");
     const PatchBytes originalBytes = ReadBinaryFile(originalPath);
     // A patch between two different cartridges is most likely a mistake.
@@ -431,14 +450,14 @@ void TMainFrm::FilePatchClick()
                != QMessageBox::Yes)
         return;
     const PatchFormat format = PatchFormatOfName(outPath).value_or(PatchFormat::Bps);
-    const PatchBytes patch = CreatePatch(format, originalBytes, ReadBinaryFile(Rom.RomPath));
+    const PatchBytes patch = CreatePatch(format, originalBytes, ReadBinaryFile(mSession->path()));
     ReplaceFile(outPath, patch);
     ShowMessage(QStringLiteral("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
 }
 
 void TMainFrm::FilePlayClick()
 {
-    PlayImage(this, Rom.RomPath);
+    PlayImage(this, mSession->path());
 }
 
 void TMainFrm::SettingsEmulatorClick()
@@ -449,7 +468,7 @@ void TMainFrm::SettingsEmulatorClick()
 
 void TMainFrm::route(EditorItem item)
 {
-    OpenWindow(RouteFor(item, Rom.GameCode), this);
+    OpenWindow(RouteFor(item, mSession ? mSession->gameCode() : std::string()), mSession.get(), mEditorMemory, this);
 }
 
 void TMainFrm::EditorDemosClick()

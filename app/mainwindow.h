@@ -4,7 +4,9 @@
 #pragma once
 
 #include "app/romopendialog.h"
+#include "app/windowregistry.h"
 #include "core/detection.h"
+#include "core/imagesession.h"
 #include "ui_mainwindow.h"
 
 #include <QMainWindow>
@@ -13,7 +15,7 @@
 #include <memory>
 
 // The main window: ROM selection, game detection and the Editor menu.
-class TMainFrm : public QMainWindow, public Ui::TMainFrm
+class TMainFrm : public QMainWindow, public Ui::TMainFrm, private ImageSession::Listener
 {
     Q_OBJECT
 
@@ -21,8 +23,8 @@ public:
     explicit TMainFrm(QWidget* parent = nullptr);
     ~TMainFrm() override;
 
-    // The check mark of "Fix Checksum", which every Save reads.
-    bool fixChecksumTicked() const { return Fix->isChecked(); }
+    // The selected image, while one is.
+    ImageSession* session() const { return mSession.get(); }
 
     RomOpenDialog OpenDialog;
 
@@ -64,7 +66,7 @@ public:
 
 signals:
     // The window's first picture is on screen: what can wait for it (the
-    // window icon, the hidden windows) follows.
+    // window icon) follows.
     void firstPainted();
 
 protected:
@@ -73,6 +75,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void aboutToSave() override;
+    void saved() override;
     void fillRecentMenu();
     void openRecent(const QString& fileName);
     void setEditorItems(unsigned items);
@@ -82,6 +86,8 @@ private:
     // The serial of the selected image, as its selection read it: no editor
     // writes the header's serial.
     std::string mSerial;
+    std::unique_ptr<ImageSession> mSession;
+    EditorMemory mEditorMemory;
     bool mMegaDriveHeader = false;
 
     struct HeaderSum;

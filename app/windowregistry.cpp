@@ -6,7 +6,8 @@
 #include "app/mainwindow.h"
 #include "core/apptexts.h"
 #include "core/checksum.h"
-#include "core/imagesnapshot.h"
+#include "core/imagesession.h"
+#include "core/platform/files.h"
 #include "editors/art/art.h"
 #include "editors/demos/p1demosp.h"
 #include "editors/demos/p2demosp.h"
@@ -32,8 +33,6 @@
 
 #include <iostream>
 
-TMainFrm* MainFrm = nullptr;
-
 void InitApplication()
 {
     // The forms are laid out for a small sans-serif face of Arial's metrics:
@@ -49,7 +48,6 @@ void InitApplication()
     font.setPointSize(8);
     QApplication::setFont(font);
     IgnoreFileSizeSignal();
-    SetBeforeWriteHook(BackUpBeforeFirstWrite);
     GuardSettingsFile();
 }
 
@@ -76,25 +74,6 @@ void GuardSettingsFile()
 #endif
 }
 
-void CreateWindows()
-{
-    MainFrm = new TMainFrm();
-    CreateHiddenWindows();
-}
-
-void CreateHiddenWindows()
-{
-    p1demos = new Tp1demos(MainFrm);
-    p2textz = new Tp2textz(MainFrm);
-    p2waterf = new Tp2waterf(MainFrm);
-    p2demos = new Tp2demos(MainFrm);
-    p2bossesf = new Tp2bossesf(MainFrm);
-    artf = new Tartf(MainFrm);
-    p1texteditorf = new Tp1texteditorf(MainFrm);
-    DisasmFrm = new TDisasmFrm(MainFrm);
-    palform = new Tpalform(MainFrm);
-}
-
 void NameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("pelbo-korvane"));
@@ -111,67 +90,65 @@ void AddProgramOptions(QCommandLineParser& parser)
     parser.addVersionOption();
 }
 
-void StartProgram(const QStringList& arguments)
+std::unique_ptr<TMainFrm> StartProgram(const QStringList& arguments)
 {
     QCommandLineParser parser;
     AddProgramOptions(parser);
     parser.process(arguments);
-    MainFrm = new TMainFrm();
-    // The hidden instances once the main window is painted: its first
-    // picture does not wait for them.
-    QObject::connect(MainFrm, &TMainFrm::firstPainted, MainFrm, [] { CreateHiddenWindows(); }, Qt::QueuedConnection);
-    MainFrm->show();
+    auto window = std::make_unique<TMainFrm>();
+    window->show();
     const QStringList images = parser.positionalArguments();
-    if (!images.isEmpty())
-        RunHandler([&images] { MainFrm->selectFile(QFileInfo(images.first()).absoluteFilePath()); });
+    if (!images.isEmpty()) {
+        TMainFrm* const main = window.get();
+        RunHandler([main, &images] { main->selectFile(QFileInfo(images.first()).absoluteFilePath()); });
+    }
+    return window;
 }
 
-void DestroyWindows()
+std::unique_ptr<QDialog> NewEditor(WindowId id, ImageSession* image, EditorMemory& memory, QWidget* owner)
 {
-    delete MainFrm;
-    MainFrm = nullptr;
-    p1demos = nullptr;
-    p2textz = nullptr;
-    p2waterf = nullptr;
-    p2demos = nullptr;
-    p2bossesf = nullptr;
-    artf = nullptr;
-    p1texteditorf = nullptr;
-    DisasmFrm = nullptr;
-    palform = nullptr;
-}
-
-void OpenWindow(WindowId id, QWidget* owner)
-{
+    // The machine-code converter alone needs no image.
+    if (id == WindowId::DisasmFrm)
+        return std::make_unique<TDisasmFrm>(owner);
+    if (!image)
+        return nullptr;
+    ImageSession& session = *image;
+    std::unique_ptr<QDialog> window;
     switch (id) {
     case WindowId::p1demos:
-        OpenEditor(p1demos, owner);
+        window = std::make_unique<Tp1demos>(session, owner);
         break;
     case WindowId::p2textz:
-        OpenEditor(p2textz, owner);
+        window = std::make_unique<Tp2textz>(session, owner);
         break;
     case WindowId::p2waterf:
-        OpenEditor(p2waterf, owner);
+        window = std::make_unique<Tp2waterf>(session, owner);
         break;
     case WindowId::p2demos:
-        OpenEditor(p2demos, owner);
+        window = std::make_unique<Tp2demos>(session, owner);
         break;
     case WindowId::p2bossesf:
-        OpenEditor(p2bossesf, owner);
+        window = std::make_unique<Tp2bossesf>(session, owner);
         break;
     case WindowId::artf:
-        OpenEditor(artf, owner);
+        window = std::make_unique<Tartf>(session, owner);
         break;
     case WindowId::p1texteditorf:
-        OpenEditor(p1texteditorf, owner);
-        break;
-    case WindowId::DisasmFrm:
-        OpenEditor(DisasmFrm, owner);
+        window = std::make_unique<Tp1texteditorf>(owner);
         break;
     case WindowId::palform:
-        OpenEditor(palform, owner);
+        window = std::make_unique<Tpalform>(session, memory.palette, owner);
         break;
+    case WindowId::DisasmFrm:
     case WindowId::None:
-        break;
+        return nullptr;
     }
+    ShowReadOnly(window.get(), session);
+    return window;
+}
+
+void OpenWindow(WindowId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
+{
+    if (const std::unique_ptr<QDialog> window = NewEditor(id, session, memory, owner))
+        window->exec();
 }

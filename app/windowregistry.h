@@ -4,20 +4,17 @@
 #pragma once
 
 #include "core/detection.h"
-#include "core/romaccess.h"
-#include "ui/savecompletion.h"
+#include "editors/palette/paledit.h"
 
 #include <QStringList>
 
 #include <memory>
 
+class ImageSession;
 class QCommandLineParser;
+class QDialog;
 class QWidget;
 class TMainFrm;
-
-// Window references: each holds the live instance of its window class.
-// Every editor unit declares its own beside its class.
-extern TMainFrm* MainFrm;
 
 // Application-wide settings every run and every window test needs: the
 // font the forms are laid out for, the backup before a Save's first write,
@@ -40,45 +37,23 @@ void NameApplication();
 void AddProgramOptions(QCommandLineParser& parser);
 
 // The program's start: its command line (--help and --version print and
-// end the program), the main window shown, the image the command line
-// names, if any, selected as the dialog would, and the hidden windows
-// (CreateHiddenWindows) made by the first turn of the event loop, once the
-// main window is up.
-void StartProgram(const QStringList& arguments);
+// end the program), the main window shown, and the image the command line
+// names, if any, selected as the dialog would. Returns the main window.
+std::unique_ptr<TMainFrm> StartProgram(const QStringList& arguments);
 
-// Start-up: the main window, then one hidden instance of every other window
-// class (CreateHiddenWindows), each stored in its window reference.
-void CreateWindows();
-void CreateHiddenWindows();
-
-// Destroys the main window, and with it every window it owns, and clears
-// every window reference.
-void DestroyWindows();
-
-// A new editor window of class T owned by owner, as the menu makes it:
-// sets OpenedFromMenu, so that it reads the image, and on a read-only image
-// its Save is off (ShowReadOnly).
-template <typename T>
-std::unique_ptr<T> NewEditor(QWidget* owner)
+// What editor windows keep from one opening to the next: the main window
+// holds it for the run.
+struct EditorMemory
 {
-    Rom.OpenedFromMenu = true;
-    std::unique_ptr<T> window(new T(owner));
-    ShowReadOnly(window.get());
-    return window;
-}
+    PaletteSelection palette;
+};
 
-// Opens an editor: a new instance (NewEditor) stored in reference while it
-// is shown modally; destroys it after it closes and gives the reference
-// back its previous instance.
-template <typename T>
-void OpenEditor(T*& reference, QWidget* owner)
-{
-    T* const previous = reference;
-    const std::unique_ptr<T> window = NewEditor<T>(owner);
-    reference = window.get();
-    window->exec();
-    reference = previous;
-}
+// A new editor window of a route on session's image, owned by owner, as the
+// menu opens it: on a read-only image its Save is off (ShowReadOnly).
+// nullptr for WindowId::None, and without a session for every window but
+// the machine-code converter.
+std::unique_ptr<QDialog> NewEditor(WindowId id, ImageSession* session, EditorMemory& memory, QWidget* owner);
 
-// Opens the window of an Editor route; WindowId::None does nothing.
-void OpenWindow(WindowId id, QWidget* owner);
+// Opens the window of an Editor route modally and destroys it once it
+// closes; nothing opens where NewEditor gives nullptr.
+void OpenWindow(WindowId id, ImageSession* session, EditorMemory& memory, QWidget* owner);

@@ -9,6 +9,7 @@
 #include <QApplication>
 
 #include <cstring>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -24,8 +25,8 @@ int main(int argc, char** argv)
     InitApplication();
     SetNotices(&RunNotices());
     InitBenchFiles();
-    // The save completion reads the "Fix Checksum" mark of the main window.
-    MainFrm = new TMainFrm();
+    auto mainWindow = std::make_unique<TMainFrm>();
+    BenchMainWindow() = mainWindow.get();
 
     RegisterChecksumBenchmarks();
     RegisterDataPathBenchmarks();
@@ -37,6 +38,6 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
 
     SetNotices(nullptr);
-    delete MainFrm;
+    BenchMainWindow() = nullptr;
     return 0;
 }

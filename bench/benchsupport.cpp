@@ -4,6 +4,8 @@
 #include "bench/benchsupport.h"
 
 #include "core/detection.h"
+#include "core/imagesession.h"
+#include "core/supportfiles.h"
 #include "core/romaccess.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samplefillers.h"
@@ -115,11 +117,29 @@ const std::string& ChecksumImage(std::size_t size)
     return gChecksumImages.emplace(size, path).first->second;
 }
 
+namespace {
+
+std::unique_ptr<ImageSession> gSession;
+
+} // namespace
+
 void SelectBenchRom(const std::string& path)
 {
-    StoreDetection(DetectGame(path));
-    Rom.RomPath = path;
-    Rom.ExeDir = CorePath(QCoreApplication::applicationDirPath()) + "/";
+    gSession = std::make_unique<ImageSession>(path, DetectGame(path));
+    SetSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
+}
+
+ImageSession& BenchSession()
+{
+    if (!gSession)
+        throw std::runtime_error("no image selected");
+    return *gSession;
+}
+
+TMainFrm*& BenchMainWindow()
+{
+    static TMainFrm* window = nullptr;
+    return window;
 }
 
 void BenchNotices::showMessage(const QString& text)

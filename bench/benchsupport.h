@@ -13,6 +13,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+class ImageSession;
+class TMainFrm;
 #include <vector>
 
 // The benchmark images, written once into a temporary folder that lives as
@@ -27,10 +30,14 @@ const std::string& ChecksumImage(std::size_t size);
 // Drops the offscreen platform's warnings about size hints.
 void FilterPlatformNoise();
 
-// Makes path the selected ROM as the main window does: RomPath, RomSize,
-// GameCode, GameName. ExeDir is the executable's folder, where the build
+// Makes path the selected ROM as the main window does: BenchSession() is
+// its session. The support base is the executable's folder, where the build
 // copies the support files.
 void SelectBenchRom(const std::string& path);
+ImageSession& BenchSession();
+
+// The main window of the run, made by its main().
+TMainFrm*& BenchMainWindow();
 
 // Counts the messages of a run instead of showing boxes, and keeps the
 // error reports so that a benchmark can fail on them.

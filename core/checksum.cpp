@@ -298,10 +298,14 @@ std::uint32_t readBigEndian(RomFile& file, std::int64_t offset, int size)
 
 bool FixChecksum(const std::string& path, HeaderState* before)
 {
-    ImageAccess access(path, RomFile::Access::Write);
-    RomFile& file = *access;
+    RomFile file(path, RomFile::Access::Write);
     if (!file.isOpen())
         ThrowFileError(file.error());
+    return FixChecksum(file, before);
+}
+
+bool FixChecksum(RomFile& file, HeaderState* before)
+{
     const std::int64_t length = file.size();
     if (length < 0)
         ThrowFileError(file.error());
@@ -355,8 +359,7 @@ bool FixChecksum(const std::string& path, HeaderState* before)
 
 HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* stop)
 {
-    ImageAccess access(path, RomFile::Access::Read);
-    RomFile& file = *access;
+    RomFile file(path, RomFile::Access::Read);
     if (!file.isOpen())
         ThrowFileError(file.error());
     HeaderState state;
@@ -373,21 +376,15 @@ HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* sto
     return state;
 }
 
-bool FixChecksum()
+void FinishImageWrites(RomFile& file, bool repairHeader)
 {
-    return FixChecksum(Rom.RomPath);
-}
-
-void FinishImageWrites(const std::string& path, bool repairHeader)
-{
-    if (!(repairHeader && FixChecksum(path)))
-        FlushRomFile(path);
+    if (!(repairHeader && FixChecksum(file)))
+        FlushRomFile(file);
 }
 
 bool IsCartridgeImage(const std::string& path)
 {
-    ImageAccess access(path, RomFile::Access::Read);
-    RomFile& file = *access;
+    RomFile file(path, RomFile::Access::Read);
     file.requireOpen(path);
     char signature[4] = {};
     if (file.size() < kSumStart || file.readAt(0x100, signature, sizeof signature) != sizeof signature)

@@ -20,14 +20,15 @@
 // With before, also gives the header as it was, from the same pass over
 // the image (what ReadHeaderState would have given).
 struct HeaderState;
+class RomFile;
 bool FixChecksum(const std::string& path, HeaderState* before = nullptr);
-// The same on Rom.RomPath.
-bool FixChecksum();
+// The same on a file open for writing.
+bool FixChecksum(RomFile& file, HeaderState* before = nullptr);
 
-// The end of every save into the image at path: FixChecksum when
-// repairHeader, and a flush of the image to the disk unless the repair
-// wrote and flushed it. Throws the errors of either.
-void FinishImageWrites(const std::string& path, bool repairHeader);
+// The end of every save into file: FixChecksum when repairHeader, and a
+// flush of the image to the disk unless the repair wrote and flushed it.
+// Throws the errors of either.
+void FinishImageWrites(RomFile& file, bool repairHeader);
 
 // The header fields FixChecksum writes, as the file holds them and as the
 // repair would store them.

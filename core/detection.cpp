@@ -49,11 +49,11 @@ constexpr std::array<SerialRow, 3> kLockOnSerials = {{
     {kSerialP3, "p3k"},
 }};
 
-std::string readBytes(const std::string& path, std::int32_t offset, int count)
+std::string readBytes(RomFile& file, std::int32_t offset, int count)
 {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += static_cast<char>(ReadRomValue(path, offset + i, 1));
+        text += static_cast<char>(ReadRomValue(file, offset + i, 1));
     return text;
 }
 
@@ -89,24 +89,31 @@ const GameInfo& GameByCode(const std::string& code)
 
 Detection DetectGame(const std::string& path)
 {
+    RomFile file(path, RomFile::Access::Read);
+    file.requireOpen(path);
+    return DetectGame(file, path);
+}
+
+Detection DetectGame(RomFile& file, const std::string& path)
+{
     Detection d;
-    d.romSize = RomFileSize(path);
+    d.romSize = RomFileSize(file);
     if (d.romSize < kMinImageSize)
         throw KorvaneError(TooShortMessage(path, d.romSize));
-    d.serial = readBytes(path, kSerialOffset, kSerialLength);
-    const std::string magic = readBytes(path, 0, 3);
-    const std::string console = readBytes(path, 0x100, 4);
+    d.serial = readBytes(file, kSerialOffset, kSerialLength);
+    const std::string magic = readBytes(file, 0, 3);
+    const std::string console = readBytes(file, 0x100, 4);
     d.megaDriveHeader = console == "SEGA" || console == " SEG";
 
     std::string code = "un";
     if (magic == "GST") {
         code = "gst";
     } else if (d.serial == kSerialP1JP2B) {
-        const auto variant = static_cast<char>(ReadRomValue(path, kVariantOffset, 1));
+        const auto variant = static_cast<char>(ReadRomValue(file, kVariantOffset, 1));
         code = variant == 'G' ? "p1j" : variant == '2' ? "p2b" : "un";
     } else if (d.serial == kSerialLockOn) {
         if (d.romSize > kLockOnSize) {
-            const std::string second = readBytes(path, kSecondSerialOffset, kSerialLength);
+            const std::string second = readBytes(file, kSecondSerialOffset, kSerialLength);
             code = "pk";
             for (const SerialRow& row : kLockOnSerials) {
                 if (second == row.serial)
@@ -141,14 +148,6 @@ std::string PrintableSerial(const std::string& serial)
         shown += printable ? Cp1252ToUtf8(std::string(1, c)) : std::string(".");
     }
     return shown;
-}
-
-void StoreDetection(const Detection& detection)
-{
-    Rom.RomSize = detection.romSize;
-    Rom.GameCode = detection.game->code;
-    Rom.GameName = detection.game->name;
-    Rom.ReadOnly = detection.readOnly;
 }
 
 WindowId RouteFor(EditorItem item, const std::string& gameCode)

@@ -60,8 +60,11 @@ struct Detection
 // time (size, serial, magic, the console's "SEGA", then the byte at 0x16F or
 // the second serial where the serial asks for them), and names the game. A
 // file shorter than kMinImageSize is refused with TooShortMessage; read
-// errors propagate as KorvaneError.
+// errors propagate as KorvaneError ("Cannot open file <path>" first).
 Detection DetectGame(const std::string& path);
+// The same on file, open as path.
+class RomFile;
+Detection DetectGame(RomFile& file, const std::string& path);
 
 // "PATH is 6 bytes: too short for a Mega Drive image (at least 512 bytes)."
 std::string TooShortMessage(const std::string& path, std::uint32_t size);
@@ -69,10 +72,6 @@ std::string TooShortMessage(const std::string& path, std::uint32_t size);
 // The serial as the header panel shows it: Windows-1252 bytes decoded, any
 // byte that is not printable text shown as ".".
 std::string PrintableSerial(const std::string& serial);
-
-// Stores what a detection found in the ROM record: RomSize, GameCode,
-// GameName, ReadOnly.
-void StoreDetection(const Detection& detection);
 
 // The window an Editor item opens for a game code.
 enum class WindowId {

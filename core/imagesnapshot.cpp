@@ -4,14 +4,11 @@
 #include "core/imagesnapshot.h"
 
 #include "core/korvaneerror.h"
-#include "core/romaccess.h"
 #include "core/romfile.h"
 
 #include <algorithm>
 
 namespace {
-
-BeforeWriteHook gBeforeWrite;
 
 constexpr std::int64_t kSerialAt = 0x180;
 constexpr std::int64_t kSerialSize = 14;
@@ -28,25 +25,14 @@ std::string serialOf(RomFile& file, std::int64_t size)
 
 } // namespace
 
-void ImageSnapshot::take(const std::string& path)
+void ImageSnapshot::take(RomFile& file)
 {
     mSize = -1;
-    ImageAccess access(path, RomFile::Access::Read);
-    RomFile& file = *access;
-    file.requireOpen(path);
     const std::int64_t size = file.size();
     if (size < 0)
         throw KorvaneError("Stream read error");
     mSerial = serialOf(file, size);
     mSize = size;
-    mPath = path;
-}
-
-void ImageSnapshot::check(const std::string& path, const std::vector<Value>& values) const
-{
-    ImageAccess access(path, RomFile::Access::Write);
-    access->requireOpen(path);
-    check(*access, values);
 }
 
 void ImageSnapshot::check(RomFile& file, const std::vector<Value>& values) const
@@ -64,13 +50,6 @@ void ImageSnapshot::check(RomFile& file, const std::vector<Value>& values) const
             || now != value.bytes)
             throw KorvaneError(kImageChangedMessage);
     }
-    if (gBeforeWrite)
-        gBeforeWrite(mPath, file);
-}
-
-void SetBeforeWriteHook(BeforeWriteHook hook)
-{
-    gBeforeWrite = std::move(hook);
 }
 
 std::string WordBytes(std::uint16_t word)

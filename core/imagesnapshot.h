@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,31 +29,18 @@ public:
     };
 
     // Takes the size and the header serial (the 14 bytes at 0x180, fewer in
-    // a shorter file) of path, with one open for reading, shared with other
-    // readers. Throws "Cannot open file <path>".
-    void take(const std::string& path);
+    // a shorter file) of file. Throws "Stream read error".
+    void take(RomFile& file);
 
-    // With one exclusive open of path: checks that it has the size and the
-    // serial taken, and that each value lies inside it and still holds the
-    // bytes read (one read a value). Throws kImageChangedMessage when
-    // anything differs, "Cannot open file <path>" when it cannot be opened.
-    void check(const std::string& path, const std::vector<Value>& values) const;
-    // The same on a file the caller holds open.
+    // Checks that file has the size and the serial taken, and that each
+    // value lies inside it and still holds the bytes read (one read a
+    // value). Throws kImageChangedMessage when anything differs.
     void check(RomFile& file, const std::vector<Value>& values) const;
 
 private:
     std::int64_t mSize = -1;
     std::string mSerial;
-    std::string mPath;
 };
 
 // The bytes of a big-endian word, as an ImageSnapshot value holds them.
 std::string WordBytes(std::uint16_t word);
-
-// Called with the image's path and the file the Save holds open by every
-// check that passed, so before a Save's first write: the window layer backs
-// the image up there, reading it through that file (on Windows no other
-// open of it is possible meanwhile). An error it throws refuses the Save.
-// Nothing is called by default.
-using BeforeWriteHook = std::function<void(const std::string& path, RomFile& file)>;
-void SetBeforeWriteHook(BeforeWriteHook hook);

@@ -63,7 +63,7 @@ inline constexpr LevelTable kZoneTableW2{kLevelRowsW2};  // water editor, "p2" a
 inline constexpr LevelTable kZoneTableW3{kLevelRowsW3};  // water editor, "p3"
 
 // The support files naming the rows, one name per line, line k for row k.
-// Written as joined to ExeDir by SupportFilePath.
+// Written as joined to the support base by SupportFilePath.
 inline constexpr const char* kP1LevelsFile = "\\korvane\\p1levels.txt";
 inline constexpr const char* kP2LevelsFile = "\\korvane\\p2levels.txt";
 inline constexpr const char* kP2BLevelsFile = "\\korvane\\p2blevels.txt";
@@ -93,7 +93,7 @@ int LevelRow(LevelTable table, std::uint16_t value);
 std::uint16_t LevelAtRow(LevelTable table, int row, std::uint16_t current);
 
 // Reads the lines of the support file listFile (such as kP1LevelsFile) from
-// ExeDir (SplitLines). Throws KorvaneError "Cannot open file <full path>"
+// the support base (SplitLines). Throws KorvaneError "Cannot open file <full path>"
 // when the file is missing, cannot be read, or is no regular file of at most
 // kMaxListFileSize bytes.
 std::vector<std::string> ReadLevelList(const std::string& listFile);

@@ -8,11 +8,7 @@
 
 #include <cerrno>
 
-RomRecord Rom;
-
 namespace {
-
-thread_local ImageTransaction* gTransaction = nullptr;
 
 void checkSize(int size)
 {
@@ -21,42 +17,6 @@ void checkSize(int size)
 }
 
 } // namespace
-
-ImageTransaction::ImageTransaction(const std::string& path)
-    : mPath(path)
-{
-    mFile = Of(path);
-    if (!mFile) {
-        mOwn.emplace(path, RomFile::Access::Write);
-        mOwn->requireOpen(path);
-        mFile = &*mOwn;
-    }
-    mOuter = gTransaction;
-    gTransaction = this;
-}
-
-ImageTransaction::~ImageTransaction()
-{
-    gTransaction = mOuter;
-}
-
-RomFile* ImageTransaction::Of(const std::string& path)
-{
-    for (ImageTransaction* t = gTransaction; t; t = t->mOuter) {
-        if (t->mPath == path)
-            return t->mFile;
-    }
-    return nullptr;
-}
-
-ImageAccess::ImageAccess(const std::string& path, RomFile::Access access)
-{
-    mFile = ImageTransaction::Of(path);
-    if (!mFile) {
-        mOwn.emplace(path, access);
-        mFile = &*mOwn;
-    }
-}
 
 // Messages of the platform's byte-file functions.
 void ThrowFileError(int err)
@@ -96,56 +56,54 @@ void ThrowFileError(int err)
     throw KorvaneError(message, err);
 }
 
-std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size)
+std::uint32_t ReadRomValue(RomFile& file, std::int64_t offset, int size)
 {
     checkSize(size);
-    ImageAccess file(path, RomFile::Access::Read);
-    file->requireOpen(path);
     unsigned char bytes[4] = {0, 0, 0, 0};
-    if (file->readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
+    if (file.readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
         throw KorvaneError("Stream read error");
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8
         | static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-std::uint32_t ReadRomValue(std::int32_t offset, int size)
+std::uint32_t ReadRomValue(const std::string& path, std::int32_t offset, int size)
 {
-    return ReadRomValue(Rom.RomPath, offset, size);
+    checkSize(size);
+    RomFile file(path, RomFile::Access::Read);
+    file.requireOpen(path);
+    return ReadRomValue(file, offset, size);
 }
 
-void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
+void WriteRomBytes(RomFile& file, std::int64_t offset, int count, std::uint32_t value)
 {
     checkSize(count);
-    ImageAccess file(path, RomFile::Access::Write);
-    file->requireOpen(path);
     const unsigned char bytes[4] = {
         static_cast<unsigned char>(value),
         static_cast<unsigned char>(value >> 8),
         static_cast<unsigned char>(value >> 16),
         static_cast<unsigned char>(value >> 24),
     };
-    if (!file->writeAt(offset, bytes, static_cast<std::size_t>(count)))
-        throw KorvaneError("Stream write error", file->error());
+    if (!file.writeAt(offset, bytes, static_cast<std::size_t>(count)))
+        throw KorvaneError("Stream write error", file.error());
 }
 
-void WriteRomData(const std::string& path, std::int64_t offset, const std::string& bytes)
+void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
 {
-    ImageAccess file(path, RomFile::Access::Write);
-    file->requireOpen(path);
-    if (!file->writeAt(offset, bytes.data(), bytes.size()))
-        throw KorvaneError("Stream write error", file->error());
+    checkSize(count);
+    RomFile file(path, RomFile::Access::Write);
+    file.requireOpen(path);
+    WriteRomBytes(file, offset, count, value);
 }
 
-void WriteRomBytes(std::int32_t offset, int count, std::uint32_t value)
+void WriteRomData(RomFile& file, std::int64_t offset, const std::string& bytes)
 {
-    WriteRomBytes(Rom.RomPath, offset, count, value);
+    if (!file.writeAt(offset, bytes.data(), bytes.size()))
+        throw KorvaneError("Stream write error", file.error());
 }
 
-std::uint32_t RomFileSize(const std::string& path)
+std::uint32_t RomFileSize(RomFile& file)
 {
-    ImageAccess file(path, RomFile::Access::Read);
-    file->requireOpen(path);
-    const std::int64_t size = file->size();
+    const std::int64_t size = file.size();
     if (size < 0)
         throw KorvaneError("Stream read error");
     if (size > 0xFFFFFFFF)
@@ -153,10 +111,15 @@ std::uint32_t RomFileSize(const std::string& path)
     return static_cast<std::uint32_t>(size);
 }
 
-void FlushRomFile(const std::string& path)
+std::uint32_t RomFileSize(const std::string& path)
 {
-    ImageAccess file(path, RomFile::Access::Write);
-    file->requireOpen(path);
-    if (!file->sync())
-        ThrowFileError(file->error());
+    RomFile file(path, RomFile::Access::Read);
+    file.requireOpen(path);
+    return RomFileSize(file);
+}
+
+void FlushRomFile(RomFile& file)
+{
+    if (!file.sync())
+        ThrowFileError(file.error());
 }

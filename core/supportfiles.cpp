@@ -5,13 +5,13 @@
 
 #include "core/korvaneerror.h"
 #include "core/platform/files.h"
-#include "core/romaccess.h"
 
 #include <algorithm>
 
 namespace {
 
 std::string gUserBase;
+std::string gBase;
 
 // The support files the program writes are small bitmaps.
 constexpr std::size_t kMaxCopiedSupportFile = std::size_t{1} << 20;
@@ -31,7 +31,7 @@ bool hasSupportFolder(const std::string& base)
 
 std::string SupportFilePath(const std::string& relativeName)
 {
-    return Rom.ExeDir + slashes(relativeName);
+    return gBase + slashes(relativeName);
 }
 
 std::string FindSupportBase(const std::string& exeDir)
@@ -46,7 +46,17 @@ std::string FindSupportBase(const std::string& exeDir)
 
 bool SupportFolderWritable()
 {
-    return FolderWritable(Rom.ExeDir + "korvane");
+    return FolderWritable(gBase + "korvane");
+}
+
+void SetSupportBase(const std::string& base)
+{
+    gBase = base;
+}
+
+const std::string& SupportBase()
+{
+    return gBase;
 }
 
 void SetUserSupportBase(const std::string& userBase)

@@ -12,7 +12,12 @@
 // Support files: the level and palette lists and tile bitmaps in the folder
 // korvane/ beside the executable.
 
-// ExeDir joined with a support file name written with backslashes, such as
+// The folder (with a trailing '/') whose korvane/ holds the support files
+// of this process, set once at start (FindSupportBase); empty until then.
+void SetSupportBase(const std::string& base);
+const std::string& SupportBase();
+
+// The support base joined with a support file name written with backslashes, such as
 // "\korvane\p1levels.txt"; every backslash becomes '/'.
 std::string SupportFilePath(const std::string& relativeName);
 
@@ -20,20 +25,20 @@ std::string SupportFilePath(const std::string& relativeName);
 // for an executable in exeDir (with a trailing '/'): exeDir itself when it
 // has a korvane/ folder (the build tree, a portable copy), else the
 // installed exeDir + "../share/pelbo-korvane/" when that has one, else
-// exeDir. Programs make it their ExeDir.
+// exeDir. Programs make it their support base.
 std::string FindSupportBase(const std::string& exeDir);
 
-// Whether this process may write into ExeDir's korvane/ folder.
+// Whether this process may write into the support base's korvane/ folder.
 bool SupportFolderWritable();
 
 // Where the files the program writes into the support folder go (the art
-// viewer's bitmaps) when ExeDir's korvane/ cannot be written, as an
+// viewer's bitmaps) when the support base's korvane/ cannot be written, as an
 // installed one: userBase (with a trailing '/'), the user's data folder.
 // Empty: they are written where they are read.
 void SetUserSupportBase(const std::string& userBase);
 
 // The path of a support file the program writes: SupportFilePath, or its
-// copy under the user's support base, copied from ExeDir on first use.
+// copy under the user's support base, copied from the support base on first use.
 // Throws KorvaneError "Cannot open file <path>" when that copy cannot be
 // made.
 std::string WritableSupportFilePath(const std::string& relativeName);

@@ -3,10 +3,11 @@
 
 #include "ui/trackedform.h"
 
+#include "core/imagesession.h"
+
 #include "core/apptexts.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
-#include "core/romaccess.h"
 #include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
@@ -161,9 +162,9 @@ private:
     bool mDone = false;
 };
 
-TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<void()> handler,
-                         std::vector<QWidget*> controls, State state)
-    : QObject(window), mWindow(window), mSave(save), mHandler(std::move(handler)), mControls(std::move(controls)),
+TrackedForm::TrackedForm(QDialog* window, const ImageSession& session, QAbstractButton* save,
+                         std::function<void()> handler, std::vector<QWidget*> controls, State state)
+    : QObject(window), mWindow(window), mSession(session), mSave(save), mHandler(std::move(handler)), mControls(std::move(controls)),
       mState(std::move(state)), mStack(this)
 {
     for (QWidget* control : mControls) {
@@ -197,7 +198,7 @@ TrackedForm::TrackedForm(QDialog* window, QAbstractButton* save, std::function<v
     playAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
     const auto saveAndPlay = [this] {
         if (mSave->isEnabled() && this->save())
-            PlayImage(mWindow, Rom.RomPath);
+            PlayImage(mWindow, mSession.path());
     };
     connect(playAction, &QAction::triggered, this, saveAndPlay);
     mPlay = window->findChild<QAbstractButton*>(QStringLiteral("SaveAndPlay"));

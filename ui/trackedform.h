@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class ImageSession;
 class QAbstractButton;
 class QAction;
 class QDialog;
@@ -63,7 +64,8 @@ public:
     // save is the window's Save button and handler: the form runs handler
     // (through RunHandler) for the button, for Ctrl+S and for the close
     // question's Save. Takes what the controls hold now as the image's.
-    TrackedForm(QDialog* window, QAbstractButton* save, std::function<void()> handler,
+    // session is the image's, which Save and Play starts.
+    TrackedForm(QDialog* window, const ImageSession& session, QAbstractButton* save, std::function<void()> handler,
                 std::vector<QWidget*> controls, State state = {});
 
     // What the controls hold now is what the image holds: after the window
@@ -109,6 +111,7 @@ private:
     void showModified();
 
     QDialog* mWindow;
+    const ImageSession& mSession;
     QAbstractButton* mSave;
     QAbstractButton* mPlay = nullptr;
     std::function<void()> mHandler;

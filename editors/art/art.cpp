@@ -3,7 +3,7 @@
 
 #include "editors/art/art.h"
 
-#include "core/romaccess.h"
+#include "core/imagesession.h"
 #include "core/supportfiles.h"
 #include "editors/art/artmodel.h"
 #include "ui/handlers.h"
@@ -16,9 +16,6 @@
 #include <QPixmap>
 #include <QTimer>
 
-
-TilePalette ArtPalette{};
-Tartf* artf = nullptr;
 
 namespace {
 
@@ -52,7 +49,7 @@ void fillPanel(QWidget* panel, const QColor& colour)
 
 } // namespace
 
-Tartf::Tartf(QWidget* parent) : QDialog(parent)
+Tartf::Tartf(const ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
 {
     setupUi(this);
     setFixedSize(size());
@@ -78,8 +75,6 @@ Tartf::Tartf(QWidget* parent) : QDialog(parent)
 
 void Tartf::FormCreate()
 {
-    if (!Rom.OpenedFromMenu)
-        return;
     loadpal(kArtPaletteOffset);
     for (const ArtTile& tile : kArtTiles)
         maketile(WritableSupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
@@ -98,10 +93,10 @@ void Tartf::FormCreate()
 void Tartf::loadpal(std::uint16_t offset)
 {
     int read = 0;
-    ReadThenShow([&] { ReadArtPalette(Rom.RomPath, offset, ArtPalette, read); },
+    ReadThenShow([&] { ReadArtPalette(mSession.path(), offset, mPalette, read); },
                  [&] {
                      for (int k = 0; k < read; ++k)
-                         paintswatch(ArtPalette[static_cast<std::size_t>(k)], mSwatches[static_cast<std::size_t>(k)]);
+                         paintswatch(mPalette[static_cast<std::size_t>(k)], mSwatches[static_cast<std::size_t>(k)]);
                  });
 }
 
@@ -112,12 +107,12 @@ void Tartf::paintswatch(std::uint16_t word, ColourSwatch* box)
 
 ScreenColour Tartf::pixelcolor(std::uint8_t byte, bool high)
 {
-    return TilePixelColour(ArtPalette, byte, high);
+    return TilePixelColour(mPalette, byte, high);
 }
 
 void Tartf::maketile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box)
 {
-    const ArtTileBytes tile = ReadArtTile(Rom.RomPath, tileOffset, pieceOffset);
+    const ArtTileBytes tile = ReadArtTile(mSession.path(), tileOffset, pieceOffset);
     WriteTileBitmapFile(file, EncodeTileBitmap(tile.bytes, tile.flip,
                                                [this](std::uint8_t b, bool high) { return pixelcolor(b, high); }));
     box->setPixmap(QPixmap(ShownPath(file), "BMP"));

@@ -16,12 +16,9 @@
 #include <string>
 #include <vector>
 
+class ImageSession;
 class QLabel;
 class QTimer;
-
-// The art palette: colour words of the last palette the viewer read. It
-// lives for the run.
-extern TilePalette ArtPalette;
 
 // A test window that shows a fixed piece of tile art of the ROM: the art
 // palette as 16 swatches and eleven tiles, each written into a bitmap file
@@ -32,7 +29,7 @@ class Tartf : public QDialog, private Ui::Tartf
     Q_OBJECT
 
 public:
-    explicit Tartf(QWidget* parent = nullptr);
+    Tartf(const ImageSession& session, QWidget* parent = nullptr);
 
     void FormCreate();
     // Reads the 16 big-endian colour words at offset into the art palette,
@@ -54,6 +51,9 @@ public:
 private:
     void applicationStateChanged(Qt::ApplicationState state);
 
+    const ImageSession& mSession;
+    // The colour words of the art palette as read.
+    TilePalette mPalette{};
     std::array<ColourSwatch*, 16> mSwatches{};
     // The surface's picture list and sprite list.
     std::map<QString, Picture> DXImageList1;
@@ -61,5 +61,3 @@ private:
     // Ticks while the application is active; nothing listens to it.
     QTimer* DXTimer1 = nullptr;
 };
-
-extern Tartf* artf;

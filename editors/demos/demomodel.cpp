@@ -48,61 +48,83 @@ const DemoLayout* SecondGameDemoLayout(const std::string& gameCode)
 
 namespace {
 
-std::uint16_t readWord(const std::string& path, std::int32_t offset)
+std::uint16_t readWord(RomFile& file, std::int32_t offset)
 {
-    return static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, offset, 2)));
+    return static_cast<std::uint16_t>(SwapWord(ReadRomValue(file, offset, 2)));
 }
 
-// One word of the layout: where it lies, the value wanted and the value
-// stored.
-struct DemoWord
+// Value n of values, numbered as DemoModel::Word numbers them.
+template <typename Values>
+auto& wordOf(Values& values, int n)
 {
-    std::int32_t offset;
-    std::uint16_t wanted;
-    std::uint16_t* stored;
-};
+    if (n >= 3)
+        return values.levels[static_cast<std::size_t>(n - 3)];
+    return n == 0 ? values.length : n == 1 ? values.specialLength : values.number;
+}
 
 } // namespace
 
-void DemoModel::read(const std::string& path)
+void DemoModel::readValues(RomFile& file)
 {
     mRead = false;
-    mSnapshot.take(path);
     DemoValues values;
-    values.length = readWord(path, mLayout.length);
+    values.length = readWord(file, mLayout.length);
     if (mLayout.specialLength != kNoDemoOffset)
-        values.specialLength = readWord(path, mLayout.specialLength);
+        values.specialLength = readWord(file, mLayout.specialLength);
     if (mLayout.number != kNoDemoOffset)
-        values.number = readWord(path, mLayout.number);
+        values.number = readWord(file, mLayout.number);
     for (int n = 0; n < kDemoLevelWords; ++n)
-        values.levels[static_cast<std::size_t>(n)] = readWord(path, mLayout.levelBase + 2 * n);
-    mValues = values;
+        values.levels[static_cast<std::size_t>(n)] = readWord(file, mLayout.levelBase + 2 * n);
+    mValues = mWanted = values;
     mRead = true;
 }
 
-void DemoModel::write(const std::string& path, const DemoValues& wanted)
+std::string DemoModel::unreadRefusal() const
 {
-    if (!mRead)
-        throw KorvaneError("No demo setting has been read from this ROM; nothing was saved");
-    std::vector<DemoWord> words{{mLayout.length, wanted.length, &mValues.length}};
+    return mRead ? std::string() : "No demo setting has been read from this ROM; nothing was saved";
+}
+
+std::vector<DemoModel::Word> DemoModel::words() const
+{
+    std::vector<Word> words{{mLayout.length, 0}};
     if (mLayout.specialLength != kNoDemoOffset)
-        words.push_back({mLayout.specialLength, wanted.specialLength, &mValues.specialLength});
+        words.push_back({mLayout.specialLength, 1});
     if (mLayout.number != kNoDemoOffset)
-        words.push_back({mLayout.number, wanted.number, &mValues.number});
-    for (int n = 0; n < mLayout.slotCount; ++n) {
-        const auto k = static_cast<std::size_t>(n);
-        words.push_back({mLayout.levelBase + 2 * n, wanted.levels[k], &mValues.levels[k]});
+        words.push_back({mLayout.number, 2});
+    for (int n = 0; n < mLayout.slotCount; ++n)
+        words.push_back({mLayout.levelBase + 2 * n, 3 + n});
+    return words;
+}
+
+std::vector<ByteSpan> DemoModel::spans() const
+{
+    std::vector<ByteSpan> spans;
+    for (const std::int32_t offset : {mLayout.length, mLayout.specialLength, mLayout.number}) {
+        if (offset != kNoDemoOffset)
+            spans.push_back({offset, 2});
     }
+    spans.push_back({mLayout.levelBase, 2 * kDemoLevelWords});
+    return spans;
+}
+
+std::vector<ImageSnapshot::Value> DemoModel::changes() const
+{
     std::vector<ImageSnapshot::Value> changed;
-    for (const DemoWord& word : words) {
-        if (word.wanted != *word.stored)
-            changed.push_back({word.offset, WordBytes(*word.stored)});
+    for (const Word& word : words()) {
+        if (wordOf(mWanted, word.value) != wordOf(mValues, word.value))
+            changed.push_back({word.offset, WordBytes(wordOf(mValues, word.value))});
     }
-    mSnapshot.check(path, changed);
-    for (const DemoWord& word : words) {
-        if (word.wanted == *word.stored)
+    return changed;
+}
+
+void DemoModel::write(RomFile& file)
+{
+    for (const Word& word : words()) {
+        const std::uint16_t wanted = wordOf(mWanted, word.value);
+        std::uint16_t& stored = wordOf(mValues, word.value);
+        if (wanted == stored)
             continue;
-        WriteRomBytes(path, word.offset, 2, SwapWord(word.wanted));
-        *word.stored = word.wanted;
+        WriteRomBytes(file, word.offset, 2, SwapWord(wanted));
+        stored = wanted;
     }
 }

@@ -3,12 +3,13 @@
 
 #pragma once
 
-#include "core/imagesnapshot.h"
+#include "core/editormodel.h"
 #include "core/leveltables.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Where a game keeps its attract-mode demo settings. Every value is a 16-bit
 // big-endian word at an absolute file offset; lengths are in frames at 60
@@ -61,37 +62,48 @@ struct DemoValues
 };
 
 // The values of a demos editor in one image: each a big-endian word at the
-// layout's offsets, read and written with one open of the file each.
-class DemoModel
+// layout's offsets, read and written one word at a time.
+class DemoModel : public EditorModel
 {
 public:
     explicit DemoModel(const DemoLayout& layout) : mLayout(layout) {}
 
     const DemoLayout& layout() const { return mLayout; }
 
-    // Takes the image's snapshot, then reads the length, the special stage
-    // length and the number of demos where the layout has them, then the
-    // four level words. A read error ends it and propagates, and nothing
-    // counts as read.
-    void read(const std::string& path);
+    // Whether every value was read: a read error leaves none read.
     bool isRead() const { return mRead; }
     // The values as read, or as last written.
     const DemoValues& values() const { return mValues; }
+    const DemoValues& wanted() const { return mWanted; }
+    // The values a Save writes: level slots beyond the layout's slotCount,
+    // and values the layout does not have, are never written.
+    void want(const DemoValues& wanted) { mWanted = wanted; }
 
-    // Writes each value of wanted that differs from values(), in the order
-    // read() reads them; level slots beyond the layout's slotCount are never
-    // written. Refuses unless read() succeeded, and unless the image is still
-    // the one read (ImageSnapshot::check, even when nothing differs). A write
-    // error ends it and propagates; the values written before it count as
-    // written.
-    void write(const std::string& path, const DemoValues& wanted);
+    std::string unreadRefusal() const override;
+    std::vector<ByteSpan> spans() const override;
+    std::vector<ImageSnapshot::Value> changes() const override;
+    // Each wanted value that differs, in the order they are read.
+    void write(RomFile& file) override;
 
-    // Takes the snapshot again once a Save has completed.
-    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
+protected:
+    // The length, the special stage length and the number of demos where
+    // the layout has them, then the four level words.
+    void readValues(RomFile& file) override;
 
 private:
+    // One word the layout writes: where it lies, and which value of
+    // DemoValues it holds (0 length, 1 special length, 2 number, 3 on the
+    // level slots).
+    struct Word
+    {
+        std::int32_t offset;
+        int value;
+    };
+    // In the order they are read.
+    std::vector<Word> words() const;
+
     const DemoLayout& mLayout;
-    ImageSnapshot mSnapshot;
     DemoValues mValues;
+    DemoValues mWanted;
     bool mRead = false;
 };

@@ -4,16 +4,14 @@
 #include "editors/demos/p1demosp.h"
 
 #include "core/apptexts.h"
-#include "core/romaccess.h"
+#include "core/imagesession.h"
 #include "editors/demos/democontrols.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/savecompletion.h"
 #include "ui/trackedform.h"
 
-Tp1demos* p1demos = nullptr;
-
-Tp1demos::Tp1demos(QWidget* parent) : QDialog(parent)
+Tp1demos::Tp1demos(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -28,20 +26,18 @@ Tp1demos::Tp1demos(QWidget* parent) : QDialog(parent)
     ConnectHandler(CloseB, &QPushButton::clicked, this, &Tp1demos::CloseBClick);
 
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, Save, [this] { SaveClick(); },
+    new TrackedForm(this, mSession, Save, [this] { SaveClick(); },
                     {PoleLengthUpDown, PoleSpecialLengthUpDown, PoleNumberUpDown, combo1, combo2, combo3, combo4});
 }
 
 void Tp1demos::FormCreate()
 {
-    if (!Rom.OpenedFromMenu)
-        return;
-    const DemoLayout* layout = FirstGameDemoLayout(Rom.GameCode);
+    const DemoLayout* layout = FirstGameDemoLayout(mSession.gameCode());
     if (!layout)
         return;
     setWindowTitle(QString::fromStdString(AppTitleWith(layout->caption)));
     DemoModel& model = mModel.emplace(*layout);
-    model.read(Rom.RomPath);
+    mSession.read(model);
 
     const DemoValues& values = model.values();
     mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(values.length));
@@ -69,12 +65,11 @@ void Tp1demos::SaveClick()
     wanted.levels = ChosenLevels({combo1, combo2, combo3, combo4}, *mModel);
     // A failed write ends the Save: what was written stays written, the rest
     // is tried again by the next Save, and the header is left alone.
-    ImageSave save;
-    mModel->write(Rom.RomPath, wanted);
+    mModel->want(wanted);
+    SaveImage(mSession, *mModel);
     mShownLength = PoleLengthUpDown->value();
     mShownSpecialLength = PoleSpecialLengthUpDown->value();
     mShownNumber = PoleNumberUpDown->value();
-    save.finish([this](const std::string& path) { mModel->retakeSnapshot(path); });
 }
 
 void Tp1demos::CloseBClick()

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+class ImageSession;
+
 #include <optional>
 
 // The first game's demos editor: normal and special stage demo lengths, the
@@ -17,13 +19,14 @@ class Tp1demos : public QDialog, public Ui::Tp1demos
     Q_OBJECT
 
 public:
-    explicit Tp1demos(QWidget* parent = nullptr);
+    Tp1demos(ImageSession& session, QWidget* parent = nullptr);
 
     void FormCreate();
     void SaveClick();
     void CloseBClick();
 
 private:
+    ImageSession& mSession;
     // Made once the game's layout is known.
     std::optional<DemoModel> mModel;
     // Spin box positions as shown after opening or the last Save: only a
@@ -32,5 +35,3 @@ private:
     int mShownSpecialLength = 0;
     int mShownNumber = 0;
 };
-
-extern Tp1demos* p1demos;

@@ -3,7 +3,7 @@
 
 #include "editors/demos/p2demosp.h"
 
-#include "core/romaccess.h"
+#include "core/imagesession.h"
 #include "editors/demos/democontrols.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
@@ -12,9 +12,7 @@
 
 #include <initializer_list>
 
-Tp2demos* p2demos = nullptr;
-
-Tp2demos::Tp2demos(QWidget* parent) : QDialog(parent)
+Tp2demos::Tp2demos(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -28,20 +26,18 @@ Tp2demos::Tp2demos(QWidget* parent) : QDialog(parent)
     ConnectHandler(CloseB, &QPushButton::clicked, this, &Tp2demos::CloseBClick);
 
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, Save, [this] { SaveClick(); },
+    new TrackedForm(this, mSession, Save, [this] { SaveClick(); },
                     {PoleLengthUpDown, PoleNumberUpDown, combo1, combo2, combo3, combo4});
 }
 
 void Tp2demos::FormCreate()
 {
-    if (!Rom.OpenedFromMenu)
-        return;
     // The spin box is both the edit box and its buttons.
     for (QWidget* control : std::initializer_list<QWidget*>{Label5, Label9, PoleNumberUpDown, combo4})
         control->setEnabled(true);
     PoleNumberUpDown->setRange(0, 4);
 
-    const DemoLayout* layout = SecondGameDemoLayout(Rom.GameCode);
+    const DemoLayout* layout = SecondGameDemoLayout(mSession.gameCode());
     if (!layout)
         return;
     const bool fourthSlot = layout->slotCount == kDemoLevelWords;
@@ -54,7 +50,7 @@ void Tp2demos::FormCreate()
     DescribeDemoNumber(PoleNumberUpDown);
 
     DemoModel& model = mModel.emplace(*layout);
-    model.read(Rom.RomPath);
+    mSession.read(model);
     const DemoValues& values = model.values();
     mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(values.length));
     mShownNumber = ShowDemoValue(PoleNumberUpDown, values.number);
@@ -83,11 +79,10 @@ void Tp2demos::SaveClick()
     // A failed write ends the Save before the success message; what was
     // written stays written. The fourth slot of a three-slot game and the
     // number of a game without one are never written.
-    ImageSave save;
-    mModel->write(Rom.RomPath, wanted);
+    mModel->want(wanted);
+    SaveImage(mSession, *mModel, QStringLiteral("ROM Saved"));
     mShownLength = PoleLengthUpDown->value();
     mShownNumber = PoleNumberUpDown->value();
-    save.finish([this](const std::string& path) { mModel->retakeSnapshot(path); }, QStringLiteral("ROM Saved"));
 }
 
 void Tp2demos::CloseBClick()

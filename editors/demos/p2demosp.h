@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+class ImageSession;
+
 #include <optional>
 
 // The demos editor of the later games ("p2", "p2b", "p2k", "p3", "pk"): the
@@ -17,13 +19,14 @@ class Tp2demos : public QDialog, private Ui::Tp2demos
     Q_OBJECT
 
 public:
-    explicit Tp2demos(QWidget* parent = nullptr);
+    Tp2demos(ImageSession& session, QWidget* parent = nullptr);
 
     void FormCreate();
     void SaveClick();
     void CloseBClick();
 
 private:
+    ImageSession& mSession;
     // Made once the game's layout is known.
     std::optional<DemoModel> mModel;
     // Spin box positions as shown after opening or the last Save: only a
@@ -31,5 +34,3 @@ private:
     int mShownLength = 0;
     int mShownNumber = 0;
 };
-
-extern Tp2demos* p2demos;

@@ -89,14 +89,27 @@ std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText
     return static_cast<std::uint16_t>(ParseNumber(cellText, ObjectField(row)));
 }
 
-void ObjectModel::read(const std::string& path)
+void ObjectModel::readValues(RomFile& file)
 {
     mRowsRead = 0;
-    mSnapshot.take(path);
     for (const ObjectRow& row : kObjectRows) {
-        mWords[mRowsRead] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(path, row.offset, 2)));
+        mWords[mRowsRead] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(file, row.offset, 2)));
         ++mRowsRead;
     }
+    mWanted = mWords;
+}
+
+std::string ObjectModel::unreadRefusal() const
+{
+    return complete() ? std::string() : "Not every object value has been read from this ROM; nothing was saved";
+}
+
+std::vector<ByteSpan> ObjectModel::spans() const
+{
+    std::vector<ByteSpan> spans;
+    for (const ObjectRow& row : kObjectRows)
+        spans.push_back({row.offset, 2});
+    return spans;
 }
 
 ObjectWords ObjectModel::check(const ObjectCells& cells, FieldErrors* all)
@@ -114,20 +127,22 @@ ObjectWords ObjectModel::check(const ObjectCells& cells, FieldErrors* all)
     return words;
 }
 
-void ObjectModel::write(const std::string& path, const ObjectWords& wanted)
+std::vector<ImageSnapshot::Value> ObjectModel::changes() const
 {
-    if (!complete())
-        throw KorvaneError("Not every object value has been read from this ROM; nothing was saved");
     std::vector<ImageSnapshot::Value> changed;
     for (const std::size_t i : kObjectSaveOrder) {
-        if (wanted[i] != mWords[i])
+        if (mWanted[i] != mWords[i])
             changed.push_back({kObjectRows[i].offset, WordBytes(mWords[i])});
     }
-    mSnapshot.check(path, changed);
+    return changed;
+}
+
+void ObjectModel::write(RomFile& file)
+{
     for (const std::size_t i : kObjectSaveOrder) {
-        if (wanted[i] == mWords[i])
+        if (mWanted[i] == mWords[i])
             continue;
-        WriteRomBytes(path, kObjectRows[i].offset, 2, SwapWord(wanted[i]));
-        mWords[i] = wanted[i];
+        WriteRomBytes(file, kObjectRows[i].offset, 2, SwapWord(mWanted[i]));
+        mWords[i] = mWanted[i];
     }
 }

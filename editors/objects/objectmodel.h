@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/imagesnapshot.h"
+#include "core/editormodel.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 
@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The grid a row is shown in: vals (tab "Bosses") or valsPelbo (tab
 // "Pelbo And Tails").
@@ -61,36 +62,35 @@ using ObjectWords = std::array<std::uint16_t, kObjectRowCount>;
 using ObjectCells = std::array<std::string, kObjectRowCount>;
 
 // The values of the object editor in one image: each word big-endian at its
-// row's offset, read and written with one open of the file each.
-class ObjectModel
+// row's offset, read and written one word at a time.
+class ObjectModel : public EditorModel
 {
 public:
-    // Takes the image's snapshot, then reads the rows in display order. A
-    // read error ends it and propagates; the rows before it stay read.
-    void read(const std::string& path);
     // Rows read, from the first in display order.
     std::size_t rowsRead() const { return mRowsRead; }
     bool complete() const { return mRowsRead == kObjectRowCount; }
     // Each word as read, or as last written.
     const ObjectWords& words() const { return mWords; }
-
+    const ObjectWords& wanted() const { return mWanted; }
     // Converts every cell in save order with ParseObjectValue; the first cell
     // refused throws FieldError with its row index and the parser's message,
     // or with all given, every refused cell is added there instead.
     static ObjectWords check(const ObjectCells& cells, FieldErrors* all = nullptr);
+    void want(const ObjectWords& wanted) { mWanted = wanted; }
 
-    // Writes, in save order, each word of wanted that differs from words().
-    // Refuses unless every row was read, and unless the image is still the
-    // one read (ImageSnapshot::check, even when nothing differs: the header
-    // repair follows). A write error ends it and propagates; the words
-    // written before it count as written.
-    void write(const std::string& path, const ObjectWords& wanted);
+    // Refuses unless every row was read.
+    std::string unreadRefusal() const override;
+    std::vector<ByteSpan> spans() const override;
+    std::vector<ImageSnapshot::Value> changes() const override;
+    // Each wanted word that differs, in save order.
+    void write(RomFile& file) override;
 
-    // Takes the snapshot again once a Save has completed.
-    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
+protected:
+    // The rows in display order.
+    void readValues(RomFile& file) override;
 
 private:
-    ImageSnapshot mSnapshot;
     ObjectWords mWords{};
+    ObjectWords mWanted{};
     std::size_t mRowsRead = 0;
 };

@@ -5,7 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
-#include "core/romaccess.h"
+#include "core/imagesession.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
 #include "ui/savecompletion.h"
@@ -18,8 +18,6 @@
 
 #include <initializer_list>
 
-
-Tp2bossesf* p2bossesf = nullptr;
 
 namespace {
 
@@ -50,7 +48,7 @@ void setUpGrid(QTableWidget* grid)
 
 } // namespace
 
-Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
+Tp2bossesf::Tp2bossesf(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -69,7 +67,7 @@ Tp2bossesf::Tp2bossesf(QWidget* parent) : QDialog(parent)
     ConnectHandler(Tabs, &QTabBar::currentChanged, this, &Tp2bossesf::TabsChange);
 
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, Button1, [this] { Button1Click(); }, {vals, valsPelbo});
+    new TrackedForm(this, mSession, Button1, [this] { Button1Click(); }, {vals, valsPelbo});
     // Opens at the form's size (with its Edit menu), which is the least it
     // takes; larger, the grids show more of the 42 rows.
     mFormSize = size();
@@ -129,15 +127,13 @@ int Tp2bossesf::findRow(QTableWidget* grid, const QString& label)
 
 void Tp2bossesf::FormCreate()
 {
-    if (!Rom.OpenedFromMenu)
-        return;
     Tabs->setCurrentIndex(0);
     vals->show();
     valsPelbo->hide();
     // Save stays off until every row has been read: rows never read are
     // never written.
     Button1->setEnabled(false);
-    ReadThenShow([this] { mModel.read(Rom.RomPath); },
+    ReadThenShow([this] { mSession.read(mModel); },
                  [this] {
                      for (std::size_t i = 0; i < mModel.rowsRead(); ++i) {
                          const ObjectRow& row = kObjectRows[i];
@@ -183,9 +179,8 @@ void Tp2bossesf::Button1Click()
         showCell(kObjectRows[e.field()]);
         throw;
     }
-    ImageSave save;
-    mModel.write(Rom.RomPath, words);
-    save.finish([this](const std::string& path) { mModel.retakeSnapshot(path); }, QStringLiteral("ROM Saved"));
+    mModel.want(words);
+    SaveImage(mSession, mModel, QStringLiteral("ROM Saved"));
     // Every cell in its row's own form, as the image holds it now: -1 as
     // 65535, 680 as 0680.
     for (std::size_t i = 0; i < kObjectRowCount; ++i) {

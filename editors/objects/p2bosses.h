@@ -7,6 +7,8 @@
 #include "ui_p2bosses.h"
 
 #include <QDialog>
+
+class ImageSession;
 #include <QRect>
 #include <QSize>
 
@@ -24,7 +26,7 @@ class Tp2bossesf : public QDialog, private Ui::Tp2bossesf
     Q_OBJECT
 
 public:
-    explicit Tp2bossesf(QWidget* parent = nullptr);
+    Tp2bossesf(ImageSession& session, QWidget* parent = nullptr);
 
     // Fills both grids from the ROM; does nothing unless opened from the menu.
     void FormCreate();
@@ -48,10 +50,9 @@ private:
     QTableWidgetItem* valueCell(const ObjectRow& row) const;
     void showCell(const ObjectRow& row);
 
+    ImageSession& mSession;
     ObjectModel mModel;
     // The form's own geometry of each control, at the form's size.
     std::vector<std::pair<QWidget*, QRect>> mFormGeometry;
     QSize mFormSize;
 };
-
-extern Tp2bossesf* p2bossesf;

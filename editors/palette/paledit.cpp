@@ -6,7 +6,7 @@
 #include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
-#include "core/romaccess.h"
+#include "core/imagesession.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
 #include "ui/trackedform.h"
@@ -17,8 +17,6 @@
 
 #include <algorithm>
 
-Tpalform* palform = nullptr;
-
 namespace {
 
 constexpr int kSwatchColumns = 16;
@@ -28,7 +26,8 @@ constexpr int kSwatchMargin = 8;
 
 } // namespace
 
-Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
+Tpalform::Tpalform(ImageSession& session, PaletteSelection& selection, QWidget* parent)
+    : QDialog(parent), mSession(session), mSelection(selection)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -91,7 +90,7 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
     describe(BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
 
     RunHandler([this] { FormCreate(); });
-    mTracked = new TrackedForm(this, Button2, [this] { Button2Click(); }, {},
+    mTracked = new TrackedForm(this, mSession, Button2, [this] { Button2Click(); }, {},
                                {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
     // A word typed but not stored yet is a change: Save stores it first.
     mTracked->setPending({[this] { return wordTyped(); }, [this] { Button1Click(); }});
@@ -100,13 +99,11 @@ Tpalform::Tpalform(QWidget* parent) : QDialog(parent)
 
 void Tpalform::FormCreate()
 {
-    if (!Rom.OpenedFromMenu)
-        return;
-    PalEdit.currentEntry = 0;
-    LoadPaletteList(PaletteListPath(Rom.GameCode), PalEdit.table, [this](const std::string& name) {
+    mState.currentEntry = 0;
+    LoadPaletteList(PaletteListPath(mSession.gameCode()), mState.table, [this](const std::string& name) {
         PltList->addItem(QString::fromStdString(Cp1252ToUtf8(name)));
     });
-    PalEdit.currentEntry = 0;
+    mState.currentEntry = 0;
     {
         // Mark the palette shown in the list without loading it twice.
         const QSignalBlocker blocker(PltList);
@@ -117,16 +114,19 @@ void Tpalform::FormCreate()
 
 ColourFormat Tpalform::format() const
 {
-    return PalEdit.table[static_cast<std::size_t>(PalEdit.currentEntry)].format;
+    return mState.table[static_cast<std::size_t>(mState.currentEntry)].format;
 }
 
 void Tpalform::updateplt(int k)
 {
-    const PaletteEntry& entry = PalEdit.table[static_cast<std::size_t>(k)];
-    PalEdit.currentOffset = entry.offset;
+    const PaletteEntry& entry = mState.table[static_cast<std::size_t>(k)];
+    mState.currentOffset = entry.offset;
     HeldPalette& palette = mHeld[k] = HeldPalette();
-    ReadThenShow([&palette, &entry] { palette.model.read(Rom.RomPath, entry, PalEdit.colours); },
+    palette.model.setEntry(entry);
+    ReadThenShow([this, &palette] { mSession.read(palette.model); },
                  [this, &palette] {
+                     for (int i = 0; i < palette.model.coloursRead(); ++i)
+                         mState.colours[static_cast<std::size_t>(i)] = palette.model.stored()[static_cast<std::size_t>(i)];
                      palette.original = palette.model.stored();
                      showSwatches();
                  });
@@ -134,7 +134,7 @@ void Tpalform::updateplt(int k)
 
 void Tpalform::showSwatches()
 {
-    const auto found = mHeld.find(PalEdit.currentEntry);
+    const auto found = mHeld.find(mState.currentEntry);
     const int count = found == mHeld.end() ? 0 : found->second.model.coloursRead();
     for (int i = 0; i < kMaxPaletteColours; ++i) {
         ColourSwatch* swatch = mSwatches[static_cast<std::size_t>(i)];
@@ -146,7 +146,7 @@ void Tpalform::showSwatches()
         }
     }
     // The selected colour is the swatches' Tab stop, or the first.
-    const int stop = PalEdit.selected < count ? PalEdit.selected : 0;
+    const int stop = mSelection.colour < count ? mSelection.colour : 0;
     for (int i = 0; i < kMaxPaletteColours; ++i)
         mSwatches[static_cast<std::size_t>(i)]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
@@ -154,22 +154,22 @@ void Tpalform::showSwatches()
 void Tpalform::loadcolor(int i)
 {
     const auto index = static_cast<std::size_t>(i);
-    mSwatches[index]->setColour(EditorColour(PalEdit.colours[index], format()));
+    mSwatches[index]->setColour(EditorColour(mState.colours[index], format()));
 }
 
 void Tpalform::update()
 {
-    const auto selected = static_cast<std::size_t>(PalEdit.selected);
+    const auto selected = static_cast<std::size_t>(mSelection.colour);
     for (ColourSwatch* swatch : mSwatches)
         swatch->setBevel(ColourSwatch::Bevel::Raised);
     mSwatches[selected]->setBevel(ColourSwatch::Bevel::Sunken);
-    loadcolor(PalEdit.selected);
+    loadcolor(mSelection.colour);
     Color->setColour(mSwatches[selected]->colour());
 
-    const std::uint16_t word = PalEdit.colours[selected];
+    const std::uint16_t word = mState.colours[selected];
     const ColourFormat f = format();
     SelPal->setText(QString::fromStdString(HexStr(word, 4)));
-    PalOff->setText(QString::fromStdString(HexStr(PalEdit.currentOffset + 2 * selected, 6)));
+    PalOff->setText(QString::fromStdString(HexStr(mState.currentOffset + 2 * selected, 6)));
     cB->setColour(ComponentColour(word, f, ColourComponent::Blue));
     cG->setColour(ComponentColour(word, f, ColourComponent::Green));
     cR->setColour(ComponentColour(word, f, ColourComponent::Red));
@@ -190,13 +190,13 @@ void Tpalform::update()
     // changes do to it is not saved unless the user changes it too.
     ++mRefreshing;
     for (const auto& [bar, component] : bars)
-        bar->setValue(BarLevel(PalEdit.colours[selected], f, component));
+        bar->setValue(BarLevel(mState.colours[selected], f, component));
     --mRefreshing;
 }
 
 void Tpalform::swatchClick(int k)
 {
-    PalEdit.selected = k;
+    mSelection.colour = k;
     update();
 }
 
@@ -205,8 +205,8 @@ void Tpalform::barChange(QScrollBar* bar, ColourComponent component)
     // Undo and redo put back words exactly; the bars only show them.
     if (mRefreshing > 0 && mPuttingBack > 0)
         return;
-    const auto selected = static_cast<std::size_t>(PalEdit.selected);
-    PalEdit.colours[selected] = WithBarLevel(PalEdit.colours[selected], format(), component, bar->value());
+    const auto selected = static_cast<std::size_t>(mSelection.colour);
+    mState.colours[selected] = WithBarLevel(mState.colours[selected], format(), component, bar->value());
     if (mRefreshing > 0) {
         update();
         return;
@@ -233,17 +233,17 @@ void Tpalform::BarRChange()
 
 void Tpalform::Button1Click()
 {
-    const auto selected = static_cast<std::size_t>(PalEdit.selected);
+    const auto selected = static_cast<std::size_t>(mSelection.colour);
     std::uint16_t word = 0;
     try {
-        word = ParseColourWord(SelPal->text().toStdString(), format(), PalEdit.colours[selected],
+        word = ParseColourWord(SelPal->text().toStdString(), format(), mState.colours[selected],
                                SelPal->accessibleName().toStdString());
     } catch (const KorvaneError&) {
         SelPal->setFocus();
         SelPal->selectAll();
         throw;
     }
-    PalEdit.colours[selected] = word;
+    mState.colours[selected] = word;
     shown().changed[selected] = true;
     update();
     edited(QStringLiteral("Change"), -1);
@@ -253,11 +253,11 @@ bool Tpalform::wordTyped() const
 {
     // Only what the user typed, and only a word other than the colour's:
     // "0eca" for 0ECA is none.
-    if (!SelPal->isModified() || PalEdit.selected < 0 || PalEdit.selected >= kMaxPaletteColours)
+    if (!SelPal->isModified() || mSelection.colour < 0 || mSelection.colour >= kMaxPaletteColours)
         return false;
     try {
         return ParseNumber(SelPal->text().toStdString(), {std::string(), 4, 0, 0xFFFF})
-               != PalEdit.colours[static_cast<std::size_t>(PalEdit.selected)];
+               != mState.colours[static_cast<std::size_t>(mSelection.colour)];
     } catch (const KorvaneError&) {
         return true;
     }
@@ -267,14 +267,14 @@ void Tpalform::PltListClick(int row)
 {
     if (row < 0)
         return;
-    if (const auto left = mHeld.find(PalEdit.currentEntry); left != mHeld.end())
-        left->second.colours = PalEdit.colours;
-    PalEdit.currentEntry = row;
+    if (const auto left = mHeld.find(mState.currentEntry); left != mHeld.end())
+        left->second.colours = mState.colours;
+    mState.currentEntry = row;
     const auto kept = mHeld.find(row);
     if (kept != mHeld.end() && kept->second.changed.any()) {
         // The changes it holds, not the image's colours.
-        PalEdit.currentOffset = PalEdit.table[static_cast<std::size_t>(row)].offset;
-        PalEdit.colours = kept->second.colours;
+        mState.currentOffset = mState.table[static_cast<std::size_t>(row)].offset;
+        mState.colours = kept->second.colours;
         showSwatches();
     } else {
         updateplt(row);
@@ -287,46 +287,38 @@ void Tpalform::PltListClick(int row)
 void Tpalform::Button2Click()
 {
     // Only the colours the user changed; the others keep what was read.
-    std::vector<PaletteColours> wanted;
-    wanted.reserve(mHeld.size() + 1); // shown() may add the palette on screen
-    std::vector<PaletteModel::Save> saves;
-    // The palette shown is checked even when it holds no change.
-    const auto add = [&](int row, HeldPalette& palette) {
+    std::vector<EditorModel*> saves;
+    const auto add = [&](HeldPalette& palette) {
         PaletteColours colours = palette.model.stored();
         for (std::size_t i = 0; i < colours.size(); ++i) {
             if (palette.changed[i])
                 colours[i] = palette.colours[i];
         }
-        wanted.push_back(colours);
-        saves.push_back({&palette.model, &PalEdit.table[static_cast<std::size_t>(row)], &wanted.back()});
+        palette.model.want(colours);
+        saves.push_back(&palette.model);
     };
-    add(PalEdit.currentEntry, shown());
+    // The palette shown is checked even when it holds no change; every
+    // other palette read whole goes with it, so that its snapshot follows
+    // the image's header repair.
+    add(shown());
     for (auto& [row, palette] : mHeld) {
-        if (row != PalEdit.currentEntry && unsaved(row, palette))
-            add(row, palette);
+        if (row != mState.currentEntry && (unsaved(row, palette) || palette.model.unreadRefusal().empty()))
+            add(palette);
     }
-    // What needs no file is refused before the image is opened.
-    for (const PaletteModel::Save& palette : saves)
-        palette.model->check(*palette.entry);
-    ImageSave save;
-    PaletteModel::writeAll(Rom.RomPath, saves);
+    SaveImage(mSession, saves);
     markChangedPalettes();
-    save.finish([this](const std::string& path) {
-        for (auto& held : mHeld)
-            held.second.model.retakeSnapshot(path);
-    });
 }
 
 Tpalform::HeldPalette& Tpalform::shown()
 {
-    HeldPalette& palette = mHeld[PalEdit.currentEntry];
-    palette.colours = PalEdit.colours;
+    HeldPalette& palette = mHeld[mState.currentEntry];
+    palette.colours = mState.colours;
     return palette;
 }
 
 const PaletteColours& Tpalform::coloursOf(int row, const HeldPalette& palette) const
 {
-    return row == PalEdit.currentEntry ? PalEdit.colours : palette.colours;
+    return row == mState.currentEntry ? mState.colours : palette.colours;
 }
 
 QStringList Tpalform::editsOf(int row, const HeldPalette& palette) const
@@ -367,7 +359,7 @@ void Tpalform::putBackEdits(const QStringList& edits)
     for (const auto& [row, palette] : mHeld)
         before[row] = editsOf(row, palette);
     for (auto& [row, palette] : mHeld) {
-        PaletteColours& colours = row == PalEdit.currentEntry ? PalEdit.colours : palette.colours;
+        PaletteColours& colours = row == mState.currentEntry ? mState.colours : palette.colours;
         // Still changed: the image may hold another colour by now.
         for (std::size_t i = 0; i < colours.size(); ++i) {
             if (palette.changed[i])
@@ -381,7 +373,7 @@ void Tpalform::putBackEdits(const QStringList& edits)
         if (parts.size() != 3 || held == mHeld.end() || index < 0 || index >= kMaxPaletteColours)
             continue;
         const auto k = static_cast<std::size_t>(index);
-        PaletteColours& colours = held->first == PalEdit.currentEntry ? PalEdit.colours : held->second.colours;
+        PaletteColours& colours = held->first == mState.currentEntry ? mState.colours : held->second.colours;
         colours[k] = static_cast<std::uint16_t>(parts[2].toUInt());
         held->second.changed[k] = true;
     }
@@ -389,7 +381,7 @@ void Tpalform::putBackEdits(const QStringList& edits)
     int changedRow = -1;
     for (const auto& [row, palette] : mHeld) {
         if (editsOf(row, palette) != before[row]) {
-            if (row == PalEdit.currentEntry) {
+            if (row == mState.currentEntry) {
                 changedRow = -1;
                 break;
             }
@@ -426,7 +418,7 @@ void Tpalform::edited(const QString& what, int key)
     if (key < 0)
         key = ++mEditKey + 1'000'000;
     else
-        key += PalEdit.currentEntry * 100'000;
+        key += mState.currentEntry * 100'000;
     mTracked->stateChanged(what, key);
 }
 

@@ -16,7 +16,15 @@
 #include <map>
 #include <vector>
 
+class ImageSession;
 class TrackedForm;
+
+// The colour the palette editor edits, 0 to 63: its owner keeps it from one
+// opening to the next.
+struct PaletteSelection
+{
+    int colour = 0;
+};
 
 // The palette editor: the palettes of the game's palette list, their colours
 // as 64 swatches, three bars and a typed word to change one colour, and Save,
@@ -28,7 +36,7 @@ class Tpalform : public QDialog, private Ui::Tpalform
     Q_OBJECT
 
 public:
-    explicit Tpalform(QWidget* parent = nullptr);
+    Tpalform(ImageSession& session, PaletteSelection& selection, QWidget* parent = nullptr);
 
     void FormCreate();
     // Reads palette list entry k into the colour store, one ROM read a colour,
@@ -52,6 +60,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the window shows.
+    struct State
+    {
+        // Colour words of the palette shown, in host order (already swapped).
+        PaletteColours colours{};
+        // Palette list entry shown.
+        int currentEntry = 0;
+        // File offset of colour 0 of the palette shown.
+        std::uint32_t currentOffset = 0;
+        // Entry i is line i of the list file and item i of the list;
+        // kPaletteTableSize entries once the list was loaded.
+        std::vector<PaletteEntry> table;
+    };
+
     // A palette of the list this opening has read.
     struct HeldPalette
     {
@@ -60,7 +82,7 @@ private:
         // The colours as read: what undo goes back to.
         PaletteColours original{};
         // The colours as shown; the palette shown keeps them in
-        // PalEdit.colours meanwhile.
+        // mState.colours meanwhile.
         PaletteColours colours{};
         // Colours the user changed (a bar moved by the user, or "Change");
         // only these are saved.
@@ -71,9 +93,9 @@ private:
     // The word box holds a word other than the selected colour's.
     bool wordTyped() const;
     void barChange(QScrollBar* bar, ColourComponent component);
-    // The palette shown, with its colours taken from PalEdit.colours.
+    // The palette shown, with its colours taken from mState.colours.
     HeldPalette& shown();
-    // The colours of a palette as shown; the shown one's are PalEdit.colours.
+    // The colours of a palette as shown; the shown one's are mState.colours.
     const PaletteColours& coloursOf(int row, const HeldPalette& palette) const;
     // The user's changes of a palette since it was read, as "row index
     // word" texts, for the undo stack.
@@ -88,6 +110,9 @@ private:
     void showSwatches();
     void moveFocus(int from, int by);
 
+    ImageSession& mSession;
+    PaletteSelection& mSelection;
+    State mState;
     std::array<ColourSwatch*, kMaxPaletteColours> mSwatches{};
     std::map<int, HeldPalette> mHeld;
     TrackedForm* mTracked = nullptr;
@@ -99,5 +124,3 @@ private:
     // Above 0 while undo or redo puts colours back.
     int mPuttingBack = 0;
 };
-
-extern Tpalform* palform;

@@ -37,7 +37,7 @@ inline constexpr int kMaxPaletteColours = 64;
 // valid integer value".
 PaletteEntry ParsePaletteLine(const std::string& line);
 
-// The list file of a game code: ExeDir + "/korvane/" + code + "pals.txt".
+// The list file of a game code: the support base + "/korvane/" + code + "pals.txt".
 std::string PaletteListPath(const std::string& gameCode);
 
 // Reads the list file at path into table from entry 0 on, one entry a line,

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/imagesnapshot.h"
+#include "core/editormodel.h"
 #include "editors/palette/palettelist.h"
 
 #include <array>
@@ -11,74 +11,50 @@
 #include <string>
 #include <vector>
 
-// Palette editor state that outlives the window: every opening in a run
-// shares it.
-struct PaletteEditorState
-{
-    // Colour words of the palette shown, in host order (already swapped).
-    std::array<std::uint16_t, kMaxPaletteColours> colours{};
-    // Colour being edited, 0 to 63; kept from one opening to the next.
-    int selected = 0;
-    // Palette list entry shown.
-    int currentEntry = 0;
-    // File offset of colour 0 of the palette shown.
-    std::uint32_t currentOffset = 0;
-    // Entry i is line i of the list file and item i of the editor's list;
-    // kPaletteTableSize entries once a list was loaded (LoadPaletteList),
-    // none before, so that no program pays for them at start-up.
-    std::vector<PaletteEntry> table;
-};
-
-extern PaletteEditorState PalEdit;
-
 using PaletteColours = std::array<std::uint16_t, kMaxPaletteColours>;
 
 // The colours of one palette of an image, as the palette editor reads and
 // writes them: big-endian words from the entry's offset on.
-class PaletteModel
+class PaletteModel : public EditorModel
 {
 public:
-    // Refuses an entry of more than kMaxPaletteColours colours
-    // (CheckPaletteCount), takes the image's snapshot, then reads the entry's colour words into colours
-    // from index 0, in order, one open of the file each; colours past the
-    // ones read keep what they held. A read error ends it and propagates;
-    // the colours before it stay read.
-    void read(const std::string& path, const PaletteEntry& entry, PaletteColours& colours);
-    // Colours of the last entry read; -1 while none has been loaded.
-    int coloursRead() const { return mColoursRead; }
-    // The colours as read, or as last written.
-    const PaletteColours& stored() const { return mStored; }
-
-    // The refusals of a Save of entry: no palette loaded, or not every one
-    // of its colours read from the image.
-    void check(const PaletteEntry& entry) const;
-
-    // check, then opens the file once, exclusively, checks that it is still
-    // the image read (ImageSnapshot::check, even when nothing differs) and
-    // writes each colour i below the entry's count that differs from what
-    // was read (or last written), in order. An error ends it and propagates;
-    // the colours written before it count as written.
-    void write(const std::string& path, const PaletteEntry& entry, const PaletteColours& colours);
-
-    // One palette of a Save of several.
-    struct Save
+    // The palette read() reads: set before it. Its colours count as loaded,
+    // none read yet, unless it has more than kMaxPaletteColours.
+    void setEntry(const PaletteEntry& entry)
     {
-        PaletteModel* model;
-        const PaletteEntry* entry;
-        const PaletteColours* colours;
-    };
-    // write for several palettes at once: every check first, then one
-    // exclusive open, every snapshot check, and the writes in order (a
-    // colour that two palettes share takes the later one's).
-    static void writeAll(const std::string& path, const std::vector<Save>& palettes);
+        mEntry = entry;
+        mColoursRead = entry.count <= kMaxPaletteColours ? 0 : -1;
+    }
+    const PaletteEntry& entry() const { return mEntry; }
 
-    // Takes the snapshot again once a Save has completed.
-    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
+    // Colours read; -1 while no palette has been loaded (and for one refused
+    // for its count).
+    int coloursRead() const { return mColoursRead; }
+    // The colours as read, or as last written; colours past those read are
+    // 0.
+    const PaletteColours& stored() const { return mStored; }
+    const PaletteColours& wanted() const { return mWanted; }
+    // The colours a Save writes: those below the entry's count.
+    void want(const PaletteColours& colours) { mWanted = colours; }
+
+    // No palette loaded, or not every one of its colours read from the
+    // image.
+    std::string unreadRefusal() const override;
+    std::vector<ByteSpan> spans() const override;
+    std::vector<ImageSnapshot::Value> changes() const override;
+    // Each colour below the entry's count that differs, in order (a colour
+    // that two palettes of one Save share takes the later one's).
+    void write(RomFile& file) override;
+
+protected:
+    // Refuses an entry of more than kMaxPaletteColours colours
+    // (CheckPaletteCount), then reads the entry's colour words from index 0,
+    // in order.
+    void readValues(RomFile& file) override;
 
 private:
-    std::vector<ImageSnapshot::Value> changes(const PaletteEntry& entry, const PaletteColours& colours) const;
-
-    ImageSnapshot mSnapshot;
+    PaletteEntry mEntry{};
     PaletteColours mStored{};
+    PaletteColours mWanted{};
     int mColoursRead = -1;
 };

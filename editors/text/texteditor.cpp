@@ -4,14 +4,12 @@
 #include "editors/text/texteditor.h"
 
 #include "core/korvaneerror.h"
-#include "core/romaccess.h"
+#include "core/imagesession.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
 #include "ui/trackedform.h"
 
 #include <QLineEdit>
-
-Tp2textz* p2textz = nullptr;
 
 namespace {
 
@@ -20,7 +18,7 @@ const QString kCopyrightSign = QStringLiteral("\u00A9");
 
 } // namespace
 
-Tp2textz::Tp2textz(QWidget* parent) : QDialog(parent)
+Tp2textz::Tp2textz(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -42,7 +40,7 @@ Tp2textz::Tp2textz(QWidget* parent) : QDialog(parent)
         boxes.push_back(edit);
     }
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, Button2, [this] { Button2Click(); }, boxes);
+    new TrackedForm(this, mSession, Button2, [this] { Button2Click(); }, boxes);
 }
 
 QLineEdit* Tp2textz::box(int index) const
@@ -52,9 +50,7 @@ QLineEdit* Tp2textz::box(int index) const
 
 void Tp2textz::FormCreate()
 {
-    if (!Rom.OpenedFromMenu)
-        return;
-    ReadThenShow([this] { mModel.read(Rom.RomPath); },
+    ReadThenShow([this] { mSession.read(mModel); },
                  [this] {
                      for (int i = 0; i < mModel.textsRead(); ++i) {
                          const QString text = QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]);
@@ -86,14 +82,12 @@ void Tp2textz::Button2Click()
     for (int i = 0; i < kTextFieldCount; ++i)
         wanted[static_cast<std::size_t>(i)] = box(i)->text().toStdString();
     try {
-        mModel.check(wanted);
+        mModel.want(wanted);
     } catch (const FieldError& e) {
         box(static_cast<int>(e.field()))->setFocus();
         throw;
     }
-    ImageSave save;
-    mModel.write(Rom.RomPath, wanted);
-    save.finish([this](const std::string& path) { mModel.retakeSnapshot(path); });
+    SaveImage(mSession, mModel);
     // As the game keeps them: upper case, padded with blanks.
     for (int i = 0; i < kTextFieldCount; ++i)
         box(i)->setText(QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]));

@@ -11,6 +11,8 @@
 
 #include <array>
 
+class ImageSession;
+
 class QLineEdit;
 
 // The second game's text editor: 24 fixed-length screen texts.
@@ -19,14 +21,14 @@ class Tp2textz : public QDialog, private Ui::Tp2textz
     Q_OBJECT
 
 public:
-    explicit Tp2textz(QWidget* parent = nullptr);
+    Tp2textz(ImageSession& session, QWidget* parent = nullptr);
 
     // Decodes every text into its box when opened from the menu.
     void FormCreate();
     // Appends a copyright sign while the copyright text is shorter than its
     // count.
     void Button1Click();
-    // Writes every text the user changed as one ImageSave. Every changed text
+    // Writes every text the user changed as one Save. Every changed text
     // is checked first: one character without a code refuses the whole save
     // and nothing is written.
     void Button2Click();
@@ -38,7 +40,6 @@ private:
 
     // The texts as read or last saved; a box whose text still equals its
     // text there is not rewritten.
+    ImageSession& mSession;
     TextModel mModel;
 };
-
-extern Tp2textz* p2textz;

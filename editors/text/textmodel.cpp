@@ -62,12 +62,12 @@ void CheckTextField(const TextField& field, const std::string& text)
                            + " has no code in the game's texts. Nothing was saved.");
 }
 
-std::string ReadRomCodes(const std::string& path, std::int32_t offset, int count, TextForm form)
+std::string ReadRomCodes(RomFile& file, std::int32_t offset, int count, TextForm form)
 {
     const int size = form == TextForm::Word ? 2 : 1;
     std::string bytes;
     for (int i = 0; i < count; ++i) {
-        const std::uint32_t value = ReadRomValue(path, offset + size * i, size);
+        const std::uint32_t value = ReadRomValue(file, offset + size * i, size);
         // ReadRomValue gives the first byte lowest.
         for (int k = 0; k < size; ++k)
             bytes += static_cast<char>(value >> (8 * k));
@@ -113,25 +113,44 @@ std::string EncodeTextCodes(TextForm form, const std::string& text, int count)
     return bytes;
 }
 
-void WriteRomCodes(const std::string& path, std::int32_t offset, TextForm form, const std::string& bytes)
+void WriteRomCodes(RomFile& file, std::int32_t offset, TextForm form, const std::string& bytes)
 {
     // The codes are in file order; a text goes into the file in one write.
     const std::size_t size = form == TextForm::Word ? 2 : 1;
-    WriteRomData(path, offset, bytes.substr(0, bytes.size() - bytes.size() % size));
+    WriteRomData(file, offset, bytes.substr(0, bytes.size() - bytes.size() % size));
 }
 
-void TextModel::read(const std::string& path)
+void TextModel::readValues(RomFile& file)
 {
     mTextsRead = 0;
-    mSnapshot.take(path);
     for (const TextField& field : kTextFields) {
         const auto k = static_cast<std::size_t>(mTextsRead);
-        mCodes[k] = ReadRomCodes(path, field.offset, field.count, field.form);
+        mCodes[k] = ReadRomCodes(file, field.offset, field.count, field.form);
         bool known = false;
         mTexts[k] = DecodeTextCodes(field.form, mCodes[k], &known);
         mEditable[k] = known;
+        mWanted[k] = mTexts[k];
         ++mTextsRead;
     }
+}
+
+std::string TextModel::unreadRefusal() const
+{
+    return complete() ? std::string() : "Not every text has been read from this ROM; nothing was saved";
+}
+
+std::vector<ByteSpan> TextModel::spans() const
+{
+    std::vector<ByteSpan> spans;
+    for (const TextField& field : kTextFields)
+        spans.push_back({field.offset, std::int64_t{field.count} * (field.form == TextForm::Word ? 2 : 1)});
+    return spans;
+}
+
+void TextModel::want(const TextValues& wanted)
+{
+    check(wanted);
+    mWanted = wanted;
 }
 
 void TextModel::check(const TextValues& wanted, FieldErrors* all) const
@@ -166,25 +185,26 @@ bool TextModel::changes(std::size_t i, const std::string& text) const
     return !mEditable[i] || EncodeTextCodes(field.form, text, field.count) != mCodes[i];
 }
 
-void TextModel::write(const std::string& path, const TextValues& wanted)
+std::vector<ImageSnapshot::Value> TextModel::changes() const
 {
-    if (!complete())
-        throw KorvaneError("Not every text has been read from this ROM; nothing was saved");
-    check(wanted);
     std::vector<ImageSnapshot::Value> changed;
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
-        if (changes(i, wanted[i]))
+        if (changes(i, mWanted[i]))
             changed.push_back({kTextFields[i].offset, mCodes[i]});
     }
-    mSnapshot.check(path, changed);
+    return changed;
+}
+
+void TextModel::write(RomFile& file)
+{
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
-        if (!changes(i, wanted[i]))
+        if (!changes(i, mWanted[i]))
             continue;
         const TextField& field = kTextFields[i];
-        const std::string codes = EncodeTextCodes(field.form, wanted[i], field.count);
-        WriteRomCodes(path, field.offset, field.form, codes);
+        const std::string codes = EncodeTextCodes(field.form, mWanted[i], field.count);
+        WriteRomCodes(file, field.offset, field.form, codes);
         // As the image holds it now: upper case, padded with blanks.
-        mTexts[i] = DecodeTextCodes(field.form, codes);
+        mTexts[i] = mWanted[i] = DecodeTextCodes(field.form, codes);
         mCodes[i] = codes;
     }
 }

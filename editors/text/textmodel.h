@@ -3,12 +3,13 @@
 
 #pragma once
 
-#include "core/imagesnapshot.h"
+#include "core/editormodel.h"
 #include "core/korvaneerror.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Storage form of a text: one byte or one big-endian word per character.
 enum class TextForm { Byte, Word };
@@ -39,13 +40,13 @@ std::string TextFieldLabel(const TextField& field);
 // code.
 void CheckTextField(const TextField& field, const std::string& text);
 
-// The count codes at offset of the file path as the file holds them (count
-// bytes, or count big-endian words), one read a code in ascending order.
-// Read errors propagate (KorvaneError).
-std::string ReadRomCodes(const std::string& path, std::int32_t offset, int count, TextForm form);
+// The count codes at offset of file as the file holds them (count bytes,
+// or count big-endian words), one read a code in ascending order. Read
+// errors propagate (KorvaneError).
+std::string ReadRomCodes(RomFile& file, std::int32_t offset, int count, TextForm form);
 // Writes codes as ReadRomCodes gives them, in one write. A write error
 // propagates.
-void WriteRomCodes(const std::string& path, std::int32_t offset, TextForm form, const std::string& bytes);
+void WriteRomCodes(RomFile& file, std::int32_t offset, TextForm form, const std::string& bytes);
 
 // The text of codes as ReadRomCodes gives them: a code outside the alphabet
 // shows as its value in hexadecimal digits. allKnown, when given, tells
@@ -60,45 +61,45 @@ std::string EncodeTextCodes(TextForm form, const std::string& text, int count);
 using TextValues = std::array<std::string, kTextFieldCount>;
 
 // The texts of the text editor in one image.
-class TextModel
+class TextModel : public EditorModel
 {
 public:
-    // Reads the texts in table order. A read error ends it and propagates;
-    // the texts before it stay read.
-    void read(const std::string& path);
     // Texts read, from the first in table order.
     int textsRead() const { return mTextsRead; }
     bool complete() const { return mTextsRead == kTextFieldCount; }
     // Each text as read, or as the last write stored it (upper case, padded).
     const TextValues& texts() const { return mTexts; }
+    const TextValues& wanted() const { return mWanted; }
     // Whether text i is shown with a character for every code; a text that
     // shows codes in hexadecimal digits cannot be changed.
     bool editable(std::size_t i) const { return mEditable[i]; }
-
     // Checks every text of wanted that differs from texts(): it must be
     // editable and pass CheckTextField. The first refused throws FieldError
     // with its index, or with all given, every refused text is added there
     // instead.
     void check(const TextValues& wanted, FieldErrors* all = nullptr) const;
-
+    // check, then wanted is what a Save writes.
+    void want(const TextValues& wanted);
     // Whether text, checked, would store other codes than text i holds: a
     // text the codec stores as it is (upper case, padded with blanks) is no
     // change.
     bool changes(std::size_t i, const std::string& text) const;
 
-    // check, then writes each text of wanted that changes its codes, in
-    // table order. Refuses unless every text was read, and unless the image
-    // is still the one read (ImageSnapshot::check, even when nothing
-    // differs). A write error ends it and propagates; the texts written
-    // before it count as written.
-    void write(const std::string& path, const TextValues& wanted);
+    // Refuses unless every text was read.
+    std::string unreadRefusal() const override;
+    std::vector<ByteSpan> spans() const override;
+    std::vector<ImageSnapshot::Value> changes() const override;
+    // Each wanted text that changes its codes, in table order, each in one
+    // write.
+    void write(RomFile& file) override;
 
-    // Takes the snapshot again once a Save has completed.
-    void retakeSnapshot(const std::string& path) { mSnapshot.take(path); }
+protected:
+    // The texts in table order.
+    void readValues(RomFile& file) override;
 
 private:
-    ImageSnapshot mSnapshot;
     TextValues mTexts;
+    TextValues mWanted;
     // The codes of each text as the file holds them.
     std::array<std::string, kTextFieldCount> mCodes;
     std::array<bool, kTextFieldCount> mEditable{};

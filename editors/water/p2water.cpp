@@ -3,8 +3,8 @@
 
 #include "editors/water/p2water.h"
 
+#include "core/imagesession.h"
 #include "core/korvaneerror.h"
-#include "core/romaccess.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/notices.h"
@@ -13,8 +13,6 @@
 
 #include <QTimer>
 
-Tp2waterf* p2waterf = nullptr;
-
 namespace {
 
 // Not a zone: what SelectedLevel gives back when no table row is chosen.
@@ -22,7 +20,7 @@ constexpr std::uint16_t kNoZone = 0xFFFF;
 
 } // namespace
 
-Tp2waterf::Tp2waterf(QWidget* parent) : QDialog(parent)
+Tp2waterf::Tp2waterf(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -67,7 +65,7 @@ Tp2waterf::Tp2waterf(QWidget* parent) : QDialog(parent)
     std::vector<QWidget*> controls;
     for (const RowControls& c : mControls)
         controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
-    mTracked = new TrackedForm(this, Button1, [this] { Button1Click(); }, controls);
+    mTracked = new TrackedForm(this, mSession, Button1, [this] { Button1Click(); }, controls);
     // Started after the opening step: a message box shown while opening
     // must not let the set-up run on rows not decoded yet.
     Timer->start();
@@ -75,8 +73,6 @@ Tp2waterf::Tp2waterf(QWidget* parent) : QDialog(parent)
 
 void Tp2waterf::FormCreate()
 {
-    if (!Rom.OpenedFromMenu)
-        return;
     // A row becomes usable once it has been read and decoded, a palette box
     // once its byte has been read.
     for (const RowControls& c : mControls) {
@@ -84,7 +80,7 @@ void Tp2waterf::FormCreate()
         c.panel->setEnabled(false);
         c.plt->setEnabled(false);
     }
-    const WaterLayout* layout = WaterLayoutFor(Rom.GameCode);
+    const WaterLayout* layout = WaterLayoutFor(mSession.gameCode());
     if (!layout)
         return;
     if (layout->paletteCount == 0) {
@@ -94,14 +90,16 @@ void Tp2waterf::FormCreate()
     }
 
     WaterModel& model = mModel.emplace(*layout);
-    model.readRows(Rom.RomPath);
-    for (int n = 0; n < layout->rowCount; ++n)
-        LoadLevelList(mControls[n].cmb, layout->zones.fileName);
-    for (int n = 0; n < layout->rowCount; ++n)
-        decodeRow(n);
-    rememberShownChoices();
-    ReadThenShow([&model] { model.readPalettes(Rom.RomPath); },
+    ReadThenShow([this, &model] { mSession.read(model); },
                  [this, &model] {
+                     if (model.rowsRead() < model.layout().rowCount)
+                         return;
+                     for (int n = 0; n < model.layout().rowCount; ++n)
+                         LoadLevelList(mControls[n].cmb, model.layout().zones.fileName);
+                     for (int n = 0; n < model.layout().rowCount; ++n)
+                         decodeRow(n);
+                     rememberShownChoices();
+                     mPalettesShown = model.palettesRead();
                      for (int n = 0; n < model.palettesRead(); ++n) {
                          const std::uint8_t value = model.values().palettes[static_cast<std::size_t>(n)];
                          mControls[n].plt->setText(QString::fromStdString(WaterPaletteText(value)));
@@ -164,13 +162,9 @@ void Tp2waterf::cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2
     act2->setEnabled(true);
     both->setEnabled(true);
     const int entry = cmb->currentIndex();
-    if (entry == 5) {
-        act1->setChecked(true);
+    if (WaterEntryIsThirdAct(entry))
         act1->setText(QStringLiteral("Act 3"));
-        act2->setEnabled(false);
-        both->setEnabled(false);
-    }
-    if (entry == 14 || entry == 16) {
+    if (WaterEntryHasOneAct(entry)) {
         act1->setChecked(true);
         act2->setEnabled(false);
         both->setEnabled(false);
@@ -228,9 +222,11 @@ void Tp2waterf::Button1Click()
         return;
     // Every palette box is checked before the first write, so that a bad one
     // leaves the file untouched.
+    // A palette byte not shown keeps its stored value.
     WaterPaletteTexts texts;
     for (int n = 0; n < kMaxWaterPalettes; ++n)
-        texts[static_cast<std::size_t>(n)] = mControls[n].plt->text().toStdString();
+        texts[static_cast<std::size_t>(n)] = n < mPalettesShown ? mControls[n].plt->text().toStdString()
+                                                                : WaterPaletteText(mModel->values().palettes[static_cast<std::size_t>(n)]);
     WaterValues wanted = mModel->values();
     try {
         wanted.palettes = mModel->checkPalettes(texts);
@@ -245,12 +241,11 @@ void Tp2waterf::Button1Click()
         if (now != mShownChoices[k])
             wanted.rows[k] = EncodeWaterRow(wanted.rows[k], chosenZone(n), now.act);
     }
-    ImageSave save;
-    mModel->write(Rom.RomPath, wanted);
+    mModel->want(wanted);
+    SaveImage(mSession, *mModel);
     rememberShownChoices();
-    save.finish([this](const std::string& path) { mModel->retakeSnapshot(path); });
     // Each byte in the box's own form: 0A, not a or $A.
-    for (int n = 0; n < mModel->palettesRead(); ++n)
+    for (int n = 0; n < mPalettesShown; ++n)
         mControls[n].plt->setText(
             QString::fromStdString(WaterPaletteText(mModel->values().palettes[static_cast<std::size_t>(n)])));
 }

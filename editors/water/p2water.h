@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 
+class ImageSession;
 class QTimer;
 class TrackedForm;
 
@@ -23,12 +24,12 @@ class Tp2waterf : public QDialog, public Ui::Tp2waterf
     Q_OBJECT
 
 public:
-    explicit Tp2waterf(QWidget* parent = nullptr);
+    Tp2waterf(ImageSession& session, QWidget* parent = nullptr);
 
     void FormCreate();
     void TimerTimer();
-    // The act rule of one row: entry 5 is a third act, entries 14 and 16 have
-    // one act only; any other entry offers all three choices.
+    // The act rule of one row (WaterEntryHasOneAct); any other entry offers
+    // all three choices.
     void cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both);
     void l1cmbChange();
     void l2cmbChange();
@@ -42,6 +43,7 @@ public:
     QTimer* Timer = nullptr;
 
 private:
+    ImageSession& mSession;
     TrackedForm* mTracked = nullptr;
     struct RowControls
     {
@@ -68,6 +70,8 @@ private:
     WaterAct chosenAct(int row) const;
 
     std::array<RowControls, kMaxWaterRows> mControls{};
+    // Palette boxes that show their byte, from the first.
+    int mPalettesShown = 0;
     // Made once the game's layout is known; only what it read is ever
     // written back.
     std::optional<WaterModel> mModel;
@@ -75,5 +79,3 @@ private:
     // still show this is not rewritten.
     std::array<ShownChoice, kMaxWaterRows> mShownChoices{};
 };
-
-extern Tp2waterf* p2waterf;

@@ -6,50 +6,47 @@
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
 
-namespace {
-
-std::uint8_t readByte(const std::string& path, std::int32_t offset)
+bool WaterEntryIsThirdAct(int entry)
 {
-    return static_cast<std::uint8_t>(ReadRomValue(path, offset, 1));
+    return entry == 5;
 }
 
-} // namespace
+bool WaterEntryHasOneAct(int entry)
+{
+    return entry == 5 || entry == 14 || entry == 16;
+}
 
-void WaterModel::readRows(const std::string& path)
+void WaterModel::readValues(RomFile& file)
 {
     mRowsRead = 0;
-    mSnapshot.take(path);
+    mPalettesRead = 0;
+    const auto byteAt = [&file](std::int32_t offset) { return static_cast<std::uint8_t>(ReadRomValue(file, offset, 1)); };
     for (int n = 0; n < mLayout.rowCount; ++n) {
         const std::int32_t a = mLayout.rows[static_cast<std::size_t>(n)];
         WaterBytes& row = mValues.rows[static_cast<std::size_t>(n)];
-        row.size = readByte(path, a - 1);
-        row.high = readByte(path, a);
-        row.low = readByte(path, a + 1);
+        row.size = byteAt(a - 1);
+        row.high = byteAt(a);
+        row.low = byteAt(a + 1);
+        mWanted.rows[static_cast<std::size_t>(n)] = row;
         ++mRowsRead;
     }
-}
-
-void WaterModel::readPalettes(const std::string& path)
-{
-    mPalettesRead = 0;
     for (int n = 0; n < mLayout.paletteCount; ++n) {
-        mValues.palettes[static_cast<std::size_t>(n)] = readByte(path, mLayout.palettes[static_cast<std::size_t>(n)]);
+        const auto k = static_cast<std::size_t>(n);
+        mValues.palettes[k] = mWanted.palettes[k] = byteAt(mLayout.palettes[k]);
         ++mPalettesRead;
     }
 }
 
-void WaterModel::checkSomethingRead() const
+std::string WaterModel::unreadRefusal() const
 {
-    // An opening that could not read the file leaves nothing to save; the
-    // header repair and the success message would claim otherwise.
     if (mRowsRead == 0)
-        throw KorvaneError("No water row has been read from this ROM; nothing was saved");
+        return "No water row has been read from this ROM; nothing was saved";
+    return {};
 }
 
 std::array<std::uint8_t, kMaxWaterPalettes> WaterModel::checkPalettes(const WaterPaletteTexts& texts,
                                                                       FieldErrors* all) const
 {
-    checkSomethingRead();
     std::array<std::uint8_t, kMaxWaterPalettes> palettes = mValues.palettes;
     for (int n = 0; n < mPalettesRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
@@ -64,45 +61,57 @@ std::array<std::uint8_t, kMaxWaterPalettes> WaterModel::checkPalettes(const Wate
     return palettes;
 }
 
-bool WaterModel::rewrites(const WaterValues& wanted, int row) const
+bool WaterModel::rewrites(int row) const
 {
     const auto k = static_cast<std::size_t>(row);
     // Other forms are not the editor's to rewrite.
-    return row < mRowsRead && IsEditableWaterRow(mValues.rows[k]) && wanted.rows[k] != mValues.rows[k];
+    return row < mRowsRead && IsEditableWaterRow(mValues.rows[k]) && mWanted.rows[k] != mValues.rows[k];
 }
 
-void WaterModel::write(const std::string& path, const WaterValues& wanted)
+std::vector<ByteSpan> WaterModel::spans() const
 {
-    checkSomethingRead();
+    std::vector<ByteSpan> spans;
+    for (int n = 0; n < mLayout.rowCount; ++n)
+        spans.push_back({mLayout.rows[static_cast<std::size_t>(n)] - 1, 3});
+    for (int n = 0; n < mLayout.paletteCount; ++n)
+        spans.push_back({mLayout.palettes[static_cast<std::size_t>(n)], 1});
+    return spans;
+}
+
+std::vector<ImageSnapshot::Value> WaterModel::changes() const
+{
     std::vector<ImageSnapshot::Value> changed;
     for (int n = 0; n < mRowsRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
         const WaterBytes& row = mValues.rows[k];
-        if (rewrites(wanted, n))
+        if (rewrites(n))
             changed.push_back({mLayout.rows[k] - 1, {char(row.size), char(row.high), char(row.low)}});
     }
     for (int n = 0; n < mPalettesRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
-        if (wanted.palettes[k] != mValues.palettes[k])
+        if (mWanted.palettes[k] != mValues.palettes[k])
             changed.push_back({mLayout.palettes[k], std::string(1, char(mValues.palettes[k]))});
     }
-    mSnapshot.check(path, changed);
+    return changed;
+}
 
+void WaterModel::write(RomFile& file)
+{
     for (int n = 0; n < mRowsRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
-        if (!rewrites(wanted, n))
+        if (!rewrites(n))
             continue;
         const std::int32_t a = mLayout.rows[k];
-        WriteRomBytes(path, a - 1, 1, wanted.rows[k].size);
-        WriteRomBytes(path, a, 1, wanted.rows[k].high);
-        WriteRomBytes(path, a + 1, 1, wanted.rows[k].low);
-        mValues.rows[k] = wanted.rows[k];
+        WriteRomBytes(file, a - 1, 1, mWanted.rows[k].size);
+        WriteRomBytes(file, a, 1, mWanted.rows[k].high);
+        WriteRomBytes(file, a + 1, 1, mWanted.rows[k].low);
+        mValues.rows[k] = mWanted.rows[k];
     }
     for (int n = 0; n < mPalettesRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
-        if (wanted.palettes[k] == mValues.palettes[k])
+        if (mWanted.palettes[k] == mValues.palettes[k])
             continue;
-        WriteRomBytes(path, mLayout.palettes[k], 1, wanted.palettes[k]);
-        mValues.palettes[k] = wanted.palettes[k];
+        WriteRomBytes(file, mLayout.palettes[k], 1, mWanted.palettes[k]);
+        mValues.palettes[k] = mWanted.palettes[k];
     }
 }

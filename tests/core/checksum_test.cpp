@@ -38,19 +38,16 @@ std::uint32_t longAt(const std::vector<std::uint8_t>& b, std::size_t o)
 struct Checksum : ::testing::Test
 {
     TempDir dir;
-    void select(const SyntheticImage& image)
-    {
-        Rom.RomPath = dir.file("rom.bin");
-        image.save(Rom.RomPath);
-    }
-    std::vector<std::uint8_t> file() { return ReadFileBytes(Rom.RomPath); }
+    std::string path = dir.file("rom.bin");
+    void select(const SyntheticImage& image) { image.save(path); }
+    std::vector<std::uint8_t> file() { return ReadFileBytes(path); }
 };
 
 TEST_F(Checksum, EvenImageGetsSumAndEndAddress)
 {
     // Words from 0x200 on that add up to 0x1234.
     select(SyntheticImage(0x80000).word(0x200, 0x1000).word(0x7FFFE, 0x0234).word(0x18E, 0xDEAD));
-    FixChecksum();
+    FixChecksum(path);
     const auto b = file();
     ASSERT_EQ(b.size(), 0x80000u);
     EXPECT_EQ(wordAt(b, 0x18E), 0x1234);
@@ -60,7 +57,7 @@ TEST_F(Checksum, EvenImageGetsSumAndEndAddress)
 TEST_F(Checksum, OddImageCountsItsLastByteHighAndIsPadded)
 {
     select(SyntheticImage(0x80001).word(0x200, 0x0001).byte(0x80000, 0xAB));
-    FixChecksum();
+    FixChecksum(path);
     const auto b = file();
     ASSERT_EQ(b.size(), 0x80002u);
     EXPECT_EQ(b.back(), 0x00);
@@ -72,7 +69,7 @@ TEST_F(Checksum, OddImageCountsItsLastByteHighAndIsPadded)
 TEST_F(Checksum, SumWrapsAtSixteenBits)
 {
     select(SyntheticImage(0x400).word(0x200, 0xFFFF).word(0x202, 0x0002));
-    FixChecksum();
+    FixChecksum(path);
     EXPECT_EQ(wordAt(file(), 0x18E), 0x0001);
 }
 
@@ -89,7 +86,7 @@ TEST_F(Checksum, MatchesReferenceOverRandomImagesAndIsIdempotent)
             image.byte(i, static_cast<std::uint8_t>(random()));
         select(image);
         const auto original = file();
-        FixChecksum();
+        FixChecksum(path);
         auto once = file();
         const std::size_t finalSize = size + (size % 2);
         ASSERT_EQ(once.size(), finalSize);
@@ -101,7 +98,7 @@ TEST_F(Checksum, MatchesReferenceOverRandomImagesAndIsIdempotent)
                 ASSERT_EQ(once[i], original[i]) << "offset " << i;
             }
         }
-        FixChecksum();
+        FixChecksum(path);
         EXPECT_EQ(file(), once);
     }
 }
@@ -113,7 +110,7 @@ TEST_F(Checksum, AgreesWithTheImageBuilder)
         image.byte(i, static_cast<std::uint8_t>(i));
     image.validChecksum();
     select(image);
-    FixChecksum();
+    FixChecksum(path);
     EXPECT_EQ(file(), image.data());
 }
 
@@ -122,7 +119,7 @@ TEST_F(Checksum, ImagesWithoutSummedAreaAreLeftAlone)
     for (std::size_t size : {0u, 1u, 0x18Fu, 0x1A5u, 0x1FFu, 0x200u}) {
         SCOPED_TRACE(size);
         select(SyntheticImage(size, 0x5A));
-        FixChecksum();
+        FixChecksum(path);
         EXPECT_EQ(file(), std::vector<std::uint8_t>(size, 0x5A));
     }
 }
@@ -142,8 +139,7 @@ TEST_F(Checksum, ReportsFileErrorsByName)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.path);
-        Rom.RomPath = row.path;
-        EXPECT_EQ(ErrorOf([&] { FixChecksum(); }), row.message);
+        EXPECT_EQ(ErrorOf([&] { FixChecksum(row.path); }), row.message);
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.bin")));
 }
@@ -156,7 +152,7 @@ TEST_F(Checksum, FullDiskIsReported)
     const auto before = file();
     {
         WriteLimit limit(0x1000); // the header lies below, the pad byte above
-        EXPECT_EQ(ErrorOf([&] { FixChecksum(); }), "Disk full");
+        EXPECT_EQ(ErrorOf([&] { FixChecksum(path); }), "Disk full");
     }
     // Nothing changed: the header was not written before the pad byte failed.
     EXPECT_EQ(file(), before);
@@ -167,8 +163,8 @@ TEST_F(Checksum, RefusesAFileAnotherProgramHolds)
     select(SyntheticImage(0x1001).word(0x200, 0x4321));
     const std::vector<std::uint8_t> before = file();
     {
-        ForeignLock lock(Rom.RomPath);
-        EXPECT_EQ(ErrorOf([] { FixChecksum(); }), "File access denied");
+        ForeignLock lock(path);
+        EXPECT_EQ(ErrorOf([this] { FixChecksum(path); }), "File access denied");
     }
     EXPECT_EQ(file(), before);
 }

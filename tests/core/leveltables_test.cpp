@@ -142,10 +142,10 @@ struct ListFiles : ::testing::Test
 
     void SetUp() override
     {
-        Rom.ExeDir = dir.path() + "/";
+        SetSupportBase(dir.path() + "/");
         std::filesystem::create_directory(dir.file("korvane"));
     }
-    void TearDown() override { Rom = RomRecord(); }
+    void TearDown() override { SetSupportBase(""); }
 
     std::string errorOf(const std::string& listFile)
     {
@@ -177,7 +177,7 @@ TEST_F(ListFiles, UnreadableFileNamesItsFullPath)
 // acts of the zone before it).
 TEST(ShippedLists, HaveOneLineForEveryRow)
 {
-    Rom.ExeDir = std::filesystem::path(KORVANE_SUPPORT_DIR).parent_path().string() + "/";
+    SetSupportBase(std::filesystem::path(KORVANE_SUPPORT_DIR).parent_path().string() + "/");
     struct Row
     {
         LevelList list;
@@ -212,7 +212,7 @@ TEST(ShippedLists, HaveOneLineForEveryRow)
             actShift[zone] = shift;
         }
     }
-    Rom = RomRecord();
+    SetSupportBase("");
 }
 
 // The sample images carry demo settings the windows can show: levels that

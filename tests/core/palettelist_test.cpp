@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/korvaneerror.h"
-#include "core/romaccess.h"
+#include "core/supportfiles.h"
 #include "editors/palette/palettelist.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
@@ -91,9 +91,9 @@ TEST(PaletteLine, FieldsThatAreNotHexadecimal)
 
 TEST(PaletteList, PathOfAGameCode)
 {
-    Rom.ExeDir = "/opt/korvane/";
+    SetSupportBase("/opt/korvane/");
     EXPECT_EQ(PaletteListPath("chaotix"), "/opt/korvane//korvane/chaotixpals.txt");
-    Rom = RomRecord();
+    SetSupportBase("");
 }
 
 TEST(PaletteList, LoadsLinesUntilTheEndOrTheFirstBadLine)

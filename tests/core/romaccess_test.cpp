@@ -44,13 +44,6 @@ TEST_F(RomAccess, ReadsLittleEndianAndSwapsToBigEndian)
     EXPECT_EQ(ReadRomValue(path, 0x1FF, 1), 0xEEu);
 }
 
-TEST_F(RomAccess, ShortFormsUseTheSelectedRom)
-{
-    Rom.RomPath = path;
-    WriteRomBytes(0x30, 2, SwapWord(0xBEEF));
-    EXPECT_EQ(SwapWord(ReadRomValue(0x30, 2)), 0xBEEFu);
-}
-
 TEST_F(RomAccess, WritesTheLowBytesLowestFirst)
 {
     struct Row
@@ -209,7 +202,7 @@ TEST_F(RomAccess, FileSizeLimitFailsTheWriteInsteadOfKillingTheProgram)
 
 TEST(SupportFiles, JoinTheExecutableFolderWithSlashes)
 {
-    Rom.ExeDir = "/opt/pelbo\\dir/";
+    SetSupportBase("/opt/pelbo\\dir/");
     EXPECT_EQ(SupportFilePath("\\korvane\\p1levels.txt"), "/opt/pelbo\\dir//korvane/p1levels.txt");
 }
 

@@ -29,8 +29,7 @@ TEST(SampleImages, OneValidImagePerDetectedGame)
             continue;
         // The header already agrees with the contents.
         const auto before = ReadFileBytes(paths[i]);
-        Rom.RomPath = paths[i];
-        FixChecksum();
+        FixChecksum(paths[i]);
         EXPECT_EQ(ReadFileBytes(paths[i]), before);
     }
     EXPECT_EQ(codes, (std::set<std::string>{"gst", "p1", "p1j", "p2b", "p2", "p3", "chaotix", "p1k", "p2k", "p3k",

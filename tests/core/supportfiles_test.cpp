@@ -52,7 +52,7 @@ protected:
     void SetUp() override
     {
         fs::create_directory(mDir.file("korvane"));
-        Rom.ExeDir = mDir.path() + "/";
+        SetSupportBase(mDir.path() + "/");
         SyntheticImage(0x1000, 0x5A).save(mImage);
     }
 
@@ -121,16 +121,16 @@ TEST(SupportFolder, FoundBesideTheExecutableOrInstalled)
     fs::create_directories(bin + "korvane");
     EXPECT_EQ(FindSupportBase(bin), bin);
 
-    Rom.ExeDir = dir.file("usr/share/pelbo-korvane/");
-    std::ofstream(Rom.ExeDir + "korvane/i1_1.bmp") << "installed";
+    SetSupportBase(dir.file("usr/share/pelbo-korvane/"));
+    std::ofstream(SupportBase() + "korvane/i1_1.bmp") << "installed";
     SetUserSupportBase({});
     // The name is joined as written, its first backslash included.
-    EXPECT_EQ(WritableSupportFilePath("\\korvane\\i1_1.bmp"), Rom.ExeDir + "/korvane/i1_1.bmp");
+    EXPECT_EQ(WritableSupportFilePath("\\korvane\\i1_1.bmp"), SupportBase() + "/korvane/i1_1.bmp");
     const std::string user = dir.file("home/.local/share/korvane/");
     SetUserSupportBase(user);
     const std::string own = WritableSupportFilePath("\\korvane\\i1_1.bmp");
     EXPECT_EQ(own, user + "/korvane/i1_1.bmp");
-    EXPECT_EQ(ReadFileBytes(own), ReadFileBytes(Rom.ExeDir + "korvane/i1_1.bmp"));
+    EXPECT_EQ(ReadFileBytes(own), ReadFileBytes(SupportBase() + "korvane/i1_1.bmp"));
     std::ofstream(own) << "the user's";
     EXPECT_EQ(ReadFileBytes(WritableSupportFilePath("\\korvane\\i1_1.bmp")).size(), 10u); // kept
     EXPECT_EQ(ErrorOf([] { WritableSupportFilePath("\\korvane\\i2_9.bmp"); }),

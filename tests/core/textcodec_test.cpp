@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/romfile.h"
+
 #include <algorithm>
 #include <functional>
 #include <set>
@@ -22,13 +24,17 @@ namespace {
 // at a time.
 std::string readText(const std::string& path, std::int32_t offset, int count, TextForm form = TextForm::Byte)
 {
-    return DecodeTextCodes(form, ReadRomCodes(path, offset, count, form));
+    RomFile file(path, RomFile::Access::Read);
+    file.requireOpen(path);
+    return DecodeTextCodes(form, ReadRomCodes(file, offset, count, form));
 }
 
 void writeText(const std::string& path, std::int32_t offset, int count, const std::string& text,
                TextForm form = TextForm::Byte)
 {
-    WriteRomCodes(path, offset, form, EncodeTextCodes(form, text, count));
+    RomFile file(path, RomFile::Access::Write);
+    file.requireOpen(path);
+    WriteRomCodes(file, offset, form, EncodeTextCodes(form, text, count));
 }
 
 // The alphabet as the game's tables list it: characters with their byte codes.
@@ -219,7 +225,6 @@ struct RomText : ::testing::Test
             .bytes(0x20, {0x1E, 0x0F, 0x1F, 0x20})
             .bytes(0x40, {0x06, 0x8B, 0x00, 0x00, 0x06, 0x81, 0x12, 0x34})
             .save(path);
-        Rom.RomPath = path;
     }
 
     std::vector<std::uint8_t> with(std::size_t offset, const std::vector<std::uint8_t>& bytes)
@@ -312,18 +317,18 @@ TEST(TextFields, SampleImageHoldsTextsInTheAlphabet)
     const auto p2 = std::find_if(samples.begin(), samples.end(), [](const SampleImage& s) { return s.gameCode == "p2"; });
     ASSERT_NE(p2, samples.end());
     TempDir dir;
-    Rom.RomPath = dir.file("p2.bin");
-    p2->image.save(Rom.RomPath);
+    const std::string path = dir.file("p2.bin");
+    p2->image.save(path);
     for (const TextField& field : kTextFields) {
         SCOPED_TRACE(field.name);
-        const std::string text = readText(Rom.RomPath, field.offset, field.count, field.form);
+        const std::string text = readText(path, field.offset, field.count, field.form);
         const std::u32string chars = Utf8ToCodePoints(text);
         EXPECT_EQ(chars.size(), static_cast<std::size_t>(field.count));
         EXPECT_FALSE(FirstCharWithoutCode(text, field.count));
         EXPECT_NE(text.find_first_not_of(' '), std::string::npos);
     }
     const TextField& copyright = kTextFields[0];
-    EXPECT_EQ(readText(Rom.RomPath, copyright.offset, copyright.count, copyright.form).substr(0, 2), "\u00A9");
+    EXPECT_EQ(readText(path, copyright.offset, copyright.count, copyright.form).substr(0, 2), "\u00A9");
 }
 
 } // namespace

@@ -96,7 +96,7 @@ bool inHeaderFields(std::size_t offset)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    Rom.ExeDir = FindSupportBase(KORVANE_SOURCE_DIR);
+    SetSupportBase(FindSupportBase(KORVANE_SOURCE_DIR));
     std::cout.rdbuf(&gDiscard);
     std::cerr.rdbuf(&gDiscard);
     char folder[] = "/tmp/korvane-import-fuzz-XXXXXX";

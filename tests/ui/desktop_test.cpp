@@ -47,15 +47,15 @@ class DesktopTest : public WindowTest
 
 private:
     QString file(const char* name) { return QString::fromStdString(mDir->file(name)); }
-    QString panel() { return MainFrm->findChild<QLabel*>("HeaderPanel")->text(); }
-    QString game() { return MainFrm->findChild<QLabel*>("LblGame")->text(); }
-    QAction* action(const char* name) { return MainFrm->findChild<QAction*>(name); }
+    QString panel() { return TestMainWindow()->findChild<QLabel*>("HeaderPanel")->text(); }
+    QString game() { return TestMainWindow()->findChild<QLabel*>("LblGame")->text(); }
+    QAction* action(const char* name) { return TestMainWindow()->findChild<QAction*>(name); }
 
     // The entries of the recent menu, and whether "Clear Recent" is on.
     QStringList recent()
     {
         QStringList entries;
-        for (QAction* a : MainFrm->findChild<QMenu*>("FileRecent")->actions()) {
+        for (QAction* a : TestMainWindow()->findChild<QMenu*>("FileRecent")->actions()) {
             if (a->objectName() == QLatin1String("FileRecentClear"))
                 entries << (a->isEnabled() ? QStringLiteral("[clear]") : QStringLiteral("[no clear]"));
             else if (!a->isSeparator())
@@ -68,8 +68,7 @@ private:
     // saves.
     void saveAnEdit(int number)
     {
-        Rom.OpenedFromMenu = true;
-        Tp2demos editor(MainFrm);
+        Tp2demos editor(*TestMainWindow()->session(), TestMainWindow());
         editor.findChild<QSpinBox*>("PoleNumberUpDown")->setValue(number);
         editor.findChild<QPushButton*>("Save")->click();
     }
@@ -86,13 +85,13 @@ private slots:
     void commandLineSelectsTheImage()
     {
         secondGame(true).save(mPath);
-        StartProgram({QStringLiteral("pelbo-korvane"), QString::fromStdString(mPath)});
-        QVERIFY(MainFrm->isVisible());
+        AdoptMainWindow(StartProgram({QStringLiteral("pelbo-korvane"), QString::fromStdString(mPath)}));
+        QVERIFY(TestMainWindow()->isVisible());
         QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
         QVERIFY(action("EditorBosses")->isEnabled());
-        DestroyWindows();
+        DestroyMainWindow();
 
-        StartProgram({QStringLiteral("pelbo-korvane"), file("missing.bin")});
+        AdoptMainWindow(StartProgram({QStringLiteral("pelbo-korvane"), file("missing.bin")}));
         QCOMPARE(mNotices->errors, QStringList{"Cannot open file " + file("missing.bin") + "."});
         QVERIFY(!action("EditorDemos")->isEnabled());
     }
@@ -100,30 +99,30 @@ private slots:
     void droppedFileIsSelected()
     {
         secondGame(true).save(mPath);
-        CreateWindows();
+        CreateMainWindow();
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(mPath))});
         // Never taken as a move, which would have the source delete it.
         QDragEnterEvent moveOnly(QPoint(10, 10), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(MainFrm, &moveOnly);
+        QCoreApplication::sendEvent(TestMainWindow(), &moveOnly);
         QVERIFY(!moveOnly.isAccepted());
         const Qt::DropActions possible = Qt::MoveAction | Qt::CopyAction | Qt::LinkAction;
         QDragEnterEvent enter(QPoint(10, 10), possible, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(MainFrm, &enter);
+        QCoreApplication::sendEvent(TestMainWindow(), &enter);
         QVERIFY(enter.isAccepted());
         QCOMPARE(enter.dropAction(), Qt::CopyAction);
         QDropEvent drop(QPointF(10, 10), possible, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(MainFrm, &drop);
+        QCoreApplication::sendEvent(TestMainWindow(), &drop);
         QCOMPARE(drop.dropAction(), Qt::CopyAction);
         QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
-        QCOMPARE(Rom.RomPath, mPath);
+        QCOMPARE(TestMainWindow()->session()->path(), mPath);
         // The dialog offers it next.
         QString offered;
-        MainFrm->OpenDialog.setChooser([&offered](QWidget*, const QString& start, const QString&, QString*) {
+        TestMainWindow()->OpenDialog.setChooser([&offered](QWidget*, const QString& start, const QString&, QString*) {
             offered = start;
             return QString();
         });
-        MainFrm->Button2Click();
+        TestMainWindow()->Button2Click();
         QCOMPARE(offered, QString::fromStdString(mPath));
     }
 
@@ -132,16 +131,16 @@ private slots:
     // finds as it was left.
     void recentImages()
     {
-        CreateWindows();
+        CreateMainWindow();
         QCOMPARE(recent(), QStringList{"[no clear]"});
         for (const char* name : {"a.bin", "b.bin", "c.bin", "a.bin"}) {
             secondGame(true).save(mDir->file(name));
-            MainFrm->selectFile(file(name));
+            TestMainWindow()->selectFile(file(name));
         }
         const QStringList three = {"&1 " + file("a.bin"), "&2 " + file("c.bin"), "&3 " + file("b.bin"), "[clear]"};
         QCOMPARE(recent(), three);
-        DestroyWindows();
-        CreateWindows();
+        DestroyMainWindow();
+        CreateMainWindow();
         QCOMPARE(recent(), three);
 
         std::filesystem::remove(mDir->file("c.bin"));
@@ -150,7 +149,7 @@ private slots:
                  QStringList{file("c.bin") + " no longer exists; it was taken off the recent images."});
         QCOMPARE(recent(), (QStringList{"&1 " + file("a.bin"), "&2 " + file("b.bin"), "[clear]"}));
         action("FileRecent2")->trigger();
-        QCOMPARE(Rom.RomPath, mDir->file("b.bin"));
+        QCOMPARE(TestMainWindow()->session()->path(), mDir->file("b.bin"));
 
         action("FileRecentClear")->trigger();
         QCOMPARE(recent(), QStringList{"[no clear]"});
@@ -161,9 +160,9 @@ private slots:
     // window thread, so the selection returns before the figures are there.
     void headerPanelFollowsEverySave()
     {
-        CreateWindows();
+        CreateMainWindow();
         secondGame(false).save(mPath);
-        MainFrm->selectFile(QString::fromStdString(mPath));
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
         QVERIFY2(panel().contains(QStringLiteral("being summed")), qPrintable(panel()));
         QTRY_VERIFY2(panel().contains(QStringLiteral("MISMATCH")), qPrintable(panel()));
         QVERIFY(panel().contains(QStringLiteral("GM 00001051-01")));
@@ -183,24 +182,24 @@ private slots:
     // the panel saying it is read-only; a patch can be made from it.
     void readOnlyImageIsSelected()
     {
-        CreateWindows();
+        CreateMainWindow();
         secondGame(true).save(mPath);
         Unwritable unwritable(mPath);
         if (!unwritable.ok())
             QSKIP("cannot make a file unwritable here (root without an immutable attribute)");
-        MainFrm->selectFile(QString::fromStdString(mPath));
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
         QCOMPARE(mNotices->errors, QStringList());
         QCOMPARE(game(), QStringLiteral("Pelbo 2 ROM"));
         QVERIFY(action("EditorBosses")->isEnabled() && action("FilePatch")->isEnabled());
         QTRY_VERIFY2(panel().contains(QStringLiteral("ROM end")), qPrintable(panel()));
         QVERIFY2(panel().contains(QStringLiteral("read-only")), qPrintable(panel()));
-        SaveScreenshot(MainFrm, QStringLiteral("mainwindow-read-only"));
+        SaveScreenshot(TestMainWindow(), QStringLiteral("mainwindow-read-only"));
 
         const QString patch = file("change.bps");
-        MainFrm->PatchFiles = [&](QWidget*, const QString&, const QString&, const QString&, bool save) {
+        TestMainWindow()->PatchFiles = [&](QWidget*, const QString&, const QString&, const QString&, bool save) {
             return save ? patch : QString::fromStdString(mPath);
         };
-        MainFrm->FilePatchClick();
+        TestMainWindow()->FilePatchClick();
         QCOMPARE(mNotices->errors, QStringList());
         QVERIFY(std::filesystem::exists(patch.toStdString()));
     }
@@ -218,7 +217,7 @@ private slots:
     void backupBeforeTheFirstWrite()
     {
         QFETCH(QString, kind);
-        CreateWindows();
+        CreateMainWindow();
         SetFixChecksum(false);
         SetBackUpBeforeSaving(kind != QLatin1String("unticked"));
         const SyntheticImage image = secondGame(true);
@@ -228,7 +227,7 @@ private slots:
             std::filesystem::create_directories(backup + "/full");
         else
             SyntheticImage(0x10).save(backup); // an older backup
-        MainFrm->selectFile(QString::fromStdString(mPath));
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
 
         saveAnEdit(3);
         if (kind == QLatin1String("blocked")) {
@@ -251,18 +250,18 @@ private slots:
         QVERIFY(ReadFileBytes(backup) == image.data());
         // A new selection backs up what it selected; the first backup ever
         // made stays as the original.
-        MainFrm->selectFile(QString::fromStdString(mPath));
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
         saveAnEdit(1);
         QVERIFY(ReadFileBytes(backup) != once);
         QVERIFY(ReadFileBytes(backup).size() == once.size());
         QVERIFY(ReadFileBytes(original) == image.data());
         // Create Patch offers it as the original.
         QString offered;
-        MainFrm->PatchFiles = [&offered](QWidget*, const QString&, const QString& start, const QString&, bool) {
+        TestMainWindow()->PatchFiles = [&offered](QWidget*, const QString&, const QString& start, const QString&, bool) {
             offered = offered.isEmpty() ? start : offered;
             return QString();
         };
-        MainFrm->FilePatchClick();
+        TestMainWindow()->FilePatchClick();
         QCOMPARE(offered, QString::fromStdString(original));
     }
 
@@ -290,7 +289,7 @@ private slots:
         QFETCH(QString, bak);
         QFETCH(QString, original);
         QFETCH(QString, refusal);
-        CreateWindows();
+        CreateMainWindow();
         SetFixChecksum(false);
         SetBackUpBeforeSaving(true);
         const SyntheticImage image = secondGame(true);
@@ -309,7 +308,7 @@ private slots:
             std::filesystem::create_symlink(bak == QLatin1String("ABS") ? mPath : bak.toStdString(), mPath + ".bak");
         struct stat before {};
         ::stat(mPath.c_str(), &before);
-        MainFrm->selectFile(QString::fromStdString(mPath));
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
         saveAnEdit(3);
 
         struct stat after {};

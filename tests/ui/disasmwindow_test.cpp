@@ -20,27 +20,16 @@ private slots:
 
     void init()
     {
-        Rom = RomRecord();
-        CreateWindows();
+        CreateMainWindow();
     }
 
-    void cleanup() { DestroyWindows(); }
-
-    void startUpInstanceIsHidden()
-    {
-        QVERIFY(DisasmFrm);
-        QCOMPARE(DisasmFrm->parent(), MainFrm);
-        QVERIFY(!DisasmFrm->isVisible());
-    }
+    void cleanup() { DestroyMainWindow(); }
 
     void convertsThroughItsRoute()
     {
         RecordingNotices notices;
-        TDisasmFrm* const startup = DisasmFrm;
         QStringList shown;
-        bool sameReference = false;
-        const bool opened = WithModal([] { MainFrm->EditorDisasmClick(); }, [&](QWidget* modal) {
-            sameReference = modal == DisasmFrm;
+        const bool opened = WithModal([] { TestMainWindow()->EditorDisasmClick(); }, [&](QWidget* modal) {
             auto* machine = modal->findChild<QLineEdit*>("Machine");
             auto* eAsm = modal->findChild<QLineEdit*>("EAsm");
             auto* convert = modal->findChild<QPushButton*>("Button1");
@@ -53,8 +42,6 @@ private slots:
             modal->close();
         });
         QVERIFY(opened);
-        QVERIFY(sameReference);
-        QCOMPARE(DisasmFrm, startup);
         // An error leaves the previous answer in place.
         QCOMPARE(shown, (QStringList{"RTS", "NOP", "unrecognized", "unrecognized", "unrecognized", "RESET"}));
         QCOMPARE(notices.errors, (QStringList{"'4E7G' is not a valid value for \"Machine code\" (hexadecimal 0000 to FFFFFFFF).",
@@ -63,7 +50,8 @@ private slots:
 
     void machineBoxTakesSixteenCharacters()
     {
-        auto* machine = DisasmFrm->findChild<QLineEdit*>("Machine");
+        TDisasmFrm window(TestMainWindow());
+        auto* machine = window.findChild<QLineEdit*>("Machine");
         QTest::keyClicks(machine, QStringLiteral("0000000000004E7077"));
         QCOMPARE(machine->text(), QStringLiteral("0000000000004E70"));
     }

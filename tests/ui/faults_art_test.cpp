@@ -36,14 +36,13 @@ private:
     // Selects image; the support folder is a fresh copy of the installed one.
     void useRom(const SyntheticImage& image)
     {
-        mRom = mDir->file("rom.bin");
-        image.save(mRom);
-        SelectRom(mRom);
+        mRom = mPath;
+        selectImage(image);
         std::filesystem::create_directories(mDir->file("korvane"));
         for (const ArtTile& tile : kArtTiles)
             std::filesystem::copy_file(KORVANE_SUPPORT_DIR "/" + fileName(tile), mDir->file("korvane/" + fileName(tile)),
                                        std::filesystem::copy_options::overwrite_existing);
-        Rom.ExeDir = mDir->path() + "/";
+        SetSupportBase(mDir->path() + "/");
     }
 
     std::vector<QByteArray> bitmaps()
@@ -99,8 +98,7 @@ private slots:
         QFETCH(int, written);
         // The bitmaps of a complete opening on the whole image.
         useRom(randomImage(7, kSerialP2));
-        Rom.OpenedFromMenu = true;
-        delete new Tartf;
+        delete new Tartf(*mSession);
         const std::vector<QByteArray> complete = bitmaps();
 
         const SyntheticImage image = randomImage(7, kSerialP2, romSize);
@@ -112,7 +110,7 @@ private slots:
             FileFault heldRom(romFault, mRom);
             SKIP_IMPOSSIBLE_FAULT(tileFault);
             FileFault heldTile(tileFault, faulty);
-            Tartf window;
+            Tartf window(*mSession);
         }
         error.replace(QStringLiteral("%1"), QString::fromStdString(mRom))
             .replace(QStringLiteral("%2"), QString::fromStdString(faulty));
@@ -134,14 +132,13 @@ private slots:
         const SyntheticImage image = randomImage(3, kSerialP1);
         useRom(image);
         const std::vector<QByteArray> before = bitmaps();
-        Rom.OpenedFromMenu = true;
-        delete new Tartf;
+        delete new Tartf(*mSession);
         const QByteArray whole = FileState(SupportFilePath(kArtTiles[0].file));
         useRom(image);
         {
             SKIP_IMPOSSIBLE_FAULT("limit=64");
             FileFault held("limit=64", mRom);
-            Tartf window;
+            Tartf window(*mSession);
         }
         QCOMPARE(mNotices->errors, (QStringList{"Stream write error."}));
         const std::vector<QByteArray> after = bitmaps();
@@ -169,8 +166,7 @@ private slots:
         const SyntheticImage image = randomImage(seed, serial.toLatin1().constData());
         useRom(image);
         const std::vector<QByteArray> before = bitmaps();
-        Rom.OpenedFromMenu = true;
-        delete new Tartf;
+        delete new Tartf(*mSession);
         QCOMPARE(mNotices->errors, QStringList());
         const std::vector<QByteArray> after = bitmaps();
         for (std::size_t t = 0; t < after.size(); ++t)

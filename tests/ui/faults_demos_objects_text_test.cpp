@@ -44,7 +44,7 @@ enum class Kind { FirstDemos, SecondDemos, Objects, Texts };
 struct Editor
 {
     const char* name;
-    std::function<std::unique_ptr<QDialog>()> create;
+    std::function<std::unique_ptr<QDialog>(ImageSession&)> create;
     const char* saveButton;
     QString saved;         // the success message
     bool repairs;          // runs the header repair when Fix is ticked
@@ -53,10 +53,10 @@ struct Editor
 const Editor& editorOf(Kind kind)
 {
     static const Editor editors[] = {
-        {"p1demos", [] { return std::make_unique<Tp1demos>(); }, "Save", "ROM Saved!", true},
-        {"p2demos", [] { return std::make_unique<Tp2demos>(); }, "Save", "ROM Saved", true},
-        {"p2bosses", [] { return std::make_unique<Tp2bossesf>(); }, "Button1", "ROM Saved", true},
-        {"p2textz", [] { return std::make_unique<Tp2textz>(); }, "Button2", "ROM Saved!", true},
+        {"p1demos", [](ImageSession& session) { return std::make_unique<Tp1demos>(session); }, "Save", "ROM Saved!", true},
+        {"p2demos", [](ImageSession& session) { return std::make_unique<Tp2demos>(session); }, "Save", "ROM Saved", true},
+        {"p2bosses", [](ImageSession& session) { return std::make_unique<Tp2bossesf>(session); }, "Button1", "ROM Saved", true},
+        {"p2textz", [](ImageSession& session) { return std::make_unique<Tp2textz>(session); }, "Button2", "ROM Saved!", true},
     };
     return editors[static_cast<int>(kind)];
 }
@@ -177,15 +177,13 @@ private:
     // Writes image and makes it the selected ROM of code, as the menu does.
     void select(const SyntheticImage& image, const char* code)
     {
-        selectImage(image);
-        Rom.GameCode = code;
-        Rom.OpenedFromMenu = true;
+        selectImage(image, code);
     }
 
     std::unique_ptr<QDialog> open(const Case& c, const SyntheticImage& image)
     {
         select(image, c.code);
-        return editorOf(c.kind).create();
+        return editorOf(c.kind).create(*mSession);
     }
 
     static void edit(QWidget* w, const Case& c)
@@ -252,7 +250,7 @@ private slots:
     void init()
     {
         startWindowTest();
-        MainFrm = new TMainFrm();
+        CreateMainWindow();
         SetFixChecksum(true);
         // A full disk would refuse the backup before any write is tried.
         SetBackUpBeforeSaving(false);
@@ -274,7 +272,7 @@ private slots:
         std::unique_ptr<QDialog> w;
         {
             const auto lock = sabotage(Sabotage(how));
-            w = editorOf(c.kind).create();
+            w = editorOf(c.kind).create(*mSession);
         }
         QCOMPARE(mNotices->errors, QStringList{cannotOpen()});
         edit(w.get(), c);
@@ -326,7 +324,7 @@ private slots:
         const SyntheticImage image = std::move(SyntheticImage(0).bytes(0, {full.data().begin(), end}));
         select(full, c.code);
         image.save(mPath);
-        const auto w = editorOf(c.kind).create();
+        const auto w = editorOf(c.kind).create(*mSession);
         QCOMPARE(mNotices->errors, QStringList{Reported("Stream read error")});
         edit(w.get(), c);
         save(w.get(), c);
@@ -414,7 +412,7 @@ private slots:
         select(image, c.code);
 
         TempDir lists;
-        Rom.ExeDir = lists.path() + "/";
+        SetSupportBase(lists.path() + "/");
         std::filesystem::create_directory(lists.file("korvane"));
         const std::string list = SupportFilePath(layout->levels.fileName);
         if (content.isNull())
@@ -422,7 +420,7 @@ private slots:
         else
             std::ofstream(list, std::ios::binary).write(content.constData(), content.size());
 
-        const auto w = editorOf(c.kind).create();
+        const auto w = editorOf(c.kind).create(*mSession);
         const QStringList errors =
             content.isNull() ? QStringList{Reported("Cannot open file " + list)} : QStringList();
         QCOMPARE(mNotices->errors, errors);

@@ -48,14 +48,13 @@ private:
     // ("dir": a folder in its place).
     void useRom(const SyntheticImage& image, const QByteArray& list = {})
     {
-        mRom = mDir->file("rom.bin");
-        image.save(mRom);
-        SelectRom(mRom);
+        mRom = mPath;
+        selectImage(image);
         if (list.isEmpty())
             return;
-        Rom.ExeDir = mDir->path() + "/";
+        SetSupportBase(mDir->path() + "/");
         std::filesystem::create_directory(mDir->file("korvane"));
-        const std::string listPath = PaletteListPath(Rom.GameCode);
+        const std::string listPath = PaletteListPath(mSession->gameCode());
         if (list == "dir")
             std::filesystem::create_directory(listPath);
         else
@@ -64,8 +63,7 @@ private:
 
     void open()
     {
-        Rom.OpenedFromMenu = true;
-        mWindow = std::make_unique<Tpalform>();
+        mWindow = std::make_unique<Tpalform>(*mSession, mMemory.palette);
         mWindow->show();
     }
 
@@ -91,9 +89,8 @@ private slots:
     void init()
     {
         startWindowTest();
-        PalEdit = PaletteEditorState();
         // The header stays as it is, so that only the editor's writes show.
-        MainFrm = new TMainFrm();
+        CreateMainWindow();
         SetFixChecksum(false);
         // A full disk would refuse the backup before any write is tried.
         SetBackUpBeforeSaving(false);
@@ -235,7 +232,7 @@ private slots:
         // Sized to hold the furthest palette of the game's list.
         useRom(SyntheticImage(0x200).serial(serial.toStdString()));
         std::vector<PaletteEntry> table;
-        const std::size_t entries = LoadPaletteList(PaletteListPath(Rom.GameCode), table, [](const std::string&) {});
+        const std::size_t entries = LoadPaletteList(PaletteListPath(mSession->gameCode()), table, [](const std::string&) {});
         std::size_t end = 0x200;
         for (std::size_t i = 0; i < entries; ++i)
             end = std::max<std::size_t>(end, table[i].offset + 2u * table[i].count);

@@ -80,8 +80,7 @@ private:
 
     void openSelected()
     {
-        Rom.OpenedFromMenu = true;
-        mWindow = std::make_unique<Tp2waterf>();
+        mWindow = std::make_unique<Tp2waterf>(*mSession);
         mWindow->show();
         QTRY_VERIFY_WITH_TIMEOUT(!mWindow->Timer->isActive(), 1000);
     }
@@ -116,7 +115,7 @@ private slots:
     void init()
     {
         startWindowTest();
-        MainFrm = new TMainFrm();
+        CreateMainWindow();
         // A full disk would refuse the backup before any write is tried.
         SetBackUpBeforeSaving(false);
     }
@@ -238,7 +237,7 @@ private slots:
         QFETCH(bool, firstRowChanged);
         const std::string game = code.toStdString();
         selectImage(storedImage(game));
-        Rom.ExeDir = mDir->path() + "/";
+        SetSupportBase(mDir->path() + "/");
         std::filesystem::create_directory(mDir->file("korvane"));
         const std::string listPath = SupportFilePath(WaterLayoutFor(game)->zones.fileName);
         if (list == "dir")
@@ -298,7 +297,7 @@ private slots:
             expected.byte(std::size_t(layout.palettes[n]), value);
         }
         selectImage(image);
-        MainFrm->Fix->setChecked(false);
+        SetFixChecksum(false);
         openSelected();
         save();
         QCOMPARE(mNotices->errors, QStringList());

@@ -7,7 +7,8 @@
 #include "core/detection.h"
 #include "core/korvaneerror.h"
 #include "core/patchfiles.h"
-#include "core/romaccess.h"
+#include "core/imagesession.h"
+#include "core/supportfiles.h"
 #include "editors/art/art.h"
 #include "editors/demos/p1demosp.h"
 #include "editors/demos/p2demosp.h"
@@ -57,35 +58,8 @@ const unsigned kSelectionItemBits[] = {ItemViewerArt, ItemEditorWater, ItemEdito
 // A Save that writes nothing, so only its end runs.
 void finishSave()
 {
-    ImageSave save;
-    save.finish({});
+    SaveImage(*TestMainWindow()->session(), std::vector<EditorModel*>{});
 }
-
-// A stand-in editor that records which instance its reference designates
-// while it is shown, then closes itself.
-class ProbeEditor : public QDialog
-{
-public:
-    static ProbeEditor* reference;
-    static ProbeEditor* seenWhileShown;
-    static bool openedFromMenuAtCreate;
-    static int alive;
-
-    explicit ProbeEditor(QWidget* owner) : QDialog(owner)
-    {
-        ++alive;
-        openedFromMenuAtCreate = Rom.OpenedFromMenu;
-        QTimer::singleShot(0, this, [this] {
-            seenWhileShown = reference;
-            accept();
-        });
-    }
-    ~ProbeEditor() override { --alive; }
-};
-ProbeEditor* ProbeEditor::reference = nullptr;
-ProbeEditor* ProbeEditor::seenWhileShown = nullptr;
-bool ProbeEditor::openedFromMenuAtCreate = false;
-int ProbeEditor::alive = 0;
 
 } // namespace
 
@@ -98,17 +72,17 @@ private:
     QString mLastStartPath; // what it was shown with
     QString mLastFilter;
 
-    QAction* action(const char* name) { return MainFrm->findChild<QAction*>(name); }
+    QAction* action(const char* name) { return TestMainWindow()->findChild<QAction*>(name); }
     QString path(const char* name) { return QString::fromStdString(mDir->file(name)); }
 
     // Selects a file through the real handler, as a click on the button.
     void choose(const QString& file)
     {
         mNextChoice = file;
-        MainFrm->findChild<QPushButton*>("Button2")->click();
+        TestMainWindow()->findChild<QPushButton*>("Button2")->click();
         // The header's sum holds the image open a moment (on Windows nobody
         // writes it meanwhile); the tests write it again at once.
-        QTRY_VERIFY(!MainFrm->HeaderPanel->text().contains(QStringLiteral("being summed")));
+        QTRY_VERIFY(!TestMainWindow()->HeaderPanel->text().contains(QStringLiteral("being summed")));
     }
 
     void verifyItems(unsigned items)
@@ -118,19 +92,19 @@ private:
                      kSelectionItemNames[i]);
     }
 
-    QString lblGame() { return MainFrm->findChild<QLabel*>("LblGame")->text(); }
-    QString lblFilename() { return MainFrm->findChild<QLabel*>("LblFilename")->text(); }
+    QString lblGame() { return TestMainWindow()->findChild<QLabel*>("LblGame")->text(); }
+    QString lblFilename() { return TestMainWindow()->findChild<QLabel*>("LblFilename")->text(); }
 
     // The program's windows, the main one shown, its file chooser the test's.
     void startProgram()
     {
-        CreateWindows();
-        MainFrm->OpenDialog.setChooser([this](QWidget*, const QString& startPath, const QString& filter, QString*) {
+        CreateMainWindow();
+        TestMainWindow()->OpenDialog.setChooser([this](QWidget*, const QString& startPath, const QString& filter, QString*) {
             mLastStartPath = startPath;
             mLastFilter = filter;
             return mNextChoice;
         });
-        MainFrm->show();
+        TestMainWindow()->show();
     }
 
 private slots:
@@ -146,18 +120,17 @@ private slots:
 
     void startsWithNothingSelected()
     {
-        QCOMPARE(MainFrm->windowTitle(), kTitle);
-        QCOMPARE(MainFrm->findChild<QLabel*>("Label1")->text(), QStringLiteral("v0.04"));
+        QCOMPARE(TestMainWindow()->windowTitle(), kTitle);
+        QCOMPARE(TestMainWindow()->findChild<QLabel*>("Label1")->text(), QStringLiteral("v0.04"));
         QCOMPARE(lblFilename(), QStringLiteral("[ not selected ]"));
         QCOMPARE(lblGame(), QString());
-        QCOMPARE(MainFrm->findChild<QPushButton*>("Button2")->text(), QStringLiteral("Select a ROM"));
-        QCOMPARE(QString::fromStdString(Rom.ExeDir), QCoreApplication::applicationDirPath() + "/");
-        QVERIFY(!Rom.OpenedFromMenu);
-        QVERIFY(Rom.GameCode.empty());
+        QCOMPARE(TestMainWindow()->findChild<QPushButton*>("Button2")->text(), QStringLiteral("Select a ROM"));
+        QCOMPARE(QString::fromStdString(SupportBase()), QCoreApplication::applicationDirPath() + "/");
+        QVERIFY(!TestMainWindow()->session());
         // Fixed client area.
-        QCOMPARE(MainFrm->centralWidget()->size(), QSize(448, 234));
-        QCOMPARE(MainFrm->minimumSize(), MainFrm->maximumSize());
-        QCOMPARE(MainFrm->pos(), QPoint(205, 146));
+        QCOMPARE(TestMainWindow()->centralWidget()->size(), QSize(448, 234));
+        QCOMPARE(TestMainWindow()->minimumSize(), TestMainWindow()->maximumSize());
+        QCOMPARE(TestMainWindow()->pos(), QPoint(205, 146));
     }
 
     void menuHasItsItemsInOrder()
@@ -185,7 +158,7 @@ private slots:
         const Item settings[] = {{"SettingsEmulator", "Emulator…", true, true}};
         const Item help[] = {{"HelpAbout", "About", true, true}, {"HelpAboutQt", "About Qt", true, true}};
         const auto check = [this](const char* menuName, const char* title, const auto& items) {
-            auto* menu = MainFrm->findChild<QMenu*>(menuName);
+            auto* menu = TestMainWindow()->findChild<QMenu*>(menuName);
             QVERIFY(menu);
             QCOMPARE(menu->title(), QString::fromUtf8(title));
             const QList<QAction*> actions = menu->actions();
@@ -205,7 +178,7 @@ private slots:
                          item.name);
             }
         };
-        const QList<QAction*> menus = MainFrm->menuBar()->actions();
+        const QList<QAction*> menus = TestMainWindow()->menuBar()->actions();
         QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Editor1"));
@@ -226,20 +199,20 @@ private slots:
             image.save(file.toStdString());
             choose(file);
             QVERIFY2(mNotices->errors.isEmpty(), label + ": " + mNotices->errors.join(' ').toUtf8());
-            QVERIFY2(Rom.GameCode == c.code, label);
-            QVERIFY2(MainFrm->windowTitle() == QString::fromStdString(c.caption), label);
+            QVERIFY2(TestMainWindow()->session()->gameCode() == c.code, label);
+            QVERIFY2(TestMainWindow()->windowTitle() == QString::fromStdString(c.caption), label);
             QVERIFY2(lblGame() == QString::fromStdString(c.lblGame), label);
-            QVERIFY2(MainFrm->findChild<QLabel*>("LblGame")->width()
-                         >= MainFrm->findChild<QLabel*>("LblGame")->sizeHint().width(),
+            QVERIFY2(TestMainWindow()->findChild<QLabel*>("LblGame")->width()
+                         >= TestMainWindow()->findChild<QLabel*>("LblGame")->sizeHint().width(),
                      label);
-            QCOMPARE(Rom.RomSize, std::uint32_t(image.size()));
-            QCOMPARE(QString::fromStdString(Rom.RomPath), file);
+            QCOMPARE(TestMainWindow()->session()->size(), std::uint32_t(image.size()));
+            QCOMPARE(QString::fromStdString(TestMainWindow()->session()->path()), file);
             QCOMPARE(lblFilename(), file);
             QVERIFY2(ReadFileBytes(file.toStdString()) == image.data(), label); // a selection never writes
             for (std::size_t i = 0; i < std::size(kSelectionItemNames); ++i)
                 QVERIFY2(action(kSelectionItemNames[i])->isEnabled() == bool(c.items & kSelectionItemBits[i]),
                          label + " " + kSelectionItemNames[i]);
-            const QString panel = QTextDocumentFragment::fromHtml(MainFrm->HeaderPanel->text()).toPlainText();
+            const QString panel = QTextDocumentFragment::fromHtml(TestMainWindow()->HeaderPanel->text()).toPlainText();
             QVERIFY2(c.note.empty() ? !panel.contains(QStringLiteral("Editors")) && !panel.contains(QStringLiteral("Header"))
                                     : panel.contains(QString::fromStdString(c.note)),
                      label + ": " + panel.toUtf8());
@@ -254,7 +227,7 @@ private slots:
         SyntheticImage(0x100000).serial(kSerialP2).save(mDir->file("p2.bin"));
         mNextChoice = path("p2.bin");
         action("FileOpen")->trigger();
-        QCOMPARE(Rom.GameCode, std::string("p2"));
+        QCOMPARE(TestMainWindow()->session()->gameCode(), std::string("p2"));
         QCOMPARE(lblGame(), QStringLiteral("Pelbo 2 ROM"));
     }
 
@@ -264,8 +237,8 @@ private slots:
         QCOMPARE(mNotices->messages, QStringList{QStringLiteral("You have to select a file")});
         QVERIFY(mNotices->errors.isEmpty());
         QCOMPARE(lblFilename(), QStringLiteral("[ not selected ]"));
-        QCOMPARE(MainFrm->windowTitle(), kTitle);
-        QVERIFY(Rom.RomPath.empty());
+        QCOMPARE(TestMainWindow()->windowTitle(), kTitle);
+        QVERIFY(!TestMainWindow()->session());
         verifyItems(0);
     }
 
@@ -274,7 +247,7 @@ private slots:
         const std::string file = mDir->file("rom.bin");
         SyntheticImage(0x100000).serial(kSerialP2).save(file);
         choose(path("rom.bin"));
-        QCOMPARE(Rom.GameCode, std::string("p2"));
+        QCOMPARE(TestMainWindow()->session()->gameCode(), std::string("p2"));
         QCOMPARE(mLastStartPath, QString());
         QCOMPARE(mLastFilter, QStringLiteral("ROM (*.bin);;Genecyst Save State (*.gs*);;"
                                              "All supported files (*.bin *.gs*);;All files (*)"));
@@ -283,12 +256,12 @@ private slots:
         SyntheticImage(0x80000).serial(kSerialP1).save(file);
         choose(QString());
         QVERIFY(mNotices->messages.isEmpty());
-        QCOMPARE(Rom.GameCode, std::string("p1"));
+        QCOMPARE(TestMainWindow()->session()->gameCode(), std::string("p1"));
         QCOMPARE(lblGame(), QStringLiteral("Pelbo 1 ROM"));
         verifyItems(ItemEditorDemos | ItemEditorPal);
         // The dialog opened in the folder of the file, on its name.
         QCOMPARE(mLastStartPath, path("rom.bin"));
-        QCOMPARE(MainFrm->OpenDialog.initialDir(), QString::fromStdString(mDir->path()));
+        QCOMPARE(TestMainWindow()->OpenDialog.initialDir(), QString::fromStdString(mDir->path()));
     }
 
     void unknownAfterAGameDisablesEverything()
@@ -299,8 +272,8 @@ private slots:
         verifyItems(ItemEditorWater | ItemEditorDemos | ItemEditorBosses | ItemEditorText);
         choose(path("un.bin"));
         verifyItems(0);
-        QCOMPARE(Rom.GameCode, std::string("un"));
-        QCOMPARE(MainFrm->windowTitle(), kTitle + " - Unknown");
+        QCOMPARE(TestMainWindow()->session()->gameCode(), std::string("un"));
+        QCOMPARE(TestMainWindow()->windowTitle(), kTitle + " - Unknown");
     }
 
     void unreadableFileForgetsThePreviousGame_data()
@@ -341,7 +314,7 @@ private slots:
         const QByteArray before = FileState(chosen.toStdString());
 
         choose(path("p2.bin"));
-        QCOMPARE(Rom.GameCode, std::string("p2"));
+        QCOMPARE(TestMainWindow()->session()->gameCode(), std::string("p2"));
         {
             std::unique_ptr<ForeignLock> lock;
             if (file == "locked.bin")
@@ -350,27 +323,13 @@ private slots:
         }
         QCOMPARE(mNotices->errors, QStringList{QString(error).replace("%1", chosen)});
         SaveErrorScreenshot(mNotices->errors.value(0), QStringLiteral("open-") + QTest::currentDataTag());
-        QCOMPARE(QString::fromStdString(Rom.RomPath), chosen);
         QCOMPARE(lblFilename(), chosen);
-        QVERIFY(Rom.GameCode.empty());
-        QVERIFY(Rom.GameName.empty());
-        QCOMPARE(MainFrm->windowTitle(), kTitle);
+        QVERIFY(!TestMainWindow()->session());
+        QCOMPARE(TestMainWindow()->windowTitle(), kTitle);
         QCOMPARE(lblGame(), QString());
         verifyItems(0);
         QVERIFY(mNotices->messages.isEmpty());
         QCOMPARE(FileState(chosen.toStdString()), before);
-    }
-
-    void fixChecksumToggles()
-    {
-        QAction* fix = action("Fix");
-        QVERIFY(MainFrm->fixChecksumTicked());
-        fix->trigger();
-        QVERIFY(!fix->isChecked());
-        QVERIFY(!MainFrm->fixChecksumTicked());
-        fix->trigger();
-        QVERIFY(fix->isChecked());
-        QVERIFY(MainFrm->fixChecksumTicked());
     }
 
     void finishSaveRepairsTheHeaderOnlyWhenTicked()
@@ -381,6 +340,7 @@ private slots:
         image.save(file);
         choose(path("rom.bin"));
 
+        QVERIFY(action("Fix")->isChecked());
         action("Fix")->trigger(); // unticked
         QVERIFY(RunHandler(finishSave));
         QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
@@ -397,9 +357,11 @@ private slots:
     void failedRepairShowsTheErrorAndNoSuccess()
     {
         std::filesystem::create_directory(mDir->file("folder"));
-        Rom.RomPath = mDir->file("folder");
-        QVERIFY(!RunHandler(finishSave));
-        QCOMPARE(mNotices->errors, QStringList{QString::fromStdString("Cannot open file " + Rom.RomPath + ".")});
+        Detection unknown;
+        unknown.game = &GameByCode("un");
+        ImageSession session(mDir->file("folder"), unknown);
+        QVERIFY(!RunHandler([&session] { SaveImage(session, std::vector<EditorModel*>{}); }));
+        QCOMPARE(mNotices->errors, QStringList{QString::fromStdString("Cannot open file " + session.path() + ".")});
         QVERIFY(mNotices->messages.isEmpty());
     }
 
@@ -471,7 +433,7 @@ private slots:
     void aboutBoxAndDesktopIdentity()
     {
         QString title, text;
-        QVERIFY(WithModal([] { MainFrm->HelpAbout->trigger(); }, [&](QWidget* modal) {
+        QVERIFY(WithModal([] { TestMainWindow()->HelpAbout->trigger(); }, [&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 title = box->windowTitle();
                 text = QTextDocumentFragment::fromHtml(box->text()).toPlainText().simplified();
@@ -491,47 +453,36 @@ private slots:
 
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("net.korvane.pelbokorvane"));
         // The icon follows the window's first picture.
-        MainFrm->show();
-        QTRY_COMPARE(MainFrm->windowIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
+        TestMainWindow()->show();
+        QTRY_COMPARE(TestMainWindow()->windowIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
     }
 
-    void editorsOpenModallyThroughTheirReference()
+    // Each editor of the game opens modally, owned by the main window, on the
+    // selected image, and is gone once closed; the main window makes no
+    // editor before.
+    void editorsOpenModallyAndGoOnceClosed()
     {
-        ProbeEditor* startup = new ProbeEditor(MainFrm);
-        ProbeEditor::reference = startup;
-        QVERIFY(!Rom.OpenedFromMenu);
-        OpenEditor(ProbeEditor::reference, MainFrm);
-        QVERIFY(Rom.OpenedFromMenu);
-        QVERIFY(ProbeEditor::openedFromMenuAtCreate);
-        QVERIFY(ProbeEditor::seenWhileShown != nullptr);
-        QVERIFY(ProbeEditor::seenWhileShown != startup);
-        QCOMPARE(ProbeEditor::alive, 1); // the shown one is gone again
-        QCOMPARE(ProbeEditor::reference, startup);
-    }
-
-    void startUpCreatesEveryWindowHidden()
-    {
-        const QList<QWidget*> windows = {p1demos, p2textz, p2waterf, p2demos, p2bossesf,
-                                         artf, p1texteditorf, DisasmFrm, palform};
-        for (QWidget* window : windows) {
-            QVERIFY(window);
-            QCOMPARE(window->parentWidget(), MainFrm);
-            QVERIFY(!window->isVisible());
+        QVERIFY(TestMainWindow()->findChildren<QDialog*>().isEmpty());
+        SampleImageOf("p2").save(mDir->file("p2.bin"));
+        choose(path("p2.bin"));
+        for (const char* item : {"EditorWater", "EditorDemos", "EditorBosses", "EditorText", "EditorDisasm"}) {
+            QWidget* owner = nullptr;
+            const bool seen = WithModal([item, this] { action(item)->trigger(); }, [&owner](QWidget* modal) {
+                owner = modal->parentWidget();
+                modal->close();
+            });
+            QVERIFY2(seen, item);
+            QCOMPARE(owner, static_cast<QWidget*>(TestMainWindow()));
+            QVERIFY2(TestMainWindow()->findChildren<QDialog*>().isEmpty(), item);
         }
-        QVERIFY(!Rom.OpenedFromMenu);
-    }
-
-    void routesWithoutAWindowLeaveTheFlag()
-    {
-        OpenWindow(WindowId::None, MainFrm);
-        QVERIFY(!Rom.OpenedFromMenu);
+        QCOMPARE(mNotices->errors, QStringList());
     }
 
     void closeEndsTheProgram()
     {
-        QVERIFY(MainFrm->isVisible());
+        QVERIFY(TestMainWindow()->isVisible());
         action("FileClose")->trigger();
-        QVERIFY(!MainFrm->isVisible());
+        QVERIFY(!TestMainWindow()->isVisible());
     }
 
     // "Create Patch…" is offered once an image is selected, and writes the
@@ -569,7 +520,7 @@ private slots:
         choose(path("changed.bin"));
         QVERIFY(action("FilePatch")->isEnabled());
         QStringList offered;
-        MainFrm->PatchFiles = [&](QWidget*, const QString&, const QString& start, const QString&, bool save) {
+        TestMainWindow()->PatchFiles = [&](QWidget*, const QString&, const QString& start, const QString&, bool save) {
             offered << start;
             return save ? (out.isEmpty() ? start : out) : path("original.bin");
         };
@@ -636,7 +587,7 @@ private slots:
             action("FilePlay")->trigger();
             QCOMPARE(mNotices->messages.size(), 1);
             QVERIFY2(mNotices->messages.first().contains(QLatin1String(says)), qPrintable(mNotices->messages.first()));
-            auto* dialog = MainFrm->findChild<QDialog*>("EmulatorDialog");
+            auto* dialog = TestMainWindow()->findChild<QDialog*>("EmulatorDialog");
             QVERIFY(dialog && dialog->isVisible());
             delete dialog;
         };
@@ -672,7 +623,7 @@ private slots:
             static_cast<QDialog*>(dialog)->accept();
         });
         action("SettingsEmulator")->trigger();
-        DestroyWindows();
+        DestroyMainWindow();
         startProgram();
 #ifdef Q_OS_WIN
         const QString image = path("my best rom.bin");
@@ -691,14 +642,14 @@ private slots:
         SyntheticImage(0x100000).serial(kSerialP1JP2B).byte(0x16F, '2').save(mDir->file("sample-p2b.bin"));
         choose(path("sample-p2b.bin"));
         QVERIFY(mNotices->errors.isEmpty());
-        SaveScreenshot(MainFrm, QStringLiteral("mainwindow"));
-        auto* editor = MainFrm->findChild<QMenu*>("Editor1");
-        editor->popup(MainFrm->mapToGlobal(QPoint(40, 0)));
+        SaveScreenshot(TestMainWindow(), QStringLiteral("mainwindow"));
+        auto* editor = TestMainWindow()->findChild<QMenu*>("Editor1");
+        editor->popup(TestMainWindow()->mapToGlobal(QPoint(40, 0)));
         QVERIFY(QTest::qWaitForWindowExposed(editor));
         SaveScreenshot(editor, QStringLiteral("mainwindow-editor-menu"));
         editor->close();
-        auto* file = MainFrm->findChild<QMenu*>("File1");
-        file->popup(MainFrm->mapToGlobal(QPoint(0, 0)));
+        auto* file = TestMainWindow()->findChild<QMenu*>("File1");
+        file->popup(TestMainWindow()->mapToGlobal(QPoint(0, 0)));
         QVERIFY(QTest::qWaitForWindowExposed(file));
         SaveScreenshot(file, QStringLiteral("mainwindow-file-menu"));
         file->close();

@@ -66,7 +66,7 @@ private slots:
     void init()
     {
         startWindowTest();
-        CreateWindows();
+        CreateMainWindow();
         SetFixChecksum(false);
     }
 
@@ -243,9 +243,8 @@ private slots:
         SyntheticImage expected = storedValues("p1");
         selectImage(expected);
         TempDir elsewhere;
-        Rom.ExeDir = elsewhere.path() + "/";
-        Rom.OpenedFromMenu = true;
-        const auto w = std::make_unique<Tp1demos>();
+        SetSupportBase(elsewhere.path() + "/");
+        const auto w = std::make_unique<Tp1demos>(*mSession);
         QCOMPARE(mNotices->errors,
                  QStringList{Reported("Cannot open file " + elsewhere.path() + "//korvane/p1levels.txt")});
         QCOMPARE(spin(w.get(), "PoleLengthUpDown")->value(), 9);
@@ -270,22 +269,7 @@ private slots:
         QVERIFY(fileBytes() == image.data());
     }
 
-    void startUpInstancesReadNothing()
-    {
-        QVERIFY(p1demos && p2demos);
-        QCOMPARE(p1demos->parent(), MainFrm);
-        QVERIFY(!p1demos->isVisible() && !p2demos->isVisible());
-        QCOMPARE(ShownTitle(p1demos), QStringLiteral("Pelbo Korvane - Demos Editor"));
-        QCOMPARE(ShownTitle(p2demos), QStringLiteral("Pelbo Korvane - Demos Editor"));
-        Rom.RomPath = mDir->file("missing.bin");
-        Tp1demos hidden;
-        Tp2demos hidden2;
-        QCOMPARE(mNotices->errors, QStringList());
-        QCOMPARE(hidden.combo1->count(), 0);
-    }
-
-    // The Demos item opens the window of the game, as the live instance of
-    // its window reference.
+    // The Demos item opens the window of the game.
     void demosItemOpensTheWindowOfTheGame_data()
     {
         QTest::addColumn<QString>("code");
@@ -301,22 +285,18 @@ private slots:
         QFETCH(QString, code);
         QFETCH(bool, firstGame);
         selectImage(DemoImage(code.toStdString()));
-        QDialog* const hidden1 = p1demos;
-        QDialog* const hidden2 = p2demos;
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
         bool right = false;
         QString title;
-        const bool shown = WithModal([] { MainFrm->EditorDemosClick(); },
+        const bool shown = WithModal([] { TestMainWindow()->EditorDemosClick(); },
                                      [&](QWidget* modal) {
-                                         right = firstGame ? modal == p1demos && qobject_cast<Tp1demos*>(modal)
-                                                           : modal == p2demos && qobject_cast<Tp2demos*>(modal);
+                                         right = firstGame ? qobject_cast<Tp1demos*>(modal) != nullptr
+                                                           : qobject_cast<Tp2demos*>(modal) != nullptr;
                                          title = ShownTitle(modal);
                                          modal->close();
                                      });
         QVERIFY(shown);
         QVERIFY(right);
-        QVERIFY(Rom.OpenedFromMenu);
-        QCOMPARE(p1demos, hidden1);
-        QCOMPARE(p2demos, hidden2);
         QCOMPARE(title.contains(QLatin1String("Pelbo 1")), firstGame);
         QCOMPARE(mNotices->errors, QStringList());
     }

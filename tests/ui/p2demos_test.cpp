@@ -86,7 +86,7 @@ private slots:
     {
         startWindowTest();
         // The header stays as it is, so that only the editor's writes show.
-        MainFrm = new TMainFrm();
+        CreateMainWindow();
         SetFixChecksum(false);
     }
 
@@ -181,7 +181,7 @@ private slots:
     {
         QFETCH(QString, code);
         const Game& g = gameOf(code);
-        QVERIFY(!MainFrm->findChild<QAction*>("Fix")->isChecked());
+        QVERIFY(!TestMainWindow()->findChild<QAction*>("Fix")->isChecked());
         SyntheticImage expected = storedValues(g);
         const auto w = open(expected);
         spin(w.get(), "PoleLengthUpDown")->setValue(1);
@@ -262,9 +262,8 @@ private slots:
         SyntheticImage expected = storedValues(g);
         selectImage(expected);
         TempDir elsewhere;
-        Rom.ExeDir = elsewhere.path() + "/";
-        Rom.OpenedFromMenu = true;
-        const auto w = std::make_unique<Tp2demos>();
+        SetSupportBase(elsewhere.path() + "/");
+        const auto w = std::make_unique<Tp2demos>(*mSession);
         const char* file = g.entries == 30 ? (code == "p2b" ? "p2blevels.txt" : "p2levels.txt") : "p3klevels.txt";
         QCOMPARE(mNotices->errors,
                  QStringList{Reported("Cannot open file " + elsewhere.path() + "//korvane/" + file)});

@@ -102,8 +102,7 @@ private:
 
     void openSelected()
     {
-        Rom.OpenedFromMenu = true;
-        mWindow = std::make_unique<Tp2waterf>();
+        mWindow = std::make_unique<Tp2waterf>(*mSession);
         mWindow->show();
         QTRY_VERIFY_WITH_TIMEOUT(!mWindow->Timer->isActive(), 1000);
     }
@@ -146,7 +145,7 @@ private slots:
     void init()
     {
         startWindowTest();
-        MainFrm = new TMainFrm();
+        CreateMainWindow();
     }
 
     void cleanup()
@@ -217,8 +216,7 @@ private slots:
     {
         SyntheticImage image = storedImage(gameOf("p2"));
         selectImage(image);
-        Rom.OpenedFromMenu = true;
-        mWindow = std::make_unique<Tp2waterf>();
+        mWindow = std::make_unique<Tp2waterf>(*mSession);
         QVERIFY(mWindow->Timer->isActive());
         QCOMPARE(mWindow->Timer->interval(), 1);
         QVERIFY(row<QRadioButton>(2, "both")->isChecked());
@@ -389,7 +387,7 @@ private slots:
         selectImage(image);
         TempDir elsewhere;
         if (!lists)
-            Rom.ExeDir = elsewhere.path() + "/";
+            SetSupportBase(elsewhere.path() + "/");
         openSelected();
         QCOMPARE(mNotices->errors.size(), 1);
         QVERIFY2(mNotices->errors[0].endsWith(error), qPrintable(mNotices->errors[0]));
@@ -424,37 +422,20 @@ private slots:
         QVERIFY(fileBytes() == image.data());
     }
 
-    void startupInstanceAndWaterEditorItem()
+    void waterEditorItemOpensIt()
     {
         selectImage(storedImage(gameOf("p3")));
-        DestroyWindows(); // CreateWindows makes its own
-        CreateWindows();
-        Tp2waterf* const startup = p2waterf;
-        QVERIFY(startup);
-        QCOMPARE(startup->parent(), MainFrm);
-        QVERIFY(!startup->isVisible());
-        QCOMPARE(startup->l1cmb->count(), 0);
-        // After the previous window and before the next.
-        const QObjectList windows = MainFrm->children();
-        QVERIFY(windows.indexOf(static_cast<QObject*>(p2textz)) < windows.indexOf(static_cast<QObject*>(startup)));
-        QVERIFY(windows.indexOf(static_cast<QObject*>(startup)) < windows.indexOf(static_cast<QObject*>(p2demos)));
-
-        QAction* item = MainFrm->findChild<QAction*>("EditorWater");
-        item->setEnabled(true);
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
+        QAction* item = TestMainWindow()->findChild<QAction*>("EditorWater");
         int entry = -2;
-        bool referenceIsShown = false;
         const bool seen = WithModal([item] { item->trigger(); },
                                     [&](QWidget* modal) {
-                                        if (auto* w = qobject_cast<Tp2waterf*>(modal)) {
+                                        if (auto* w = qobject_cast<Tp2waterf*>(modal))
                                             entry = w->l3cmb->currentIndex();
-                                            referenceIsShown = p2waterf == w && w != startup;
-                                        }
                                         modal->findChild<QPushButton*>("Button2")->click();
                                     });
         QVERIFY(seen);
         QCOMPARE(entry, 20);
-        QVERIFY(referenceIsShown);
-        QCOMPARE(p2waterf, startup);
         QVERIFY(mNotices->errors.isEmpty());
     }
 

@@ -62,27 +62,33 @@ private:
     // a temporary one holding only that list for the game.
     void useRom(const SyntheticImage& image, const std::string& listText = {}, bool writeList = true)
     {
-        mRom = mDir->file("rom.bin");
-        image.save(mRom);
-        SelectRom(mRom);
+        mRom = mPath;
+        selectImage(image);
         if (!listText.empty() || !writeList) {
             const std::string exeDir = mDir->file("exe");
             std::filesystem::create_directories(exeDir + "/korvane");
-            const std::string listPath = exeDir + "/korvane/" + Rom.GameCode + "pals.txt";
+            const std::string listPath = exeDir + "/korvane/" + mSession->gameCode() + "pals.txt";
             std::filesystem::remove(listPath);
             if (writeList)
                 std::ofstream(listPath, std::ios::binary) << listText;
-            Rom.ExeDir = exeDir + "/";
+            SetSupportBase(exeDir + "/");
         }
     }
 
-    Tpalform* open(bool fromMenu = true)
+    Tpalform* open()
     {
         mWindow.reset();
-        Rom.OpenedFromMenu = fromMenu;
-        mWindow = std::make_unique<Tpalform>(nullptr);
+        mWindow = std::make_unique<Tpalform>(*mSession, mMemory.palette);
         mWindow->show();
         return mWindow.get();
+    }
+
+    // Entry k of the game's palette list, as the editor lists it.
+    PaletteEntry entryOf(int k)
+    {
+        std::vector<PaletteEntry> table;
+        LoadPaletteList(PaletteListPath(mSession->gameCode()), table, [](const std::string&) {});
+        return table.at(static_cast<std::size_t>(k));
     }
 
     template <typename T>
@@ -139,29 +145,12 @@ private slots:
     void init()
     {
         startWindowTest();
-        PalEdit = PaletteEditorState();
     }
 
     void cleanup()
     {
         mWindow.reset();
         endWindowTest();
-        Rom = RomRecord();
-    }
-
-    void startUpInstanceReadsNothing()
-    {
-        Tpalform& window = *open(false);
-        QCOMPARE(ShownTitle(&window), QStringLiteral("Palette editor"));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        QCOMPARE(control<QListWidget>("PltList")->count(), 0);
-        for (int k = 0; k < 64; ++k) {
-            QCOMPARE(swatch(k)->geometry(), QRect(8 + 24 * (k % 16), swatch(0)->y() + 24 * (k / 16), 25, 25));
-            QVERIFY(!swatch(k)->colour().isValid());
-            QVERIFY(!swatch(k)->isHidden());
-        }
-        QCOMPARE(barLevels(), (QList<int>{0, 0, 0}));
-        QCOMPARE(bar("BarR")->maximum(), 7);
     }
 
     void menuRouteOpensTheEditorModally()
@@ -169,21 +158,15 @@ private slots:
         const SampleImage sample = BuildSampleImages()[0];
         QCOMPARE(QString::fromStdString(sample.gameCode), QStringLiteral("p1"));
         useRom(sample.image);
-        CreateWindows();
-        Tpalform* const startUp = palform;
-        QVERIFY(startUp && startUp->isHidden());
+        CreateMainWindow()->selectFile(QString::fromStdString(mPath));
         QString title;
-        bool referenceIsShown = false;
-        const bool seen = WithModal([] { OpenWindow(RouteFor(ItemEditorPal, Rom.GameCode), MainFrm); },
+        const bool seen = WithModal([] { TestMainWindow()->EditorPalClick(); },
                                     [&](QWidget* modal) {
                                         title = ShownTitle(modal);
-                                        referenceIsShown = modal == palform;
                                         modal->close();
                                     });
         QVERIFY(seen);
         QCOMPARE(title, QStringLiteral("Palette editor"));
-        QVERIFY(referenceIsShown);
-        QCOMPARE(palform, startUp);
         QVERIFY(mNotices->errors.isEmpty());
     }
 
@@ -213,7 +196,7 @@ private slots:
         QCOMPARE(list->count(), entries);
 
         // Right after opening: palette 0, nothing selected, bars at the top.
-        const PaletteEntry first = PalEdit.table[0];
+        const PaletteEntry first = entryOf(0);
         QCOMPARE(QString::fromStdString(first.name), list->item(0)->text());
         QCOMPARE(visibleSwatches(), range(0, first.count));
         QVERIFY(sunkenSwatches().isEmpty());
@@ -222,7 +205,7 @@ private slots:
         QCOMPARE(text("PalOff"), QString());
 
         choose(shownEntry);
-        const PaletteEntry entry = PalEdit.table[static_cast<std::size_t>(shownEntry)];
+        const PaletteEntry entry = entryOf(shownEntry);
         QCOMPARE(visibleSwatches(), range(0, entry.count));
         for (int k = 0; k < entry.count; ++k)
             QCOMPARE(shown(k), ToQColor(EditorColour(sample(before, entry.offset + 2 * k), entry.format)));
@@ -324,7 +307,7 @@ private slots:
         SyntheticImage image = smallImage(kSerialChaotix);
         image.word(0x400, 0x801F).word(0x402, 0x7FFF).word(0x500, 0x0EEE).word(0x502, 0x0ECA);
         useRom(image, "000400 MARS 02 mars\n000500 02 md\n");
-        QCOMPARE(QString::fromStdString(Rom.GameCode), QStringLiteral("chaotix"));
+        QCOMPARE(QString::fromStdString(mSession->gameCode()), QStringLiteral("chaotix"));
         const auto before = romBytes();
         open();
         QVERIFY(mNotices->errors.isEmpty());

@@ -139,16 +139,16 @@ private:
     {
         const QByteArray editor = c.editor;
         if (editor == "p1demos")
-            return NewEditor<Tp1demos>(nullptr);
+            return newEditor<Tp1demos>();
         if (editor == "p2demos")
-            return NewEditor<Tp2demos>(nullptr);
+            return newEditor<Tp2demos>();
         if (editor == "objects")
-            return NewEditor<Tp2bossesf>(nullptr);
+            return newEditor<Tp2bossesf>();
         if (editor == "text")
-            return NewEditor<Tp2textz>(nullptr);
+            return newEditor<Tp2textz>();
         if (editor == "palette")
-            return NewEditor<Tpalform>(nullptr);
-        std::unique_ptr<QDialog> w = NewEditor<Tp2waterf>(nullptr);
+            return newEditor<Tpalform>();
+        std::unique_ptr<QDialog> w = newEditor<Tp2waterf>();
         // Its opening step ends on a timer; an edit comes after it, as a
         // user's does.
         QTimer* opening = w->findChild<QTimer*>("Timer");
@@ -197,8 +197,7 @@ private slots:
     void init()
     {
         startWindowTest();
-        PalEdit = PaletteEditorState();
-        MainFrm = new TMainFrm();
+        CreateMainWindow();
     }
 
     void cleanup() { endWindowTest(); }
@@ -381,7 +380,7 @@ private slots:
         Unwritable unwritable(mPath);
         if (!unwritable.ok())
             QSKIP("cannot make a file unwritable here (root without an immutable attribute)");
-        SelectRom(mPath);
+        selectPath();
         const auto w = openAndEdit(c);
         QCOMPARE(mNotices->errors, QStringList());
         QVERIFY(w->windowTitle().endsWith(QStringLiteral(" (read-only)")));

@@ -53,8 +53,7 @@ private:
 
     std::unique_ptr<Tp2textz> open()
     {
-        Rom.OpenedFromMenu = true;
-        auto window = std::make_unique<Tp2textz>();
+        auto window = std::make_unique<Tp2textz>(*mSession);
         window->show();
         return window;
     }
@@ -77,7 +76,7 @@ private slots:
     {
         startWindowTest("p2.bin");
         writeImage(true);
-        SelectRom(mPath);
+        selectPath();
     }
 
     void cleanup() { endWindowTest(); }
@@ -252,16 +251,6 @@ private slots:
         QVERIFY(mNotices->messages.isEmpty());
     }
 
-    void hiddenInstanceReadsNothing()
-    {
-        ForeignLock lock(mPath); // any read would fail
-        Rom.OpenedFromMenu = false;
-        Tp2textz window;
-        QVERIFY(mNotices->errors.isEmpty());
-        for (const TextField& field : kTextFields)
-            QVERIFY(edit(&window, field.name)->text().isEmpty());
-    }
-
     void readErrorLeavesTheRestEmptyAndUnwritten()
     {
         // The file ends inside the options texts.
@@ -283,7 +272,6 @@ private slots:
 
     void firstGameWindowIsInert()
     {
-        Rom.OpenedFromMenu = true;
         Tp1texteditorf window;
         window.show();
         QCOMPARE(ShownTitle(&window), QStringLiteral("Pelbo Korvane - Text Editor"));
@@ -300,30 +288,23 @@ private slots:
 
     void menuRoutesOpenTheTextWindows()
     {
-        CreateWindows();
-        Tp2textz* const hiddenP2 = p2textz;
-        Tp1texteditorf* const hiddenP1 = p1texteditorf;
-        QVERIFY(hiddenP2 && hiddenP1 && !hiddenP2->isVisible());
-        QVERIFY(edit(hiddenP2, "Copyright")->text().isEmpty());
-
+        CreateMainWindow();
         QString seen;
-        QVERIFY(WithModal([] { OpenWindow(RouteFor(ItemEditorText, "p2"), MainFrm); },
+        QVERIFY(WithModal([this] { OpenWindow(RouteFor(ItemEditorText, "p2"), mSession.get(), mMemory, TestMainWindow()); },
                           [&](QWidget* modal) {
-                              if (modal == p2textz && modal != hiddenP2)
+                              if (qobject_cast<Tp2textz*>(modal))
                                   seen = edit(modal, "p2ehz")->text();
                               modal->findChild<QPushButton*>("Button3")->click();
                           }));
         QCOMPARE(seen, QStringLiteral("ELM HILL    "));
-        QCOMPARE(p2textz, hiddenP2);
 
         bool p1Seen = false;
-        QVERIFY(WithModal([] { OpenWindow(RouteFor(ItemEditorText, "p1"), MainFrm); },
+        QVERIFY(WithModal([this] { OpenWindow(RouteFor(ItemEditorText, "p1"), mSession.get(), mMemory, TestMainWindow()); },
                           [&](QWidget* modal) {
-                              p1Seen = modal == p1texteditorf && modal != hiddenP1;
+                              p1Seen = qobject_cast<Tp1texteditorf*>(modal) != nullptr;
                               modal->close();
                           }));
         QVERIFY(p1Seen);
-        QCOMPARE(p1texteditorf, hiddenP1);
         QCOMPARE(ReadFileBytes(mPath), mBefore);
     }
 };

@@ -8,7 +8,8 @@
 #include "app/mainwindow.h"
 #include "app/windowregistry.h"
 #include "core/detection.h"
-#include "core/romaccess.h"
+#include "core/imagesession.h"
+#include "core/supportfiles.h"
 #include "ui/filenames.h"
 
 #include <QAction>
@@ -26,6 +27,11 @@
 namespace {
 
 QtMessageHandler gPrevious = nullptr;
+std::unique_ptr<TMainFrm> gMainWindow;
+// The session of the window test running, whose choices the ticks set too.
+ImageSession* gTestSession = nullptr;
+bool gFixTicked = false;
+bool gBackUpTicked = false;
 
 void filterNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
@@ -54,9 +60,55 @@ void InitWindowTests()
     InitApplication();
 }
 
+TMainFrm* TestMainWindow()
+{
+    return gMainWindow.get();
+}
+
+namespace {
+
+// The test session follows the main window's ticks while there is one, and
+// has both unticked without.
+void followTicks()
+{
+    gFixTicked = gMainWindow && gMainWindow->findChild<QAction*>("Fix")->isChecked();
+    gBackUpTicked = gMainWindow && gMainWindow->findChild<QAction*>("FileBackup")->isChecked();
+    if (gTestSession) {
+        gTestSession->setFixChecksum(gFixTicked);
+        gTestSession->setBackUp(gBackUpTicked);
+    }
+}
+
+} // namespace
+
+TMainFrm* CreateMainWindow()
+{
+    gMainWindow.reset();
+    gMainWindow = std::make_unique<TMainFrm>();
+    followTicks();
+    return gMainWindow.get();
+}
+
+void AdoptMainWindow(std::unique_ptr<TMainFrm> window)
+{
+    gMainWindow.reset();
+    gMainWindow = std::move(window);
+    followTicks();
+}
+
+void DestroyMainWindow()
+{
+    gMainWindow.reset();
+    followTicks();
+}
+
 void SetBackUpBeforeSaving(bool ticked)
 {
-    MainFrm->findChild<QAction*>("FileBackup")->setChecked(ticked);
+    gBackUpTicked = ticked;
+    if (gMainWindow)
+        gMainWindow->findChild<QAction*>("FileBackup")->setChecked(ticked);
+    if (gTestSession)
+        gTestSession->setBackUp(ticked);
 }
 
 bool WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal, int timeoutMs)
@@ -101,13 +153,17 @@ void SaveErrorScreenshot(const QString& text, const QString& name)
 
 void WaitForHeaderSum()
 {
-    if (!QTest::qWaitFor([] { return !MainFrm || !MainFrm->HeaderPanel->text().contains(QStringLiteral("being summed")); }))
+    if (!QTest::qWaitFor([] { return !gMainWindow || !gMainWindow->HeaderPanel->text().contains(QStringLiteral("being summed")); }))
         qFatal("the header panel's sum never ended");
 }
 
 void SetFixChecksum(bool ticked)
 {
-    MainFrm->findChild<QAction*>("Fix")->setChecked(ticked);
+    gFixTicked = ticked;
+    if (gMainWindow)
+        gMainWindow->findChild<QAction*>("Fix")->setChecked(ticked);
+    if (gTestSession)
+        gTestSession->setFixChecksum(ticked);
 }
 
 QString ShownTitle(const QWidget* window)
@@ -115,16 +171,24 @@ QString ShownTitle(const QWidget* window)
     return window->windowTitle().remove(QStringLiteral("[*]"));
 }
 
-void SelectRom(const std::string& path)
+std::unique_ptr<ImageSession> SessionOf(const std::string& path, const char* gameCode)
 {
-    StoreDetection(DetectGame(path));
-    Rom.RomPath = path;
-    Rom.ExeDir = CorePath(QCoreApplication::applicationDirPath()) + "/";
+    Detection detection = DetectGame(path);
+    if (gameCode)
+        detection.game = &GameByCode(gameCode);
+    auto session = std::make_unique<ImageSession>(path, detection);
+    session->setFixChecksum(gFixTicked);
+    session->setBackUp(gBackUpTicked);
+    return session;
 }
 
 void WindowTest::startWindowTest(const std::string& imageName)
 {
-    Rom = RomRecord();
+    mSession.reset();
+    gTestSession = nullptr;
+    SetSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
+    gFixTicked = false;
+    gBackUpTicked = false;
     // The recent images and the options as on a first start.
     QSettings().clear();
     mDir = std::make_unique<TempDir>();
@@ -134,13 +198,21 @@ void WindowTest::startWindowTest(const std::string& imageName)
 
 void WindowTest::endWindowTest()
 {
-    DestroyWindows();
+    DestroyMainWindow();
+    gTestSession = nullptr;
+    mSession.reset();
     mNotices.reset();
     mDir.reset();
 }
 
-void WindowTest::selectImage(const SyntheticImage& image)
+void WindowTest::selectImage(const SyntheticImage& image, const char* gameCode)
 {
     image.save(mPath);
-    SelectRom(mPath);
+    selectPath(gameCode);
+}
+
+void WindowTest::selectPath(const char* gameCode)
+{
+    mSession = SessionOf(mPath, gameCode);
+    gTestSession = mSession.get();
 }

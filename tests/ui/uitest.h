@@ -4,7 +4,9 @@
 #pragma once
 
 #include "app/windowregistry.h"
-#include "core/romaccess.h"
+#include "core/imagesession.h"
+#include "core/supportfiles.h"
+#include "ui/savecompletion.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/syntheticimage.h"
@@ -16,9 +18,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class QWidget;
+class TMainFrm;
 
 // Set-up every window test shares: the application font and event pump, and
 // a filter for the offscreen platform's noise. Call from initTestCase().
@@ -46,39 +50,74 @@ QString ShownTitle(const QWidget* window);
 // replace the image until then.
 void WaitForHeaderSum();
 
-// Ticks or unticks the main window's "Fix Checksum".
+// The main window of the test, made by CreateMainWindow; nullptr before.
+TMainFrm* TestMainWindow();
+// A new main window, the previous one destroyed first.
+TMainFrm* CreateMainWindow();
+// window becomes the main window of the test, the previous one destroyed
+// first.
+void AdoptMainWindow(std::unique_ptr<TMainFrm> window);
+// Destroys the main window, and with it every window it owns.
+void DestroyMainWindow();
+
+// Ticks or unticks "Fix Checksum": the main window's, when there is one,
+// and the choice of the window test's own session. That session follows the
+// main window's ticks while there is one (as made), and has both unticked
+// without.
 void SetFixChecksum(bool ticked);
-// Ticks or unticks the main window's "Back Up Before Saving".
+// The same of "Back Up Before Saving".
 void SetBackUpBeforeSaving(bool ticked);
 
-// Makes path the selected ROM as the main window would: RomPath, RomSize,
-// GameCode and GameName from the detection. ExeDir is the test executable's
-// folder, where the build copies the support files.
-void SelectRom(const std::string& path);
+// A session of the image at path as the main window makes it when the image
+// is selected, with the ticks the window test's session follows. The support
+// base is the test executable's folder, where the build copies the
+// support files.
+// With gameCode, the session names that game whatever the header says.
+std::unique_ptr<ImageSession> SessionOf(const std::string& path, const char* gameCode = nullptr);
 
 // Base of the window test classes: what most of them set up before each
 // test and drop after it.
 class WindowTest : public QObject
 {
 protected:
-    // An empty ROM record, a fresh temporary folder with mPath naming the
-    // file imageName in it (not created), and recorded message boxes.
+    // No session, the support base the test executable's folder (where the
+    // build copies the support files), a fresh temporary folder with mPath
+    // naming the file imageName in it (not created), and recorded message
+    // boxes.
     void startWindowTest(const std::string& imageName = "rom.bin");
-    // Every window destroyed (DestroyWindows), the notices and the folder
-    // dropped. Windows a test made without an owner must go first.
+    // The main window destroyed (DestroyMainWindow), the session, the notices
+    // and the folder dropped. Windows a test made without an owner must go
+    // first.
     void endWindowTest();
     std::vector<std::uint8_t> fileBytes() const { return ReadFileBytes(mPath); }
-    // Writes image to mPath and makes it the selected ROM (SelectRom).
-    void selectImage(const SyntheticImage& image);
-    // selectImage, then a new window of class T as the menu opens it.
+    // Writes image to mPath and makes mSession its session (SessionOf);
+    // with gameCode, the session names that game whatever the header says.
+    void selectImage(const SyntheticImage& image, const char* gameCode = nullptr);
+    // A session of mPath as it is now, as mSession.
+    void selectPath(const char* gameCode = nullptr);
+    // A new window of class T on mSession as the menu opens it.
+    template <typename T>
+    std::unique_ptr<T> newEditor()
+    {
+        std::unique_ptr<T> window;
+        if constexpr (std::is_constructible_v<T, ImageSession&, PaletteSelection&, QWidget*>)
+            window = std::make_unique<T>(*mSession, mMemory.palette, nullptr);
+        else
+            window = std::make_unique<T>(*mSession, nullptr);
+        ShowReadOnly(window.get(), *mSession);
+        return window;
+    }
+    // selectImage, then newEditor.
     template <typename T>
     std::unique_ptr<T> openEditor(const SyntheticImage& image)
     {
         selectImage(image);
-        return NewEditor<T>(nullptr);
+        return newEditor<T>();
     }
 
     std::unique_ptr<TempDir> mDir;
     std::unique_ptr<RecordingNotices> mNotices;
     std::string mPath;
+    std::unique_ptr<ImageSession> mSession;
+    EditorMemory mMemory;
 };

@@ -202,9 +202,10 @@ int FixCommand(const QStringList& images, bool force)
                 throw KorvaneError(std::string(kNotCartridgeMessage) + "; nothing was written (--force repairs it)");
             // The header before and the repair from one pass over the image,
             // held as import holds it (a lock refuses both alike).
-            const ImageTransaction transaction(path);
             HeaderState before;
-            FixChecksum(path, &before);
+            RomFile file(path, RomFile::Access::Write);
+            file.requireOpen(path);
+            FixChecksum(file, &before);
             if (!before.summed) {
                 std::cout << path << ": 0x200 bytes or fewer, nothing to sum: left alone\n";
                 continue;
@@ -294,13 +295,6 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
                                + "; nothing was written (--no-fix leaves the header, --force repairs it)");
         // Only the sections that change something are written, and each of
         // them must be able to write before any of them does.
-        // From the first check to the flush, one exclusive open of the
-        // image: no other program sees part of the import.
-        ImageTransaction transaction(path);
-        // What was read is still what the image holds, in every section,
-        // before the first write of any.
-        if (ExportDocument(ReadImageValues(path)) != ExportDocument(values))
-            throw KorvaneError("another program changed the image while it was read; nothing was written");
         std::vector<EditorValues*> writers;
         for (const auto& editor : values.editors) {
             if (document.object().contains(editor->key()) && editor->wanted() != editor->values())
@@ -315,9 +309,20 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         }
         if (refused)
             return 1;
-        for (EditorValues* editor : writers)
-            editor->write(path);
-        FinishImageWrites(path, !noFix);
+        std::vector<EditorModel*> models;
+        for (EditorValues* editor : writers) {
+            for (EditorModel* model : editor->models())
+                models.push_back(model);
+        }
+        // From the first check to the flush, one exclusive open of the
+        // image: no other program sees part of the import. What was read is
+        // still what the image holds, in every section, before the first
+        // write of any.
+        values.session->setFixChecksum(!noFix);
+        values.session->save(models, [&values](RomFile& file) {
+            if (ExportDocument(ReadImageValues(file, values.path)) != ExportDocument(values))
+                throw KorvaneError("another program changed the image while it was read; nothing was written");
+        });
     } catch (const KorvaneError& e) {
         complain(path, e);
         return 1;

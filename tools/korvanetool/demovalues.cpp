@@ -29,10 +29,10 @@ public:
 
     QString key() const override { return kDemos; }
 
-    void read(const std::string& path, std::vector<std::string>& notes) override
+    void read(RomFile& file, std::vector<std::string>& notes) override
     {
         try {
-            mModel.read(path);
+            mModel.read(file);
         } catch (const KorvaneError& e) {
             notes.push_back("demos: " + std::string(e.what()) + "; left out");
             return;
@@ -100,23 +100,15 @@ public:
         mWanted = wanted;
     }
 
-    void write(const std::string& path) override { mModel.write(path, mWanted); }
-
-    std::string writeRefusal() const override
+    std::vector<EditorModel*> models() override
     {
-        return mModel.isRead() ? std::string() : "No demo setting has been read from this ROM; nothing was saved";
+        mModel.want(mWanted);
+        return {&mModel};
     }
 
-    std::vector<ByteSpan> spans() const override
-    {
-        std::vector<ByteSpan> spans;
-        for (const std::int32_t offset : {layout().length, layout().specialLength, layout().number}) {
-            if (offset != kNoDemoOffset)
-                spans.push_back({offset, 2});
-        }
-        spans.push_back({layout().levelBase, 2 * kDemoLevelWords});
-        return spans;
-    }
+    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
+
+    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
 
 private:
     const DemoLayout& layout() const { return mModel.layout(); }

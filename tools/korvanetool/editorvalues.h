@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/editormodel.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 
@@ -18,13 +19,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// A run of bytes of the image that holds an editor's values.
-struct ByteSpan
-{
-    std::int64_t offset;
-    std::int64_t size;
-};
 
 // The refusals of one document, one line each ("<editor>: <field>:
 // <reason>"), so that a check goes on past the first.
@@ -59,9 +53,10 @@ public:
     // The section's key in the document ("objects").
     virtual QString key() const = 0;
 
-    // Reads the editor's values from the image. A value that cannot be read
-    // (a short image, a missing list) is left out, with one note each.
-    virtual void read(const std::string& path, std::vector<std::string>& notes) = 0;
+    // Reads the editor's values from the image open as file. A value that
+    // cannot be read (a short image, a missing list) is left out, with one
+    // note each.
+    virtual void read(RomFile& file, std::vector<std::string>& notes) = 0;
     // The values read, as the document holds them.
     virtual QJsonObject values() const = 0;
 
@@ -73,10 +68,9 @@ public:
     virtual void want(const QJsonObject& section, Refusals& refusals) = 0;
     // The values to write, as the document holds them.
     virtual QJsonObject wanted() const = 0;
-    // Writes the wanted values that differ from those read, in the editor's
-    // order, through its model (which first checks that the image is still
-    // the one read).
-    virtual void write(const std::string& path) = 0;
+    // The editor's models, holding the wanted values: what a Save of the
+    // section writes (ImageSession::save).
+    virtual std::vector<EditorModel*> models() = 0;
     // Why write() would refuse before its first write whatever the image
     // holds now (not every value was read); empty when it would not. Checked
     // for every section before any section writes.

@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     IgnoreFileSizeSignal();
     UseBinaryStandardStreams();
     // The level and palette lists beside the executable.
-    Rom.ExeDir = FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
+    SetSupportBase(FindSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/"));
 
     // A file name is passed on as given or not at all.
     const QStringList given = QCoreApplication::arguments();

@@ -24,10 +24,10 @@ class ObjectValues : public EditorValues
 public:
     QString key() const override { return kObjects; }
 
-    void read(const std::string& path, std::vector<std::string>& notes) override
+    void read(RomFile& file, std::vector<std::string>& notes) override
     {
         try {
-            mModel.read(path);
+            mModel.read(file);
         } catch (const KorvaneError& e) {
             notes.push_back("objects: " + std::string(e.what()) + "; rows from \""
                             + kObjectRows[mModel.rowsRead()].label + "\" on left out");
@@ -58,21 +58,15 @@ public:
         refusals.add(kObjects, errors, [](std::size_t field) { return labelOf(field); });
     }
 
-    void write(const std::string& path) override { mModel.write(path, mWanted); }
-
-    std::string writeRefusal() const override
+    std::vector<EditorModel*> models() override
     {
-        return mModel.complete() ? std::string()
-                                 : "Not every object value has been read from this ROM; nothing was saved";
+        mModel.want(mWanted);
+        return {&mModel};
     }
 
-    std::vector<ByteSpan> spans() const override
-    {
-        std::vector<ByteSpan> spans;
-        for (const ObjectRow& row : kObjectRows)
-            spans.push_back({row.offset, 2});
-        return spans;
-    }
+    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
+
+    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
 
     int hexDigitsOf(const QString& path) const override
     {

@@ -35,7 +35,7 @@ public:
 
     QString key() const override { return kPalettes; }
 
-    void read(const std::string& path, std::vector<std::string>& notes) override
+    void read(RomFile& file, std::vector<std::string>& notes) override
     {
         std::vector<PaletteEntry> table;
         std::size_t count = 0;
@@ -52,14 +52,14 @@ public:
             // Two lines of one name: the later one is told apart by its line.
             if (find(palette->name))
                 palette->name += QStringLiteral(" (line %1)").arg(i + 1);
-            PaletteColours colours{};
+            palette->model.setEntry(palette->entry);
             try {
-                palette->model.read(path, palette->entry, colours);
+                palette->model.read(file);
             } catch (const KorvaneError& e) {
                 notes.push_back("palettes: " + palette->name.toStdString() + ": " + e.what() + "; left out");
                 continue;
             }
-            palette->wanted = colours;
+            palette->wanted = palette->model.stored();
             mPalettes.push_back(std::move(palette));
         }
     }
@@ -99,20 +99,21 @@ public:
         }
     }
 
-    void write(const std::string& path) override
+    std::vector<EditorModel*> models() override
     {
-        for (const auto& palette : mPalettes)
-            palette->model.write(path, palette->entry, palette->wanted);
+        std::vector<EditorModel*> models;
+        for (const auto& palette : mPalettes) {
+            palette->model.want(palette->wanted);
+            models.push_back(&palette->model);
+        }
+        return models;
     }
 
     std::string writeRefusal() const override
     {
         for (const auto& palette : mPalettes) {
-            try {
-                palette->model.check(palette->entry);
-            } catch (const KorvaneError& e) {
-                return palette->name.toStdString() + ": " + e.what();
-            }
+            if (const std::string refusal = palette->model.unreadRefusal(); !refusal.empty())
+                return palette->name.toStdString() + ": " + refusal;
         }
         return {};
     }
@@ -121,7 +122,7 @@ public:
     {
         std::vector<ByteSpan> spans;
         for (const auto& palette : mPalettes)
-            spans.push_back({palette->entry.offset, 2 * palette->entry.count});
+            spans.push_back(palette->model.spans().front());
         return spans;
     }
 

@@ -24,10 +24,10 @@ class TextValuesSection : public EditorValues
 public:
     QString key() const override { return kTexts; }
 
-    void read(const std::string& path, std::vector<std::string>& notes) override
+    void read(RomFile& file, std::vector<std::string>& notes) override
     {
         try {
-            mModel.read(path);
+            mModel.read(file);
         } catch (const KorvaneError& e) {
             notes.push_back("texts: " + std::string(e.what()) + "; texts from "
                             + kTextFields[static_cast<std::size_t>(mModel.textsRead())].name + " on left out");
@@ -61,20 +61,15 @@ public:
         mWanted = wanted;
     }
 
-    void write(const std::string& path) override { mModel.write(path, mWanted); }
-
-    std::string writeRefusal() const override
+    std::vector<EditorModel*> models() override
     {
-        return mModel.complete() ? std::string() : "Not every text has been read from this ROM; nothing was saved";
+        mModel.want(mWanted);
+        return {&mModel};
     }
 
-    std::vector<ByteSpan> spans() const override
-    {
-        std::vector<ByteSpan> spans;
-        for (const TextField& field : kTextFields)
-            spans.push_back({field.offset, field.count * (field.form == TextForm::Word ? 2 : 1)});
-        return spans;
-    }
+    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
+
+    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
 
 private:
     QJsonObject toJson(const TextValues& texts) const

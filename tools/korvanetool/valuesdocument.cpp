@@ -3,6 +3,8 @@
 
 #include "tools/korvanetool/valuesdocument.h"
 
+#include "core/romfile.h"
+
 #include "core/detection.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
@@ -74,12 +76,20 @@ std::string line(const QString& editor, const QString& path, const QString& befo
 
 ImageValues ReadImageValues(const std::string& path)
 {
+    RomFile file(path, RomFile::Access::Read);
+    file.requireOpen(path);
+    return ReadImageValues(file, path);
+}
+
+ImageValues ReadImageValues(RomFile& file, const std::string& path)
+{
     ImageValues image;
     image.path = path;
-    image.gameCode = DetectGame(path).game->code;
+    image.session = std::make_unique<ImageSession>(path, DetectGame(file, path));
+    image.gameCode = image.session->gameCode();
     image.editors = EditorValuesFor(image.gameCode);
     for (const auto& editor : image.editors)
-        editor->read(path, image.notes);
+        editor->read(file, image.notes);
     return image;
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/imagesession.h"
 #include "tools/korvanetool/editorvalues.h"
 
 #include <QJsonObject>
@@ -28,6 +29,8 @@ inline constexpr int kDocumentVersion = 1;
 struct ImageValues
 {
     std::string path;
+    // The image's session, through which its values are saved.
+    std::unique_ptr<ImageSession> session;
     std::string gameCode;
     std::vector<std::unique_ptr<EditorValues>> editors;
     // The values that could not be read, one line each.
@@ -37,6 +40,8 @@ struct ImageValues
 // Detects the image's game and reads every editor's values. Throws
 // KorvaneError when the image cannot be read at all.
 ImageValues ReadImageValues(const std::string& path);
+// The same from file, open as path.
+ImageValues ReadImageValues(RomFile& file, const std::string& path);
 
 // The document of the values read.
 QJsonObject ExportDocument(const ImageValues& image);

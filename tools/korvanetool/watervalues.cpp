@@ -49,11 +49,10 @@ public:
 
     QString key() const override { return kWater; }
 
-    void read(const std::string& path, std::vector<std::string>& notes) override
+    void read(RomFile& file, std::vector<std::string>& notes) override
     {
         try {
-            mModel.readRows(path);
-            mModel.readPalettes(path);
+            mModel.read(file);
         } catch (const KorvaneError& e) {
             notes.push_back("water: " + std::string(e.what()) + "; the rest left out");
         }
@@ -124,27 +123,15 @@ public:
         mWanted = wanted;
     }
 
-    void write(const std::string& path) override { mModel.write(path, mWanted); }
-
-    std::string writeRefusal() const override
+    std::vector<EditorModel*> models() override
     {
-        try {
-            mModel.checkSomethingRead();
-        } catch (const KorvaneError& e) {
-            return e.what();
-        }
-        return {};
+        mModel.want(mWanted);
+        return {&mModel};
     }
 
-    std::vector<ByteSpan> spans() const override
-    {
-        std::vector<ByteSpan> spans;
-        for (int n = 0; n < layout().rowCount; ++n)
-            spans.push_back({layout().rows[static_cast<std::size_t>(n)] - 1, 3});
-        for (int n = 0; n < layout().paletteCount; ++n)
-            spans.push_back({layout().palettes[static_cast<std::size_t>(n)], 1});
-        return spans;
-    }
+    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
+
+    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
 
     int hexDigitsOf(const QString& path) const override
     {
@@ -178,7 +165,7 @@ private:
         }
         if (chosen == WaterAct::None)
             Refuse(kWater, field, "the act is \"Act 1\", \"Act 2\" or \"Both\"");
-        if ((entry == 5 || entry == 14 || entry == 16) && chosen != WaterAct::Act1)
+        if (WaterEntryHasOneAct(static_cast<int>(entry)) && chosen != WaterAct::Act1)
             Refuse(kWater, field, Quoted(zone.toString().toStdString()) + " has one act: choose \"Act 1\"");
         const auto value = static_cast<std::uint8_t>(layout().zones.table[static_cast<std::size_t>(entry)]);
         return EncodeWaterRow(stored, value, chosen);

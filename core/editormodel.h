@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/imagesnapshot.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class RomFile;
+
+// A run of bytes of the image that holds an editor's values.
+struct ByteSpan
+{
+    std::int64_t offset;
+    std::int64_t size;
+};
+
+// The values one editor reads from an image and writes back, as its window
+// and korvane-tool both use them. Each model holds the values read and the
+// values wanted; its own setter takes the wanted ones and refuses those that
+// break its rules (FieldError) before any Save. ImageSession::save runs a
+// Save of any model.
+class EditorModel
+{
+public:
+    virtual ~EditorModel() = default;
+
+    // Takes the image's snapshot, then reads the values in the editor's
+    // order; the values wanted become the values read. A read error ends it
+    // and propagates; the values before it stay read.
+    void read(RomFile& file)
+    {
+        mSnapshot.take(file);
+        readValues(file);
+    }
+
+    // Why a Save refuses whatever is wanted, because not every value it
+    // needs was read ("No water row has been read from this ROM; nothing was
+    // saved"); empty when it does not.
+    virtual std::string unreadRefusal() const = 0;
+
+    // Where the editor's values lie in the image (all of them, read or not).
+    virtual std::vector<ByteSpan> spans() const = 0;
+
+    // Each value the wanted ones would change, with the bytes read there.
+    virtual std::vector<ImageSnapshot::Value> changes() const = 0;
+
+    // A Save's check on the file it holds open: the image is still the one
+    // read, and holds what was read wherever the Save writes. Throws
+    // kImageChangedMessage.
+    void checkImage(RomFile& file) const { mSnapshot.check(file, changes()); }
+
+    // Writes each wanted value that differs from the one read, in the
+    // editor's order; a value written counts as read. A write error ends it
+    // and propagates.
+    virtual void write(RomFile& file) = 0;
+
+    // Takes the snapshot again once a Save has completed.
+    void retake(RomFile& file) { mSnapshot.take(file); }
+
+protected:
+    virtual void readValues(RomFile& file) = 0;
+
+private:
+    ImageSnapshot mSnapshot;
+};

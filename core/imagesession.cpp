@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/imagesession.h"
+
+#include "core/checksum.h"
+#include "core/editormodel.h"
+#include "core/korvaneerror.h"
+#include "core/patchfiles.h"
+#include "core/platform/files.h"
+#include "core/romfile.h"
+
+ImageSession::ImageSession(std::string path, const Detection& detection)
+    : mPath(std::move(path)),
+      mGameCode(detection.game->code),
+      mGameName(detection.game->name),
+      mSize(detection.romSize),
+      mReadOnly(detection.readOnly)
+{
+}
+
+void ImageSession::read(EditorModel& model) const
+{
+    RomFile file(mPath, RomFile::Access::Read);
+    file.requireOpen(mPath);
+    model.read(file);
+}
+
+void ImageSession::save(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check)
+{
+    // An opening that could not read the file leaves nothing to save; the
+    // header repair and the success message would claim otherwise.
+    for (const EditorModel* model : models) {
+        if (const std::string refusal = model->unreadRefusal(); !refusal.empty())
+            throw KorvaneError(refusal);
+    }
+    if (mListener)
+        mListener->aboutToSave();
+    // What a killed run of a backup left beside the image.
+    const std::size_t slash = mPath.find_last_of("/\\");
+    RemoveStaleTemporaries(slash == std::string::npos ? std::string() : mPath.substr(0, slash + 1));
+    {
+        // One exclusive open from the first check to the flush: another
+        // program never sees part of a Save, and a lock it takes meanwhile
+        // cannot fail a Save halfway.
+        RomFile file(mPath, RomFile::Access::Write);
+        file.requireOpen(mPath);
+        if (check)
+            check(file);
+        for (const EditorModel* model : models)
+            model->checkImage(file);
+        if (mBackUp && !mBackedUp)
+            backUp(file);
+        for (EditorModel* model : models)
+            model->write(file);
+        // Durable before it is called saved.
+        FinishImageWrites(file, mFixChecksum);
+        for (EditorModel* model : models)
+            model->retake(file);
+    }
+    // The image is let go before anyone is told.
+    if (mListener)
+        mListener->saved();
+}
+
+void ImageSession::backUp(RomFile& file)
+{
+    const std::string backup = mPath + ".bak";
+    const std::string original = OriginalBackupOf(mPath);
+    // The kept original is a regular file of its own, or nothing is written.
+    const FileKind kind = KindOfFile(original);
+    const char* what = kind == FileKind::Folder   ? "a folder"
+                     : kind == FileKind::Fifo     ? "a FIFO"
+                     : kind == FileKind::Device   ? "a device"
+                     : kind == FileKind::Socket   ? "a socket"
+                     : kind == FileKind::Other    ? "no regular file"
+                     : SameFile(original, mPath) ? "a link to the image itself"
+                                                  : nullptr;
+    if (kind != FileKind::None && what)
+        throw KorvaneError(original + " is " + what
+                           + ": the original cannot be kept; move it away or turn backups off");
+    std::string target = backup;
+    try {
+        // A backup that is a link to the image or to the kept original
+        // replaces the link, never the file it points to.
+        CopyOpenFile(file, backup, {mPath, original});
+        // The first backup ever made stays: never replaced, never removed.
+        target = original;
+        if (kind == FileKind::None)
+            CopyOpenFile(file, original, {mPath});
+    } catch (const KorvaneError& e) {
+        throw KorvaneError("The image could not be backed up to " + target + " (" + e.what()
+                           + "), so nothing was saved. Untick \"Back Up Before Saving\" to save without a backup");
+    }
+    mBackedUp = true;
+}
+
+std::string OriginalBackupOf(const std::string& path)
+{
+    return path + ".orig.bak";
+}

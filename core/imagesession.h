@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/detection.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class EditorModel;
+class RomFile;
+
+// One selected image: its path, what its detection found, the user's
+// choices for its Saves and whether it was backed up since it was
+// selected. Owned by what selected it (the main window, a korvane-tool
+// command) and handed to each editor of the image; every Save of the image
+// goes through save().
+class ImageSession
+{
+public:
+    // What the session tells its owner about Saves.
+    class Listener
+    {
+    public:
+        virtual ~Listener() = default;
+        // Before a Save opens the image: let go of it.
+        virtual void aboutToSave() {}
+        // A Save completed.
+        virtual void saved() {}
+    };
+
+    // The image at path as detection found it. path is in the file system's
+    // encoding.
+    ImageSession(std::string path, const Detection& detection);
+
+    const std::string& path() const { return mPath; }
+    const std::string& gameCode() const { return mGameCode; }
+    // Windows-1252, as the game table names it.
+    const std::string& gameName() const { return mGameName; }
+    std::uint32_t size() const { return mSize; }
+    // The image can be read but not written: editors show it, none saves.
+    bool readOnly() const { return mReadOnly; }
+
+    // "Fix Checksum": every Save repairs the header.
+    void setFixChecksum(bool fix) { mFixChecksum = fix; }
+    // "Back Up Before Saving": the first Save after the selection copies the
+    // image to "<image>.bak" first (BackUp).
+    void setBackUp(bool backUp) { mBackUp = backUp; }
+    void setListener(Listener* listener) { mListener = listener; }
+
+    // Reads model from the image, through one open for reading shared with
+    // other readers. Throws "Cannot open file <path>" and the model's read
+    // errors.
+    void read(EditorModel& model) const;
+
+    // One Save of models as one transaction. Refuses, writing nothing, a
+    // model that could not read what it needs; then holds the image open
+    // exclusively from the first check to the flush: check (when given) and
+    // each model's check of the image (EditorModel::checkImage), the backup when chosen and not yet made, each model's writes in
+    // order, FixChecksum when chosen or else a flush, and the snapshots taken
+    // again. Errors propagate; what was written before one counts as
+    // written. Throws "Cannot open file <path>" when the image cannot be
+    // opened.
+    void save(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check = {});
+    void save(EditorModel& model) { save(std::vector<EditorModel*>{&model}); }
+
+private:
+    void backUp(RomFile& file);
+
+    std::string mPath;
+    std::string mGameCode;
+    std::string mGameName;
+    std::uint32_t mSize = 0;
+    bool mReadOnly = false;
+    bool mFixChecksum = false;
+    bool mBackUp = false;
+    bool mBackedUp = false;
+    Listener* mListener = nullptr;
+};
+
+// "<image>.orig.bak": the image as it was before the program first wrote it.
+std::string OriginalBackupOf(const std::string& path);
