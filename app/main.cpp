@@ -38,6 +38,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     NameApplication();
     InitApplication();
-    const std::unique_ptr<TMainFrm> window = StartProgram(QApplication::arguments());
+    const std::unique_ptr<MainWindow> window = StartProgram(QApplication::arguments());
     return QApplication::exec();
 }

@@ -65,7 +65,7 @@ static void initResources()
     Q_INIT_RESOURCE(app);
 }
 
-TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     initResources();
     setupUi(this);
@@ -88,7 +88,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
     // Decoding the six sizes takes longer than the rest of the window: the
     // icon follows the window's first picture.
-    connect(this, &TMainFrm::firstPainted, this, [] {
+    connect(this, &MainWindow::firstPainted, this, [] {
         QIcon icon;
         for (const int size : {16, 32, 48, 64, 128, 256})
             icon.addFile(QStringLiteral(":/app/pelbo-korvane-%1.png").arg(size), QSize(size, size));
@@ -124,26 +124,26 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent)
     FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
     fillRecentMenu();
 
-    ConnectHandler(Button2, &QPushButton::clicked, this, &TMainFrm::Button2Click);
-    ConnectHandler(FileOpen, &QAction::triggered, this, &TMainFrm::Button2Click);
-    ConnectHandler(FilePlay, &QAction::triggered, this, &TMainFrm::FilePlayClick);
-    ConnectHandler(SettingsEmulator, &QAction::triggered, this, &TMainFrm::SettingsEmulatorClick);
-    ConnectHandler(FileClose, &QAction::triggered, this, &TMainFrm::FileCloseClick);
-    ConnectHandler(FilePatch, &QAction::triggered, this, &TMainFrm::FilePatchClick);
-    ConnectHandler(EditorDemos, &QAction::triggered, this, &TMainFrm::EditorDemosClick);
-    ConnectHandler(EditorWater, &QAction::triggered, this, &TMainFrm::EditorWaterClick);
-    ConnectHandler(EditorBosses, &QAction::triggered, this, &TMainFrm::EditorBossesClick);
-    ConnectHandler(EditorText, &QAction::triggered, this, &TMainFrm::EditorTextClick);
-    ConnectHandler(EditorPal, &QAction::triggered, this, &TMainFrm::EditorPalClick);
-    ConnectHandler(ViewerArt, &QAction::triggered, this, &TMainFrm::ViewerArtClick);
-    ConnectHandler(EditorDisasm, &QAction::triggered, this, &TMainFrm::EditorDisasmClick);
-    ConnectHandler(HelpAbout, &QAction::triggered, this, &TMainFrm::HelpAboutClick);
+    ConnectHandler(Button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
+    ConnectHandler(FileOpen, &QAction::triggered, this, &MainWindow::Button2Click);
+    ConnectHandler(FilePlay, &QAction::triggered, this, &MainWindow::FilePlayClick);
+    ConnectHandler(SettingsEmulator, &QAction::triggered, this, &MainWindow::SettingsEmulatorClick);
+    ConnectHandler(FileClose, &QAction::triggered, this, &MainWindow::FileCloseClick);
+    ConnectHandler(FilePatch, &QAction::triggered, this, &MainWindow::FilePatchClick);
+    ConnectHandler(EditorDemos, &QAction::triggered, this, &MainWindow::EditorDemosClick);
+    ConnectHandler(EditorWater, &QAction::triggered, this, &MainWindow::EditorWaterClick);
+    ConnectHandler(EditorBosses, &QAction::triggered, this, &MainWindow::EditorBossesClick);
+    ConnectHandler(EditorText, &QAction::triggered, this, &MainWindow::EditorTextClick);
+    ConnectHandler(EditorPal, &QAction::triggered, this, &MainWindow::EditorPalClick);
+    ConnectHandler(ViewerArt, &QAction::triggered, this, &MainWindow::ViewerArtClick);
+    ConnectHandler(EditorDisasm, &QAction::triggered, this, &MainWindow::EditorDisasmClick);
+    ConnectHandler(HelpAbout, &QAction::triggered, this, &MainWindow::HelpAboutClick);
     connect(HelpAboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(this); });
 
     RunHandler([this] { FormCreate(); });
 }
 
-void TMainFrm::FormCreate()
+void MainWindow::FormCreate()
 {
     Label1->setText(QString::fromUtf8(kAppVersion));
     setWindowTitle(QString::fromStdString(AppTitle()));
@@ -156,7 +156,7 @@ void TMainFrm::FormCreate()
                            : CorePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + "/");
 }
 
-void TMainFrm::Button2Click()
+void MainWindow::Button2Click()
 {
     const QString fileName = OpenDialog.execute(this);
     if (fileName.isEmpty()) {
@@ -166,7 +166,7 @@ void TMainFrm::Button2Click()
     selectFile(fileName);
 }
 
-void TMainFrm::selectFile(const QString& fileName)
+void MainWindow::selectFile(const QString& fileName)
 {
     OpenDialog.remember(fileName);
     OpenDialog.setInitialDir(QFileInfo(fileName).absolutePath());
@@ -205,30 +205,30 @@ void TMainFrm::selectFile(const QString& fileName)
 }
 
 // The sum running for the header panel: its thread and how to stop it.
-struct TMainFrm::HeaderSum
+struct MainWindow::HeaderSum
 {
     std::unique_ptr<QThread> thread;
     std::atomic_bool stop{false};
 };
 
-TMainFrm::~TMainFrm()
+MainWindow::~MainWindow()
 {
     stopHeaderSum();
 }
 
-void TMainFrm::aboutToSave()
+void MainWindow::aboutToSave()
 {
     // The sum holds the image open for reading.
     stopHeaderSum();
 }
 
-void TMainFrm::saved()
+void MainWindow::saved()
 {
     // Once the Save's message is out of the way.
-    QMetaObject::invokeMethod(this, &TMainFrm::showHeader, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::showHeader, Qt::QueuedConnection);
 }
 
-void TMainFrm::stopHeaderSum()
+void MainWindow::stopHeaderSum()
 {
     if (!mHeaderSum)
         return;
@@ -239,7 +239,7 @@ void TMainFrm::stopHeaderSum()
     ++mHeaderRequest;
 }
 
-void TMainFrm::showHeader()
+void MainWindow::showHeader()
 {
     stopHeaderSum();
     HeaderPanel->clear();
@@ -321,7 +321,7 @@ void TMainFrm::showHeader()
     mHeaderSum->thread->start();
 }
 
-void TMainFrm::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent* event)
 {
     QMainWindow::paintEvent(event);
     if (!mPainted) {
@@ -330,7 +330,7 @@ void TMainFrm::paintEvent(QPaintEvent* event)
     }
 }
 
-void TMainFrm::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     const Qt::DropAction action = safeDropAction(event->possibleActions());
@@ -340,7 +340,7 @@ void TMainFrm::dragEnterEvent(QDragEnterEvent* event)
     }
 }
 
-void TMainFrm::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     const Qt::DropAction action = safeDropAction(event->possibleActions());
@@ -352,7 +352,7 @@ void TMainFrm::dropEvent(QDropEvent* event)
     RunHandler([this, &fileName] { selectFile(fileName); });
 }
 
-void TMainFrm::fillRecentMenu()
+void MainWindow::fillRecentMenu()
 {
     FileRecent->clear();
     const QStringList recent = RecentImages::list();
@@ -360,19 +360,19 @@ void TMainFrm::fillRecentMenu()
         QAction* item = FileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i]));
         item->setObjectName(QStringLiteral("FileRecent%1").arg(i + 1));
         const QString fileName = recent[i];
-        ConnectHandler(item, &QAction::triggered, this, [fileName](TMainFrm* self) { self->openRecent(fileName); });
+        ConnectHandler(item, &QAction::triggered, this, [fileName](MainWindow* self) { self->openRecent(fileName); });
     }
     FileRecent->addSeparator();
     QAction* clear = FileRecent->addAction(QStringLiteral("Clear Recent"));
     clear->setObjectName(QStringLiteral("FileRecentClear"));
     clear->setEnabled(!recent.isEmpty());
-    ConnectHandler(clear, &QAction::triggered, this, [](TMainFrm* self) {
+    ConnectHandler(clear, &QAction::triggered, this, [](MainWindow* self) {
         RecentImages::clear();
         self->fillRecentMenu();
     });
 }
 
-void TMainFrm::openRecent(const QString& fileName)
+void MainWindow::openRecent(const QString& fileName)
 {
     if (!QFileInfo::exists(fileName)) {
         RecentImages::remove(fileName);
@@ -383,7 +383,7 @@ void TMainFrm::openRecent(const QString& fileName)
     selectFile(fileName);
 }
 
-void TMainFrm::showGame(const std::string& serial)
+void MainWindow::showGame(const std::string& serial)
 {
     const QString name = fromCp1252(mSession->gameName());
     setWindowTitle(QString::fromStdString(AppTitleWith(Cp1252ToUtf8(mSession->gameName()))));
@@ -398,7 +398,7 @@ void TMainFrm::showGame(const std::string& serial)
     LblGame->adjustSize();
 }
 
-void TMainFrm::setEditorItems(unsigned items)
+void MainWindow::setEditorItems(unsigned items)
 {
     ViewerArt->setEnabled(items & ItemViewerArt);
     EditorWater->setEnabled(items & ItemEditorWater);
@@ -408,12 +408,12 @@ void TMainFrm::setEditorItems(unsigned items)
     EditorPal->setEnabled(items & ItemEditorPal);
 }
 
-void TMainFrm::FileCloseClick()
+void MainWindow::FileCloseClick()
 {
     close();
 }
 
-void TMainFrm::FilePatchClick()
+void MainWindow::FilePatchClick()
 {
     const QString changed = ShownPath(mSession->path());
     // The untouched original, where a backup kept it.
@@ -455,58 +455,58 @@ void TMainFrm::FilePatchClick()
     ShowMessage(QStringLiteral("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
 }
 
-void TMainFrm::FilePlayClick()
+void MainWindow::FilePlayClick()
 {
     PlayImage(this, mSession->path());
 }
 
-void TMainFrm::SettingsEmulatorClick()
+void MainWindow::SettingsEmulatorClick()
 {
     EmulatorDialog dialog(this);
     dialog.exec();
 }
 
-void TMainFrm::route(EditorItem item)
+void MainWindow::route(EditorItem item)
 {
     OpenWindow(RouteFor(item, mSession ? mSession->gameCode() : std::string()), mSession.get(), mEditorMemory, this);
 }
 
-void TMainFrm::EditorDemosClick()
+void MainWindow::EditorDemosClick()
 {
     route(ItemEditorDemos);
 }
 
-void TMainFrm::EditorWaterClick()
+void MainWindow::EditorWaterClick()
 {
     route(ItemEditorWater);
 }
 
-void TMainFrm::EditorBossesClick()
+void MainWindow::EditorBossesClick()
 {
     route(ItemEditorBosses);
 }
 
-void TMainFrm::EditorTextClick()
+void MainWindow::EditorTextClick()
 {
     route(ItemEditorText);
 }
 
-void TMainFrm::EditorPalClick()
+void MainWindow::EditorPalClick()
 {
     route(ItemEditorPal);
 }
 
-void TMainFrm::ViewerArtClick()
+void MainWindow::ViewerArtClick()
 {
     route(ItemViewerArt);
 }
 
-void TMainFrm::EditorDisasmClick()
+void MainWindow::EditorDisasmClick()
 {
     route(ItemEditorDisasm);
 }
 
-void TMainFrm::HelpAboutClick()
+void MainWindow::HelpAboutClick()
 {
     const QString text = QStringLiteral(
         "<h3>%1</h3>"

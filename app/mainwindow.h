@@ -15,13 +15,13 @@
 #include <memory>
 
 // The main window: ROM selection, game detection and the Editor menu.
-class TMainFrm : public QMainWindow, public Ui::TMainFrm, private ImageSession::Listener
+class MainWindow : public QMainWindow, public Ui::MainWindow, private ImageSession::Listener
 {
     Q_OBJECT
 
 public:
-    explicit TMainFrm(QWidget* parent = nullptr);
-    ~TMainFrm() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The selected image, while one is.
     ImageSession* session() const { return mSession.get(); }

@@ -8,15 +8,15 @@
 #include "core/checksum.h"
 #include "core/imagesession.h"
 #include "core/platform/files.h"
-#include "editors/art/art.h"
-#include "editors/demos/p1demosp.h"
-#include "editors/demos/p2demosp.h"
-#include "editors/disasm/disasm.h"
-#include "editors/objects/p2bosses.h"
-#include "editors/palette/paledit.h"
-#include "editors/text/p1texteditor.h"
+#include "editors/art/artviewer.h"
+#include "editors/demos/firstgamedemoseditor.h"
+#include "editors/demos/demoseditor.h"
+#include "editors/disasm/disassembler.h"
+#include "editors/objects/objecteditor.h"
+#include "editors/palette/paletteeditor.h"
+#include "editors/text/firstgametexteditor.h"
 #include "editors/text/texteditor.h"
-#include "editors/water/p2water.h"
+#include "editors/water/watereditor.h"
 #include "ui/handlers.h"
 #include "ui/filenames.h"
 #include "ui/savecompletion.h"
@@ -90,64 +90,64 @@ void AddProgramOptions(QCommandLineParser& parser)
     parser.addVersionOption();
 }
 
-std::unique_ptr<TMainFrm> StartProgram(const QStringList& arguments)
+std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments)
 {
     QCommandLineParser parser;
     AddProgramOptions(parser);
     parser.process(arguments);
-    auto window = std::make_unique<TMainFrm>();
+    auto window = std::make_unique<MainWindow>();
     window->show();
     const QStringList images = parser.positionalArguments();
     if (!images.isEmpty()) {
-        TMainFrm* const main = window.get();
+        MainWindow* const main = window.get();
         RunHandler([main, &images] { main->selectFile(QFileInfo(images.first()).absoluteFilePath()); });
     }
     return window;
 }
 
-std::unique_ptr<QDialog> NewEditor(WindowId id, ImageSession* image, EditorMemory& memory, QWidget* owner)
+std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* image, EditorMemory& memory, QWidget* owner)
 {
     // The machine-code converter alone needs no image.
-    if (id == WindowId::DisasmFrm)
-        return std::make_unique<TDisasmFrm>(owner);
+    if (id == EditorId::Disassembler)
+        return std::make_unique<Disassembler>(owner);
     if (!image)
         return nullptr;
     ImageSession& session = *image;
     std::unique_ptr<QDialog> window;
     switch (id) {
-    case WindowId::p1demos:
-        window = std::make_unique<Tp1demos>(session, owner);
+    case EditorId::FirstGameDemos:
+        window = std::make_unique<FirstGameDemosEditor>(session, owner);
         break;
-    case WindowId::p2textz:
-        window = std::make_unique<Tp2textz>(session, owner);
+    case EditorId::Texts:
+        window = std::make_unique<TextEditor>(session, owner);
         break;
-    case WindowId::p2waterf:
-        window = std::make_unique<Tp2waterf>(session, owner);
+    case EditorId::Water:
+        window = std::make_unique<WaterEditor>(session, owner);
         break;
-    case WindowId::p2demos:
-        window = std::make_unique<Tp2demos>(session, owner);
+    case EditorId::Demos:
+        window = std::make_unique<DemosEditor>(session, owner);
         break;
-    case WindowId::p2bossesf:
-        window = std::make_unique<Tp2bossesf>(session, owner);
+    case EditorId::Objects:
+        window = std::make_unique<ObjectEditor>(session, owner);
         break;
-    case WindowId::artf:
-        window = std::make_unique<Tartf>(session, owner);
+    case EditorId::Art:
+        window = std::make_unique<ArtViewer>(session, owner);
         break;
-    case WindowId::p1texteditorf:
-        window = std::make_unique<Tp1texteditorf>(owner);
+    case EditorId::FirstGameTexts:
+        window = std::make_unique<FirstGameTextEditor>(owner);
         break;
-    case WindowId::palform:
-        window = std::make_unique<Tpalform>(session, memory.palette, owner);
+    case EditorId::Palettes:
+        window = std::make_unique<PaletteEditor>(session, memory.palette, owner);
         break;
-    case WindowId::DisasmFrm:
-    case WindowId::None:
+    case EditorId::Disassembler:
+    case EditorId::None:
         return nullptr;
     }
     ShowReadOnly(window.get(), session);
     return window;
 }
 
-void OpenWindow(WindowId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
+void OpenWindow(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
 {
     if (const std::unique_ptr<QDialog> window = NewEditor(id, session, memory, owner))
         window->exec();

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/detection.h"
-#include "editors/palette/paledit.h"
+#include "editors/palette/paletteeditor.h"
 
 #include <QStringList>
 
@@ -14,7 +14,7 @@ class ImageSession;
 class QCommandLineParser;
 class QDialog;
 class QWidget;
-class TMainFrm;
+class MainWindow;
 
 // Application-wide settings every run and every window test needs: the
 // font the forms are laid out for, the backup before a Save's first write,
@@ -39,7 +39,7 @@ void AddProgramOptions(QCommandLineParser& parser);
 // The program's start: its command line (--help and --version print and
 // end the program), the main window shown, and the image the command line
 // names, if any, selected as the dialog would. Returns the main window.
-std::unique_ptr<TMainFrm> StartProgram(const QStringList& arguments);
+std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments);
 
 // What editor windows keep from one opening to the next: the main window
 // holds it for the run.
@@ -50,10 +50,10 @@ struct EditorMemory
 
 // A new editor window of a route on session's image, owned by owner, as the
 // menu opens it: on a read-only image its Save is off (ShowReadOnly).
-// nullptr for WindowId::None, and without a session for every window but
+// nullptr for EditorId::None, and without a session for every window but
 // the machine-code converter.
-std::unique_ptr<QDialog> NewEditor(WindowId id, ImageSession* session, EditorMemory& memory, QWidget* owner);
+std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner);
 
 // Opens the window of an Editor route modally and destroys it once it
 // closes; nothing opens where NewEditor gives nullptr.
-void OpenWindow(WindowId id, ImageSession* session, EditorMemory& memory, QWidget* owner);
+void OpenWindow(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner);

@@ -61,19 +61,19 @@ struct Route
 {
     EditorItem item;
     std::initializer_list<const char*> codes; // empty: every code
-    WindowId window;
+    EditorId window;
 };
 
 const std::array<Route, 9> kRoutes = {{
-    {ItemEditorDemos, {"p1", "p1j"}, WindowId::p1demos},
-    {ItemEditorDemos, {"p2", "p2k", "p2b", "p3", "p3k", "pk"}, WindowId::p2demos},
-    {ItemEditorWater, {"p2", "p2k", "p2b", "p3", "p3k"}, WindowId::p2waterf},
-    {ItemEditorBosses, {"p2"}, WindowId::p2bossesf},
-    {ItemEditorText, {"p2"}, WindowId::p2textz},
-    {ItemEditorText, {"p1"}, WindowId::p1texteditorf},
-    {ItemEditorPal, {}, WindowId::palform},
-    {ItemViewerArt, {}, WindowId::artf},
-    {ItemEditorDisasm, {}, WindowId::DisasmFrm},
+    {ItemEditorDemos, {"p1", "p1j"}, EditorId::FirstGameDemos},
+    {ItemEditorDemos, {"p2", "p2k", "p2b", "p3", "p3k", "pk"}, EditorId::Demos},
+    {ItemEditorWater, {"p2", "p2k", "p2b", "p3", "p3k"}, EditorId::Water},
+    {ItemEditorBosses, {"p2"}, EditorId::Objects},
+    {ItemEditorText, {"p2"}, EditorId::Texts},
+    {ItemEditorText, {"p1"}, EditorId::FirstGameTexts},
+    {ItemEditorPal, {}, EditorId::Palettes},
+    {ItemViewerArt, {}, EditorId::Art},
+    {ItemEditorDisasm, {}, EditorId::Disassembler},
 }};
 
 } // namespace
@@ -150,7 +150,7 @@ std::string PrintableSerial(const std::string& serial)
     return shown;
 }
 
-WindowId RouteFor(EditorItem item, const std::string& gameCode)
+EditorId RouteFor(EditorItem item, const std::string& gameCode)
 {
     for (const Route& route : kRoutes) {
         if (route.item != item)
@@ -162,5 +162,5 @@ WindowId RouteFor(EditorItem item, const std::string& gameCode)
                 return route.window;
         }
     }
-    return WindowId::None;
+    return EditorId::None;
 }

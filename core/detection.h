@@ -74,17 +74,17 @@ std::string TooShortMessage(const std::string& path, std::uint32_t size);
 std::string PrintableSerial(const std::string& serial);
 
 // The window an Editor item opens for a game code.
-enum class WindowId {
+enum class EditorId {
     None,
-    p1demos,
-    p2textz,
-    p2waterf,
-    p2demos,
-    p2bossesf,
-    artf,
-    p1texteditorf,
-    DisasmFrm,
-    palform,
+    FirstGameDemos,
+    Texts,
+    Water,
+    Demos,
+    Objects,
+    Art,
+    FirstGameTexts,
+    Disassembler,
+    Palettes,
 };
 
-WindowId RouteFor(EditorItem item, const std::string& gameCode);
+EditorId RouteFor(EditorItem item, const std::string& gameCode);

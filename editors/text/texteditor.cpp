@@ -18,7 +18,7 @@ const QString kCopyrightSign = QStringLiteral("\u00A9");
 
 } // namespace
 
-Tp2textz::Tp2textz(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+TextEditor::TextEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -27,8 +27,8 @@ Tp2textz::Tp2textz(ImageSession& session, QWidget* parent) : QDialog(parent), mS
     // failed read would otherwise be written over bytes never shown, or past
     // the end of a short file.
     Button2->setEnabled(false);
-    ConnectHandler(Button1, &QPushButton::clicked, this, &Tp2textz::Button1Click);
-    ConnectHandler(Button3, &QPushButton::clicked, this, &Tp2textz::Button3Click);
+    ConnectHandler(Button1, &QPushButton::clicked, this, &TextEditor::Button1Click);
+    ConnectHandler(Button3, &QPushButton::clicked, this, &TextEditor::Button3Click);
     std::vector<QWidget*> boxes;
     for (int i = 0; i < kTextFieldCount; ++i) {
         const TextField& field = kTextFields[static_cast<std::size_t>(i)];
@@ -43,12 +43,12 @@ Tp2textz::Tp2textz(ImageSession& session, QWidget* parent) : QDialog(parent), mS
     new TrackedForm(this, mSession, Button2, [this] { Button2Click(); }, boxes);
 }
 
-QLineEdit* Tp2textz::box(int index) const
+QLineEdit* TextEditor::box(int index) const
 {
     return findChild<QLineEdit*>(QString::fromLatin1(kTextFields[static_cast<std::size_t>(index)].name));
 }
 
-void Tp2textz::FormCreate()
+void TextEditor::FormCreate()
 {
     ReadThenShow([this] { mSession.read(mModel); },
                  [this] {
@@ -69,14 +69,14 @@ void Tp2textz::FormCreate()
     Button2->setEnabled(true);
 }
 
-void Tp2textz::Button1Click()
+void TextEditor::Button1Click()
 {
     const int count = kTextFields[kCopyrightIndex].count;
     if (!Copyright->isReadOnly() && Copyright->text().size() < count)
         Copyright->setText(Copyright->text() + kCopyrightSign);
 }
 
-void Tp2textz::Button2Click()
+void TextEditor::Button2Click()
 {
     TextValues wanted;
     for (int i = 0; i < kTextFieldCount; ++i)
@@ -93,7 +93,7 @@ void Tp2textz::Button2Click()
         box(i)->setText(QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]));
 }
 
-void Tp2textz::Button3Click()
+void TextEditor::Button3Click()
 {
     close();
 }

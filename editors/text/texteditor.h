@@ -16,12 +16,12 @@ class ImageSession;
 class QLineEdit;
 
 // The second game's text editor: 24 fixed-length screen texts.
-class Tp2textz : public QDialog, private Ui::Tp2textz
+class TextEditor : public QDialog, private Ui::TextEditor
 {
     Q_OBJECT
 
 public:
-    Tp2textz(ImageSession& session, QWidget* parent = nullptr);
+    TextEditor(ImageSession& session, QWidget* parent = nullptr);
 
     // Decodes every text into its box when opened from the menu.
     void FormCreate();

@@ -85,24 +85,24 @@ TEST(Routing, OpensTheWindowOfEachGame)
     {
         EditorItem item;
         std::string code;
-        WindowId window;
+        EditorId window;
     };
     const Row rows[] = {
-        {ItemEditorDemos, "p1", WindowId::p1demos},    {ItemEditorDemos, "p1j", WindowId::p1demos},
-        {ItemEditorDemos, "p2", WindowId::p2demos},    {ItemEditorDemos, "p2k", WindowId::p2demos},
-        {ItemEditorDemos, "p2b", WindowId::p2demos},   {ItemEditorDemos, "p3", WindowId::p2demos},
-        {ItemEditorDemos, "p3k", WindowId::p2demos},   {ItemEditorDemos, "pk", WindowId::p2demos},
-        {ItemEditorDemos, "chaotix", WindowId::None},  {ItemEditorDemos, "un", WindowId::None},
-        {ItemEditorDemos, "", WindowId::None},         {ItemEditorWater, "p2", WindowId::p2waterf},
-        {ItemEditorWater, "p2k", WindowId::p2waterf},  {ItemEditorWater, "p2b", WindowId::p2waterf},
-        {ItemEditorWater, "p3", WindowId::p2waterf},   {ItemEditorWater, "p3k", WindowId::p2waterf},
-        {ItemEditorWater, "p1", WindowId::None},       {ItemEditorWater, "pk", WindowId::None},
-        {ItemEditorBosses, "p2", WindowId::p2bossesf}, {ItemEditorBosses, "p2k", WindowId::None},
-        {ItemEditorBosses, "P2", WindowId::None},      {ItemEditorText, "p2", WindowId::p2textz},
-        {ItemEditorText, "p1", WindowId::p1texteditorf}, {ItemEditorText, "p1j", WindowId::None},
-        {ItemEditorPal, "chaotix", WindowId::palform}, {ItemEditorPal, "un", WindowId::palform},
-        {ItemEditorPal, "", WindowId::palform},        {ItemViewerArt, "gst", WindowId::artf},
-        {ItemEditorDisasm, "", WindowId::DisasmFrm},   {ItemEditorDisasm, "p2", WindowId::DisasmFrm},
+        {ItemEditorDemos, "p1", EditorId::FirstGameDemos},    {ItemEditorDemos, "p1j", EditorId::FirstGameDemos},
+        {ItemEditorDemos, "p2", EditorId::Demos},    {ItemEditorDemos, "p2k", EditorId::Demos},
+        {ItemEditorDemos, "p2b", EditorId::Demos},   {ItemEditorDemos, "p3", EditorId::Demos},
+        {ItemEditorDemos, "p3k", EditorId::Demos},   {ItemEditorDemos, "pk", EditorId::Demos},
+        {ItemEditorDemos, "chaotix", EditorId::None},  {ItemEditorDemos, "un", EditorId::None},
+        {ItemEditorDemos, "", EditorId::None},         {ItemEditorWater, "p2", EditorId::Water},
+        {ItemEditorWater, "p2k", EditorId::Water},  {ItemEditorWater, "p2b", EditorId::Water},
+        {ItemEditorWater, "p3", EditorId::Water},   {ItemEditorWater, "p3k", EditorId::Water},
+        {ItemEditorWater, "p1", EditorId::None},       {ItemEditorWater, "pk", EditorId::None},
+        {ItemEditorBosses, "p2", EditorId::Objects}, {ItemEditorBosses, "p2k", EditorId::None},
+        {ItemEditorBosses, "P2", EditorId::None},      {ItemEditorText, "p2", EditorId::Texts},
+        {ItemEditorText, "p1", EditorId::FirstGameTexts}, {ItemEditorText, "p1j", EditorId::None},
+        {ItemEditorPal, "chaotix", EditorId::Palettes}, {ItemEditorPal, "un", EditorId::Palettes},
+        {ItemEditorPal, "", EditorId::Palettes},        {ItemViewerArt, "gst", EditorId::Art},
+        {ItemEditorDisasm, "", EditorId::Disassembler},   {ItemEditorDisasm, "p2", EditorId::Disassembler},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.code + " item " + std::to_string(row.item));

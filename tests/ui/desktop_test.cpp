@@ -8,7 +8,7 @@
 #include "app/mainwindow.h"
 #include "app/windowregistry.h"
 #include "core/detection.h"
-#include "editors/demos/p2demosp.h"
+#include "editors/demos/demoseditor.h"
 #include "tests/ui/uitest.h"
 
 #include <QAction>
@@ -68,7 +68,7 @@ private:
     // saves.
     void saveAnEdit(int number)
     {
-        Tp2demos editor(*TestMainWindow()->session(), TestMainWindow());
+        DemosEditor editor(*TestMainWindow()->session(), TestMainWindow());
         editor.findChild<QSpinBox*>("PoleNumberUpDown")->setValue(number);
         editor.findChild<QPushButton*>("Save")->click();
     }

@@ -6,7 +6,7 @@
 #include "core/detection.h"
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
-#include "editors/art/art.h"
+#include "editors/art/artviewer.h"
 #include "editors/art/artmodel.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/ui/romfault.h"
@@ -98,7 +98,7 @@ private slots:
         QFETCH(int, written);
         // The bitmaps of a complete opening on the whole image.
         useRom(randomImage(7, kSerialP2));
-        delete new Tartf(*mSession);
+        delete new ArtViewer(*mSession);
         const std::vector<QByteArray> complete = bitmaps();
 
         const SyntheticImage image = randomImage(7, kSerialP2, romSize);
@@ -110,7 +110,7 @@ private slots:
             FileFault heldRom(romFault, mRom);
             SKIP_IMPOSSIBLE_FAULT(tileFault);
             FileFault heldTile(tileFault, faulty);
-            Tartf window(*mSession);
+            ArtViewer window(*mSession);
         }
         error.replace(QStringLiteral("%1"), QString::fromStdString(mRom))
             .replace(QStringLiteral("%2"), QString::fromStdString(faulty));
@@ -132,13 +132,13 @@ private slots:
         const SyntheticImage image = randomImage(3, kSerialP1);
         useRom(image);
         const std::vector<QByteArray> before = bitmaps();
-        delete new Tartf(*mSession);
+        delete new ArtViewer(*mSession);
         const QByteArray whole = FileState(SupportFilePath(kArtTiles[0].file));
         useRom(image);
         {
             SKIP_IMPOSSIBLE_FAULT("limit=64");
             FileFault held("limit=64", mRom);
-            Tartf window(*mSession);
+            ArtViewer window(*mSession);
         }
         QCOMPARE(mNotices->errors, (QStringList{"Stream write error."}));
         const std::vector<QByteArray> after = bitmaps();
@@ -166,7 +166,7 @@ private slots:
         const SyntheticImage image = randomImage(seed, serial.toLatin1().constData());
         useRom(image);
         const std::vector<QByteArray> before = bitmaps();
-        delete new Tartf(*mSession);
+        delete new ArtViewer(*mSession);
         QCOMPARE(mNotices->errors, QStringList());
         const std::vector<QByteArray> after = bitmaps();
         for (std::size_t t = 0; t < after.size(); ++t)

@@ -10,10 +10,10 @@
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
 #include "editors/demos/demomodel.h"
-#include "editors/demos/p1demosp.h"
-#include "editors/demos/p2demosp.h"
+#include "editors/demos/firstgamedemoseditor.h"
+#include "editors/demos/demoseditor.h"
 #include "editors/objects/objectmodel.h"
-#include "editors/objects/p2bosses.h"
+#include "editors/objects/objecteditor.h"
 #include "editors/text/texteditor.h"
 #include "editors/text/textmodel.h"
 #include "tests/support/recordingnotices.h"
@@ -53,10 +53,10 @@ struct Editor
 const Editor& editorOf(Kind kind)
 {
     static const Editor editors[] = {
-        {"p1demos", [](ImageSession& session) { return std::make_unique<Tp1demos>(session); }, "Save", "ROM Saved!", true},
-        {"p2demos", [](ImageSession& session) { return std::make_unique<Tp2demos>(session); }, "Save", "ROM Saved", true},
-        {"p2bosses", [](ImageSession& session) { return std::make_unique<Tp2bossesf>(session); }, "Button1", "ROM Saved", true},
-        {"p2textz", [](ImageSession& session) { return std::make_unique<Tp2textz>(session); }, "Button2", "ROM Saved!", true},
+        {"p1demos", [](ImageSession& session) { return std::make_unique<FirstGameDemosEditor>(session); }, "Save", "ROM Saved!", true},
+        {"p2demos", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "Save", "ROM Saved", true},
+        {"p2bosses", [](ImageSession& session) { return std::make_unique<ObjectEditor>(session); }, "Button1", "ROM Saved", true},
+        {"p2textz", [](ImageSession& session) { return std::make_unique<TextEditor>(session); }, "Button2", "ROM Saved!", true},
     };
     return editors[static_cast<int>(kind)];
 }

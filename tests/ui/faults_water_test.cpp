@@ -7,7 +7,7 @@
 #include "app/windowregistry.h"
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
-#include "editors/water/p2water.h"
+#include "editors/water/watereditor.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/ui/demotest.h"
 #include "tests/ui/romfault.h"
@@ -76,11 +76,11 @@ class WaterFaultsTest : public WindowTest
     Q_OBJECT
 
 private:
-    std::unique_ptr<Tp2waterf> mWindow;
+    std::unique_ptr<WaterEditor> mWindow;
 
     void openSelected()
     {
-        mWindow = std::make_unique<Tp2waterf>(*mSession);
+        mWindow = std::make_unique<WaterEditor>(*mSession);
         mWindow->show();
         QTRY_VERIFY_WITH_TIMEOUT(!mWindow->Timer->isActive(), 1000);
     }

@@ -5,12 +5,12 @@
 #include "app/windowregistry.h"
 #include "core/imagesnapshot.h"
 #include "core/romfile.h"
-#include "editors/demos/p1demosp.h"
-#include "editors/demos/p2demosp.h"
-#include "editors/objects/p2bosses.h"
-#include "editors/palette/paledit.h"
+#include "editors/demos/firstgamedemoseditor.h"
+#include "editors/demos/demoseditor.h"
+#include "editors/objects/objecteditor.h"
+#include "editors/palette/paletteeditor.h"
 #include "editors/text/texteditor.h"
-#include "editors/water/p2water.h"
+#include "editors/water/watereditor.h"
 #include "tests/support/numberinputs.h"
 #include "tests/ui/standin.h"
 #include "tests/ui/uitest.h"
@@ -139,16 +139,16 @@ private:
     {
         const QByteArray editor = c.editor;
         if (editor == "p1demos")
-            return newEditor<Tp1demos>();
+            return newEditor<FirstGameDemosEditor>();
         if (editor == "p2demos")
-            return newEditor<Tp2demos>();
+            return newEditor<DemosEditor>();
         if (editor == "objects")
-            return newEditor<Tp2bossesf>();
+            return newEditor<ObjectEditor>();
         if (editor == "text")
-            return newEditor<Tp2textz>();
+            return newEditor<TextEditor>();
         if (editor == "palette")
-            return newEditor<Tpalform>();
-        std::unique_ptr<QDialog> w = newEditor<Tp2waterf>();
+            return newEditor<PaletteEditor>();
+        std::unique_ptr<QDialog> w = newEditor<WaterEditor>();
         // Its opening step ends on a timer; an edit comes after it, as a
         // user's does.
         QTimer* opening = w->findChild<QTimer*>("Timer");

@@ -4,7 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/windowregistry.h"
 #include "core/romaccess.h"
-#include "editors/text/p1texteditor.h"
+#include "editors/text/firstgametexteditor.h"
 #include "editors/text/texteditor.h"
 #include "editors/text/textmodel.h"
 #include "tests/support/recordingnotices.h"
@@ -51,9 +51,9 @@ private:
         mBefore = ReadFileBytes(mPath);
     }
 
-    std::unique_ptr<Tp2textz> open()
+    std::unique_ptr<TextEditor> open()
     {
-        auto window = std::make_unique<Tp2textz>(*mSession);
+        auto window = std::make_unique<TextEditor>(*mSession);
         window->show();
         return window;
     }
@@ -132,7 +132,7 @@ private slots:
         writeImage(false);
         const auto window = open();
         SaveScreenshot(window.get(), QStringLiteral("p2textz"));
-        const auto p1 = std::make_unique<Tp1texteditorf>();
+        const auto p1 = std::make_unique<FirstGameTextEditor>();
         p1->show();
         SaveScreenshot(p1.get(), QStringLiteral("p1texteditorf"));
     }
@@ -272,7 +272,7 @@ private slots:
 
     void firstGameWindowIsInert()
     {
-        Tp1texteditorf window;
+        FirstGameTextEditor window;
         window.show();
         QCOMPARE(ShownTitle(&window), QStringLiteral("Pelbo Korvane - Text Editor"));
         QCOMPARE(window.size(), QSize(431, 282));
@@ -292,7 +292,7 @@ private slots:
         QString seen;
         QVERIFY(WithModal([this] { OpenWindow(RouteFor(ItemEditorText, "p2"), mSession.get(), mMemory, TestMainWindow()); },
                           [&](QWidget* modal) {
-                              if (qobject_cast<Tp2textz*>(modal))
+                              if (qobject_cast<TextEditor*>(modal))
                                   seen = edit(modal, "p2ehz")->text();
                               modal->findChild<QPushButton*>("Button3")->click();
                           }));
@@ -301,7 +301,7 @@ private slots:
         bool p1Seen = false;
         QVERIFY(WithModal([this] { OpenWindow(RouteFor(ItemEditorText, "p1"), mSession.get(), mMemory, TestMainWindow()); },
                           [&](QWidget* modal) {
-                              p1Seen = qobject_cast<Tp1texteditorf*>(modal) != nullptr;
+                              p1Seen = qobject_cast<FirstGameTextEditor*>(modal) != nullptr;
                               modal->close();
                           }));
         QVERIFY(p1Seen);

@@ -27,7 +27,7 @@
 namespace {
 
 QtMessageHandler gPrevious = nullptr;
-std::unique_ptr<TMainFrm> gMainWindow;
+std::unique_ptr<MainWindow> gMainWindow;
 // The session of the window test running, whose choices the ticks set too.
 ImageSession* gTestSession = nullptr;
 bool gFixTicked = false;
@@ -60,7 +60,7 @@ void InitWindowTests()
     InitApplication();
 }
 
-TMainFrm* TestMainWindow()
+MainWindow* TestMainWindow()
 {
     return gMainWindow.get();
 }
@@ -81,15 +81,15 @@ void followTicks()
 
 } // namespace
 
-TMainFrm* CreateMainWindow()
+MainWindow* CreateMainWindow()
 {
     gMainWindow.reset();
-    gMainWindow = std::make_unique<TMainFrm>();
+    gMainWindow = std::make_unique<MainWindow>();
     followTicks();
     return gMainWindow.get();
 }
 
-void AdoptMainWindow(std::unique_ptr<TMainFrm> window)
+void AdoptMainWindow(std::unique_ptr<MainWindow> window)
 {
     gMainWindow.reset();
     gMainWindow = std::move(window);

@@ -22,7 +22,7 @@
 #include <vector>
 
 class QWidget;
-class TMainFrm;
+class MainWindow;
 
 // Set-up every window test shares: the application font and event pump, and
 // a filter for the offscreen platform's noise. Call from initTestCase().
@@ -51,12 +51,12 @@ QString ShownTitle(const QWidget* window);
 void WaitForHeaderSum();
 
 // The main window of the test, made by CreateMainWindow; nullptr before.
-TMainFrm* TestMainWindow();
+MainWindow* TestMainWindow();
 // A new main window, the previous one destroyed first.
-TMainFrm* CreateMainWindow();
+MainWindow* CreateMainWindow();
 // window becomes the main window of the test, the previous one destroyed
 // first.
-void AdoptMainWindow(std::unique_ptr<TMainFrm> window);
+void AdoptMainWindow(std::unique_ptr<MainWindow> window);
 // Destroys the main window, and with it every window it owns.
 void DestroyMainWindow();
 

@@ -39,7 +39,7 @@ std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& ga
             editors.push_back(MakeWaterValues(*layout));
     }
     // The first game's text window edits nothing.
-    if ((items & ItemEditorText) && RouteFor(ItemEditorText, gameCode) == WindowId::p2textz)
+    if ((items & ItemEditorText) && RouteFor(ItemEditorText, gameCode) == EditorId::Texts)
         editors.push_back(MakeTextValues());
     if (items & ItemEditorPal)
         editors.push_back(MakePaletteValues(gameCode));

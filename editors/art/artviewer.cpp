@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editors/art/artviewer.h"
+
+#include "core/imagesession.h"
+#include "core/supportfiles.h"
+#include "editors/art/artmodel.h"
+#include "ui/handlers.h"
+#include "ui/filenames.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QTimer>
+
+
+namespace {
+
+// The built-in picture "omg", top row first: . black (transparent),
+// A (64, 64, 160), D (32, 32, 128).
+constexpr const char* kOmgRows[] = {
+    "........", "........", "....AAAA", "..DDDDAA", "....DDDD", ".......D", "........", ".......A",
+};
+
+Picture omgPicture()
+{
+    Picture picture;
+    picture.image = QImage(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const char c = kOmgRows[y][x];
+            picture.image.setPixel(x, y, c == 'A' ? qRgb(64, 64, 160) : c == 'D' ? qRgb(32, 32, 128) : qRgb(0, 0, 0));
+        }
+    }
+    picture.transparent = qRgb(0, 0, 0);
+    return picture;
+}
+
+void fillPanel(QWidget* panel, const QColor& colour)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
+} // namespace
+
+ArtViewer::ArtViewer(const ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+{
+    setupUi(this);
+    setFixedSize(size());
+
+    fillPanel(Panel1, Qt::white);
+    fillPanel(i1, Qt::white);
+    fillPanel(i2, palette().color(QPalette::Highlight));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    mSwatches = {p0, p1, p2, p3, p4, p5, p6, p7, p8, p9, p10, p11, p12, p13, p14, p15};
+
+    DXImageList1[QStringLiteral("omg")] = omgPicture();
+    DXDraw1->prepare();
+
+    DXTimer1 = new QTimer(this);
+    DXTimer1->setObjectName(QStringLiteral("DXTimer1"));
+    DXTimer1->setInterval(1000);
+    ConnectHandler(qGuiApp, &QGuiApplication::applicationStateChanged, this, &ArtViewer::applicationStateChanged);
+    applicationStateChanged(QGuiApplication::applicationState());
+
+    RunHandler([this] { FormCreate(); });
+}
+
+void ArtViewer::FormCreate()
+{
+    loadpal(kArtPaletteOffset);
+    for (const ArtTile& tile : kArtTiles)
+        maketile(WritableSupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
+
+    Sprite sprite;
+    sprite.picture = &DXImageList1.at(QStringLiteral("omg"));
+    sprite.width = 8;
+    sprite.height = 8;
+    DXSpriteEngine1 = {sprite};
+    DXDraw1->fill(qRgb(0, 0, 0));
+    DXSpriteEngine1.front().position = QPoint(0, 0);
+    DXDraw1->drawSprites(DXSpriteEngine1);
+    // The surface keeps no drawing context open: it repaints from its image.
+}
+
+void ArtViewer::loadpal(std::uint16_t offset)
+{
+    int read = 0;
+    ReadThenShow([&] { ReadArtPalette(mSession.path(), offset, mPalette, read); },
+                 [&] {
+                     for (int k = 0; k < read; ++k)
+                         paintswatch(mPalette[static_cast<std::size_t>(k)], mSwatches[static_cast<std::size_t>(k)]);
+                 });
+}
+
+void ArtViewer::paintswatch(std::uint16_t word, ColourSwatch* box)
+{
+    box->setColour(ViewerColour(word));
+}
+
+ScreenColour ArtViewer::pixelcolor(std::uint8_t byte, bool high)
+{
+    return TilePixelColour(mPalette, byte, high);
+}
+
+void ArtViewer::maketile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box)
+{
+    const ArtTileBytes tile = ReadArtTile(mSession.path(), tileOffset, pieceOffset);
+    WriteTileBitmapFile(file, EncodeTileBitmap(tile.bytes, tile.flip,
+                                               [this](std::uint8_t b, bool high) { return pixelcolor(b, high); }));
+    box->setPixmap(QPixmap(ShownPath(file), "BMP"));
+    box->repaint();
+}
+
+void ArtViewer::applicationStateChanged(Qt::ApplicationState state)
+{
+    if (state == Qt::ApplicationActive)
+        DXTimer1->start();
+    else
+        DXTimer1->stop();
+}

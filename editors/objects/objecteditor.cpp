@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editors/objects/objecteditor.h"
+
+#include "core/korvaneerror.h"
+#include "core/numbers.h"
+#include "core/imagesession.h"
+#include "ui/handlers.h"
+#include "ui/notices.h"
+#include "ui/savecompletion.h"
+#include "ui/trackedform.h"
+
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include <initializer_list>
+
+
+namespace {
+
+constexpr int kKeyColumn = 0;
+constexpr int kValueColumn = 1;
+
+void setUpGrid(QTableWidget* grid)
+{
+    grid->setColumnCount(2);
+    grid->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
+    grid->setColumnWidth(kKeyColumn, 218);
+    // The value column takes what the key column and the vertical scroll
+    // bar leave, so the grid never scrolls sideways: moving to a value cell
+    // would push the keys out of sight.
+    grid->horizontalHeader()->setSectionResizeMode(kValueColumn, QHeaderView::Stretch);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(17);
+    grid->setWordWrap(true);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrow keys move between cells; Tab goes on to the next control,
+    // so that the buttons can be reached from the keyboard.
+    grid->setTabKeyNavigation(false);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+}
+
+} // namespace
+
+ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+{
+    setupUi(this);
+    NoButtonOnEnter(this);
+    setMinimumSize(size());
+    Tabs->addTab(QStringLiteral("Bosses"));
+    Tabs->addTab(QStringLiteral("Pelbo And Tails"));
+    Tabs->setCurrentIndex(0);
+    setUpGrid(vals);
+    setUpGrid(valsPelbo);
+    vals->setAccessibleName(QStringLiteral("Bosses"));
+    vals->setToolTip(QStringLiteral("How many hits each boss takes"));
+    valsPelbo->setAccessibleName(QStringLiteral("Pelbo and Tails"));
+    valsPelbo->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
+
+    ConnectHandler(Button2, &QPushButton::clicked, this, &ObjectEditor::Button2Click);
+    ConnectHandler(Tabs, &QTabBar::currentChanged, this, &ObjectEditor::TabsChange);
+
+    RunHandler([this] { FormCreate(); });
+    new TrackedForm(this, mSession, Button1, [this] { Button1Click(); }, {vals, valsPelbo});
+    // Opens at the form's size (with its Edit menu), which is the least it
+    // takes; larger, the grids show more of the 42 rows.
+    mFormSize = size();
+    for (QWidget* control : std::initializer_list<QWidget*>{TabsPage, Tabs, vals, valsPelbo, Button1, SaveAndPlay, Button2})
+        mFormGeometry.emplace_back(control, control->geometry());
+}
+
+void ObjectEditor::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const QSize grown = size() - mFormSize;
+    for (const auto& [control, form] : mFormGeometry) {
+        QRect at = form;
+        if (control == Button1 || control == SaveAndPlay || control == Button2)
+            at.translate(grown.width() / 2, grown.height());
+        else if (control == Tabs)
+            at.setWidth(form.width() + grown.width());
+        else
+            at.setSize(form.size() + grown);
+        control->setGeometry(at);
+    }
+}
+
+QTableWidget* ObjectEditor::gridOf(const ObjectRow& row) const
+{
+    return row.grid == ObjectGrid::Bosses ? vals : valsPelbo;
+}
+
+void ObjectEditor::appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value)
+{
+    const int at = grid->rowCount();
+    grid->insertRow(at);
+    auto* key = new QTableWidgetItem(QString::fromUtf8(row.label));
+    key->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    // Long keys wrap onto a second line instead of being cut off; the tip
+    // says the form of the value.
+    const QString form = QString::fromStdString(NumberRangeText(ObjectField(row)))
+        + (row.form == ObjectForm::Hex ? QStringLiteral(" (also $680, 0x680 or 680h)")
+                                       : QStringLiteral("; -1 is stored as 65535; hexadecimal as $10, 0x10 or 10h"));
+    key->setToolTip(key->text() + QStringLiteral(": ") + form);
+    grid->setItem(at, kKeyColumn, key);
+    auto* cell = new QTableWidgetItem(value);
+    cell->setToolTip(form);
+    grid->setItem(at, kValueColumn, cell);
+    grid->resizeRowToContents(at);
+}
+
+int ObjectEditor::findRow(QTableWidget* grid, const QString& label)
+{
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const QTableWidgetItem* key = grid->item(r, kKeyColumn);
+        if (key && key->text() == label)
+            return r;
+    }
+    return -1;
+}
+
+void ObjectEditor::FormCreate()
+{
+    Tabs->setCurrentIndex(0);
+    vals->show();
+    valsPelbo->hide();
+    // Save stays off until every row has been read: rows never read are
+    // never written.
+    Button1->setEnabled(false);
+    ReadThenShow([this] { mSession.read(mModel); },
+                 [this] {
+                     for (std::size_t i = 0; i < mModel.rowsRead(); ++i) {
+                         const ObjectRow& row = kObjectRows[i];
+                         appendRow(gridOf(row), row,
+                                   QString::fromStdString(FormatObjectValue(row.form, mModel.words()[i])));
+                     }
+                 });
+    Button1->setEnabled(true);
+}
+
+QTableWidgetItem* ObjectEditor::valueCell(const ObjectRow& row) const
+{
+    QTableWidget* grid = gridOf(row);
+    const int r = findRow(grid, QString::fromUtf8(row.label));
+    return r >= 0 ? grid->item(r, kValueColumn) : nullptr;
+}
+
+void ObjectEditor::showCell(const ObjectRow& row)
+{
+    QTableWidget* grid = gridOf(row);
+    Tabs->setCurrentIndex(row.grid == ObjectGrid::Bosses ? 0 : 1);
+    const int r = findRow(grid, QString::fromUtf8(row.label));
+    if (r >= 0) {
+        grid->setCurrentCell(r, kValueColumn);
+        grid->scrollToItem(grid->item(r, kValueColumn));
+    }
+    grid->setFocus();
+}
+
+void ObjectEditor::Button1Click()
+{
+    // Every cell is converted before the first write, so a bad cell leaves
+    // the file as it was and is shown to the user.
+    ObjectCells cells;
+    for (std::size_t i = 0; i < kObjectRowCount; ++i) {
+        const QTableWidgetItem* cell = valueCell(kObjectRows[i]);
+        cells[i] = cell ? cell->text().toStdString() : std::string();
+    }
+    ObjectWords words{};
+    try {
+        words = ObjectModel::check(cells);
+    } catch (const FieldError& e) {
+        showCell(kObjectRows[e.field()]);
+        throw;
+    }
+    mModel.want(words);
+    SaveImage(mSession, mModel, QStringLiteral("ROM Saved"));
+    // Every cell in its row's own form, as the image holds it now: -1 as
+    // 65535, 680 as 0680.
+    for (std::size_t i = 0; i < kObjectRowCount; ++i) {
+        if (QTableWidgetItem* cell = valueCell(kObjectRows[i]))
+            cell->setText(QString::fromStdString(FormatObjectValue(kObjectRows[i].form, mModel.words()[i])));
+    }
+}
+
+void ObjectEditor::Button2Click()
+{
+    close();
+}
+
+void ObjectEditor::TabsChange()
+{
+    vals->hide();
+    valsPelbo->hide();
+    if (Tabs->currentIndex() == 0)
+        vals->show();
+    else if (Tabs->currentIndex() == 1)
+        valsPelbo->show();
+}

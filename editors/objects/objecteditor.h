@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "editors/objects/objectmodel.h"
+#include "ui_objecteditor.h"
+
+#include <QDialog>
+
+class ImageSession;
+#include <QRect>
+#include <QSize>
+
+#include <utility>
+#include <vector>
+
+class QTableWidget;
+class QTableWidgetItem;
+
+// The object editor of the second game: boss hit counts and the starting
+// lives and movement constants of Pelbo and Tails, one 16-bit word each, in
+// two name/value grids on two tabs.
+class ObjectEditor : public QDialog, private Ui::ObjectEditor
+{
+    Q_OBJECT
+
+public:
+    ObjectEditor(ImageSession& session, QWidget* parent = nullptr);
+
+    // Fills both grids from the ROM; does nothing unless opened from the menu.
+    void FormCreate();
+    // Save: converts every cell, then writes every word that changed.
+    void Button1Click();
+    // Close, without writing.
+    void Button2Click();
+    // Shows the grid of the selected tab.
+    void TabsChange();
+
+protected:
+    // The grids grow with the window; the buttons keep to its bottom.
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QTableWidget* gridOf(const ObjectRow& row) const;
+    void appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value);
+    // The grid row whose key is label, or -1.
+    static int findRow(QTableWidget* grid, const QString& label);
+    // The value cell of row, or nullptr while it has not been read.
+    QTableWidgetItem* valueCell(const ObjectRow& row) const;
+    void showCell(const ObjectRow& row);
+
+    ImageSession& mSession;
+    ObjectModel mModel;
+    // The form's own geometry of each control, at the form's size.
+    std::vector<std::pair<QWidget*, QRect>> mFormGeometry;
+    QSize mFormSize;
+};

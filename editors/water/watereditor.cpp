@@ -1,0 +1,256 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editors/water/watereditor.h"
+
+#include "core/imagesession.h"
+#include "core/korvaneerror.h"
+#include "ui/handlers.h"
+#include "ui/levelselector.h"
+#include "ui/notices.h"
+#include "ui/savecompletion.h"
+#include "ui/trackedform.h"
+
+#include <QTimer>
+
+namespace {
+
+// Not a zone: what SelectedLevel gives back when no table row is chosen.
+constexpr std::uint16_t kNoZone = 0xFFFF;
+
+} // namespace
+
+WaterEditor::WaterEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+{
+    setupUi(this);
+    NoButtonOnEnter(this);
+    setFixedSize(size());
+    mControls = {{
+        {l1cmb, l1panel, l1act1, l1act2, l1both, l1plt, l1height},
+        {l2cmb, l2panel, l2act1, l2act2, l2both, l2plt, l2height},
+        {l3cmb, l3panel, l3act1, l3act2, l3both, l3plt, l3height},
+        {l4cmb, l4panel, l4act1, l4act2, l4both, l4plt, l4height},
+        {l5cmb, l5panel, l5act1, l5act2, l5both, l5plt, l5height},
+    }};
+
+    for (int n = 0; n < kMaxWaterRows; ++n) {
+        const RowControls& c = mControls[n];
+        const QString level = QStringLiteral("level %1").arg(n + 1);
+        c.cmb->setAccessibleName(QStringLiteral("Zone of ") + level);
+        c.cmb->setToolTip(QStringLiteral("The zone the water test of %1 names, by its name in the zone list").arg(level));
+        c.plt->setAccessibleName(QStringLiteral("Underwater palette of ") + level);
+        c.plt->setToolTip(QStringLiteral("The underwater palette byte of %1: %2 (also $0A, 0x0A or 0Ah)")
+                              .arg(level, QString::fromStdString(NumberRangeText(WaterPaletteField(n + 1)))));
+        c.height->setAccessibleName(QStringLiteral("Water height of ") + level);
+        c.height->setToolTip(QStringLiteral("Not read or written by this editor"));
+    }
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(1);
+    Timer->setSingleShot(true);
+
+    // activated: only a pick by the user runs the act rule.
+    ConnectHandler(l1cmb, &QComboBox::activated, this, &WaterEditor::l1cmbChange);
+    ConnectHandler(l2cmb, &QComboBox::activated, this, &WaterEditor::l2cmbChange);
+    ConnectHandler(l3cmb, &QComboBox::activated, this, &WaterEditor::l3cmbChange);
+    ConnectHandler(l4cmb, &QComboBox::activated, this, &WaterEditor::l4cmbChange);
+    ConnectHandler(l5cmb, &QComboBox::activated, this, &WaterEditor::l5cmbChange);
+    ConnectHandler(Button2, &QPushButton::clicked, this, &WaterEditor::Button2Click);
+    ConnectHandler(Timer, &QTimer::timeout, this, &WaterEditor::TimerTimer);
+
+    RunHandler([this] { FormCreate(); });
+    // Each row's zone before its acts: putting a zone back runs the act rule
+    // first, then the act chosen is put back.
+    std::vector<QWidget*> controls;
+    for (const RowControls& c : mControls)
+        controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
+    mTracked = new TrackedForm(this, mSession, Button1, [this] { Button1Click(); }, controls);
+    // Started after the opening step: a message box shown while opening
+    // must not let the set-up run on rows not decoded yet.
+    Timer->start();
+}
+
+void WaterEditor::FormCreate()
+{
+    // A row becomes usable once it has been read and decoded, a palette box
+    // once its byte has been read.
+    for (const RowControls& c : mControls) {
+        c.cmb->setEnabled(false);
+        c.panel->setEnabled(false);
+        c.plt->setEnabled(false);
+    }
+    const WaterLayout* layout = WaterLayoutFor(mSession.gameCode());
+    if (!layout)
+        return;
+    if (layout->paletteCount == 0) {
+        Label3->hide();
+        for (const RowControls& c : mControls)
+            c.plt->hide();
+    }
+
+    WaterModel& model = mModel.emplace(*layout);
+    ReadThenShow([this, &model] { mSession.read(model); },
+                 [this, &model] {
+                     if (model.rowsRead() < model.layout().rowCount)
+                         return;
+                     for (int n = 0; n < model.layout().rowCount; ++n)
+                         LoadLevelList(mControls[n].cmb, model.layout().zones.fileName);
+                     for (int n = 0; n < model.layout().rowCount; ++n)
+                         decodeRow(n);
+                     rememberShownChoices();
+                     mPalettesShown = model.palettesRead();
+                     for (int n = 0; n < model.palettesRead(); ++n) {
+                         const std::uint8_t value = model.values().palettes[static_cast<std::size_t>(n)];
+                         mControls[n].plt->setText(QString::fromStdString(WaterPaletteText(value)));
+                         mControls[n].plt->setEnabled(true);
+                     }
+                 });
+}
+
+void WaterEditor::decodeRow(int row)
+{
+    const RowControls& c = mControls[row];
+    const WaterBytes& bytes = mModel->values().rows[static_cast<std::size_t>(row)];
+    if (bytes.size == kWaterLongCompare)
+        ShowMessage(QStringLiteral("omfg B9!!11!1"));
+    const WaterLevel level = DecodeWaterRow(bytes);
+    // Other forms stay read-only: the editor cannot rewrite them.
+    if (!level.decoded)
+        return;
+    if (level.act == WaterAct::Both)
+        c.both->setChecked(true);
+    else if (level.act == WaterAct::Act1)
+        c.act1->setChecked(true);
+    else if (level.act == WaterAct::Act2)
+        c.act2->setChecked(true);
+    SelectLevel(c.cmb, mModel->layout().zones.table, level.zone);
+    c.cmb->setEnabled(true);
+    c.panel->setEnabled(true);
+}
+
+void WaterEditor::TimerTimer()
+{
+    // The second game has three rows; the other two stay unusable.
+    if (mModel && mModel->layout().rowCount < kMaxWaterRows) {
+        for (int n = mModel->layout().rowCount; n < kMaxWaterRows; ++n) {
+            const RowControls& c = mControls[n];
+            for (QWidget* control : {static_cast<QWidget*>(c.cmb), c.panel, static_cast<QWidget*>(c.act1),
+                                     static_cast<QWidget*>(c.act2), static_cast<QWidget*>(c.both),
+                                     static_cast<QWidget*>(c.plt), static_cast<QWidget*>(c.height)})
+                control->setEnabled(false);
+        }
+    }
+    for (const RowControls& c : mControls)
+        cmbChange(c.cmb, c.act1, c.act2, c.both);
+    Timer->stop();
+    // What the act rule shows is no choice of the user's.
+    rememberShownChoices();
+    mTracked->markClean();
+}
+
+void WaterEditor::rememberShownChoices()
+{
+    for (int n = 0; n < kMaxWaterRows; ++n)
+        mShownChoices[static_cast<std::size_t>(n)] = {mControls[n].cmb->currentIndex(), chosenAct(n)};
+}
+
+void WaterEditor::cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both)
+{
+    act1->setEnabled(true);
+    act1->setText(QStringLiteral("Act 1"));
+    act2->setEnabled(true);
+    both->setEnabled(true);
+    const int entry = cmb->currentIndex();
+    if (WaterEntryIsThirdAct(entry))
+        act1->setText(QStringLiteral("Act 3"));
+    if (WaterEntryHasOneAct(entry)) {
+        act1->setChecked(true);
+        act2->setEnabled(false);
+        both->setEnabled(false);
+    }
+}
+
+void WaterEditor::l1cmbChange()
+{
+    cmbChange(l1cmb, l1act1, l1act2, l1both);
+}
+
+void WaterEditor::l2cmbChange()
+{
+    cmbChange(l2cmb, l2act1, l2act2, l2both);
+}
+
+void WaterEditor::l3cmbChange()
+{
+    cmbChange(l3cmb, l3act1, l3act2, l3both);
+}
+
+void WaterEditor::l4cmbChange()
+{
+    cmbChange(l4cmb, l4act1, l4act2, l4both);
+}
+
+void WaterEditor::l5cmbChange()
+{
+    cmbChange(l5cmb, l5act1, l5act2, l5both);
+}
+
+std::optional<std::uint8_t> WaterEditor::chosenZone(int row) const
+{
+    const std::uint16_t zone = SelectedLevel(mControls[row].cmb, mModel->layout().zones.table, kNoZone);
+    if (zone == kNoZone)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(zone);
+}
+
+WaterAct WaterEditor::chosenAct(int row) const
+{
+    const RowControls& c = mControls[row];
+    if (c.both->isChecked())
+        return WaterAct::Both;
+    if (c.act1->isChecked())
+        return WaterAct::Act1;
+    if (c.act2->isChecked())
+        return WaterAct::Act2;
+    return WaterAct::None;
+}
+
+void WaterEditor::Button1Click()
+{
+    if (!mModel)
+        return;
+    // Every palette box is checked before the first write, so that a bad one
+    // leaves the file untouched.
+    // A palette byte not shown keeps its stored value.
+    WaterPaletteTexts texts;
+    for (int n = 0; n < kMaxWaterPalettes; ++n)
+        texts[static_cast<std::size_t>(n)] = n < mPalettesShown ? mControls[n].plt->text().toStdString()
+                                                                : WaterPaletteText(mModel->values().palettes[static_cast<std::size_t>(n)]);
+    WaterValues wanted = mModel->values();
+    try {
+        wanted.palettes = mModel->checkPalettes(texts);
+    } catch (const FieldError& e) {
+        mControls[static_cast<int>(e.field())].plt->setFocus();
+        throw;
+    }
+    // Only a row whose selector or act choice the user changed is rewritten.
+    for (int n = 0; n < mModel->rowsRead(); ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        const ShownChoice now{mControls[n].cmb->currentIndex(), chosenAct(n)};
+        if (now != mShownChoices[k])
+            wanted.rows[k] = EncodeWaterRow(wanted.rows[k], chosenZone(n), now.act);
+    }
+    mModel->want(wanted);
+    SaveImage(mSession, *mModel);
+    rememberShownChoices();
+    // Each byte in the box's own form: 0A, not a or $A.
+    for (int n = 0; n < mPalettesShown; ++n)
+        mControls[n].plt->setText(
+            QString::fromStdString(WaterPaletteText(mModel->values().palettes[static_cast<std::size_t>(n)])));
+}
+
+void WaterEditor::Button2Click()
+{
+    close();
+}

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "editors/water/watermodel.h"
+#include "ui_watereditor.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class ImageSession;
+class QTimer;
+class TrackedForm;
+
+// The water editor of "p2", "p2k" and "p3": for each compare instruction
+// that decides where there is water, the zone it names, the act choice and,
+// for the second game, the row's underwater palette byte.
+class WaterEditor : public QDialog, public Ui::WaterEditor
+{
+    Q_OBJECT
+
+public:
+    WaterEditor(ImageSession& session, QWidget* parent = nullptr);
+
+    void FormCreate();
+    void TimerTimer();
+    // The act rule of one row (WaterEntryHasOneAct); any other entry offers
+    // all three choices.
+    void cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both);
+    void l1cmbChange();
+    void l2cmbChange();
+    void l3cmbChange();
+    void l4cmbChange();
+    void l5cmbChange();
+    void Button1Click();
+    void Button2Click();
+
+    // Runs once, 1 ms after the window starts processing events.
+    QTimer* Timer = nullptr;
+
+private:
+    ImageSession& mSession;
+    TrackedForm* mTracked = nullptr;
+    struct RowControls
+    {
+        QComboBox* cmb;
+        QWidget* panel;
+        QRadioButton* act1;
+        QRadioButton* act2;
+        QRadioButton* both;
+        QLineEdit* plt;
+        QLineEdit* height;
+    };
+
+    // The entry and act each row shows, without a choice of the user's.
+    struct ShownChoice
+    {
+        int entry = -1;
+        WaterAct act = WaterAct::None;
+        friend bool operator==(const ShownChoice&, const ShownChoice&) = default;
+    };
+
+    void decodeRow(int row);
+    void rememberShownChoices();
+    std::optional<std::uint8_t> chosenZone(int row) const;
+    WaterAct chosenAct(int row) const;
+
+    std::array<RowControls, kMaxWaterRows> mControls{};
+    // Palette boxes that show their byte, from the first.
+    int mPalettesShown = 0;
+    // Made once the game's layout is known; only what it read is ever
+    // written back.
+    std::optional<WaterModel> mModel;
+    // As opened (after the act rule) or last saved: a row whose controls
+    // still show this is not rewritten.
+    std::array<ShownChoice, kMaxWaterRows> mShownChoices{};
+};
