@@ -8,21 +8,13 @@
 #include "core/checksum.h"
 #include "core/imagesession.h"
 #include "core/platform/files.h"
-#include "editors/art/artviewer.h"
-#include "editors/demos/firstgamedemoseditor.h"
-#include "editors/demos/demoseditor.h"
-#include "editors/disasm/disassembler.h"
-#include "editors/objects/objecteditor.h"
-#include "editors/palette/paletteeditor.h"
-#include "editors/text/firstgametexteditor.h"
-#include "editors/text/texteditor.h"
-#include "editors/water/watereditor.h"
 #include "ui/handlers.h"
 #include "ui/filenames.h"
 #include "ui/savecompletion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QFileInfo>
 #include <QCoreApplication>
 #include <QFont>
@@ -105,45 +97,21 @@ std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments)
     return window;
 }
 
-std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* image, EditorMemory& memory, QWidget* owner)
+std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
 {
-    // The machine-code converter alone needs no image.
-    if (id == EditorId::Disassembler)
-        return std::make_unique<Disassembler>(owner);
-    if (!image)
-        return nullptr;
-    ImageSession& session = *image;
     std::unique_ptr<QDialog> window;
     switch (id) {
-    case EditorId::FirstGameDemos:
-        window = std::make_unique<FirstGameDemosEditor>(session, owner);
+#define KORVANE_EDITOR(Name, ...)                                                                                      \
+    case EditorId::Name:                                                                                               \
+        window = New##Name##Editor(session, memory, owner);                                                           \
         break;
-    case EditorId::Texts:
-        window = std::make_unique<TextEditor>(session, owner);
-        break;
-    case EditorId::Water:
-        window = std::make_unique<WaterEditor>(session, owner);
-        break;
-    case EditorId::Demos:
-        window = std::make_unique<DemosEditor>(session, owner);
-        break;
-    case EditorId::Objects:
-        window = std::make_unique<ObjectEditor>(session, owner);
-        break;
-    case EditorId::Art:
-        window = std::make_unique<ArtViewer>(session, owner);
-        break;
-    case EditorId::FirstGameTexts:
-        window = std::make_unique<FirstGameTextEditor>(owner);
-        break;
-    case EditorId::Palettes:
-        window = std::make_unique<PaletteEditor>(session, memory.palette, owner);
-        break;
-    case EditorId::Disassembler:
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
     case EditorId::None:
-        return nullptr;
+        break;
     }
-    ShowReadOnly(window.get(), session);
+    if (window && session)
+        ShowReadOnly(window.get(), *session);
     return window;
 }
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "core/detection.h"
-#include "editors/palette/paletteeditor.h"
+#include "editors/editorlist.h"
+#include "ui/editormemory.h"
 
 #include <QStringList>
 
@@ -40,13 +40,6 @@ void AddProgramOptions(QCommandLineParser& parser);
 // end the program), the main window shown, and the image the command line
 // names, if any, selected as the dialog would. Returns the main window.
 std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments);
-
-// What editor windows keep from one opening to the next: the main window
-// holds it for the run.
-struct EditorMemory
-{
-    PaletteSelection palette;
-};
 
 // A new editor window of a route on session's image, owned by owner, as the
 // menu opens it: on a read-only image its Save is off (ShowReadOnly).

@@ -9,7 +9,7 @@
 #include "core/romaccess.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samplefillers.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 #include "ui/filenames.h"
 
 #include <QCoreApplication>

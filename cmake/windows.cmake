@@ -70,7 +70,7 @@ add_custom_target(korvane_windows_runtime ALL DEPENDS ${KORVANE_RUNTIME_COPIES})
 # short README.txt (with Windows line ends).
 set(KORVANE_ZIP_NAME pelbo-korvane-${PROJECT_VERSION}-win64)
 set(KORVANE_ZIP_DIR ${CMAKE_BINARY_DIR}/${KORVANE_ZIP_NAME})
-configure_file(${CMAKE_SOURCE_DIR}/data/windows/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 set(KORVANE_ZIP_BINARIES
   ${KORVANE_ZIP_DIR}/pelbo-korvane.exe ${KORVANE_ZIP_DIR}/korvane-tool.exe ${KORVANE_ZIP_DIR}/korvane-samplerom.exe
   ${KORVANE_ZIP_DIR}/platforms/qwindows.dll ${KORVANE_ZIP_DIR}/platforms/qoffscreen.dll
@@ -90,8 +90,8 @@ add_custom_target(windows-zip
           ${KORVANE_ZIP_DIR}/styles
   # No debugging symbols in what users download.
   COMMAND ${CMAKE_STRIP} --strip-unneeded ${KORVANE_ZIP_BINARIES}
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/korvane ${KORVANE_ZIP_DIR}/korvane
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/LICENSE ${KORVANE_ZIP_DIR}/LICENSE.txt
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/korvane ${KORVANE_ZIP_DIR}/korvane
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${KORVANE_ZIP_DIR}/LICENSE.txt
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/README.txt ${KORVANE_ZIP_DIR}
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}
           ${CMAKE_COMMAND} -E tar cf ${KORVANE_ZIP_NAME}.zip --format=zip ${KORVANE_ZIP_NAME}

@@ -9,7 +9,6 @@
 #include "core/romfile.h"
 
 #include <array>
-#include <initializer_list>
 
 namespace {
 
@@ -56,25 +55,6 @@ std::string readBytes(RomFile& file, std::int32_t offset, int count)
         text += static_cast<char>(ReadRomValue(file, offset + i, 1));
     return text;
 }
-
-struct Route
-{
-    EditorItem item;
-    std::initializer_list<const char*> codes; // empty: every code
-    EditorId window;
-};
-
-const std::array<Route, 9> kRoutes = {{
-    {ItemEditorDemos, {"p1", "p1j"}, EditorId::FirstGameDemos},
-    {ItemEditorDemos, {"p2", "p2k", "p2b", "p3", "p3k", "pk"}, EditorId::Demos},
-    {ItemEditorWater, {"p2", "p2k", "p2b", "p3", "p3k"}, EditorId::Water},
-    {ItemEditorBosses, {"p2"}, EditorId::Objects},
-    {ItemEditorText, {"p2"}, EditorId::Texts},
-    {ItemEditorText, {"p1"}, EditorId::FirstGameTexts},
-    {ItemEditorPal, {}, EditorId::Palettes},
-    {ItemViewerArt, {}, EditorId::Art},
-    {ItemEditorDisasm, {}, EditorId::Disassembler},
-}};
 
 } // namespace
 
@@ -148,19 +128,4 @@ std::string PrintableSerial(const std::string& serial)
         shown += printable ? Cp1252ToUtf8(std::string(1, c)) : std::string(".");
     }
     return shown;
-}
-
-EditorId RouteFor(EditorItem item, const std::string& gameCode)
-{
-    for (const Route& route : kRoutes) {
-        if (route.item != item)
-            continue;
-        if (route.codes.size() == 0)
-            return route.window;
-        for (const char* code : route.codes) {
-            if (gameCode == code)
-                return route.window;
-        }
-    }
-    return EditorId::None;
 }

@@ -72,19 +72,3 @@ std::string TooShortMessage(const std::string& path, std::uint32_t size);
 // The serial as the header panel shows it: Windows-1252 bytes decoded, any
 // byte that is not printable text shown as ".".
 std::string PrintableSerial(const std::string& serial);
-
-// The window an Editor item opens for a game code.
-enum class EditorId {
-    None,
-    FirstGameDemos,
-    Texts,
-    Water,
-    Demos,
-    Objects,
-    Art,
-    FirstGameTexts,
-    Disassembler,
-    Palettes,
-};
-
-EditorId RouteFor(EditorItem item, const std::string& gameCode);

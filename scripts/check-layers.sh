@@ -5,7 +5,9 @@
 # own folder and from the layers below it.
 #
 #   core/             0  plain C++, no Qt
-#   ui/               1  shared window machinery
+#   document/, ui/    1  values document sections (Qt Core); shared window
+#                        machinery; never each other
+#   editors/*.h       1  the editor list
 #   editors/<name>/   2  one editor; never another editor
 #   app/, tools/<x>/  3  the programs; never each other
 #
@@ -18,8 +20,9 @@ cd "${1:-$(dirname "$0")/..}"
 layer_of() {
   case "$1" in
     core/*) echo 0 ;;
-    ui/*) echo 1 ;;
-    editors/*) echo 2 ;;
+    document/* | ui/*) echo 1 ;;
+    editors/*/*) echo 2 ;;
+    editors/*) echo 1 ;;
     app/* | tools/*) echo 3 ;;
     *) echo 9 ;; # tests/, bench/: above everything
   esac
@@ -70,7 +73,7 @@ while IFS= read -r file; do
       done < <(grep -n -E 'std::o?fstream|std::filesystem::(create_|remove|rename|copy|resize_file|permissions|last_write_time)' "$file" || true)
       ;;
   esac
-done < <(find core ui editors app tools -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.in' \) | sort)
+done < <(find core document ui editors app tools -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.in' \) | sort)
 
 if [ "$status" = 0 ]; then
   echo "include layers: every include goes to its own folder or a layer below"

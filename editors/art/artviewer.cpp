@@ -6,6 +6,7 @@
 #include "core/imagesession.h"
 #include "core/supportfiles.h"
 #include "editors/art/artmodel.h"
+#include "editors/editorlist.h"
 #include "ui/handlers.h"
 #include "ui/filenames.h"
 
@@ -125,4 +126,11 @@ void ArtViewer::applicationStateChanged(Qt::ApplicationState state)
         DXTimer1->start();
     else
         DXTimer1->stop();
+}
+
+std::unique_ptr<QDialog> NewArtEditor(ImageSession* session, EditorMemory&, QWidget* owner)
+{
+    if (!session)
+        return nullptr;
+    return std::make_unique<ArtViewer>(*session, owner);
 }

@@ -5,6 +5,7 @@
 
 #include "core/imagesession.h"
 #include "editors/demos/democontrols.h"
+#include "editors/editorlist.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/savecompletion.h"
@@ -88,4 +89,11 @@ void DemosEditor::SaveClick()
 void DemosEditor::CloseBClick()
 {
     close();
+}
+
+std::unique_ptr<QDialog> NewDemosEditor(ImageSession* session, EditorMemory&, QWidget* owner)
+{
+    if (!session)
+        return nullptr;
+    return std::make_unique<DemosEditor>(*session, owner);
 }

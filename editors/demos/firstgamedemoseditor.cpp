@@ -6,6 +6,7 @@
 #include "core/apptexts.h"
 #include "core/imagesession.h"
 #include "editors/demos/democontrols.h"
+#include "editors/editorlist.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/savecompletion.h"
@@ -75,4 +76,11 @@ void FirstGameDemosEditor::SaveClick()
 void FirstGameDemosEditor::CloseBClick()
 {
     close();
+}
+
+std::unique_ptr<QDialog> NewFirstGameDemosEditor(ImageSession* session, EditorMemory&, QWidget* owner)
+{
+    if (!session)
+        return nullptr;
+    return std::make_unique<FirstGameDemosEditor>(*session, owner);
 }

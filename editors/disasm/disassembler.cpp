@@ -4,6 +4,7 @@
 #include "editors/disasm/disassembler.h"
 
 #include "editors/disasm/instructionword.h"
+#include "editors/editorlist.h"
 #include "ui/handlers.h"
 
 Disassembler::Disassembler(QWidget* parent) : QDialog(parent)
@@ -16,4 +17,9 @@ void Disassembler::Button1Click()
 {
     // On an error EAsm keeps its text: the conversion throws before it is set.
     EAsm->setText(QString::fromStdString(ConvertInstructionWord(Machine->text().toStdString())));
+}
+
+std::unique_ptr<QDialog> NewDisassemblerEditor(ImageSession*, EditorMemory&, QWidget* owner)
+{
+    return std::make_unique<Disassembler>(owner);
 }

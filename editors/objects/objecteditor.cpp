@@ -6,6 +6,7 @@
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "core/imagesession.h"
+#include "editors/editorlist.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
 #include "ui/savecompletion.h"
@@ -202,4 +203,11 @@ void ObjectEditor::TabsChange()
         vals->show();
     else if (Tabs->currentIndex() == 1)
         valsPelbo->show();
+}
+
+std::unique_ptr<QDialog> NewObjectsEditor(ImageSession* session, EditorMemory&, QWidget* owner)
+{
+    if (!session)
+        return nullptr;
+    return std::make_unique<ObjectEditor>(*session, owner);
 }

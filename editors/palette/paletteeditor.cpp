@@ -7,6 +7,8 @@
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "core/imagesession.h"
+#include "editors/editorlist.h"
+#include "ui/editormemory.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
 #include "ui/trackedform.h"
@@ -26,8 +28,8 @@ constexpr int kSwatchMargin = 8;
 
 } // namespace
 
-PaletteEditor::PaletteEditor(ImageSession& session, PaletteSelection& selection, QWidget* parent)
-    : QDialog(parent), mSession(session), mSelection(selection)
+PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidget* parent)
+    : QDialog(parent), mSession(session), mMemory(memory)
 {
     setupUi(this);
     NoButtonOnEnter(this);
@@ -146,7 +148,7 @@ void PaletteEditor::showSwatches()
         }
     }
     // The selected colour is the swatches' Tab stop, or the first.
-    const int stop = mSelection.colour < count ? mSelection.colour : 0;
+    const int stop = mMemory.paletteColour < count ? mMemory.paletteColour : 0;
     for (int i = 0; i < kMaxPaletteColours; ++i)
         mSwatches[static_cast<std::size_t>(i)]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
@@ -159,11 +161,11 @@ void PaletteEditor::loadcolor(int i)
 
 void PaletteEditor::update()
 {
-    const auto selected = static_cast<std::size_t>(mSelection.colour);
+    const auto selected = static_cast<std::size_t>(mMemory.paletteColour);
     for (ColourSwatch* swatch : mSwatches)
         swatch->setBevel(ColourSwatch::Bevel::Raised);
     mSwatches[selected]->setBevel(ColourSwatch::Bevel::Sunken);
-    loadcolor(mSelection.colour);
+    loadcolor(mMemory.paletteColour);
     Color->setColour(mSwatches[selected]->colour());
 
     const std::uint16_t word = mState.colours[selected];
@@ -196,7 +198,7 @@ void PaletteEditor::update()
 
 void PaletteEditor::swatchClick(int k)
 {
-    mSelection.colour = k;
+    mMemory.paletteColour = k;
     update();
 }
 
@@ -205,7 +207,7 @@ void PaletteEditor::barChange(QScrollBar* bar, ColourComponent component)
     // Undo and redo put back words exactly; the bars only show them.
     if (mRefreshing > 0 && mPuttingBack > 0)
         return;
-    const auto selected = static_cast<std::size_t>(mSelection.colour);
+    const auto selected = static_cast<std::size_t>(mMemory.paletteColour);
     mState.colours[selected] = WithBarLevel(mState.colours[selected], format(), component, bar->value());
     if (mRefreshing > 0) {
         update();
@@ -233,7 +235,7 @@ void PaletteEditor::BarRChange()
 
 void PaletteEditor::Button1Click()
 {
-    const auto selected = static_cast<std::size_t>(mSelection.colour);
+    const auto selected = static_cast<std::size_t>(mMemory.paletteColour);
     std::uint16_t word = 0;
     try {
         word = ParseColourWord(SelPal->text().toStdString(), format(), mState.colours[selected],
@@ -253,11 +255,11 @@ bool PaletteEditor::wordTyped() const
 {
     // Only what the user typed, and only a word other than the colour's:
     // "0eca" for 0ECA is none.
-    if (!SelPal->isModified() || mSelection.colour < 0 || mSelection.colour >= kMaxPaletteColours)
+    if (!SelPal->isModified() || mMemory.paletteColour < 0 || mMemory.paletteColour >= kMaxPaletteColours)
         return false;
     try {
         return ParseNumber(SelPal->text().toStdString(), {std::string(), 4, 0, 0xFFFF})
-               != mState.colours[static_cast<std::size_t>(mSelection.colour)];
+               != mState.colours[static_cast<std::size_t>(mMemory.paletteColour)];
     } catch (const KorvaneError&) {
         return true;
     }
@@ -453,4 +455,11 @@ bool PaletteEditor::eventFilter(QObject* watched, QEvent* event)
         return true;
     default: return false;
     }
+}
+
+std::unique_ptr<QDialog> NewPalettesEditor(ImageSession* session, EditorMemory& memory, QWidget* owner)
+{
+    if (!session)
+        return nullptr;
+    return std::make_unique<PaletteEditor>(*session, memory, owner);
 }

@@ -17,14 +17,8 @@
 #include <vector>
 
 class ImageSession;
+struct EditorMemory;
 class TrackedForm;
-
-// The colour the palette editor edits, 0 to 63: its owner keeps it from one
-// opening to the next.
-struct PaletteSelection
-{
-    int colour = 0;
-};
 
 // The palette editor: the palettes of the game's palette list, their colours
 // as 64 swatches, three bars and a typed word to change one colour, and Save,
@@ -36,7 +30,8 @@ class PaletteEditor : public QDialog, private Ui::PaletteEditor
     Q_OBJECT
 
 public:
-    PaletteEditor(ImageSession& session, PaletteSelection& selection, QWidget* parent = nullptr);
+    // memory keeps the colour edited from one opening to the next.
+    PaletteEditor(ImageSession& session, EditorMemory& memory, QWidget* parent = nullptr);
 
     void FormCreate();
     // Reads palette list entry k into the colour store, one ROM read a colour,
@@ -111,7 +106,7 @@ private:
     void moveFocus(int from, int by);
 
     ImageSession& mSession;
-    PaletteSelection& mSelection;
+    EditorMemory& mMemory;
     State mState;
     std::array<ColourSwatch*, kMaxPaletteColours> mSwatches{};
     std::map<int, HeldPalette> mHeld;

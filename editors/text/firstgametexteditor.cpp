@@ -3,8 +3,15 @@
 
 #include "editors/text/firstgametexteditor.h"
 
+#include "editors/editorlist.h"
+
 FirstGameTextEditor::FirstGameTextEditor(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
     setFixedSize(size());
+}
+
+std::unique_ptr<QDialog> NewFirstGameTextsEditor(ImageSession*, EditorMemory&, QWidget* owner)
+{
+    return std::make_unique<FirstGameTextEditor>(owner);
 }

@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/imagesession.h"
+#include "editors/editorlist.h"
 #include "ui/handlers.h"
 #include "ui/savecompletion.h"
 #include "ui/trackedform.h"
@@ -96,4 +97,11 @@ void TextEditor::Button2Click()
 void TextEditor::Button3Click()
 {
     close();
+}
+
+std::unique_ptr<QDialog> NewTextsEditor(ImageSession* session, EditorMemory&, QWidget* owner)
+{
+    if (!session)
+        return nullptr;
+    return std::make_unique<TextEditor>(*session, owner);
 }

@@ -5,6 +5,7 @@
 
 #include "core/imagesession.h"
 #include "core/korvaneerror.h"
+#include "editors/editorlist.h"
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/notices.h"
@@ -253,4 +254,11 @@ void WaterEditor::Button1Click()
 void WaterEditor::Button2Click()
 {
     close();
+}
+
+std::unique_ptr<QDialog> NewWaterEditor(ImageSession* session, EditorMemory&, QWidget* owner)
+{
+    if (!session)
+        return nullptr;
+    return std::make_unique<WaterEditor>(*session, owner);
 }

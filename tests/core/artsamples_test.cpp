@@ -3,7 +3,7 @@
 
 #include "editors/art/artmodel.h"
 #include "editors/art/tilebitmap.h"
-#include "tools/samplerom/samplefillers.h"
+#include "editors/editorlist.h"
 #include "tools/samplerom/samples.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ TEST(ArtSamples, EveryImageHoldsPaletteTilesAndPieces)
     // The palette editor's samples already colour the first game's palette
     // there; the art must not overwrite it.
     SyntheticImage paletteOnly(0x80000, 0x00);
-    FillPaletteSamples(paletteOnly, "p1");
+    FillPalettesSamples(paletteOnly, "p1");
 
     for (const SampleImage& sample : BuildSampleImages()) {
         if (sample.gameCode == "gst")

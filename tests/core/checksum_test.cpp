@@ -5,7 +5,7 @@
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "tests/support/testfiles.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <gtest/gtest.h>
 

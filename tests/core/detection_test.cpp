@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/detection.h"
+#include "editors/editorlist.h"
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "tests/support/detectioncases.h"

@@ -7,7 +7,7 @@
 #include "core/romfile.h"
 #include "core/supportfiles.h"
 #include "tests/support/testfiles.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "editors/art/artmodel.h"
 #include "editors/palette/palettelist.h"
 #include "tests/support/testfiles.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "editors/text/textmodel.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <functional>
 #include <string>

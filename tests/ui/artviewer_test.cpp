@@ -10,7 +10,7 @@
 #include "tests/support/testfiles.h"
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 #include "ui/colourswatch.h"
 
 #include <QLabel>

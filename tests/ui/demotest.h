@@ -7,7 +7,7 @@
 
 #include "core/detection.h"
 #include "core/romaccess.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <QByteArray>
 #include <QComboBox>

@@ -11,7 +11,7 @@
 #include "tests/support/recordingnotices.h"
 #include "tests/ui/romfault.h"
 #include "tests/ui/uitest.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 #include "ui/colourswatch.h"
 
 #include <QLineEdit>
@@ -63,7 +63,7 @@ private:
 
     void open()
     {
-        mWindow = std::make_unique<PaletteEditor>(*mSession, mMemory.palette);
+        mWindow = std::make_unique<PaletteEditor>(*mSession, mMemory);
         mWindow->show();
     }
 

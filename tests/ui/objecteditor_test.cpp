@@ -11,7 +11,7 @@
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/uitest.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -10,7 +10,7 @@
 #include "tests/support/testfiles.h"
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 #include "ui/colourswatch.h"
 
 #include <QLineEdit>
@@ -78,7 +78,7 @@ private:
     PaletteEditor* open()
     {
         mWindow.reset();
-        mWindow = std::make_unique<PaletteEditor>(*mSession, mMemory.palette);
+        mWindow = std::make_unique<PaletteEditor>(*mSession, mMemory);
         mWindow->show();
         return mWindow.get();
     }

@@ -10,8 +10,8 @@
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/uitest.h"
-#include "tools/samplerom/samplefillers.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "editors/editorlist.h"
+#include "core/syntheticimage.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -44,7 +44,7 @@ private:
     {
         SyntheticImage image(0x10000, 0xEE);
         image.serial("GM 00001051-01");
-        FillTextSamples(image, "p2");
+        FillTextsSamples(image, "p2");
         if (unknownCodes)
             image.byte(kMczOffset + 2, 0x05).word(kCopyrightOffset + 22, 0x1234);
         image.save(mPath);
@@ -256,7 +256,7 @@ private slots:
         // The file ends inside the options texts.
         SyntheticImage full(0x10000, 0xEE);
         full.serial("GM 00001051-01");
-        FillTextSamples(full, "p2");
+        FillTextsSamples(full, "p2");
         SyntheticImage(0)
             .bytes(0, std::vector<std::uint8_t>(full.data().begin(), full.data().begin() + 0x9800))
             .save(mPath);

@@ -9,7 +9,7 @@
 #include "ui/savecompletion.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include <QObject>
 #include <QString>
@@ -100,8 +100,8 @@ protected:
     std::unique_ptr<T> newEditor()
     {
         std::unique_ptr<T> window;
-        if constexpr (std::is_constructible_v<T, ImageSession&, PaletteSelection&, QWidget*>)
-            window = std::make_unique<T>(*mSession, mMemory.palette, nullptr);
+        if constexpr (std::is_constructible_v<T, ImageSession&, EditorMemory&, QWidget*>)
+            window = std::make_unique<T>(*mSession, mMemory, nullptr);
         else
             window = std::make_unique<T>(*mSession, nullptr);
         ShowReadOnly(window.get(), *mSession);

@@ -4,6 +4,7 @@
 #include "tools/korvanetool/valuesdocument.h"
 
 #include "core/romfile.h"
+#include "editors/editorlist.h"
 
 #include "core/detection.h"
 #include "core/korvaneerror.h"
@@ -73,6 +74,31 @@ std::string line(const QString& editor, const QString& path, const QString& befo
 }
 
 } // namespace
+
+std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode)
+{
+    // The editors the main window offers for the game, in the list's order.
+    const unsigned items = GameByCode(gameCode).items;
+    std::vector<std::unique_ptr<EditorValues>> editors;
+    for (const EditorInfo& editor : Editors()) {
+        if (!(items & editor.item) || !Serves(editor, gameCode))
+            continue;
+        std::unique_ptr<EditorValues> values;
+        switch (editor.id) {
+#define KORVANE_EDITOR(Name, ...)                                                                                      \
+    case EditorId::Name:                                                                                               \
+        values = New##Name##Values(gameCode);                                                                         \
+        break;
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
+        case EditorId::None:
+            break;
+        }
+        if (values)
+            editors.push_back(std::move(values));
+    }
+    return editors;
+}
 
 ImageValues ReadImageValues(const std::string& path)
 {

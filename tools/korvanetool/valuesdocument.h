@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/imagesession.h"
-#include "tools/korvanetool/editorvalues.h"
+#include "document/editorvalues.h"
 
 #include <QJsonObject>
 
@@ -36,6 +36,10 @@ struct ImageValues
     // The values that could not be read, one line each.
     std::vector<std::string> notes;
 };
+
+// The values sections of the editors that serve gameCode, in the editor
+// list's order: objects, demos, water, texts, palettes.
+std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode);
 
 // Detects the image's game and reads every editor's values. Throws
 // KorvaneError when the image cannot be read at all.

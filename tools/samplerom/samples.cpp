@@ -5,7 +5,7 @@
 
 #include "core/detection.h"
 #include "core/platform/files.h"
-#include "tools/samplerom/samplefillers.h"
+#include "editors/editorlist.h"
 
 #include <array>
 #include <stdexcept>
@@ -41,11 +41,14 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
      "GM 00000000-00"},
 }};
 
-// Each editor fills its offsets of the images it serves.
+// Each editor fills its offsets of the images it serves, in the editor
+// list's order.
 using Filler = void (*)(SyntheticImage& image, const std::string& code);
-// The art filler comes last: it leaves colours that another filler wrote.
-constexpr std::array<Filler, 6> kFillers = {&FillDemoSamples,    &FillWaterSamples, &FillObjectSamples,
-                                            &FillTextSamples,    &FillPaletteSamples, &FillArtSamples};
+constexpr Filler kFillers[] = {
+#define KORVANE_EDITOR(Name, ...) &Fill##Name##Samples,
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
+};
 
 SyntheticImage buildImage(const SampleHeader& h)
 {

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/samplerom/samplefillers.h"
+#include "core/syntheticimage.h"
+#include "editors/editorlist.h"
 
 #include "editors/demos/demomodel.h"
 
@@ -30,11 +31,10 @@ constexpr std::array<DemoSample, 7> kSamples = {{
 
 } // namespace
 
-void FillDemoSamples(SyntheticImage& image, const std::string& gameCode)
+namespace {
+
+void fill(SyntheticImage& image, const std::string& gameCode, const DemoLayout* layout)
 {
-    const DemoLayout* layout = FirstGameDemoLayout(gameCode);
-    if (!layout)
-        layout = SecondGameDemoLayout(gameCode);
     if (!layout)
         return;
     for (const DemoSample& sample : kSamples) {
@@ -48,4 +48,16 @@ void FillDemoSamples(SyntheticImage& image, const std::string& gameCode)
         for (int n = 0; n < kDemoLevelWords; ++n)
             image.word(static_cast<std::size_t>(layout->levelBase + 2 * n), sample.levels[static_cast<std::size_t>(n)]);
     }
+}
+
+} // namespace
+
+void FillFirstGameDemosSamples(SyntheticImage& image, const std::string& gameCode)
+{
+    fill(image, gameCode, FirstGameDemoLayout(gameCode));
+}
+
+void FillDemosSamples(SyntheticImage& image, const std::string& gameCode)
+{
+    fill(image, gameCode, SecondGameDemoLayout(gameCode));
 }

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/korvanetool/editorvalues.h"
+#include "document/editorvalues.h"
+#include "editors/editorlist.h"
 
 #include "core/korvaneerror.h"
 #include "editors/demos/demomodel.h"
@@ -155,7 +156,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditorValues> MakeDemoValues(const DemoLayout& layout)
+std::unique_ptr<EditorValues> NewFirstGameDemosValues(const std::string& gameCode)
 {
-    return std::make_unique<DemoValuesSection>(layout);
+    const DemoLayout* layout = FirstGameDemoLayout(gameCode);
+    return layout ? std::make_unique<DemoValuesSection>(*layout) : nullptr;
+}
+
+std::unique_ptr<EditorValues> NewDemosValues(const std::string& gameCode)
+{
+    const DemoLayout* layout = SecondGameDemoLayout(gameCode);
+    return layout ? std::make_unique<DemoValuesSection>(*layout) : nullptr;
 }

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/samplerom/samplefillers.h"
+#include "core/syntheticimage.h"
+#include "editors/editorlist.h"
 
 #include "editors/water/waterrows.h"
 

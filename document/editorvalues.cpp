@@ -1,50 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/korvanetool/editorvalues.h"
+#include "document/editorvalues.h"
 
-#include "core/detection.h"
 #include "core/korvaneerror.h"
 #include "core/leveltables.h"
-#include "editors/demos/demomodel.h"
-#include "editors/water/waterrows.h"
 
 #include <QJsonArray>
 
 #include <algorithm>
 #include <cmath>
-
-std::unique_ptr<EditorValues> MakeObjectValues();
-std::unique_ptr<EditorValues> MakeDemoValues(const DemoLayout& layout);
-std::unique_ptr<EditorValues> MakeWaterValues(const WaterLayout& layout);
-std::unique_ptr<EditorValues> MakeTextValues();
-std::unique_ptr<EditorValues> MakePaletteValues(const std::string& gameCode);
-
-std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode)
-{
-    // The editors the main window offers for the game.
-    const unsigned items = GameByCode(gameCode).items;
-    std::vector<std::unique_ptr<EditorValues>> editors;
-    if (items & ItemEditorBosses)
-        editors.push_back(MakeObjectValues());
-    if (items & ItemEditorDemos) {
-        const DemoLayout* layout = FirstGameDemoLayout(gameCode);
-        if (!layout)
-            layout = SecondGameDemoLayout(gameCode);
-        if (layout)
-            editors.push_back(MakeDemoValues(*layout));
-    }
-    if (items & ItemEditorWater) {
-        if (const WaterLayout* layout = WaterLayoutFor(gameCode))
-            editors.push_back(MakeWaterValues(*layout));
-    }
-    // The first game's text window edits nothing.
-    if ((items & ItemEditorText) && RouteFor(ItemEditorText, gameCode) == EditorId::Texts)
-        editors.push_back(MakeTextValues());
-    if (items & ItemEditorPal)
-        editors.push_back(MakePaletteValues(gameCode));
-    return editors;
-}
 
 void Refuse(const QString& editor, const QString& field, const std::string& reason)
 {

@@ -89,10 +89,6 @@ public:
     }
 };
 
-// The editors that serve gameCode, in document order: objects, demos,
-// water, texts, palettes.
-std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode);
-
 // Helpers of the editors' sections. Each throws KorvaneError
 // "<editor>: <field>: <reason>" when the value does not fit.
 [[noreturn]] void Refuse(const QString& editor, const QString& field, const std::string& reason);

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/korvanetool/editorvalues.h"
+#include "document/editorvalues.h"
+#include "editors/editorlist.h"
 
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
@@ -196,7 +197,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditorValues> MakeWaterValues(const WaterLayout& layout)
+std::unique_ptr<EditorValues> NewWaterValues(const std::string& gameCode)
 {
-    return std::make_unique<WaterValuesSection>(layout);
+    const WaterLayout* layout = WaterLayoutFor(gameCode);
+    return layout ? std::make_unique<WaterValuesSection>(*layout) : nullptr;
 }

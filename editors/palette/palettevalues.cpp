@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/korvanetool/editorvalues.h"
+#include "document/editorvalues.h"
+#include "editors/editorlist.h"
 
 #include "core/codepage.h"
 #include "core/colourwords.h"
@@ -155,7 +156,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditorValues> MakePaletteValues(const std::string& gameCode)
+std::unique_ptr<EditorValues> NewPalettesValues(const std::string& gameCode)
 {
     return std::make_unique<PaletteValuesSection>(gameCode);
 }

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/samplerom/samplefillers.h"
+#include "core/syntheticimage.h"
+#include "editors/editorlist.h"
 
 #include "core/supportfiles.h"
 #include "editors/palette/palettelist.h"
@@ -37,7 +38,7 @@ std::uint16_t sampleWord(double hue, double value, ColourFormat format)
 
 } // namespace
 
-void FillPaletteSamples(SyntheticImage& image, const std::string& code)
+void FillPalettesSamples(SyntheticImage& image, const std::string& code)
 {
     for (const auto& [listCode, text] : kShippedPaletteLists) {
         if (code != listCode)

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/samplerom/samplefillers.h"
+#include "core/syntheticimage.h"
+#include "editors/editorlist.h"
 
 #include "editors/text/textcodec.h"
 #include "editors/text/textmodel.h"
@@ -19,7 +20,7 @@ constexpr std::array<const char*, kTextFieldCount> kSampleTexts = {
 
 } // namespace
 
-void FillTextSamples(SyntheticImage& image, const std::string& gameCode)
+void FillTextsSamples(SyntheticImage& image, const std::string& gameCode)
 {
     if (gameCode != "p2")
         return;
@@ -35,3 +36,6 @@ void FillTextSamples(SyntheticImage& image, const std::string& gameCode)
         }
     }
 }
+
+// The first game's text window edits nothing.
+void FillFirstGameTextsSamples(SyntheticImage&, const std::string&) {}

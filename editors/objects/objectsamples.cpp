@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/samplerom/samplefillers.h"
+#include "core/syntheticimage.h"
+#include "editors/editorlist.h"
 
 #include "editors/objects/objectmodel.h"
 
@@ -39,7 +40,7 @@ std::uint16_t sampleValue(const ObjectRow& row)
 
 } // namespace
 
-void FillObjectSamples(SyntheticImage& image, const std::string& gameCode)
+void FillObjectsSamples(SyntheticImage& image, const std::string& gameCode)
 {
     if (gameCode != "p2")
         return;

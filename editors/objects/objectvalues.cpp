@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/korvanetool/editorvalues.h"
+#include "document/editorvalues.h"
+#include "editors/editorlist.h"
 
 #include "core/korvaneerror.h"
 #include "editors/objects/objectmodel.h"
@@ -92,7 +93,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditorValues> MakeObjectValues()
+std::unique_ptr<EditorValues> NewObjectsValues(const std::string&)
 {
     return std::make_unique<ObjectValues>();
 }

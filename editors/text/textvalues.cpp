@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/korvanetool/editorvalues.h"
+#include "document/editorvalues.h"
+#include "editors/editorlist.h"
 
 #include "core/korvaneerror.h"
 #include "editors/text/textmodel.h"
@@ -87,7 +88,13 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditorValues> MakeTextValues()
+std::unique_ptr<EditorValues> NewTextsValues(const std::string&)
 {
     return std::make_unique<TextValuesSection>();
+}
+
+// The first game's text window edits nothing.
+std::unique_ptr<EditorValues> NewFirstGameTextsValues(const std::string&)
+{
+    return nullptr;
 }

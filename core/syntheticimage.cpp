@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/samplerom/syntheticimage.h"
+#include "core/syntheticimage.h"
 
 #include "core/platform/files.h"
 #include "core/romfile.h"

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editors/editorlist.h"
+
+const std::vector<EditorInfo>& Editors()
+{
+    static const std::vector<EditorInfo> editors = {
+#define KORVANE_EDITOR(Name, item, key, ...) {EditorId::Name, item, key, {__VA_ARGS__}},
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
+    };
+    return editors;
+}
+
+bool Serves(const EditorInfo& editor, const std::string& gameCode)
+{
+    if (editor.games.empty())
+        return true;
+    for (const char* code : editor.games) {
+        if (gameCode == code)
+            return true;
+    }
+    return false;
+}
+
+EditorId RouteFor(EditorItem item, const std::string& gameCode)
+{
+    for (const EditorInfo& editor : Editors()) {
+        if (editor.item == item && Serves(editor, gameCode))
+            return editor.id;
+    }
+    return EditorId::None;
+}

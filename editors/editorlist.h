@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/detection.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class EditorValues;
+class ImageSession;
+class QDialog;
+class QWidget;
+class SyntheticImage;
+struct EditorMemory;
+
+// Every editor of editors/editors.def.
+enum class EditorId {
+    None,
+#define KORVANE_EDITOR(Name, ...) Name,
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
+};
+
+// What editors.def says of one editor.
+struct EditorInfo
+{
+    EditorId id;
+    EditorItem item;
+    const char* key;                // "" when it has no values section
+    std::vector<const char*> games; // empty: every game
+};
+
+// The editors in the list's order.
+const std::vector<EditorInfo>& Editors();
+
+// The editor an Editor item opens for a game code; EditorId::None when
+// none does.
+EditorId RouteFor(EditorItem item, const std::string& gameCode);
+
+// Whether editor serves the game code.
+bool Serves(const EditorInfo& editor, const std::string& gameCode);
+
+// What each editor's folder defines (see editors.def), in the window layer,
+// the document layer and the plain layer.
+#define KORVANE_EDITOR(Name, ...)                                                                                      \
+    std::unique_ptr<QDialog> New##Name##Editor(ImageSession* session, EditorMemory& memory, QWidget* owner);          \
+    std::unique_ptr<EditorValues> New##Name##Values(const std::string& gameCode);                                    \
+    void Fill##Name##Samples(SyntheticImage& image, const std::string& gameCode);
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
