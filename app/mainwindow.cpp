@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include "app/recentimages.h"
 #include "app/windowregistry.h"
@@ -65,23 +66,23 @@ static void initResources()
     Q_INIT_RESOURCE(app);
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_unique<Ui::MainWindow>())
 {
     initResources();
-    setupUi(this);
+    mUi->setupUi(this);
     move(205, 146);
     // Plain separators: a separator with a text is drawn as a section title.
-    for (QAction* separator : {N1, N2}) {
+    for (QAction* separator : {mUi->N1, mUi->N2}) {
         separator->setText(QString());
         separator->setSeparator(true);
     }
     // The client area keeps its size; the window cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    QFont nameFont = LblFilename->font();
+    QFont nameFont = mUi->LblFilename->font();
     nameFont.setBold(true);
     nameFont.setPixelSize(15);
-    LblFilename->setFont(nameFont);
+    mUi->LblFilename->setFont(nameFont);
 
     // Docks and task bars tie the windows to the menu entry by its id, and
     // show the entry's icon.
@@ -99,7 +100,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     QPixmap logo(QStringLiteral(":/app/logo.bmp"));
     const QColor key = logo.toImage().pixelColor(0, logo.height() - 1);
     logo.setMask(logo.createMaskFromColor(key, Qt::MaskInColor));
-    Image1->setPixmap(logo);
+    mUi->Image1->setPixmap(logo);
 
     PatchFiles = [](QWidget* parent, const QString& caption, const QString& start, const QString& filter, bool save) {
         return save ? QFileDialog::getSaveFileName(parent, caption, start, filter)
@@ -108,44 +109,44 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     // Every Save reads its options here, and says when it is done.
     QSettings settings;
-    FileBackup->setChecked(settings.value(kBackupKey, true).toBool());
-    connect(FileBackup, &QAction::toggled, this, [](bool ticked) { QSettings().setValue(kBackupKey, ticked); });
+    mUi->FileBackup->setChecked(settings.value(kBackupKey, true).toBool());
+    connect(mUi->FileBackup, &QAction::toggled, this, [](bool ticked) { QSettings().setValue(kBackupKey, ticked); });
     // The selected image's Saves follow the ticks.
-    connect(Fix, &QAction::toggled, this, [this](bool ticked) {
+    connect(mUi->Fix, &QAction::toggled, this, [this](bool ticked) {
         if (mSession)
             mSession->setFixChecksum(ticked);
     });
-    connect(FileBackup, &QAction::toggled, this, [this](bool ticked) {
+    connect(mUi->FileBackup, &QAction::toggled, this, [this](bool ticked) {
         if (mSession)
             mSession->setBackUp(ticked);
     });
 
     setAcceptDrops(true);
-    FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
+    mUi->FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
     fillRecentMenu();
 
-    ConnectHandler(Button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
-    ConnectHandler(FileOpen, &QAction::triggered, this, &MainWindow::Button2Click);
-    ConnectHandler(FilePlay, &QAction::triggered, this, &MainWindow::FilePlayClick);
-    ConnectHandler(SettingsEmulator, &QAction::triggered, this, &MainWindow::SettingsEmulatorClick);
-    ConnectHandler(FileClose, &QAction::triggered, this, &MainWindow::FileCloseClick);
-    ConnectHandler(FilePatch, &QAction::triggered, this, &MainWindow::FilePatchClick);
-    ConnectHandler(EditorDemos, &QAction::triggered, this, &MainWindow::EditorDemosClick);
-    ConnectHandler(EditorWater, &QAction::triggered, this, &MainWindow::EditorWaterClick);
-    ConnectHandler(EditorBosses, &QAction::triggered, this, &MainWindow::EditorBossesClick);
-    ConnectHandler(EditorText, &QAction::triggered, this, &MainWindow::EditorTextClick);
-    ConnectHandler(EditorPal, &QAction::triggered, this, &MainWindow::EditorPalClick);
-    ConnectHandler(ViewerArt, &QAction::triggered, this, &MainWindow::ViewerArtClick);
-    ConnectHandler(EditorDisasm, &QAction::triggered, this, &MainWindow::EditorDisasmClick);
-    ConnectHandler(HelpAbout, &QAction::triggered, this, &MainWindow::HelpAboutClick);
-    connect(HelpAboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(this); });
+    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
+    ConnectHandler(mUi->FileOpen, &QAction::triggered, this, &MainWindow::Button2Click);
+    ConnectHandler(mUi->FilePlay, &QAction::triggered, this, &MainWindow::FilePlayClick);
+    ConnectHandler(mUi->SettingsEmulator, &QAction::triggered, this, &MainWindow::SettingsEmulatorClick);
+    ConnectHandler(mUi->FileClose, &QAction::triggered, this, &MainWindow::FileCloseClick);
+    ConnectHandler(mUi->FilePatch, &QAction::triggered, this, &MainWindow::FilePatchClick);
+    ConnectHandler(mUi->EditorDemos, &QAction::triggered, this, &MainWindow::EditorDemosClick);
+    ConnectHandler(mUi->EditorWater, &QAction::triggered, this, &MainWindow::EditorWaterClick);
+    ConnectHandler(mUi->EditorBosses, &QAction::triggered, this, &MainWindow::EditorBossesClick);
+    ConnectHandler(mUi->EditorText, &QAction::triggered, this, &MainWindow::EditorTextClick);
+    ConnectHandler(mUi->EditorPal, &QAction::triggered, this, &MainWindow::EditorPalClick);
+    ConnectHandler(mUi->ViewerArt, &QAction::triggered, this, &MainWindow::ViewerArtClick);
+    ConnectHandler(mUi->EditorDisasm, &QAction::triggered, this, &MainWindow::EditorDisasmClick);
+    ConnectHandler(mUi->HelpAbout, &QAction::triggered, this, &MainWindow::HelpAboutClick);
+    connect(mUi->HelpAboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(this); });
 
     RunHandler([this] { FormCreate(); });
 }
 
 void MainWindow::FormCreate()
 {
-    Label1->setText(QString::fromUtf8(kAppVersion));
+    mUi->Label1->setText(QString::fromUtf8(kAppVersion));
     setWindowTitle(QString::fromStdString(AppTitle()));
     // The support folder beside the executable, or the installed one; what
     // the program writes there goes to the user's data folder when the
@@ -170,19 +171,19 @@ void MainWindow::selectFile(const QString& fileName)
 {
     OpenDialog.remember(fileName);
     OpenDialog.setInitialDir(QFileInfo(fileName).absolutePath());
-    LblFilename->setText(fileName);
+    mUi->LblFilename->setText(fileName);
 
     // Forget the previous image first: a file that cannot be read must not
     // keep its editors, or they would write that game's offsets into it.
     mSession.reset();
     setEditorItems(0);
-    FilePatch->setEnabled(false);
-    FilePlay->setEnabled(false);
+    mUi->FilePatch->setEnabled(false);
+    mUi->FilePlay->setEnabled(false);
     setWindowTitle(QString::fromStdString(AppTitle()));
-    LblGame->clear();
-    LblGame->adjustSize();
+    mUi->LblGame->clear();
+    mUi->LblGame->adjustSize();
     stopHeaderSum();
-    HeaderPanel->clear();
+    mUi->HeaderPanel->clear();
 
     // Never a guess at which file a name means.
     if (!ExactName(fileName))
@@ -190,12 +191,12 @@ void MainWindow::selectFile(const QString& fileName)
     const std::string path = CorePath(fileName);
     const Detection detection = DetectGame(path);
     mSession = std::make_unique<ImageSession>(path, detection);
-    mSession->setFixChecksum(Fix->isChecked());
-    mSession->setBackUp(FileBackup->isChecked());
+    mSession->setFixChecksum(mUi->Fix->isChecked());
+    mSession->setBackUp(mUi->FileBackup->isChecked());
     mSession->setListener(this);
     setEditorItems(detection.game->items);
-    FilePatch->setEnabled(true);
-    FilePlay->setEnabled(true);
+    mUi->FilePatch->setEnabled(true);
+    mUi->FilePlay->setEnabled(true);
     mSerial = detection.serial;
     mMegaDriveHeader = detection.megaDriveHeader;
     showGame(detection.serial);
@@ -242,7 +243,7 @@ void MainWindow::stopHeaderSum()
 void MainWindow::showHeader()
 {
     stopHeaderSum();
-    HeaderPanel->clear();
+    mUi->HeaderPanel->clear();
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
     const auto row = [](const QString& name, const QString& text) {
         return QStringLiteral("<tr><td>%1&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>").arg(name, text.toHtmlEscaped());
@@ -271,7 +272,7 @@ void MainWindow::showHeader()
                                  .arg(size)
                                  .arg(hex(static_cast<std::uint32_t>(size), 6))
             + serial + checksumRows + access;
-        HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
+        mUi->HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
     };
     show(mSession->size(), QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>being summed\u2026</td></tr>"));
 
@@ -354,16 +355,16 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::fillRecentMenu()
 {
-    FileRecent->clear();
+    mUi->FileRecent->clear();
     const QStringList recent = RecentImages::list();
     for (qsizetype i = 0; i < recent.size(); ++i) {
-        QAction* item = FileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i]));
+        QAction* item = mUi->FileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i]));
         item->setObjectName(QStringLiteral("FileRecent%1").arg(i + 1));
         const QString fileName = recent[i];
         ConnectHandler(item, &QAction::triggered, this, [fileName](MainWindow* self) { self->openRecent(fileName); });
     }
-    FileRecent->addSeparator();
-    QAction* clear = FileRecent->addAction(QStringLiteral("Clear Recent"));
+    mUi->FileRecent->addSeparator();
+    QAction* clear = mUi->FileRecent->addAction(QStringLiteral("Clear Recent"));
     clear->setObjectName(QStringLiteral("FileRecentClear"));
     clear->setEnabled(!recent.isEmpty());
     ConnectHandler(clear, &QAction::triggered, this, [](MainWindow* self) {
@@ -388,24 +389,24 @@ void MainWindow::showGame(const std::string& serial)
     const QString name = fromCp1252(mSession->gameName());
     setWindowTitle(QString::fromStdString(AppTitleWith(Cp1252ToUtf8(mSession->gameName()))));
     if (mSession->gameCode() == "un" && !mMegaDriveHeader)
-        LblGame->setText(QStringLiteral("Not a Mega Drive cartridge image"));
+        mUi->LblGame->setText(QStringLiteral("Not a Mega Drive cartridge image"));
     else if (mSession->gameCode() == "un")
-        LblGame->setText(QStringLiteral("Unknown ROM - ") + QString::fromStdString(PrintableSerial(serial)));
+        mUi->LblGame->setText(QStringLiteral("Unknown ROM - ") + QString::fromStdString(PrintableSerial(serial)));
     else if (mSession->gameCode() == "gst")
-        LblGame->setText(name);
+        mUi->LblGame->setText(name);
     else
-        LblGame->setText(name + QStringLiteral(" ROM"));
-    LblGame->adjustSize();
+        mUi->LblGame->setText(name + QStringLiteral(" ROM"));
+    mUi->LblGame->adjustSize();
 }
 
 void MainWindow::setEditorItems(unsigned items)
 {
-    ViewerArt->setEnabled(items & ItemViewerArt);
-    EditorWater->setEnabled(items & ItemEditorWater);
-    EditorDemos->setEnabled(items & ItemEditorDemos);
-    EditorBosses->setEnabled(items & ItemEditorBosses);
-    EditorText->setEnabled(items & ItemEditorText);
-    EditorPal->setEnabled(items & ItemEditorPal);
+    mUi->ViewerArt->setEnabled(items & ItemViewerArt);
+    mUi->EditorWater->setEnabled(items & ItemEditorWater);
+    mUi->EditorDemos->setEnabled(items & ItemEditorDemos);
+    mUi->EditorBosses->setEnabled(items & ItemEditorBosses);
+    mUi->EditorText->setEnabled(items & ItemEditorText);
+    mUi->EditorPal->setEnabled(items & ItemEditorPal);
 }
 
 void MainWindow::FileCloseClick()

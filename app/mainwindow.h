@@ -7,7 +7,6 @@
 #include "app/windowregistry.h"
 #include "core/detection.h"
 #include "core/imagesession.h"
-#include "ui_mainwindow.h"
 
 #include <QMainWindow>
 
@@ -15,7 +14,11 @@
 #include <memory>
 
 // The main window: ROM selection, game detection and the Editor menu.
-class MainWindow : public QMainWindow, public Ui::MainWindow, private ImageSession::Listener
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow, private ImageSession::Listener
 {
     Q_OBJECT
 
@@ -75,6 +78,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The generated form.
+    std::unique_ptr<Ui::MainWindow> mUi;
     void aboutToSave() override;
     void saved() override;
     void fillRecentMenu();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/art/artviewer.h"
+#include "ui_artviewer.h"
 
 #include "core/imagesession.h"
 #include "core/supportfiles.h"
@@ -50,20 +51,22 @@ void fillPanel(QWidget* panel, const QColor& colour)
 
 } // namespace
 
-ArtViewer::ArtViewer(const ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+ArtViewer::ArtViewer(const ImageSession& session, QWidget* parent)
+    : QDialog(parent), mUi(std::make_unique<Ui::ArtViewer>()), mSession(session)
 {
-    setupUi(this);
+    mUi->setupUi(this);
     setFixedSize(size());
 
-    fillPanel(Panel1, Qt::white);
-    fillPanel(i1, Qt::white);
-    fillPanel(i2, palette().color(QPalette::Highlight));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    fillPanel(mUi->Panel1, Qt::white);
+    fillPanel(mUi->i1, Qt::white);
+    fillPanel(mUi->i2, palette().color(QPalette::Highlight));
+    mUi->Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    mSwatches = {p0, p1, p2, p3, p4, p5, p6, p7, p8, p9, p10, p11, p12, p13, p14, p15};
+    mSwatches = {mUi->p0, mUi->p1, mUi->p2,  mUi->p3,  mUi->p4,  mUi->p5,  mUi->p6,  mUi->p7,
+                 mUi->p8, mUi->p9, mUi->p10, mUi->p11, mUi->p12, mUi->p13, mUi->p14, mUi->p15};
 
     DXImageList1[QStringLiteral("omg")] = omgPicture();
-    DXDraw1->prepare();
+    mUi->DXDraw1->prepare();
 
     DXTimer1 = new QTimer(this);
     DXTimer1->setObjectName(QStringLiteral("DXTimer1"));
@@ -73,6 +76,8 @@ ArtViewer::ArtViewer(const ImageSession& session, QWidget* parent) : QDialog(par
 
     RunHandler([this] { FormCreate(); });
 }
+
+ArtViewer::~ArtViewer() = default;
 
 void ArtViewer::FormCreate()
 {
@@ -85,9 +90,9 @@ void ArtViewer::FormCreate()
     sprite.width = 8;
     sprite.height = 8;
     DXSpriteEngine1 = {sprite};
-    DXDraw1->fill(qRgb(0, 0, 0));
+    mUi->DXDraw1->fill(qRgb(0, 0, 0));
     DXSpriteEngine1.front().position = QPoint(0, 0);
-    DXDraw1->drawSprites(DXSpriteEngine1);
+    mUi->DXDraw1->drawSprites(DXSpriteEngine1);
     // The surface keeps no drawing context open: it repaints from its image.
 }
 

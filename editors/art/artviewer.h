@@ -5,7 +5,6 @@
 
 #include "editors/art/drawsurface.h"
 #include "editors/art/tilebitmap.h"
-#include "ui_artviewer.h"
 
 #include <QDialog>
 #include <QString>
@@ -13,10 +12,16 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+namespace Ui {
+class ArtViewer;
+}
+
 class ImageSession;
+class ColourSwatch;
 class QLabel;
 class QTimer;
 
@@ -24,12 +29,13 @@ class QTimer;
 // palette as 16 swatches and eleven tiles, each written into a bitmap file
 // of the support folder and loaded from there; a drawing surface shows one
 // built-in sprite.
-class ArtViewer : public QDialog, private Ui::ArtViewer
+class ArtViewer : public QDialog
 {
     Q_OBJECT
 
 public:
     ArtViewer(const ImageSession& session, QWidget* parent = nullptr);
+    ~ArtViewer() override;
 
     void FormCreate();
     // Reads the 16 big-endian colour words at offset into the art palette,
@@ -49,6 +55,8 @@ public:
     void maketile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box);
 
 private:
+    // The generated form.
+    std::unique_ptr<Ui::ArtViewer> mUi;
     void applicationStateChanged(Qt::ApplicationState state);
 
     const ImageSession& mSession;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/demos/demoseditor.h"
+#include "ui_demoseditor.h"
 
 #include "core/imagesession.h"
 #include "editors/demos/democontrols.h"
@@ -13,55 +14,60 @@
 
 #include <initializer_list>
 
-DemosEditor::DemosEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
+    : QDialog(parent), mUi(std::make_unique<Ui::DemosEditor>()), mSession(session)
 {
-    setupUi(this);
+    mUi->setupUi(this);
     NoButtonOnEnter(this);
     setFixedSize(size());
-    NameSpinEdit(PoleLengthUpDown, "PoleLength");
-    NameSpinEdit(PoleNumberUpDown, "PoleNumber");
-    DescribeDemoControls(PoleLengthUpDown, nullptr, PoleNumberUpDown, {combo1, combo2, combo3, combo4});
+    NameSpinEdit(mUi->PoleLengthUpDown, "PoleLength");
+    NameSpinEdit(mUi->PoleNumberUpDown, "PoleNumber");
+    DescribeDemoControls(mUi->PoleLengthUpDown, nullptr, mUi->PoleNumberUpDown,
+                         {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4});
     // Nothing to save until the values have been read from the ROM.
-    Save->setEnabled(false);
+    mUi->Save->setEnabled(false);
 
-    ConnectHandler(CloseB, &QPushButton::clicked, this, &DemosEditor::CloseBClick);
+    ConnectHandler(mUi->CloseB, &QPushButton::clicked, this, &DemosEditor::CloseBClick);
 
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, mSession, Save, [this] { SaveClick(); },
-                    {PoleLengthUpDown, PoleNumberUpDown, combo1, combo2, combo3, combo4});
+    new TrackedForm(this, mSession, mUi->Save, [this] { SaveClick(); },
+                    {mUi->PoleLengthUpDown, mUi->PoleNumberUpDown, mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4});
 }
+
+DemosEditor::~DemosEditor() = default;
 
 void DemosEditor::FormCreate()
 {
     // The spin box is both the edit box and its buttons.
-    for (QWidget* control : std::initializer_list<QWidget*>{Label5, Label9, PoleNumberUpDown, combo4})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{mUi->Label5, mUi->Label9, mUi->PoleNumberUpDown, mUi->combo4})
         control->setEnabled(true);
-    PoleNumberUpDown->setRange(0, 4);
+    mUi->PoleNumberUpDown->setRange(0, 4);
 
     const DemoLayout* layout = SecondGameDemoLayout(mSession.gameCode());
     if (!layout)
         return;
     const bool fourthSlot = layout->slotCount == kDemoLevelWords;
     const bool hasNumber = layout->number != kNoDemoOffset;
-    Label9->setEnabled(fourthSlot);
-    combo4->setEnabled(fourthSlot);
-    Label5->setEnabled(hasNumber);
-    PoleNumberUpDown->setEnabled(hasNumber);
-    PoleNumberUpDown->setRange(0, layout->maxNumber);
-    DescribeDemoNumber(PoleNumberUpDown);
+    mUi->Label9->setEnabled(fourthSlot);
+    mUi->combo4->setEnabled(fourthSlot);
+    mUi->Label5->setEnabled(hasNumber);
+    mUi->PoleNumberUpDown->setEnabled(hasNumber);
+    mUi->PoleNumberUpDown->setRange(0, layout->maxNumber);
+    DescribeDemoNumber(mUi->PoleNumberUpDown);
 
     DemoModel& model = mModel.emplace(*layout);
     mSession.read(model);
     const DemoValues& values = model.values();
-    mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(values.length));
-    mShownNumber = ShowDemoValue(PoleNumberUpDown, values.number);
-    Save->setEnabled(true);
+    mShownLength = ShowDemoValue(mUi->PoleLengthUpDown, DemoSeconds(values.length));
+    mShownNumber = ShowDemoValue(mUi->PoleNumberUpDown, values.number);
+    mUi->Save->setEnabled(true);
 
     // The unused fourth selector gets no entries, only its text. A selector
     // left empty by a missing list file keeps its slot.
     if (!fourthSlot)
-        combo4->setPlaceholderText(QStringLiteral("Disabled"));
-    QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
+        mUi->combo4->setPlaceholderText(QStringLiteral("Disabled"));
+    QComboBox* const selectors[] = {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4};
     for (int n = 0; n < layout->slotCount; ++n)
         LoadLevelList(selectors[n], layout->levels.fileName);
     for (int n = 0; n < layout->slotCount; ++n)
@@ -74,16 +80,16 @@ void DemosEditor::SaveClick()
         return;
     const DemoValues& stored = mModel->values();
     DemoValues wanted = stored;
-    wanted.length = ChosenFrames(PoleLengthUpDown, mShownLength, stored.length);
-    wanted.number = ChosenCount(PoleNumberUpDown, mShownNumber, stored.number);
-    wanted.levels = ChosenLevels({combo1, combo2, combo3, combo4}, *mModel);
-    // A failed write ends the Save before the success message; what was
+    wanted.length = ChosenFrames(mUi->PoleLengthUpDown, mShownLength, stored.length);
+    wanted.number = ChosenCount(mUi->PoleNumberUpDown, mShownNumber, stored.number);
+    wanted.levels = ChosenLevels({mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4}, *mModel);
+    // A failed write ends the mUi->Save before the success message; what was
     // written stays written. The fourth slot of a three-slot game and the
     // number of a game without one are never written.
     mModel->want(wanted);
     SaveImage(mSession, *mModel, QStringLiteral("ROM Saved"));
-    mShownLength = PoleLengthUpDown->value();
-    mShownNumber = PoleNumberUpDown->value();
+    mShownLength = mUi->PoleLengthUpDown->value();
+    mShownNumber = mUi->PoleNumberUpDown->value();
 }
 
 void DemosEditor::CloseBClick()

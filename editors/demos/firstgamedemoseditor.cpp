@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/demos/firstgamedemoseditor.h"
+#include "ui_firstgamedemoseditor.h"
 
 #include "core/apptexts.h"
 #include "core/imagesession.h"
@@ -12,24 +13,29 @@
 #include "ui/savecompletion.h"
 #include "ui/trackedform.h"
 
-FirstGameDemosEditor::FirstGameDemosEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+FirstGameDemosEditor::FirstGameDemosEditor(ImageSession& session, QWidget* parent)
+    : QDialog(parent), mUi(std::make_unique<Ui::FirstGameDemosEditor>()), mSession(session)
 {
-    setupUi(this);
+    mUi->setupUi(this);
     NoButtonOnEnter(this);
     setFixedSize(size());
-    NameSpinEdit(PoleLengthUpDown, "PoleLength");
-    NameSpinEdit(PoleSpecialLengthUpDown, "PoleSpecialLength");
-    NameSpinEdit(PoleNumberUpDown, "PoleNumber");
-    DescribeDemoControls(PoleLengthUpDown, PoleSpecialLengthUpDown, PoleNumberUpDown, {combo1, combo2, combo3, combo4});
+    NameSpinEdit(mUi->PoleLengthUpDown, "PoleLength");
+    NameSpinEdit(mUi->PoleSpecialLengthUpDown, "PoleSpecialLength");
+    NameSpinEdit(mUi->PoleNumberUpDown, "PoleNumber");
+    DescribeDemoControls(mUi->PoleLengthUpDown, mUi->PoleSpecialLengthUpDown, mUi->PoleNumberUpDown,
+                         {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4});
     // Nothing to save until the values have been read from the ROM.
-    Save->setEnabled(false);
+    mUi->Save->setEnabled(false);
 
-    ConnectHandler(CloseB, &QPushButton::clicked, this, &FirstGameDemosEditor::CloseBClick);
+    ConnectHandler(mUi->CloseB, &QPushButton::clicked, this, &FirstGameDemosEditor::CloseBClick);
 
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, mSession, Save, [this] { SaveClick(); },
-                    {PoleLengthUpDown, PoleSpecialLengthUpDown, PoleNumberUpDown, combo1, combo2, combo3, combo4});
+    new TrackedForm(this, mSession, mUi->Save, [this] { SaveClick(); },
+                    {mUi->PoleLengthUpDown, mUi->PoleSpecialLengthUpDown, mUi->PoleNumberUpDown, mUi->combo1,
+                     mUi->combo2, mUi->combo3, mUi->combo4});
 }
+
+FirstGameDemosEditor::~FirstGameDemosEditor() = default;
 
 void FirstGameDemosEditor::FormCreate()
 {
@@ -41,13 +47,13 @@ void FirstGameDemosEditor::FormCreate()
     mSession.read(model);
 
     const DemoValues& values = model.values();
-    mShownLength = ShowDemoValue(PoleLengthUpDown, DemoSeconds(values.length));
-    mShownSpecialLength = ShowDemoValue(PoleSpecialLengthUpDown, DemoSeconds(values.specialLength));
-    mShownNumber = ShowDemoValue(PoleNumberUpDown, values.number);
-    Save->setEnabled(true);
+    mShownLength = ShowDemoValue(mUi->PoleLengthUpDown, DemoSeconds(values.length));
+    mShownSpecialLength = ShowDemoValue(mUi->PoleSpecialLengthUpDown, DemoSeconds(values.specialLength));
+    mShownNumber = ShowDemoValue(mUi->PoleNumberUpDown, values.number);
+    mUi->Save->setEnabled(true);
 
     // A selector left empty by a missing list file keeps its slot.
-    QComboBox* const selectors[] = {combo1, combo2, combo3, combo4};
+    QComboBox* const selectors[] = {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4};
     for (QComboBox* selector : selectors)
         LoadLevelList(selector, layout->levels.fileName);
     for (int n = 0; n < kDemoLevelWords; ++n)
@@ -60,17 +66,17 @@ void FirstGameDemosEditor::SaveClick()
         return;
     const DemoValues& stored = mModel->values();
     DemoValues wanted = stored;
-    wanted.length = ChosenFrames(PoleLengthUpDown, mShownLength, stored.length);
-    wanted.specialLength = ChosenFrames(PoleSpecialLengthUpDown, mShownSpecialLength, stored.specialLength);
-    wanted.number = ChosenCount(PoleNumberUpDown, mShownNumber, stored.number);
-    wanted.levels = ChosenLevels({combo1, combo2, combo3, combo4}, *mModel);
-    // A failed write ends the Save: what was written stays written, the rest
-    // is tried again by the next Save, and the header is left alone.
+    wanted.length = ChosenFrames(mUi->PoleLengthUpDown, mShownLength, stored.length);
+    wanted.specialLength = ChosenFrames(mUi->PoleSpecialLengthUpDown, mShownSpecialLength, stored.specialLength);
+    wanted.number = ChosenCount(mUi->PoleNumberUpDown, mShownNumber, stored.number);
+    wanted.levels = ChosenLevels({mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4}, *mModel);
+    // A failed write ends the mUi->Save: what was written stays written, the rest
+    // is tried again by the next mUi->Save, and the header is left alone.
     mModel->want(wanted);
     SaveImage(mSession, *mModel);
-    mShownLength = PoleLengthUpDown->value();
-    mShownSpecialLength = PoleSpecialLengthUpDown->value();
-    mShownNumber = PoleNumberUpDown->value();
+    mShownLength = mUi->PoleLengthUpDown->value();
+    mShownSpecialLength = mUi->PoleSpecialLengthUpDown->value();
+    mShownNumber = mUi->PoleNumberUpDown->value();
 }
 
 void FirstGameDemosEditor::CloseBClick()

@@ -2,21 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/disasm/disassembler.h"
+#include "ui_disassembler.h"
 
 #include "editors/disasm/instructionword.h"
 #include "editors/editorlist.h"
 #include "ui/handlers.h"
 
-Disassembler::Disassembler(QWidget* parent) : QDialog(parent)
+Disassembler::Disassembler(QWidget* parent) : QDialog(parent), mUi(std::make_unique<Ui::Disassembler>())
 {
-    setupUi(this);
-    ConnectHandler(Button1, &QPushButton::clicked, this, &Disassembler::Button1Click);
+    mUi->setupUi(this);
+    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &Disassembler::Button1Click);
 }
+
+Disassembler::~Disassembler() = default;
 
 void Disassembler::Button1Click()
 {
-    // On an error EAsm keeps its text: the conversion throws before it is set.
-    EAsm->setText(QString::fromStdString(ConvertInstructionWord(Machine->text().toStdString())));
+    // On an error mUi->EAsm keeps its text: the conversion throws before it is set.
+    mUi->EAsm->setText(QString::fromStdString(ConvertInstructionWord(mUi->Machine->text().toStdString())));
 }
 
 std::unique_ptr<QDialog> NewDisassemblerEditor(ImageSession*, EditorMemory&, QWidget* owner)

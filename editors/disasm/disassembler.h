@@ -3,17 +3,26 @@
 
 #pragma once
 
-#include "ui_disassembler.h"
 
 #include <QDialog>
 
+#include <memory>
+
 // Names the operand-less 68000 instruction of a typed instruction word.
-class Disassembler : public QDialog, private Ui::Disassembler
+namespace Ui {
+class Disassembler;
+}
+
+class Disassembler : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit Disassembler(QWidget* parent = nullptr);
+    ~Disassembler() override;
 
     void Button1Click();
+private:
+    // The generated form.
+    std::unique_ptr<Ui::Disassembler> mUi;
 };

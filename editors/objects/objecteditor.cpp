@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/objects/objecteditor.h"
+#include "ui_objecteditor.h"
 
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
@@ -49,32 +50,36 @@ void setUpGrid(QTableWidget* grid)
 
 } // namespace
 
-ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
+    : QDialog(parent), mUi(std::make_unique<Ui::ObjectEditor>()), mSession(session)
 {
-    setupUi(this);
+    mUi->setupUi(this);
     NoButtonOnEnter(this);
     setMinimumSize(size());
-    Tabs->addTab(QStringLiteral("Bosses"));
-    Tabs->addTab(QStringLiteral("Pelbo And Tails"));
-    Tabs->setCurrentIndex(0);
-    setUpGrid(vals);
-    setUpGrid(valsPelbo);
-    vals->setAccessibleName(QStringLiteral("Bosses"));
-    vals->setToolTip(QStringLiteral("How many hits each boss takes"));
-    valsPelbo->setAccessibleName(QStringLiteral("Pelbo and Tails"));
-    valsPelbo->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
+    mUi->Tabs->addTab(QStringLiteral("Bosses"));
+    mUi->Tabs->addTab(QStringLiteral("Pelbo And Tails"));
+    mUi->Tabs->setCurrentIndex(0);
+    setUpGrid(mUi->vals);
+    setUpGrid(mUi->valsPelbo);
+    mUi->vals->setAccessibleName(QStringLiteral("Bosses"));
+    mUi->vals->setToolTip(QStringLiteral("How many hits each boss takes"));
+    mUi->valsPelbo->setAccessibleName(QStringLiteral("Pelbo and Tails"));
+    mUi->valsPelbo->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
 
-    ConnectHandler(Button2, &QPushButton::clicked, this, &ObjectEditor::Button2Click);
-    ConnectHandler(Tabs, &QTabBar::currentChanged, this, &ObjectEditor::TabsChange);
+    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &ObjectEditor::Button2Click);
+    ConnectHandler(mUi->Tabs, &QTabBar::currentChanged, this, &ObjectEditor::TabsChange);
 
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, mSession, Button1, [this] { Button1Click(); }, {vals, valsPelbo});
+    new TrackedForm(this, mSession, mUi->Button1, [this] { Button1Click(); }, {mUi->vals, mUi->valsPelbo});
     // Opens at the form's size (with its Edit menu), which is the least it
     // takes; larger, the grids show more of the 42 rows.
     mFormSize = size();
-    for (QWidget* control : std::initializer_list<QWidget*>{TabsPage, Tabs, vals, valsPelbo, Button1, SaveAndPlay, Button2})
+    for (QWidget* control : std::initializer_list<QWidget*>{mUi->TabsPage, mUi->Tabs, mUi->vals, mUi->valsPelbo,
+                                                            mUi->Button1, mUi->SaveAndPlay, mUi->Button2})
         mFormGeometry.emplace_back(control, control->geometry());
 }
+
+ObjectEditor::~ObjectEditor() = default;
 
 void ObjectEditor::resizeEvent(QResizeEvent* event)
 {
@@ -82,9 +87,9 @@ void ObjectEditor::resizeEvent(QResizeEvent* event)
     const QSize grown = size() - mFormSize;
     for (const auto& [control, form] : mFormGeometry) {
         QRect at = form;
-        if (control == Button1 || control == SaveAndPlay || control == Button2)
+        if (control == mUi->Button1 || control == mUi->SaveAndPlay || control == mUi->Button2)
             at.translate(grown.width() / 2, grown.height());
-        else if (control == Tabs)
+        else if (control == mUi->Tabs)
             at.setWidth(form.width() + grown.width());
         else
             at.setSize(form.size() + grown);
@@ -94,7 +99,7 @@ void ObjectEditor::resizeEvent(QResizeEvent* event)
 
 QTableWidget* ObjectEditor::gridOf(const ObjectRow& row) const
 {
-    return row.grid == ObjectGrid::Bosses ? vals : valsPelbo;
+    return row.grid == ObjectGrid::Bosses ? mUi->vals : mUi->valsPelbo;
 }
 
 void ObjectEditor::appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value)
@@ -128,12 +133,12 @@ int ObjectEditor::findRow(QTableWidget* grid, const QString& label)
 
 void ObjectEditor::FormCreate()
 {
-    Tabs->setCurrentIndex(0);
-    vals->show();
-    valsPelbo->hide();
+    mUi->Tabs->setCurrentIndex(0);
+    mUi->vals->show();
+    mUi->valsPelbo->hide();
     // Save stays off until every row has been read: rows never read are
     // never written.
-    Button1->setEnabled(false);
+    mUi->Button1->setEnabled(false);
     ReadThenShow([this] { mSession.read(mModel); },
                  [this] {
                      for (std::size_t i = 0; i < mModel.rowsRead(); ++i) {
@@ -142,7 +147,7 @@ void ObjectEditor::FormCreate()
                                    QString::fromStdString(FormatObjectValue(row.form, mModel.words()[i])));
                      }
                  });
-    Button1->setEnabled(true);
+    mUi->Button1->setEnabled(true);
 }
 
 QTableWidgetItem* ObjectEditor::valueCell(const ObjectRow& row) const
@@ -155,7 +160,7 @@ QTableWidgetItem* ObjectEditor::valueCell(const ObjectRow& row) const
 void ObjectEditor::showCell(const ObjectRow& row)
 {
     QTableWidget* grid = gridOf(row);
-    Tabs->setCurrentIndex(row.grid == ObjectGrid::Bosses ? 0 : 1);
+    mUi->Tabs->setCurrentIndex(row.grid == ObjectGrid::Bosses ? 0 : 1);
     const int r = findRow(grid, QString::fromUtf8(row.label));
     if (r >= 0) {
         grid->setCurrentCell(r, kValueColumn);
@@ -197,12 +202,12 @@ void ObjectEditor::Button2Click()
 
 void ObjectEditor::TabsChange()
 {
-    vals->hide();
-    valsPelbo->hide();
-    if (Tabs->currentIndex() == 0)
-        vals->show();
-    else if (Tabs->currentIndex() == 1)
-        valsPelbo->show();
+    mUi->vals->hide();
+    mUi->valsPelbo->hide();
+    if (mUi->Tabs->currentIndex() == 0)
+        mUi->vals->show();
+    else if (mUi->Tabs->currentIndex() == 1)
+        mUi->valsPelbo->show();
 }
 
 std::unique_ptr<QDialog> NewObjectsEditor(ImageSession* session, EditorMemory&, QWidget* owner)

@@ -4,14 +4,18 @@
 #pragma once
 
 #include "editors/objects/objectmodel.h"
-#include "ui_objecteditor.h"
 
 #include <QDialog>
+
+namespace Ui {
+class ObjectEditor;
+}
 
 class ImageSession;
 #include <QRect>
 #include <QSize>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,12 +25,13 @@ class QTableWidgetItem;
 // The object editor of the second game: boss hit counts and the starting
 // lives and movement constants of Pelbo and Tails, one 16-bit word each, in
 // two name/value grids on two tabs.
-class ObjectEditor : public QDialog, private Ui::ObjectEditor
+class ObjectEditor : public QDialog
 {
     Q_OBJECT
 
 public:
     ObjectEditor(ImageSession& session, QWidget* parent = nullptr);
+    ~ObjectEditor() override;
 
     // Fills both grids from the ROM; does nothing unless opened from the menu.
     void FormCreate();
@@ -42,6 +47,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The generated form.
+    std::unique_ptr<Ui::ObjectEditor> mUi;
     QTableWidget* gridOf(const ObjectRow& row) const;
     void appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value);
     // The grid row whose key is label, or -1.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/palette/paletteeditor.h"
+#include "ui_paletteeditor.h"
 
 #include "core/codepage.h"
 #include "core/korvaneerror.h"
@@ -29,20 +30,20 @@ constexpr int kSwatchMargin = 8;
 } // namespace
 
 PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidget* parent)
-    : QDialog(parent), mSession(session), mMemory(memory)
+    : QDialog(parent), mUi(std::make_unique<Ui::PaletteEditor>()), mSession(session), mMemory(memory)
 {
-    setupUi(this);
+    mUi->setupUi(this);
     NoButtonOnEnter(this);
     setFixedSize(size());
 
     QFont fixed(QStringLiteral("Liberation Mono"));
     fixed.setStyleHint(QFont::Monospace);
     fixed.setPointSize(font().pointSize());
-    PalOff->setFont(fixed);
-    SelPal->setFont(fixed);
+    mUi->PalOff->setFont(fixed);
+    mUi->SelPal->setFont(fixed);
 
-    Color->setBevel(ColourSwatch::Bevel::Ridge);
-    const std::pair<ColourSwatch*, const char*> boxes[] = {{cB, "B"}, {cG, "G"}, {cR, "R"}};
+    mUi->Color->setBevel(ColourSwatch::Bevel::Ridge);
+    const std::pair<ColourSwatch*, const char*> boxes[] = {{mUi->cB, "B"}, {mUi->cG, "G"}, {mUi->cR, "R"}};
     for (const auto& [box, caption] : boxes) {
         box->setBevel(ColourSwatch::Bevel::Flat);
         box->setCaption(QString::fromLatin1(caption));
@@ -61,55 +62,58 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
     }
     // The swatches (one Tab stop; the arrow keys move between them), the
     // list, then the right-hand column from the top.
-    for (QScrollBar* bar : {BarB, BarG, BarR})
+    for (QScrollBar* bar : {mUi->BarB, mUi->BarG, mUi->BarR})
         bar->setFocusPolicy(Qt::StrongFocus);
     std::vector<QWidget*> order(mSwatches.begin(), mSwatches.end());
-    order.insert(order.end(), {PltList, PalOff, BarB, BarG, BarR, SelPal, Button1, Button2});
+    order.insert(order.end(),
+                 {mUi->PltList, mUi->PalOff, mUi->BarB, mUi->BarG, mUi->BarR, mUi->SelPal, mUi->Button1, mUi->Button2});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     mSwatches[0]->setFocus();
 
-    ConnectHandler(BarB, &QScrollBar::valueChanged, this, &PaletteEditor::BarBChange);
-    ConnectHandler(BarG, &QScrollBar::valueChanged, this, &PaletteEditor::BarGChange);
-    ConnectHandler(BarR, &QScrollBar::valueChanged, this, &PaletteEditor::BarRChange);
-    ConnectHandler(Button1, &QPushButton::clicked, this, &PaletteEditor::Button1Click);
+    ConnectHandler(mUi->BarB, &QScrollBar::valueChanged, this, &PaletteEditor::BarBChange);
+    ConnectHandler(mUi->BarG, &QScrollBar::valueChanged, this, &PaletteEditor::BarGChange);
+    ConnectHandler(mUi->BarR, &QScrollBar::valueChanged, this, &PaletteEditor::BarRChange);
+    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &PaletteEditor::Button1Click);
     // Enter in the word stores it, as Change does.
-    ConnectHandler(SelPal, &QLineEdit::returnPressed, this, &PaletteEditor::Button1Click);
-    ConnectHandler(PltList, &QListWidget::currentRowChanged, this, &PaletteEditor::PltListClick);
+    ConnectHandler(mUi->SelPal, &QLineEdit::returnPressed, this, &PaletteEditor::Button1Click);
+    ConnectHandler(mUi->PltList, &QListWidget::currentRowChanged, this, &PaletteEditor::PltListClick);
 
     const auto describe = [](QWidget* control, const QString& name, const QString& tip) {
         control->setAccessibleName(name);
         control->setToolTip(tip);
     };
-    describe(PltList, QStringLiteral("Palettes"), QStringLiteral("The palettes of the game's palette list"));
-    describe(SelPal, QStringLiteral("Colour word"),
+    describe(mUi->PltList, QStringLiteral("Palettes"), QStringLiteral("The palettes of the game's palette list"));
+    describe(mUi->SelPal, QStringLiteral("Colour word"),
              QStringLiteral("The selected colour as the image holds it: hexadecimal 0000 to FFFF (also $0EEE, "
                             "0x0EEE or EEEh), 0EEE at most for a Mega Drive colour; Change or Enter stores it"));
-    describe(PalOff, QStringLiteral("Offset of the colour"),
+    describe(mUi->PalOff, QStringLiteral("Offset of the colour"),
              QStringLiteral("Where the selected colour lies in the image: hexadecimal"));
-    describe(BarB, QStringLiteral("Blue"), QStringLiteral("The blue level of the selected colour"));
-    describe(BarG, QStringLiteral("Green"), QStringLiteral("The green level of the selected colour"));
-    describe(BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
+    describe(mUi->BarB, QStringLiteral("Blue"), QStringLiteral("The blue level of the selected colour"));
+    describe(mUi->BarG, QStringLiteral("Green"), QStringLiteral("The green level of the selected colour"));
+    describe(mUi->BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
 
     RunHandler([this] { FormCreate(); });
-    mTracked = new TrackedForm(this, mSession, Button2, [this] { Button2Click(); }, {},
+    mTracked = new TrackedForm(this, mSession, mUi->Button2, [this] { Button2Click(); }, {},
                                {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
     // A word typed but not stored yet is a change: Save stores it first.
     mTracked->setPending({[this] { return wordTyped(); }, [this] { Button1Click(); }});
-    connect(SelPal, &QLineEdit::textChanged, mTracked, &TrackedForm::pendingChanged);
+    connect(mUi->SelPal, &QLineEdit::textChanged, mTracked, &TrackedForm::pendingChanged);
 }
+
+PaletteEditor::~PaletteEditor() = default;
 
 void PaletteEditor::FormCreate()
 {
     mState.currentEntry = 0;
     LoadPaletteList(PaletteListPath(mSession.gameCode()), mState.table, [this](const std::string& name) {
-        PltList->addItem(QString::fromStdString(Cp1252ToUtf8(name)));
+        mUi->PltList->addItem(QString::fromStdString(Cp1252ToUtf8(name)));
     });
     mState.currentEntry = 0;
     {
         // Mark the palette shown in the list without loading it twice.
-        const QSignalBlocker blocker(PltList);
-        PltList->setCurrentRow(0);
+        const QSignalBlocker blocker(mUi->PltList);
+        mUi->PltList->setCurrentRow(0);
     }
     updateplt(0);
 }
@@ -127,8 +131,10 @@ void PaletteEditor::updateplt(int k)
     palette.model.setEntry(entry);
     ReadThenShow([this, &palette] { mSession.read(palette.model); },
                  [this, &palette] {
-                     for (int i = 0; i < palette.model.coloursRead(); ++i)
-                         mState.colours[static_cast<std::size_t>(i)] = palette.model.stored()[static_cast<std::size_t>(i)];
+                     for (int i = 0; i < palette.model.coloursRead(); ++i) {
+                         const auto k = static_cast<std::size_t>(i);
+                         mState.colours[k] = palette.model.stored()[k];
+                     }
                      palette.original = palette.model.stored();
                      showSwatches();
                  });
@@ -166,18 +172,18 @@ void PaletteEditor::update()
         swatch->setBevel(ColourSwatch::Bevel::Raised);
     mSwatches[selected]->setBevel(ColourSwatch::Bevel::Sunken);
     loadcolor(mMemory.paletteColour);
-    Color->setColour(mSwatches[selected]->colour());
+    mUi->Color->setColour(mSwatches[selected]->colour());
 
     const std::uint16_t word = mState.colours[selected];
     const ColourFormat f = format();
-    SelPal->setText(QString::fromStdString(HexStr(word, 4)));
-    PalOff->setText(QString::fromStdString(HexStr(mState.currentOffset + 2 * selected, 6)));
-    cB->setColour(ComponentColour(word, f, ColourComponent::Blue));
-    cG->setColour(ComponentColour(word, f, ColourComponent::Green));
-    cR->setColour(ComponentColour(word, f, ColourComponent::Red));
+    mUi->SelPal->setText(QString::fromStdString(HexStr(word, 4)));
+    mUi->PalOff->setText(QString::fromStdString(HexStr(mState.currentOffset + 2 * selected, 6)));
+    mUi->cB->setColour(ComponentColour(word, f, ColourComponent::Blue));
+    mUi->cG->setColour(ComponentColour(word, f, ColourComponent::Green));
+    mUi->cR->setColour(ComponentColour(word, f, ColourComponent::Red));
 
     const std::pair<QScrollBar*, ColourComponent> bars[] = {
-        {BarB, ColourComponent::Blue}, {BarG, ColourComponent::Green}, {BarR, ColourComponent::Red}};
+        {mUi->BarB, ColourComponent::Blue}, {mUi->BarG, ColourComponent::Green}, {mUi->BarR, ColourComponent::Red}};
     // A lower maximum may pull a bar down. That is no choice of the user's:
     // the level is set from the colour just below, so the colour must not be
     // changed from the pulled-down level meanwhile.
@@ -220,17 +226,17 @@ void PaletteEditor::barChange(QScrollBar* bar, ColourComponent component)
 
 void PaletteEditor::BarBChange()
 {
-    barChange(BarB, ColourComponent::Blue);
+    barChange(mUi->BarB, ColourComponent::Blue);
 }
 
 void PaletteEditor::BarGChange()
 {
-    barChange(BarG, ColourComponent::Green);
+    barChange(mUi->BarG, ColourComponent::Green);
 }
 
 void PaletteEditor::BarRChange()
 {
-    barChange(BarR, ColourComponent::Red);
+    barChange(mUi->BarR, ColourComponent::Red);
 }
 
 void PaletteEditor::Button1Click()
@@ -238,11 +244,11 @@ void PaletteEditor::Button1Click()
     const auto selected = static_cast<std::size_t>(mMemory.paletteColour);
     std::uint16_t word = 0;
     try {
-        word = ParseColourWord(SelPal->text().toStdString(), format(), mState.colours[selected],
-                               SelPal->accessibleName().toStdString());
+        word = ParseColourWord(mUi->SelPal->text().toStdString(), format(), mState.colours[selected],
+                               mUi->SelPal->accessibleName().toStdString());
     } catch (const KorvaneError&) {
-        SelPal->setFocus();
-        SelPal->selectAll();
+        mUi->SelPal->setFocus();
+        mUi->SelPal->selectAll();
         throw;
     }
     mState.colours[selected] = word;
@@ -255,10 +261,10 @@ bool PaletteEditor::wordTyped() const
 {
     // Only what the user typed, and only a word other than the colour's:
     // "0eca" for 0ECA is none.
-    if (!SelPal->isModified() || mMemory.paletteColour < 0 || mMemory.paletteColour >= kMaxPaletteColours)
+    if (!mUi->SelPal->isModified() || mMemory.paletteColour < 0 || mMemory.paletteColour >= kMaxPaletteColours)
         return false;
     try {
-        return ParseNumber(SelPal->text().toStdString(), {std::string(), 4, 0, 0xFFFF})
+        return ParseNumber(mUi->SelPal->text().toStdString(), {std::string(), 4, 0, 0xFFFF})
                != mState.colours[static_cast<std::size_t>(mMemory.paletteColour)];
     } catch (const KorvaneError&) {
         return true;
@@ -392,7 +398,7 @@ void PaletteEditor::putBackEdits(const QStringList& edits)
         }
     }
     if (changedRow >= 0)
-        PltList->setCurrentRow(changedRow);
+        mUi->PltList->setCurrentRow(changedRow);
     showSwatches();
     update();
     --mPuttingBack;
@@ -401,8 +407,8 @@ void PaletteEditor::putBackEdits(const QStringList& edits)
 
 void PaletteEditor::markChangedPalettes()
 {
-    for (int row = 0; row < PltList->count(); ++row) {
-        QListWidgetItem* item = PltList->item(row);
+    for (int row = 0; row < mUi->PltList->count(); ++row) {
+        QListWidgetItem* item = mUi->PltList->item(row);
         const auto held = mHeld.find(row);
         QFont font = item->font();
         font.setBold(held != mHeld.end() && unsaved(row, held->second));

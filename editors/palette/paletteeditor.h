@@ -6,7 +6,6 @@
 #include "core/colourwords.h"
 #include "editors/palette/palettemodel.h"
 #include "ui/colourswatch.h"
-#include "ui_paletteeditor.h"
 
 #include <QDialog>
 
@@ -14,9 +13,15 @@
 #include <bitset>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
 
+namespace Ui {
+class PaletteEditor;
+}
+
 class ImageSession;
+class QScrollBar;
 struct EditorMemory;
 class TrackedForm;
 
@@ -25,13 +30,14 @@ class TrackedForm;
 // which writes the changed colours of every palette back through one open of
 // the ROM. A palette keeps its changes while others are shown; the list
 // shows the palettes that hold changes in bold.
-class PaletteEditor : public QDialog, private Ui::PaletteEditor
+class PaletteEditor : public QDialog
 {
     Q_OBJECT
 
 public:
     // memory keeps the colour edited from one opening to the next.
     PaletteEditor(ImageSession& session, EditorMemory& memory, QWidget* parent = nullptr);
+    ~PaletteEditor() override;
 
     void FormCreate();
     // Reads palette list entry k into the colour store, one ROM read a colour,
@@ -55,6 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The generated form.
+    std::unique_ptr<Ui::PaletteEditor> mUi;
     // What the window shows.
     struct State
     {

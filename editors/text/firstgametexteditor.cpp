@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/text/firstgametexteditor.h"
+#include "ui_firstgametexteditor.h"
 
 #include "editors/editorlist.h"
 
-FirstGameTextEditor::FirstGameTextEditor(QWidget* parent) : QDialog(parent)
+FirstGameTextEditor::FirstGameTextEditor(QWidget* parent)
+    : QDialog(parent), mUi(std::make_unique<Ui::FirstGameTextEditor>())
 {
-    setupUi(this);
+    mUi->setupUi(this);
     setFixedSize(size());
 }
+
+FirstGameTextEditor::~FirstGameTextEditor() = default;
 
 std::unique_ptr<QDialog> NewFirstGameTextsEditor(ImageSession*, EditorMemory&, QWidget* owner)
 {

@@ -3,15 +3,24 @@
 
 #pragma once
 
-#include "ui_firstgametexteditor.h"
 
 #include <QDialog>
 
+#include <memory>
+
 // The first game's text editor: a fixed layout that reads and writes nothing.
-class FirstGameTextEditor : public QDialog, private Ui::FirstGameTextEditor
+namespace Ui {
+class FirstGameTextEditor;
+}
+
+class FirstGameTextEditor : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit FirstGameTextEditor(QWidget* parent = nullptr);
+    ~FirstGameTextEditor() override;
+private:
+    // The generated form.
+    std::unique_ptr<Ui::FirstGameTextEditor> mUi;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/text/texteditor.h"
+#include "ui_texteditor.h"
 
 #include "core/korvaneerror.h"
 #include "core/imagesession.h"
@@ -19,17 +20,18 @@ const QString kCopyrightSign = QStringLiteral("\u00A9");
 
 } // namespace
 
-TextEditor::TextEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+TextEditor::TextEditor(ImageSession& session, QWidget* parent)
+    : QDialog(parent), mUi(std::make_unique<Ui::TextEditor>()), mSession(session)
 {
-    setupUi(this);
+    mUi->setupUi(this);
     NoButtonOnEnter(this);
     setFixedSize(size());
     // Nothing to save until every text has been read: a box left empty by a
     // failed read would otherwise be written over bytes never shown, or past
     // the end of a short file.
-    Button2->setEnabled(false);
-    ConnectHandler(Button1, &QPushButton::clicked, this, &TextEditor::Button1Click);
-    ConnectHandler(Button3, &QPushButton::clicked, this, &TextEditor::Button3Click);
+    mUi->Button2->setEnabled(false);
+    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &TextEditor::Button1Click);
+    ConnectHandler(mUi->Button3, &QPushButton::clicked, this, &TextEditor::Button3Click);
     std::vector<QWidget*> boxes;
     for (int i = 0; i < kTextFieldCount; ++i) {
         const TextField& field = kTextFields[static_cast<std::size_t>(i)];
@@ -41,8 +43,10 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent) : QDialog(parent)
         boxes.push_back(edit);
     }
     RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, mSession, Button2, [this] { Button2Click(); }, boxes);
+    new TrackedForm(this, mSession, mUi->Button2, [this] { Button2Click(); }, boxes);
 }
+
+TextEditor::~TextEditor() = default;
 
 QLineEdit* TextEditor::box(int index) const
 {
@@ -67,14 +71,14 @@ void TextEditor::FormCreate()
                          }
                      }
                  });
-    Button2->setEnabled(true);
+    mUi->Button2->setEnabled(true);
 }
 
 void TextEditor::Button1Click()
 {
     const int count = kTextFields[kCopyrightIndex].count;
-    if (!Copyright->isReadOnly() && Copyright->text().size() < count)
-        Copyright->setText(Copyright->text() + kCopyrightSign);
+    if (!mUi->Copyright->isReadOnly() && mUi->Copyright->text().size() < count)
+        mUi->Copyright->setText(mUi->Copyright->text() + kCopyrightSign);
 }
 
 void TextEditor::Button2Click()

@@ -4,24 +4,29 @@
 #pragma once
 
 #include "editors/text/textmodel.h"
-#include "ui_texteditor.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <array>
+#include <memory>
+
+namespace Ui {
+class TextEditor;
+}
 
 class ImageSession;
 
 class QLineEdit;
 
 // The second game's text editor: 24 fixed-length screen texts.
-class TextEditor : public QDialog, private Ui::TextEditor
+class TextEditor : public QDialog
 {
     Q_OBJECT
 
 public:
     TextEditor(ImageSession& session, QWidget* parent = nullptr);
+    ~TextEditor() override;
 
     // Decodes every text into its box when opened from the menu.
     void FormCreate();
@@ -36,6 +41,8 @@ public:
     void Button3Click();
 
 private:
+    // The generated form.
+    std::unique_ptr<Ui::TextEditor> mUi;
     QLineEdit* box(int index) const;
 
     // The texts as read or last saved; a box whose text still equals its

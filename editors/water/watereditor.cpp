@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editors/water/watereditor.h"
+#include "ui_watereditor.h"
 
 #include "core/imagesession.h"
 #include "core/korvaneerror.h"
@@ -21,17 +22,18 @@ constexpr std::uint16_t kNoZone = 0xFFFF;
 
 } // namespace
 
-WaterEditor::WaterEditor(ImageSession& session, QWidget* parent) : QDialog(parent), mSession(session)
+WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
+    : QDialog(parent), mUi(std::make_unique<Ui::WaterEditor>()), mSession(session)
 {
-    setupUi(this);
+    mUi->setupUi(this);
     NoButtonOnEnter(this);
     setFixedSize(size());
     mControls = {{
-        {l1cmb, l1panel, l1act1, l1act2, l1both, l1plt, l1height},
-        {l2cmb, l2panel, l2act1, l2act2, l2both, l2plt, l2height},
-        {l3cmb, l3panel, l3act1, l3act2, l3both, l3plt, l3height},
-        {l4cmb, l4panel, l4act1, l4act2, l4both, l4plt, l4height},
-        {l5cmb, l5panel, l5act1, l5act2, l5both, l5plt, l5height},
+        {mUi->l1cmb, mUi->l1panel, mUi->l1act1, mUi->l1act2, mUi->l1both, mUi->l1plt, mUi->l1height},
+        {mUi->l2cmb, mUi->l2panel, mUi->l2act1, mUi->l2act2, mUi->l2both, mUi->l2plt, mUi->l2height},
+        {mUi->l3cmb, mUi->l3panel, mUi->l3act1, mUi->l3act2, mUi->l3both, mUi->l3plt, mUi->l3height},
+        {mUi->l4cmb, mUi->l4panel, mUi->l4act1, mUi->l4act2, mUi->l4both, mUi->l4plt, mUi->l4height},
+        {mUi->l5cmb, mUi->l5panel, mUi->l5act1, mUi->l5act2, mUi->l5both, mUi->l5plt, mUi->l5height},
     }};
 
     for (int n = 0; n < kMaxWaterRows; ++n) {
@@ -52,12 +54,12 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent) : QDialog(paren
     Timer->setSingleShot(true);
 
     // activated: only a pick by the user runs the act rule.
-    ConnectHandler(l1cmb, &QComboBox::activated, this, &WaterEditor::l1cmbChange);
-    ConnectHandler(l2cmb, &QComboBox::activated, this, &WaterEditor::l2cmbChange);
-    ConnectHandler(l3cmb, &QComboBox::activated, this, &WaterEditor::l3cmbChange);
-    ConnectHandler(l4cmb, &QComboBox::activated, this, &WaterEditor::l4cmbChange);
-    ConnectHandler(l5cmb, &QComboBox::activated, this, &WaterEditor::l5cmbChange);
-    ConnectHandler(Button2, &QPushButton::clicked, this, &WaterEditor::Button2Click);
+    ConnectHandler(mUi->l1cmb, &QComboBox::activated, this, &WaterEditor::l1cmbChange);
+    ConnectHandler(mUi->l2cmb, &QComboBox::activated, this, &WaterEditor::l2cmbChange);
+    ConnectHandler(mUi->l3cmb, &QComboBox::activated, this, &WaterEditor::l3cmbChange);
+    ConnectHandler(mUi->l4cmb, &QComboBox::activated, this, &WaterEditor::l4cmbChange);
+    ConnectHandler(mUi->l5cmb, &QComboBox::activated, this, &WaterEditor::l5cmbChange);
+    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &WaterEditor::Button2Click);
     ConnectHandler(Timer, &QTimer::timeout, this, &WaterEditor::TimerTimer);
 
     RunHandler([this] { FormCreate(); });
@@ -66,11 +68,13 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent) : QDialog(paren
     std::vector<QWidget*> controls;
     for (const RowControls& c : mControls)
         controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
-    mTracked = new TrackedForm(this, mSession, Button1, [this] { Button1Click(); }, controls);
+    mTracked = new TrackedForm(this, mSession, mUi->Button1, [this] { Button1Click(); }, controls);
     // Started after the opening step: a message box shown while opening
     // must not let the set-up run on rows not decoded yet.
     Timer->start();
 }
+
+WaterEditor::~WaterEditor() = default;
 
 void WaterEditor::FormCreate()
 {
@@ -85,7 +89,7 @@ void WaterEditor::FormCreate()
     if (!layout)
         return;
     if (layout->paletteCount == 0) {
-        Label3->hide();
+        mUi->Label3->hide();
         for (const RowControls& c : mControls)
             c.plt->hide();
     }
@@ -174,27 +178,27 @@ void WaterEditor::cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* ac
 
 void WaterEditor::l1cmbChange()
 {
-    cmbChange(l1cmb, l1act1, l1act2, l1both);
+    cmbChange(mUi->l1cmb, mUi->l1act1, mUi->l1act2, mUi->l1both);
 }
 
 void WaterEditor::l2cmbChange()
 {
-    cmbChange(l2cmb, l2act1, l2act2, l2both);
+    cmbChange(mUi->l2cmb, mUi->l2act1, mUi->l2act2, mUi->l2both);
 }
 
 void WaterEditor::l3cmbChange()
 {
-    cmbChange(l3cmb, l3act1, l3act2, l3both);
+    cmbChange(mUi->l3cmb, mUi->l3act1, mUi->l3act2, mUi->l3both);
 }
 
 void WaterEditor::l4cmbChange()
 {
-    cmbChange(l4cmb, l4act1, l4act2, l4both);
+    cmbChange(mUi->l4cmb, mUi->l4act1, mUi->l4act2, mUi->l4both);
 }
 
 void WaterEditor::l5cmbChange()
 {
-    cmbChange(l5cmb, l5act1, l5act2, l5both);
+    cmbChange(mUi->l5cmb, mUi->l5act1, mUi->l5act2, mUi->l5both);
 }
 
 std::optional<std::uint8_t> WaterEditor::chosenZone(int row) const
@@ -222,12 +226,14 @@ void WaterEditor::Button1Click()
     if (!mModel)
         return;
     // Every palette box is checked before the first write, so that a bad one
-    // leaves the file untouched.
-    // A palette byte not shown keeps its stored value.
+    // leaves the file untouched; a palette byte not shown keeps its stored
+    // value.
     WaterPaletteTexts texts;
-    for (int n = 0; n < kMaxWaterPalettes; ++n)
-        texts[static_cast<std::size_t>(n)] = n < mPalettesShown ? mControls[n].plt->text().toStdString()
-                                                                : WaterPaletteText(mModel->values().palettes[static_cast<std::size_t>(n)]);
+    for (int n = 0; n < kMaxWaterPalettes; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        texts[k] = n < mPalettesShown ? mControls[n].plt->text().toStdString()
+                                      : WaterPaletteText(mModel->values().palettes[k]);
+    }
     WaterValues wanted = mModel->values();
     try {
         wanted.palettes = mModel->checkPalettes(texts);

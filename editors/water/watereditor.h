@@ -4,27 +4,35 @@
 #pragma once
 
 #include "editors/water/watermodel.h"
-#include "ui_watereditor.h"
 
 #include <QDialog>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
+namespace Ui {
+class WaterEditor;
+}
+
 class ImageSession;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
 class QTimer;
 class TrackedForm;
 
 // The water editor of "p2", "p2k" and "p3": for each compare instruction
 // that decides where there is water, the zone it names, the act choice and,
 // for the second game, the row's underwater palette byte.
-class WaterEditor : public QDialog, public Ui::WaterEditor
+class WaterEditor : public QDialog
 {
     Q_OBJECT
 
 public:
     WaterEditor(ImageSession& session, QWidget* parent = nullptr);
+    ~WaterEditor() override;
 
     void FormCreate();
     void TimerTimer();
@@ -43,6 +51,8 @@ public:
     QTimer* Timer = nullptr;
 
 private:
+    // The generated form.
+    std::unique_ptr<Ui::WaterEditor> mUi;
     ImageSession& mSession;
     TrackedForm* mTracked = nullptr;
     struct RowControls

@@ -82,7 +82,8 @@ private:
         TestMainWindow()->findChild<QPushButton*>("Button2")->click();
         // The header's sum holds the image open a moment (on Windows nobody
         // writes it meanwhile); the tests write it again at once.
-        QTRY_VERIFY(!TestMainWindow()->HeaderPanel->text().contains(QStringLiteral("being summed")));
+        QTRY_VERIFY(
+            !TestMainWindow()->findChild<QLabel*>("HeaderPanel")->text().contains(QStringLiteral("being summed")));
     }
 
     void verifyItems(unsigned items)
@@ -212,7 +213,8 @@ private slots:
             for (std::size_t i = 0; i < std::size(kSelectionItemNames); ++i)
                 QVERIFY2(action(kSelectionItemNames[i])->isEnabled() == bool(c.items & kSelectionItemBits[i]),
                          label + " " + kSelectionItemNames[i]);
-            const QString panel = QTextDocumentFragment::fromHtml(TestMainWindow()->HeaderPanel->text()).toPlainText();
+            const QString panel =
+                QTextDocumentFragment::fromHtml(TestMainWindow()->findChild<QLabel*>("HeaderPanel")->text()).toPlainText();
             QVERIFY2(c.note.empty() ? !panel.contains(QStringLiteral("Editors")) && !panel.contains(QStringLiteral("Header"))
                                     : panel.contains(QString::fromStdString(c.note)),
                      label + ": " + panel.toUtf8());
@@ -433,7 +435,7 @@ private slots:
     void aboutBoxAndDesktopIdentity()
     {
         QString title, text;
-        QVERIFY(WithModal([] { TestMainWindow()->HelpAbout->trigger(); }, [&](QWidget* modal) {
+        QVERIFY(WithModal([] { TestMainWindow()->findChild<QAction*>("HelpAbout")->trigger(); }, [&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 title = box->windowTitle();
                 text = QTextDocumentFragment::fromHtml(box->text()).toPlainText().simplified();

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QLabel>
 #include <QWidget>
 
 namespace {
@@ -153,7 +154,10 @@ void SaveErrorScreenshot(const QString& text, const QString& name)
 
 void WaitForHeaderSum()
 {
-    if (!QTest::qWaitFor([] { return !gMainWindow || !gMainWindow->HeaderPanel->text().contains(QStringLiteral("being summed")); }))
+    if (!QTest::qWaitFor([] {
+            return !gMainWindow ||
+                   !gMainWindow->findChild<QLabel*>("HeaderPanel")->text().contains(QStringLiteral("being summed"));
+        }))
         qFatal("the header panel's sum never ended");
 }
 

@@ -431,7 +431,7 @@ private slots:
         const bool seen = WithModal([item] { item->trigger(); },
                                     [&](QWidget* modal) {
                                         if (auto* w = qobject_cast<WaterEditor*>(modal))
-                                            entry = w->l3cmb->currentIndex();
+                                            entry = w->findChild<QComboBox*>("l3cmb")->currentIndex();
                                         modal->findChild<QPushButton*>("Button2")->click();
                                     });
         QVERIFY(seen);
