@@ -23,6 +23,7 @@
 #include <random>
 #include <stdexcept>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -49,18 +50,30 @@ const char* serialOf(const std::string& gameCode)
     throw std::runtime_error(what + " " + path + ": " + std::strerror(errno));
 }
 
-// Opens path for reading and writing with the exclusive lock of the ROM
-// access routines.
-int openLocked(const std::string& path)
+// Opens path with the lock of a RomFile of that access: for reading with a
+// shared lock, for reading and writing with an exclusive one.
+int openLocked(const std::string& path, bool write)
 {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), (write ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (fd < 0)
         fail("open", path);
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, (write ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
         ::close(fd);
         fail("flock", path);
     }
     return fd;
+}
+
+// Reads size bytes at offset of fd; false on a short read.
+bool readAt(int fd, std::int64_t offset, int size)
+{
+    // The largest value read at once is the header serial.
+    unsigned char bytes[64];
+    if (size < 0 || static_cast<std::size_t>(size) > sizeof bytes)
+        throw std::runtime_error("no bare read of " + std::to_string(size) + " bytes");
+    const ssize_t got = ::pread(fd, bytes, static_cast<std::size_t>(size), offset);
+    benchmark::DoNotOptimize(bytes);
+    return got == size;
 }
 
 } // namespace
@@ -126,6 +139,8 @@ std::unique_ptr<ImageSession> gSession;
 void SelectBenchRom(const std::string& path)
 {
     gSession = std::make_unique<ImageSession>(path, DetectGame(path));
+    gSession->setFixChecksum(true);
+    gSession->setBackUp(false);
     SetSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
 }
 
@@ -174,17 +189,27 @@ void RunBareOps(const std::vector<BareOp>& ops)
     for (const BareOp& op : ops) {
         switch (op.kind) {
         case BareOp::Kind::ReadValue: {
-            const int fd = openLocked(op.path);
-            std::vector<unsigned char> bytes(static_cast<std::size_t>(op.size));
-            const ssize_t got = ::pread(fd, bytes.data(), bytes.size(), op.offset);
+            const int fd = openLocked(op.path, false);
+            const bool read = readAt(fd, op.offset, op.size);
             ::close(fd);
-            if (got != op.size)
+            if (!read)
                 fail("read", op.path);
-            benchmark::DoNotOptimize(bytes.data());
+            break;
+        }
+        case BareOp::Kind::ReadValues: {
+            const int fd = openLocked(op.path, false);
+            struct stat st {};
+            bool read = ::fstat(fd, &st) == 0;
+            benchmark::DoNotOptimize(st.st_size);
+            for (std::size_t i = 0; read && i < op.reads.size(); ++i)
+                read = readAt(fd, op.reads[i].offset, op.reads[i].size);
+            ::close(fd);
+            if (!read)
+                fail("read", op.path);
             break;
         }
         case BareOp::Kind::WriteValue: {
-            const int fd = openLocked(op.path);
+            const int fd = openLocked(op.path, true);
             const std::vector<unsigned char> bytes(static_cast<std::size_t>(op.size));
             const ssize_t put = ::pwrite(fd, bytes.data(), bytes.size(), op.offset);
             ::close(fd);
@@ -205,6 +230,13 @@ void RunBareOps(const std::vector<BareOp>& ops)
                 fail("read", op.path);
             break;
         }
+        case BareOp::Kind::ProbeWritable: {
+            const int fd = ::open(op.path.c_str(), O_RDWR | O_CLOEXEC);
+            if (fd < 0)
+                fail("open", op.path);
+            ::close(fd);
+            break;
+        }
         }
     }
 }
@@ -213,6 +245,6 @@ std::size_t ValueOpCount(const std::vector<BareOp>& ops)
 {
     std::size_t count = 0;
     for (const BareOp& op : ops)
-        count += op.kind != BareOp::Kind::ReadFile ? 1 : 0;
+        count += op.kind != BareOp::Kind::ReadFile && op.kind != BareOp::Kind::ProbeWritable ? 1 : 0;
     return count;
 }

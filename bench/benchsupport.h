@@ -13,10 +13,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class ImageSession;
 class TMainFrm;
-#include <vector>
 
 // The benchmark images, written once into a temporary folder that lives as
 // long as the run. Call InitBenchFiles() first.
@@ -30,9 +30,13 @@ const std::string& ChecksumImage(std::size_t size);
 // Drops the offscreen platform's warnings about size hints.
 void FilterPlatformNoise();
 
-// Makes path the selected ROM as the main window does: BenchSession() is
-// its session. The support base is the executable's folder, where the build
-// copies the support files.
+// Makes path the selected ROM as the main window does: BenchSession() is a
+// new session of it. Its Saves repair the header ("Fix Checksum" ticked, as
+// by default) and make no backup ("Back Up Before Saving" unticked: the
+// backup is made once after a selection, not by every Save). No window
+// listens to it, so no header panel is read again after a Save. The support
+// base is the executable's folder, where the build copies the support
+// files.
 void SelectBenchRom(const std::string& path);
 ImageSession& BenchSession();
 
@@ -63,25 +67,39 @@ BenchNotices& RunNotices();
 // when there was one.
 bool SkipOnErrorReport(benchmark::State& state);
 
+// One read through an open file.
+struct BareRead
+{
+    std::int64_t offset;
+    int size;
+};
+
 // One file operation as the program makes it, done with the bare system
 // calls and nothing else:
-// - ReadValue: open for reading and writing, exclusive lock, read size
-//   bytes at offset, close;
-// - WriteValue: the same with a write of size zero bytes;
-// - ReadFile: open for reading, read the whole file in 4 KiB pieces, close.
+// - ReadValue: open for reading, shared lock, read size bytes at offset,
+//   close (a value read through an open of its own);
+// - ReadValues: open for reading, shared lock, the file's size, each of
+//   reads in order, close (a model read through one open of the image, the
+//   game detection);
+// - WriteValue: open for reading and writing, exclusive lock, write size
+//   zero bytes at offset, close;
+// - ReadFile: open for reading, read the whole file in 4 KiB pieces, close;
+// - ProbeWritable: open for reading and writing, close (whether the image
+//   can be written; no lock, and no RomFile).
 struct BareOp
 {
-    enum class Kind { ReadValue, WriteValue, ReadFile };
+    enum class Kind { ReadValue, ReadValues, WriteValue, ReadFile, ProbeWritable };
     Kind kind;
     std::string path;
     std::int64_t offset = 0;
     int size = 0;
+    std::vector<BareRead> reads;
 };
 
 // Runs every operation in order; throws std::runtime_error when one fails.
 void RunBareOps(const std::vector<BareOp>& ops);
-// How many of ops open the file through a ROM access routine (the value
-// reads and writes).
+// How many of ops open the file as a RomFile does (the value reads and
+// writes, one for each ReadValues).
 std::size_t ValueOpCount(const std::vector<BareOp>& ops);
 
 using BenchClock = std::chrono::steady_clock;

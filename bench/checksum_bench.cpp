@@ -3,14 +3,11 @@
 
 // The header checksum repair against a pass that only reads the same file:
 // open once, 64 KiB blocks from 0x200 to the end, close. The repair reads
-// 256 KiB blocks; with the window's event pump, and without it as
-// korvane-tool runs it.
+// 256 KiB blocks.
 
 #include "bench/benchsupport.h"
 
 #include "core/checksum.h"
-#include "core/romaccess.h"
-
 
 #include <fcntl.h>
 #include <stdexcept>
@@ -61,7 +58,7 @@ void BM_ReadBlocks(benchmark::State& state)
 void BM_FixChecksum(benchmark::State& state)
 {
     const auto size = static_cast<std::size_t>(state.range(0));
-    Rom.RomPath = ChecksumImage(size);
+    const std::string& path = ChecksumImage(size);
     std::vector<unsigned char> block(kBlockSize);
     double repair = 0;
     double readOnly = 0;
@@ -69,11 +66,11 @@ void BM_FixChecksum(benchmark::State& state)
     for (auto _ : state) {
         double r = 0;
         if (repairFirst) {
-            r = SecondsOf([] { FixChecksum(); });
-            readOnly += SecondsOf([&] { readBlocks(Rom.RomPath, block); });
+            r = SecondsOf([&] { FixChecksum(path); });
+            readOnly += SecondsOf([&] { readBlocks(path, block); });
         } else {
-            readOnly += SecondsOf([&] { readBlocks(Rom.RomPath, block); });
-            r = SecondsOf([] { FixChecksum(); });
+            readOnly += SecondsOf([&] { readBlocks(path, block); });
+            r = SecondsOf([&] { FixChecksum(path); });
         }
         repairFirst = !repairFirst;
         repair += r;

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Each editor's data path: the ROM reads and the decoding its opening does,
-// and the support files it reads, without any widget. Measured beside the
-// same file operations done bare (see BareOp), in the same iterations.
+// and the support files it reads, without any widget. An editor reads its
+// values as its window does, through the session's one open of the image.
+// Measured beside the same file operations done bare (see BareOp), in the
+// same iterations.
 
 #include "bench/benchsupport.h"
 
 #include "core/colourwords.h"
 #include "core/detection.h"
+#include "core/imagesession.h"
 #include "core/leveltables.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
@@ -28,20 +31,27 @@ namespace {
 
 using Ops = std::vector<BareOp>;
 
-BareOp readValue(std::int64_t offset, int size)
+const std::string& imagePath()
 {
-    return {BareOp::Kind::ReadValue, Rom.RomPath, offset, size};
+    return BenchSession().path();
 }
 
-// What a model's read starts with: the image's size and serial, one open.
-BareOp snapshot()
+BareOp readValue(std::int64_t offset, int size)
 {
-    return readValue(kSerialOffset, kSerialLength);
+    return {BareOp::Kind::ReadValue, imagePath(), offset, size, {}};
+}
+
+// A model's read through the session: one open of the image, its size and
+// serial (the snapshot), then the values in order.
+BareOp modelRead(std::vector<BareRead> values)
+{
+    values.insert(values.begin(), BareRead{kSerialOffset, kSerialLength});
+    return {BareOp::Kind::ReadValues, imagePath(), 0, 0, std::move(values)};
 }
 
 BareOp readFile(const std::string& path)
 {
-    return {BareOp::Kind::ReadFile, path, 0, 0};
+    return {BareOp::Kind::ReadFile, path, 0, 0, {}};
 }
 
 // One data path: the ROM it works on, what it does, and the bare file
@@ -54,22 +64,26 @@ struct DataPath
     std::function<Ops()> ops;
 };
 
-// --- ROM selection: the serial, the magic and the size.
+// --- ROM selection: through one open the size, the serial, the magic and
+// the console's "SEGA", a byte at a time; then whether the image can be
+// written.
 
 void detectionPath()
 {
-    benchmark::DoNotOptimize(DetectGame(Rom.RomPath).game);
+    benchmark::DoNotOptimize(DetectGame(imagePath()).game);
 }
 
 Ops detectionOps()
 {
-    Ops ops;
+    std::vector<BareRead> reads;
     for (int i = 0; i < kSerialLength; ++i)
-        ops.push_back(readValue(kSerialOffset + i, 1));
+        reads.push_back({kSerialOffset + i, 1});
     for (int i = 0; i < 3; ++i)
-        ops.push_back(readValue(i, 1));
-    ops.push_back(readValue(0, 1)); // the size: an open, a lock and a close
-    return ops;
+        reads.push_back({i, 1});
+    for (int i = 0; i < 4; ++i)
+        reads.push_back({0x100 + i, 1});
+    return {{BareOp::Kind::ReadValues, imagePath(), 0, 0, std::move(reads)},
+            {BareOp::Kind::ProbeWritable, imagePath(), 0, 0, {}}};
 }
 
 // --- Demo editors: the words, then the list file once per selector.
@@ -77,7 +91,7 @@ Ops detectionOps()
 void demoPath(const DemoLayout& layout)
 {
     DemoModel model(layout);
-    model.read(Rom.RomPath);
+    BenchSession().read(model);
     const DemoValues& values = model.values();
     benchmark::DoNotOptimize(DemoSeconds(values.length));
     benchmark::DoNotOptimize(DemoSeconds(values.specialLength));
@@ -89,49 +103,50 @@ void demoPath(const DemoLayout& layout)
 
 Ops demoOps(const DemoLayout& layout)
 {
-    Ops ops{snapshot()};
+    std::vector<BareRead> words;
     for (const std::int32_t offset : {layout.length, layout.specialLength, layout.number}) {
         if (offset != kNoDemoOffset)
-            ops.push_back(readValue(offset, 2));
+            words.push_back({offset, 2});
     }
     for (int i = 0; i < kDemoLevelWords; ++i)
-        ops.push_back(readValue(layout.levelBase + 2 * i, 2));
+        words.push_back({layout.levelBase + 2 * i, 2});
+    Ops ops{modelRead(std::move(words))};
     for (int i = 0; i < layout.slotCount; ++i)
         ops.push_back(readFile(SupportFilePath(layout.levels.fileName)));
     return ops;
 }
 
-// --- Water editor: three bytes a row, the zone list once per row, the
-// palette bytes.
+// --- Water editor: three bytes a row and the palette bytes, then the zone
+// list once per row.
 
 void waterPath()
 {
-    const WaterLayout& layout = *WaterLayoutFor(Rom.GameCode);
+    const WaterLayout& layout = *WaterLayoutFor(BenchSession().gameCode());
     WaterModel model(layout);
-    model.readRows(Rom.RomPath);
+    BenchSession().read(model);
     for (int n = 0; n < layout.rowCount; ++n)
         benchmark::DoNotOptimize(ReadLevelList(layout.zones.fileName));
     for (int n = 0; n < layout.rowCount; ++n) {
         const WaterLevel level = DecodeWaterRow(model.values().rows[static_cast<std::size_t>(n)]);
         benchmark::DoNotOptimize(LevelRow(layout.zones.table, level.zone));
     }
-    model.readPalettes(Rom.RomPath);
     for (int n = 0; n < layout.paletteCount; ++n)
         benchmark::DoNotOptimize(WaterPaletteText(model.values().palettes[static_cast<std::size_t>(n)]));
 }
 
 Ops waterOps()
 {
-    const WaterLayout& layout = *WaterLayoutFor(Rom.GameCode);
-    Ops ops{snapshot()};
+    const WaterLayout& layout = *WaterLayoutFor(BenchSession().gameCode());
+    std::vector<BareRead> bytes;
     for (int n = 0; n < layout.rowCount; ++n) {
         for (int k = -1; k <= 1; ++k)
-            ops.push_back(readValue(layout.rows[n] + k, 1));
+            bytes.push_back({layout.rows[static_cast<std::size_t>(n)] + k, 1});
     }
+    for (int n = 0; n < layout.paletteCount; ++n)
+        bytes.push_back({layout.palettes[static_cast<std::size_t>(n)], 1});
+    Ops ops{modelRead(std::move(bytes))};
     for (int n = 0; n < layout.rowCount; ++n)
         ops.push_back(readFile(SupportFilePath(layout.zones.fileName)));
-    for (int n = 0; n < layout.paletteCount; ++n)
-        ops.push_back(readValue(layout.palettes[n], 1));
     return ops;
 }
 
@@ -140,17 +155,17 @@ Ops waterOps()
 void objectPath()
 {
     ObjectModel model;
-    model.read(Rom.RomPath);
+    BenchSession().read(model);
     for (std::size_t i = 0; i < kObjectRowCount; ++i)
         benchmark::DoNotOptimize(FormatObjectValue(kObjectRows[i].form, model.words()[i]));
 }
 
 Ops objectOps()
 {
-    Ops ops{snapshot()};
+    std::vector<BareRead> words;
     for (const ObjectRow& row : kObjectRows)
-        ops.push_back(readValue(row.offset, 2));
-    return ops;
+        words.push_back({row.offset, 2});
+    return {modelRead(std::move(words))};
 }
 
 // --- Text editor: 24 texts, one read per character code.
@@ -158,19 +173,19 @@ Ops objectOps()
 void textPath()
 {
     TextModel model;
-    model.read(Rom.RomPath);
+    BenchSession().read(model);
     benchmark::DoNotOptimize(model.texts().data());
 }
 
 Ops textOps()
 {
-    Ops ops{snapshot()};
+    std::vector<BareRead> codes;
     for (const TextField& field : kTextFields) {
         const int size = field.form == TextForm::Word ? 2 : 1;
         for (int i = 0; i < field.count; ++i)
-            ops.push_back(readValue(field.offset + size * i, size));
+            codes.push_back({field.offset + size * i, size});
     }
-    return ops;
+    return {modelRead(std::move(codes))};
 }
 
 // --- Palette editor: the list file, then palette 0 a colour at a time.
@@ -185,25 +200,26 @@ std::vector<PaletteEntry>& paletteTable()
 void palettePath()
 {
     std::vector<PaletteEntry>& table = paletteTable();
-    LoadPaletteList(PaletteListPath(Rom.GameCode), table, [](const std::string& name) {
+    LoadPaletteList(PaletteListPath(BenchSession().gameCode()), table, [](const std::string& name) {
         benchmark::DoNotOptimize(name.data());
     });
     const PaletteEntry& entry = table[0];
     PaletteModel model;
-    PaletteColours colours{};
-    model.read(Rom.RomPath, entry, colours);
+    model.setEntry(entry);
+    BenchSession().read(model);
     for (int i = 0; i < entry.count; ++i)
-        benchmark::DoNotOptimize(EditorColour(colours[static_cast<std::size_t>(i)], entry.format));
+        benchmark::DoNotOptimize(EditorColour(model.stored()[static_cast<std::size_t>(i)], entry.format));
 }
 
 Ops paletteOps()
 {
+    const std::string list = PaletteListPath(BenchSession().gameCode());
     std::vector<PaletteEntry> table;
-    LoadPaletteList(PaletteListPath(Rom.GameCode), table, [](const std::string&) {});
-    Ops ops{readFile(PaletteListPath(Rom.GameCode)), snapshot()};
+    LoadPaletteList(list, table, [](const std::string&) {});
+    std::vector<BareRead> colours;
     for (int i = 0; i < table[0].count; ++i)
-        ops.push_back(readValue(table[0].offset + 2 * i, 2));
-    return ops;
+        colours.push_back({static_cast<std::int64_t>(table[0].offset) + 2 * i, 2});
+    return {readFile(list), modelRead(std::move(colours))};
 }
 
 // --- Art viewer: the palette, then per tile its flip byte and 32 bytes,
@@ -213,11 +229,11 @@ void artPath()
 {
     TilePalette palette{};
     int read = 0;
-    ReadArtPalette(Rom.RomPath, kArtPaletteOffset, palette, read);
+    ReadArtPalette(imagePath(), kArtPaletteOffset, palette, read);
     for (const std::uint16_t word : palette)
         benchmark::DoNotOptimize(ViewerColour(word));
     for (const ArtTile& art : kArtTiles) {
-        const ArtTileBytes tile = ReadArtTile(Rom.RomPath, art.tile, art.piece);
+        const ArtTileBytes tile = ReadArtTile(imagePath(), art.tile, art.piece);
         WriteTileBitmapFile(SupportFilePath(art.file),
                             EncodeTileBitmap(tile.bytes, tile.flip, [&palette](std::uint8_t b, bool high) {
                                 return TilePixelColour(palette, b, high);
@@ -234,7 +250,7 @@ Ops artOps()
         ops.push_back(readValue(art.piece + 2, 1));
         for (int i = 0; i < static_cast<int>(kTileBytes); ++i)
             ops.push_back(readValue(art.tile + i, 1));
-        ops.push_back({BareOp::Kind::WriteValue, SupportFilePath(art.file), 0, static_cast<int>(kTileBitmapSize)});
+        ops.push_back({BareOp::Kind::WriteValue, SupportFilePath(art.file), 0, static_cast<int>(kTileBitmapSize), {}});
     }
     return ops;
 }
@@ -285,10 +301,10 @@ const std::vector<DataPath>& dataPaths()
 {
     static const std::vector<DataPath> paths = {
         {"Selection", "p2", detectionPath, detectionOps},
-        {"p1demos", "p1", [] { demoPath(*FirstGameDemoLayout(Rom.GameCode)); },
-         [] { return demoOps(*FirstGameDemoLayout(Rom.GameCode)); }},
-        {"p2demos", "p2", [] { demoPath(*SecondGameDemoLayout(Rom.GameCode)); },
-         [] { return demoOps(*SecondGameDemoLayout(Rom.GameCode)); }},
+        {"p1demos", "p1", [] { demoPath(*FirstGameDemoLayout(BenchSession().gameCode())); },
+         [] { return demoOps(*FirstGameDemoLayout(BenchSession().gameCode())); }},
+        {"p2demos", "p2", [] { demoPath(*SecondGameDemoLayout(BenchSession().gameCode())); },
+         [] { return demoOps(*SecondGameDemoLayout(BenchSession().gameCode())); }},
         {"p2waterf", "p2", waterPath, waterOps},
         {"p2bossesf", "p2", objectPath, objectOps},
         {"p2textz", "p2", textPath, textOps},

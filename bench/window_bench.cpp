@@ -8,16 +8,8 @@
 
 #include "app/mainwindow.h"
 #include "app/windowregistry.h"
-#include "core/romaccess.h"
+#include "core/detection.h"
 #include "core/romfile.h"
-#include "editors/art/art.h"
-#include "editors/demos/p1demosp.h"
-#include "editors/demos/p2demosp.h"
-#include "editors/disasm/disasm.h"
-#include "editors/objects/p2bosses.h"
-#include "editors/palette/paledit.h"
-#include "editors/text/p1texteditor.h"
-#include "editors/text/texteditor.h"
 #include "editors/text/textmodel.h"
 #include "editors/water/p2water.h"
 
@@ -36,25 +28,27 @@ namespace {
 
 // What a window needs after it is shown before it is ready for the user:
 // the water editor finishes its set-up on a timer.
-template <typename T>
-bool settled(T&)
+bool settled(QDialog& window)
 {
-    return true;
+    const auto* water = qobject_cast<Tp2waterf*>(&window);
+    return !water || !water->Timer->isActive();
 }
 
-template <>
-bool settled(Tp2waterf& window)
+// What the main window keeps from one editor opening to the next.
+EditorMemory& benchMemory()
 {
-    return !window.Timer->isActive();
+    static EditorMemory memory;
+    return memory;
 }
 
-// As the Editor menu opens a window: a new instance owned by the main
-// window, shown modally; here until it is exposed, painted and settled.
-template <typename T>
-std::unique_ptr<T> openWindow()
+// As the Editor menu opens a window (NewEditor on the selected image's
+// session, owned by the main window), shown modally; here until it is
+// exposed, painted and settled.
+std::unique_ptr<QDialog> openWindow(WindowId id)
 {
-    Rom.OpenedFromMenu = true;
-    auto window = std::make_unique<T>(MainFrm);
+    std::unique_ptr<QDialog> window = NewEditor(id, &BenchSession(), benchMemory(), BenchMainWindow());
+    if (!window)
+        throw std::runtime_error("no window for this image");
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
@@ -65,17 +59,15 @@ std::unique_ptr<T> openWindow()
     return window;
 }
 
-template <typename T>
-void BM_Open(benchmark::State& state, const char* gameCode)
+void BM_Open(benchmark::State& state, WindowId id, const char* gameCode)
 {
-    if (gameCode)
-        SelectBenchRom(EditorImage(gameCode));
     std::uint64_t opens = 0;
     try {
+        SelectBenchRom(EditorImage(gameCode));
         for (auto _ : state) {
             const std::uint64_t before = RomFile::OpenCount();
-            std::unique_ptr<T> window;
-            const double t = SecondsOf([&] { window = openWindow<T>(); });
+            std::unique_ptr<QDialog> window;
+            const double t = SecondsOf([&] { window = openWindow(id); });
             opens += RomFile::OpenCount() - before;
             state.SetIterationTime(t);
             window.reset();
@@ -135,15 +127,16 @@ void changePalette(QDialog& window, int turn)
     window.findChild<QAbstractButton*>(QStringLiteral("Button1"))->click();
 }
 
-template <typename T>
-void BM_Save(benchmark::State& state, const char* gameCode, const char* button, void (*change)(QDialog&, int),
-             int messages)
+void BM_Save(benchmark::State& state, WindowId id, const char* gameCode, const char* button,
+             void (*change)(QDialog&, int), int messages)
 {
-    SelectBenchRom(EditorImage(gameCode));
     std::uint64_t opens = 0;
     try {
-        const std::unique_ptr<T> window = openWindow<T>();
-        auto* save = window->template findChild<QAbstractButton*>(QString::fromLatin1(button));
+        SelectBenchRom(EditorImage(gameCode));
+        const std::unique_ptr<QDialog> window = openWindow(id);
+        auto* save = window->findChild<QAbstractButton*>(QString::fromLatin1(button));
+        if (!save)
+            throw std::runtime_error(std::string("no button ") + button);
         int turn = 0;
         for (auto _ : state) {
             change(*window, turn++);
@@ -176,22 +169,22 @@ void add(const std::string& name, Fn fn, Args... args)
 
 void RegisterWindowBenchmarks()
 {
-    add("Open/p1demos", BM_Open<Tp1demos>, "p1");
-    add("Open/p2demos", BM_Open<Tp2demos>, "p2");
-    add("Open/p2waterf", BM_Open<Tp2waterf>, "p2");
-    add("Open/p2bossesf", BM_Open<Tp2bossesf>, "p2");
-    add("Open/p2textz", BM_Open<Tp2textz>, "p2");
-    add("Open/palform", BM_Open<Tpalform>, "p1");
-    add("Open/artf", BM_Open<Tartf>, "p1");
-    add("Open/p1texteditorf", BM_Open<Tp1texteditorf>, "p1");
-    add("Open/DisasmFrm", BM_Open<TDisasmFrm>, "p1");
+    add("Open/p1demos", BM_Open, WindowId::p1demos, "p1");
+    add("Open/p2demos", BM_Open, WindowId::p2demos, "p2");
+    add("Open/p2waterf", BM_Open, WindowId::p2waterf, "p2");
+    add("Open/p2bossesf", BM_Open, WindowId::p2bossesf, "p2");
+    add("Open/p2textz", BM_Open, WindowId::p2textz, "p2");
+    add("Open/palform", BM_Open, WindowId::palform, "p1");
+    add("Open/artf", BM_Open, WindowId::artf, "p1");
+    add("Open/p1texteditorf", BM_Open, WindowId::p1texteditorf, "p1");
+    add("Open/DisasmFrm", BM_Open, WindowId::DisasmFrm, "p1");
 
     // Every Save ends with the checksum repair of the whole image ("Fix
     // Checksum" is ticked) and one message.
-    add("Save/p1demos", BM_Save<Tp1demos>, "p1", "Save", changeDemos, 1);
-    add("Save/p2demos", BM_Save<Tp2demos>, "p2", "Save", changeDemos, 1);
-    add("Save/p2waterf", BM_Save<Tp2waterf>, "p2", "Button1", changeWater, 1);
-    add("Save/p2bossesf", BM_Save<Tp2bossesf>, "p2", "Button1", changeObjects, 1);
-    add("Save/p2textz", BM_Save<Tp2textz>, "p2", "Button2", changeTexts, 1);
-    add("Save/palform", BM_Save<Tpalform>, "p1", "Button2", changePalette, 1);
+    add("Save/p1demos", BM_Save, WindowId::p1demos, "p1", "Save", changeDemos, 1);
+    add("Save/p2demos", BM_Save, WindowId::p2demos, "p2", "Save", changeDemos, 1);
+    add("Save/p2waterf", BM_Save, WindowId::p2waterf, "p2", "Button1", changeWater, 1);
+    add("Save/p2bossesf", BM_Save, WindowId::p2bossesf, "p2", "Button1", changeObjects, 1);
+    add("Save/p2textz", BM_Save, WindowId::p2textz, "p2", "Button2", changeTexts, 1);
+    add("Save/palform", BM_Save, WindowId::palform, "p1", "Button2", changePalette, 1);
 }

@@ -15,6 +15,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -24,14 +25,13 @@ int main(int argc, char** argv)
     InitApplication();
     // The main window is made and shown inside; its first paint comes with
     // the event loop.
-    StartProgram(QApplication::arguments());
-    FirstPaint painted(MainFrm);
+    const std::unique_ptr<TMainFrm> window = StartProgram(QApplication::arguments());
+    FirstPaint painted(window.get());
     if (!painted.wait())
         return 1;
     const std::uint64_t opens = RomFile::OpenCount();
     QCoreApplication::processEvents();
     std::printf("%lld %llu\n", static_cast<long long>(painted.ns), static_cast<unsigned long long>(opens));
     std::fflush(stdout);
-    DestroyWindows();
     return 0;
 }
