@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     InitApplication();
     SetNotices(&RunNotices());
     InitBenchFiles();
-    auto mainWindow = std::make_unique<TMainFrm>();
+    auto mainWindow = std::make_unique<MainWindow>();
     BenchMainWindow() = mainWindow.get();
 
     RegisterChecksumBenchmarks();

@@ -8,7 +8,7 @@
 #include "core/supportfiles.h"
 #include "core/romaccess.h"
 #include "tests/support/testfiles.h"
-#include "tools/samplerom/samplefillers.h"
+#include "editors/editorlist.h"
 #include "core/syntheticimage.h"
 #include "ui/filenames.h"
 
@@ -103,12 +103,9 @@ const std::string& EditorImage(const std::string& gameCode)
     for (std::size_t i = 0x200; i < kEditorImageSize; i += 0x100)
         image.byte(i, static_cast<std::uint8_t>(i >> 8));
     image.text(0x100, "SEGA MEGA DRIVE").serial(serialOf(gameCode));
-    FillDemoSamples(image, gameCode);
-    FillWaterSamples(image, gameCode);
-    FillObjectSamples(image, gameCode);
-    FillTextSamples(image, gameCode);
-    FillPaletteSamples(image, gameCode);
-    FillArtSamples(image, gameCode);
+#define KORVANE_EDITOR(Name, ...) Fill##Name##Samples(image, gameCode);
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
     image.validChecksum();
     const std::string path = gDir->file("editor-" + gameCode + ".bin");
     image.save(path);
@@ -151,9 +148,9 @@ ImageSession& BenchSession()
     return *gSession;
 }
 
-TMainFrm*& BenchMainWindow()
+MainWindow*& BenchMainWindow()
 {
-    static TMainFrm* window = nullptr;
+    static MainWindow* window = nullptr;
     return window;
 }
 

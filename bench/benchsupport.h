@@ -16,7 +16,7 @@
 #include <vector>
 
 class ImageSession;
-class TMainFrm;
+class MainWindow;
 
 // The benchmark images, written once into a temporary folder that lives as
 // long as the run. Call InitBenchFiles() first.
@@ -41,7 +41,7 @@ void SelectBenchRom(const std::string& path);
 ImageSession& BenchSession();
 
 // The main window of the run, made by its main().
-TMainFrm*& BenchMainWindow();
+MainWindow*& BenchMainWindow();
 
 // Counts the messages of a run instead of showing boxes, and keeps the
 // error reports so that a benchmark can fail on them.

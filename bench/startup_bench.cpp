@@ -27,7 +27,7 @@ extern char** environ;
 namespace {
 
 // Shows the main window and waits until it is exposed and painted.
-void showMainWindow(TMainFrm& window)
+void showMainWindow(MainWindow& window)
 {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -119,9 +119,9 @@ void BM_StartUpMainWindow(benchmark::State& state)
     try {
         for (auto _ : state) {
             const std::uint64_t before = RomFile::OpenCount();
-            std::unique_ptr<TMainFrm> window;
+            std::unique_ptr<MainWindow> window;
             const double t = SecondsOf([&] {
-                window = std::make_unique<TMainFrm>();
+                window = std::make_unique<MainWindow>();
                 showMainWindow(*window);
             });
             opens += RomFile::OpenCount() - before;
@@ -144,7 +144,7 @@ int RunStartUpProbe(int argc, char** argv)
     FilterPlatformNoise();
     QApplication::setApplicationName(QStringLiteral("korvane"));
     InitApplication();
-    TMainFrm window;
+    MainWindow window;
     showMainWindow(window);
     const std::int64_t shown = nowNs();
     std::printf("%lld %llu\n", static_cast<long long>(shown), static_cast<unsigned long long>(RomFile::OpenCount()));

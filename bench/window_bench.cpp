@@ -11,7 +11,7 @@
 #include "core/detection.h"
 #include "core/romfile.h"
 #include "editors/text/textmodel.h"
-#include "editors/water/p2water.h"
+#include "editors/water/watereditor.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -30,7 +30,7 @@ namespace {
 // the water editor finishes its set-up on a timer.
 bool settled(QDialog& window)
 {
-    const auto* water = qobject_cast<Tp2waterf*>(&window);
+    const auto* water = qobject_cast<WaterEditor*>(&window);
     return !water || !water->Timer->isActive();
 }
 
@@ -44,7 +44,7 @@ EditorMemory& benchMemory()
 // As the Editor menu opens a window (NewEditor on the selected image's
 // session, owned by the main window), shown modally; here until it is
 // exposed, painted and settled.
-std::unique_ptr<QDialog> openWindow(WindowId id)
+std::unique_ptr<QDialog> openWindow(EditorId id)
 {
     std::unique_ptr<QDialog> window = NewEditor(id, &BenchSession(), benchMemory(), BenchMainWindow());
     if (!window)
@@ -59,7 +59,7 @@ std::unique_ptr<QDialog> openWindow(WindowId id)
     return window;
 }
 
-void BM_Open(benchmark::State& state, WindowId id, const char* gameCode)
+void BM_Open(benchmark::State& state, EditorId id, const char* gameCode)
 {
     std::uint64_t opens = 0;
     try {
@@ -127,7 +127,7 @@ void changePalette(QDialog& window, int turn)
     window.findChild<QAbstractButton*>(QStringLiteral("Button1"))->click();
 }
 
-void BM_Save(benchmark::State& state, WindowId id, const char* gameCode, const char* button,
+void BM_Save(benchmark::State& state, EditorId id, const char* gameCode, const char* button,
              void (*change)(QDialog&, int), int messages)
 {
     std::uint64_t opens = 0;
@@ -169,22 +169,22 @@ void add(const std::string& name, Fn fn, Args... args)
 
 void RegisterWindowBenchmarks()
 {
-    add("Open/p1demos", BM_Open, WindowId::p1demos, "p1");
-    add("Open/p2demos", BM_Open, WindowId::p2demos, "p2");
-    add("Open/p2waterf", BM_Open, WindowId::p2waterf, "p2");
-    add("Open/p2bossesf", BM_Open, WindowId::p2bossesf, "p2");
-    add("Open/p2textz", BM_Open, WindowId::p2textz, "p2");
-    add("Open/palform", BM_Open, WindowId::palform, "p1");
-    add("Open/artf", BM_Open, WindowId::artf, "p1");
-    add("Open/p1texteditorf", BM_Open, WindowId::p1texteditorf, "p1");
-    add("Open/DisasmFrm", BM_Open, WindowId::DisasmFrm, "p1");
+    add("Open/p1demos", BM_Open, EditorId::FirstGameDemos, "p1");
+    add("Open/p2demos", BM_Open, EditorId::Demos, "p2");
+    add("Open/p2waterf", BM_Open, EditorId::Water, "p2");
+    add("Open/p2bossesf", BM_Open, EditorId::Objects, "p2");
+    add("Open/p2textz", BM_Open, EditorId::Texts, "p2");
+    add("Open/palform", BM_Open, EditorId::Palettes, "p1");
+    add("Open/artf", BM_Open, EditorId::Art, "p1");
+    add("Open/p1texteditorf", BM_Open, EditorId::FirstGameTexts, "p1");
+    add("Open/DisasmFrm", BM_Open, EditorId::Disassembler, "p1");
 
     // Every Save ends with the checksum repair of the whole image ("Fix
     // Checksum" is ticked) and one message.
-    add("Save/p1demos", BM_Save, WindowId::p1demos, "p1", "Save", changeDemos, 1);
-    add("Save/p2demos", BM_Save, WindowId::p2demos, "p2", "Save", changeDemos, 1);
-    add("Save/p2waterf", BM_Save, WindowId::p2waterf, "p2", "Button1", changeWater, 1);
-    add("Save/p2bossesf", BM_Save, WindowId::p2bossesf, "p2", "Button1", changeObjects, 1);
-    add("Save/p2textz", BM_Save, WindowId::p2textz, "p2", "Button2", changeTexts, 1);
-    add("Save/palform", BM_Save, WindowId::palform, "p1", "Button2", changePalette, 1);
+    add("Save/p1demos", BM_Save, EditorId::FirstGameDemos, "p1", "Save", changeDemos, 1);
+    add("Save/p2demos", BM_Save, EditorId::Demos, "p2", "Save", changeDemos, 1);
+    add("Save/p2waterf", BM_Save, EditorId::Water, "p2", "Button1", changeWater, 1);
+    add("Save/p2bossesf", BM_Save, EditorId::Objects, "p2", "Button1", changeObjects, 1);
+    add("Save/p2textz", BM_Save, EditorId::Texts, "p2", "Button2", changeTexts, 1);
+    add("Save/palform", BM_Save, EditorId::Palettes, "p1", "Button2", changePalette, 1);
 }

@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     InitApplication();
     // The main window is made and shown inside; its first paint comes with
     // the event loop.
-    const std::unique_ptr<TMainFrm> window = StartProgram(QApplication::arguments());
+    const std::unique_ptr<MainWindow> window = StartProgram(QApplication::arguments());
     FirstPaint painted(window.get());
     if (!painted.wait())
         return 1;
