@@ -169,7 +169,7 @@ void add(const std::string& name, Fn fn, Args... args)
 
 void RegisterWindowBenchmarks()
 {
-    add("Open/p1demos", BM_Open, EditorId::FirstGameDemos, "p1");
+    add("Open/p1demos", BM_Open, EditorId::Demos, "p1");
     add("Open/p2demos", BM_Open, EditorId::Demos, "p2");
     add("Open/p2waterf", BM_Open, EditorId::Water, "p2");
     add("Open/p2bossesf", BM_Open, EditorId::Objects, "p2");
@@ -181,7 +181,7 @@ void RegisterWindowBenchmarks()
 
     // Every Save ends with the checksum repair of the whole image ("Fix
     // Checksum" is ticked) and one message.
-    add("Save/p1demos", BM_Save, EditorId::FirstGameDemos, "p1", "Save", changeDemos, 1);
+    add("Save/p1demos", BM_Save, EditorId::Demos, "p1", "Save", changeDemos, 1);
     add("Save/p2demos", BM_Save, EditorId::Demos, "p2", "Save", changeDemos, 1);
     add("Save/p2waterf", BM_Save, EditorId::Water, "p2", "Button1", changeWater, 1);
     add("Save/p2bossesf", BM_Save, EditorId::Objects, "p2", "Button1", changeObjects, 1);

@@ -26,6 +26,7 @@ struct DemoLayout
     int maxNumber;              // largest number of demos the window offers
     LevelList levels;
     const char* caption;        // what the window caption names after the title, or nullptr to keep the form's
+    const char* savedMessage;   // what the window says after a Save
 };
 
 inline constexpr std::int32_t kNoDemoOffset = -1;
@@ -38,6 +39,8 @@ const DemoLayout* FirstGameDemoLayout(const std::string& gameCode);
 // The later games ("p2", "p2b", "p2k", "p3", "pk"); nullptr for any other
 // code.
 const DemoLayout* SecondGameDemoLayout(const std::string& gameCode);
+// The layout of either; nullptr for a game without demo settings.
+const DemoLayout* DemoLayoutFor(const std::string& gameCode);
 
 // Whole seconds of a frame count, remainder dropped.
 constexpr std::uint16_t DemoSeconds(std::uint16_t frames)

@@ -52,12 +52,7 @@ void fill(SyntheticImage& image, const std::string& gameCode, const DemoLayout* 
 
 } // namespace
 
-void FillFirstGameDemosSamples(SyntheticImage& image, const std::string& gameCode)
-{
-    fill(image, gameCode, FirstGameDemoLayout(gameCode));
-}
-
 void FillDemosSamples(SyntheticImage& image, const std::string& gameCode)
 {
-    fill(image, gameCode, SecondGameDemoLayout(gameCode));
+    fill(image, gameCode, DemoLayoutFor(gameCode));
 }

@@ -4,6 +4,7 @@
 #include "editors/demos/demoseditor.h"
 #include "ui_demoseditor.h"
 
+#include "core/apptexts.h"
 #include "core/imagesession.h"
 #include "editors/demos/democontrols.h"
 #include "editors/editorlist.h"
@@ -12,54 +13,87 @@
 #include "ui/savecompletion.h"
 #include "ui/trackedform.h"
 
+#include <algorithm>
 #include <initializer_list>
 
+namespace {
+
+// Hides widgets, a band of the form, and moves what lies below them up by
+// gap; the form shrinks by as much.
+void removeBand(QWidget* form, std::initializer_list<QWidget*> widgets, int gap)
+{
+    int bottom = 0;
+    for (QWidget* widget : widgets) {
+        widget->hide();
+        bottom = std::max(bottom, widget->geometry().bottom());
+    }
+    for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->y() > bottom && std::find(widgets.begin(), widgets.end(), child) == widgets.end())
+            child->move(child->x(), child->y() - gap);
+    }
+    form->resize(form->width(), form->height() - gap);
+}
+
+} // namespace
+
 DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
-    : QDialog(parent), mUi(std::make_unique<Ui::DemosEditor>()), mSession(session)
+    : QDialog(parent), mUi(std::make_unique<Ui::DemosEditor>()), mSession(session),
+      mLayout(DemoLayoutFor(session.gameCode()))
 {
     mUi->setupUi(this);
     NoButtonOnEnter(this);
+    const bool special = mLayout && mLayout->specialLength != kNoDemoOffset;
+    if (!special)
+        removeFirstGameRows();
     setFixedSize(size());
     NameSpinEdit(mUi->PoleLengthUpDown, "PoleLength");
+    NameSpinEdit(mUi->PoleSpecialLengthUpDown, "PoleSpecialLength");
     NameSpinEdit(mUi->PoleNumberUpDown, "PoleNumber");
-    DescribeDemoControls(mUi->PoleLengthUpDown, nullptr, mUi->PoleNumberUpDown,
+    DescribeDemoControls(mUi->PoleLengthUpDown, mUi->PoleSpecialLengthUpDown, mUi->PoleNumberUpDown,
                          {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4});
     // Nothing to save until the values have been read from the ROM.
     mUi->Save->setEnabled(false);
 
-    ConnectHandler(mUi->CloseB, &QPushButton::clicked, this, &DemosEditor::CloseBClick);
+    connect(mUi->CloseB, &QPushButton::clicked, this, &QDialog::close);
 
-    RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, mSession, mUi->Save, [this] { SaveClick(); },
-                    {mUi->PoleLengthUpDown, mUi->PoleNumberUpDown, mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4});
+    RunHandler([this] { showImage(); });
+    std::vector<QWidget*> controls{mUi->PoleLengthUpDown, mUi->PoleNumberUpDown, mUi->combo1,
+                                   mUi->combo2,           mUi->combo3,           mUi->combo4};
+    if (special)
+        controls.insert(controls.begin() + 1, mUi->PoleSpecialLengthUpDown);
+    new TrackedForm(this, mSession, mUi->Save, [this] { save(); }, controls);
 }
 
 DemosEditor::~DemosEditor() = default;
 
-void DemosEditor::FormCreate()
+void DemosEditor::removeFirstGameRows()
 {
-    // The spin box is both the edit box and its buttons.
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{mUi->Label5, mUi->Label9, mUi->PoleNumberUpDown, mUi->combo4})
-        control->setEnabled(true);
-    mUi->PoleNumberUpDown->setRange(0, 4);
+    removeBand(this, {mUi->Import}, mUi->Import->height() + 7);
+    removeBand(this, {mUi->Label3, mUi->PoleSpecialLengthUpDown, mUi->Label4},
+               mUi->PoleNumberUpDown->y() - mUi->PoleSpecialLengthUpDown->y());
+}
 
-    const DemoLayout* layout = SecondGameDemoLayout(mSession.gameCode());
-    if (!layout)
+void DemosEditor::showImage()
+{
+    if (!mLayout)
         return;
-    const bool fourthSlot = layout->slotCount == kDemoLevelWords;
-    const bool hasNumber = layout->number != kNoDemoOffset;
+    if (mLayout->caption)
+        setWindowTitle(QString::fromStdString(AppTitleWith(mLayout->caption)));
+    const bool fourthSlot = mLayout->slotCount == kDemoLevelWords;
+    const bool hasNumber = mLayout->number != kNoDemoOffset;
     mUi->Label9->setEnabled(fourthSlot);
     mUi->combo4->setEnabled(fourthSlot);
     mUi->Label5->setEnabled(hasNumber);
     mUi->PoleNumberUpDown->setEnabled(hasNumber);
-    mUi->PoleNumberUpDown->setRange(0, layout->maxNumber);
+    mUi->PoleNumberUpDown->setRange(0, mLayout->maxNumber);
     DescribeDemoNumber(mUi->PoleNumberUpDown);
 
-    DemoModel& model = mModel.emplace(*layout);
+    DemoModel& model = mModel.emplace(*mLayout);
     mSession.read(model);
     const DemoValues& values = model.values();
     mShownLength = ShowDemoValue(mUi->PoleLengthUpDown, DemoSeconds(values.length));
+    if (mLayout->specialLength != kNoDemoOffset)
+        mShownSpecialLength = ShowDemoValue(mUi->PoleSpecialLengthUpDown, DemoSeconds(values.specialLength));
     mShownNumber = ShowDemoValue(mUi->PoleNumberUpDown, values.number);
     mUi->Save->setEnabled(true);
 
@@ -68,33 +102,32 @@ void DemosEditor::FormCreate()
     if (!fourthSlot)
         mUi->combo4->setPlaceholderText(QStringLiteral("Disabled"));
     QComboBox* const selectors[] = {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4};
-    for (int n = 0; n < layout->slotCount; ++n)
-        LoadLevelList(selectors[n], layout->levels.fileName);
-    for (int n = 0; n < layout->slotCount; ++n)
-        SelectLevel(selectors[n], layout->levels.table, values.levels[static_cast<std::size_t>(n)]);
+    for (int n = 0; n < mLayout->slotCount; ++n)
+        LoadLevelList(selectors[n], mLayout->levels.fileName);
+    for (int n = 0; n < mLayout->slotCount; ++n)
+        SelectLevel(selectors[n], mLayout->levels.table, values.levels[static_cast<std::size_t>(n)]);
 }
 
-void DemosEditor::SaveClick()
+void DemosEditor::save()
 {
     if (!mModel || !mModel->isRead())
         return;
     const DemoValues& stored = mModel->values();
     DemoValues wanted = stored;
     wanted.length = ChosenFrames(mUi->PoleLengthUpDown, mShownLength, stored.length);
+    if (mLayout->specialLength != kNoDemoOffset)
+        wanted.specialLength = ChosenFrames(mUi->PoleSpecialLengthUpDown, mShownSpecialLength, stored.specialLength);
     wanted.number = ChosenCount(mUi->PoleNumberUpDown, mShownNumber, stored.number);
     wanted.levels = ChosenLevels({mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4}, *mModel);
-    // A failed write ends the mUi->Save before the success message; what was
-    // written stays written. The fourth slot of a three-slot game and the
-    // number of a game without one are never written.
+    // A failed write ends the Save before the success message; what was
+    // written stays written, the rest is tried again by the next Save. The
+    // fourth slot of a three-slot game and the number of a game without one
+    // are never written.
     mModel->want(wanted);
-    SaveImage(mSession, *mModel, QStringLiteral("ROM Saved"));
+    SaveImage(mSession, *mModel, QString::fromUtf8(mLayout->savedMessage));
     mShownLength = mUi->PoleLengthUpDown->value();
+    mShownSpecialLength = mUi->PoleSpecialLengthUpDown->value();
     mShownNumber = mUi->PoleNumberUpDown->value();
-}
-
-void DemosEditor::CloseBClick()
-{
-    close();
 }
 
 std::unique_ptr<QDialog> NewDemosEditor(ImageSession* session, EditorMemory&, QWidget* owner)

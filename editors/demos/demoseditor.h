@@ -7,17 +7,18 @@
 
 #include <QDialog>
 
+#include <memory>
+#include <optional>
+
 namespace Ui {
 class DemosEditor;
 }
 
 class ImageSession;
 
-#include <memory>
-#include <optional>
-
-// The demos editor of the later games ("p2", "p2b", "p2k", "p3", "pk"): the
-// demo length, the number of demos played and the level of each demo slot.
+// The demos editor, laid out by the game's demo layout: the demo length,
+// the special stage demo length (first game), the number of demos played
+// and the level of each demo slot.
 class DemosEditor : public QDialog
 {
     Q_OBJECT
@@ -26,18 +27,24 @@ public:
     DemosEditor(ImageSession& session, QWidget* parent = nullptr);
     ~DemosEditor() override;
 
-    void FormCreate();
-    void SaveClick();
-    void CloseBClick();
-
 private:
+    // The game's values, read into the controls.
+    void showImage();
+    void save();
+    // The second game's form: the special stage row and the import button
+    // are taken out, and what lies below them moves up.
+    void removeFirstGameRows();
+
     // The generated form.
     std::unique_ptr<Ui::DemosEditor> mUi;
     ImageSession& mSession;
+    // nullptr for a game without demo settings.
+    const DemoLayout* mLayout = nullptr;
     // Made once the game's layout is known.
     std::optional<DemoModel> mModel;
     // Spin box positions as shown after opening or the last Save: only a
     // position the user changed is written.
     int mShownLength = 0;
+    int mShownSpecialLength = 0;
     int mShownNumber = 0;
 };

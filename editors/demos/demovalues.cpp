@@ -156,14 +156,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditorValues> NewFirstGameDemosValues(const std::string& gameCode)
-{
-    const DemoLayout* layout = FirstGameDemoLayout(gameCode);
-    return layout ? std::make_unique<DemoValuesSection>(*layout) : nullptr;
-}
-
 std::unique_ptr<EditorValues> NewDemosValues(const std::string& gameCode)
 {
-    const DemoLayout* layout = SecondGameDemoLayout(gameCode);
+    const DemoLayout* layout = DemoLayoutFor(gameCode);
     return layout ? std::make_unique<DemoValuesSection>(*layout) : nullptr;
 }

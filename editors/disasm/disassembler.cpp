@@ -18,7 +18,7 @@ Disassembler::~Disassembler() = default;
 
 void Disassembler::Button1Click()
 {
-    // On an error mUi->EAsm keeps its text: the conversion throws before it is set.
+    // On an error EAsm keeps its text: the conversion throws before it is set.
     mUi->EAsm->setText(QString::fromStdString(ConvertInstructionWord(mUi->Machine->text().toStdString())));
 }
 

@@ -89,7 +89,7 @@ TEST(Routing, OpensTheWindowOfEachGame)
         EditorId window;
     };
     const Row rows[] = {
-        {ItemEditorDemos, "p1", EditorId::FirstGameDemos},    {ItemEditorDemos, "p1j", EditorId::FirstGameDemos},
+        {ItemEditorDemos, "p1", EditorId::Demos},    {ItemEditorDemos, "p1j", EditorId::Demos},
         {ItemEditorDemos, "p2", EditorId::Demos},    {ItemEditorDemos, "p2k", EditorId::Demos},
         {ItemEditorDemos, "p2b", EditorId::Demos},   {ItemEditorDemos, "p3", EditorId::Demos},
         {ItemEditorDemos, "p3k", EditorId::Demos},   {ItemEditorDemos, "pk", EditorId::Demos},

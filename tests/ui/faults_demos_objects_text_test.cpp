@@ -10,7 +10,6 @@
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
 #include "editors/demos/demomodel.h"
-#include "editors/demos/firstgamedemoseditor.h"
 #include "editors/demos/demoseditor.h"
 #include "editors/objects/objectmodel.h"
 #include "editors/objects/objecteditor.h"
@@ -53,7 +52,7 @@ struct Editor
 const Editor& editorOf(Kind kind)
 {
     static const Editor editors[] = {
-        {"p1demos", [](ImageSession& session) { return std::make_unique<FirstGameDemosEditor>(session); }, "Save", "ROM Saved!", true},
+        {"p1demos", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "Save", "ROM Saved!", true},
         {"p2demos", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "Save", "ROM Saved", true},
         {"p2bosses", [](ImageSession& session) { return std::make_unique<ObjectEditor>(session); }, "Button1", "ROM Saved", true},
         {"p2textz", [](ImageSession& session) { return std::make_unique<TextEditor>(session); }, "Button2", "ROM Saved!", true},

@@ -4,7 +4,6 @@
 #include "app/mainwindow.h"
 #include "app/windowregistry.h"
 #include "core/romaccess.h"
-#include "editors/demos/firstgamedemoseditor.h"
 #include "editors/demos/demoseditor.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
@@ -57,7 +56,7 @@ class P1DemosTest : public WindowTest
 
 private:
 
-    std::unique_ptr<FirstGameDemosEditor> open(const SyntheticImage& image) { return openEditor<FirstGameDemosEditor>(image); }
+    std::unique_ptr<DemosEditor> open(const SyntheticImage& image) { return openEditor<DemosEditor>(image); }
 
 
 private slots:
@@ -244,7 +243,7 @@ private slots:
         selectImage(expected);
         TempDir elsewhere;
         SetSupportBase(elsewhere.path() + "/");
-        const auto w = std::make_unique<FirstGameDemosEditor>(*mSession);
+        const auto w = std::make_unique<DemosEditor>(*mSession);
         QCOMPARE(mNotices->errors,
                  QStringList{Reported("Cannot open file " + elsewhere.path() + "//korvane/p1levels.txt")});
         QCOMPARE(spin(w.get(), "PoleLengthUpDown")->value(), 9);
@@ -290,7 +289,7 @@ private slots:
         QString title;
         const bool shown = WithModal([] { TestMainWindow()->EditorDemosClick(); },
                                      [&](QWidget* modal) {
-                                         right = firstGame ? qobject_cast<FirstGameDemosEditor*>(modal) != nullptr
+                                         right = firstGame ? qobject_cast<DemosEditor*>(modal) != nullptr
                                                            : qobject_cast<DemosEditor*>(modal) != nullptr;
                                          title = ShownTitle(modal);
                                          modal->close();

@@ -10,7 +10,6 @@
 #include "core/imagesession.h"
 #include "core/supportfiles.h"
 #include "editors/art/artviewer.h"
-#include "editors/demos/firstgamedemoseditor.h"
 #include "editors/demos/demoseditor.h"
 #include "editors/disasm/disassembler.h"
 #include "editors/objects/objecteditor.h"

@@ -5,7 +5,7 @@
 #include "app/windowregistry.h"
 #include "core/imagesnapshot.h"
 #include "core/romfile.h"
-#include "editors/demos/firstgamedemoseditor.h"
+#include "editors/demos/demoseditor.h"
 #include "editors/demos/demoseditor.h"
 #include "editors/objects/objecteditor.h"
 #include "editors/palette/paletteeditor.h"
@@ -139,7 +139,7 @@ private:
     {
         const QByteArray editor = c.editor;
         if (editor == "p1demos")
-            return newEditor<FirstGameDemosEditor>();
+            return newEditor<DemosEditor>();
         if (editor == "p2demos")
             return newEditor<DemosEditor>();
         if (editor == "objects")
