@@ -194,7 +194,7 @@ void MainWindow::selectFile(const QString& fileName)
     mSession->setFixChecksum(mUi->Fix->isChecked());
     mSession->setBackUp(mUi->FileBackup->isChecked());
     mSession->setListener(this);
-    setEditorItems(detection.game->items);
+    setEditorItems(EditorItemsOf(detection.game->code));
     mUi->FilePatch->setEnabled(true);
     mUi->FilePlay->setEnabled(true);
     mSerial = detection.serial;
@@ -254,7 +254,7 @@ void MainWindow::showHeader()
     const bool saveState = mSession->gameCode() == "gst";
     if (!mMegaDriveHeader && !saveState)
         serial += row(QStringLiteral("Header"), QStringLiteral("no \"SEGA\" at 0x100: not a Mega Drive cartridge header"));
-    if (GameByCode(mSession->gameCode()).items == 0) {
+    if (EditorItemsOf(mSession->gameCode()) == 0) {
         QString why;
         if (saveState)
             why = QStringLiteral("none: a save state is not edited");

@@ -13,18 +13,18 @@
 namespace {
 
 constexpr std::array<GameInfo, 12> kGames = {{
-    {"gst", "Genecyst Save State", 0},
-    {"p1", "Pelbo 1", ItemEditorDemos | ItemEditorPal},
-    {"p1j", "Pelbo 1 J", ItemEditorDemos},
-    {"p2b", "Pelbo 2 \xDF" "eta", ItemEditorDemos},
-    {"p2", "Pelbo 2", ItemEditorWater | ItemEditorDemos | ItemEditorBosses | ItemEditorText},
-    {"p3", "Pelbo 3", ItemEditorWater | ItemEditorDemos},
-    {"chaotix", "Knuckles Chaotix", ItemEditorPal},
-    {"p1k", "Pelbo Special Stages", 0},
-    {"p2k", "Knuckles in Pelbo 2", ItemEditorWater | ItemEditorDemos},
-    {"p3k", "Pelbo 3 and Knuckles", 0},
-    {"pk", "Pelbo & Knuckles", ItemEditorDemos},
-    {"un", "Unknown", 0},
+    {"gst", "Genecyst Save State"},
+    {"p1", "Pelbo 1"},
+    {"p1j", "Pelbo 1 J"},
+    {"p2b", "Pelbo 2 \xDF" "eta"},
+    {"p2", "Pelbo 2"},
+    {"p3", "Pelbo 3"},
+    {"chaotix", "Knuckles Chaotix"},
+    {"p1k", "Pelbo Special Stages"},
+    {"p2k", "Knuckles in Pelbo 2"},
+    {"p3k", "Pelbo 3 and Knuckles"},
+    {"pk", "Pelbo & Knuckles"},
+    {"un", "Unknown"},
 }};
 
 struct SerialRow

@@ -39,7 +39,6 @@ struct GameInfo
 {
     const char* code;
     const char* name;
-    unsigned items; // EditorItem bits enabled for it
 };
 
 // The game of a code; the "un" game for a code it does not know.

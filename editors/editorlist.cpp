@@ -15,8 +15,6 @@ const std::vector<EditorInfo>& Editors()
 
 bool Serves(const EditorInfo& editor, const std::string& gameCode)
 {
-    if (editor.games.empty())
-        return true;
     for (const char* code : editor.games) {
         if (gameCode == code)
             return true;
@@ -30,5 +28,19 @@ EditorId RouteFor(EditorItem item, const std::string& gameCode)
         if (editor.item == item && Serves(editor, gameCode))
             return editor.id;
     }
+    for (const EditorInfo& editor : Editors()) {
+        if (editor.item == item && editor.games.empty())
+            return editor.id;
+    }
     return EditorId::None;
+}
+
+unsigned EditorItemsOf(const std::string& gameCode)
+{
+    unsigned items = 0;
+    for (const EditorInfo& editor : Editors()) {
+        if (Serves(editor, gameCode))
+            items |= editor.item;
+    }
+    return items;
 }

@@ -30,18 +30,23 @@ struct EditorInfo
     EditorId id;
     EditorItem item;
     const char* key;                // "" when it has no values section
-    std::vector<const char*> games; // empty: every game
+    std::vector<const char*> games; // empty: offered for no game in particular
 };
 
 // The editors in the list's order.
 const std::vector<EditorInfo>& Editors();
 
-// The editor an Editor item opens for a game code; EditorId::None when
-// none does.
+// The editor an Editor item opens for a game code: the first that serves
+// the game, else the first of the item that lists no game; EditorId::None
+// when none does.
 EditorId RouteFor(EditorItem item, const std::string& gameCode);
 
-// Whether editor serves the game code.
+// Whether the Editor menu offers editor for the game code.
 bool Serves(const EditorInfo& editor, const std::string& gameCode);
+
+// The Editor menu items offered for a game code (EditorItem bits): those of
+// the editors that serve it.
+unsigned EditorItemsOf(const std::string& gameCode);
 
 // What each editor's folder defines (see editors.def), in the window layer,
 // the document layer and the plain layer.

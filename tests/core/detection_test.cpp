@@ -25,7 +25,7 @@ TEST(Detection, NamesEveryGameOfTheTable)
         const Detection d = DetectGame(path);
         ASSERT_NE(d.game, nullptr);
         EXPECT_EQ(d.game->code, c.code);
-        EXPECT_EQ(d.game->items, c.items);
+        EXPECT_EQ(EditorItemsOf(d.game->code), c.items);
         EXPECT_EQ(d.romSize, image.size());
         EXPECT_EQ(d.serial, std::string(image.data().begin() + 0x180, image.data().begin() + 0x18E));
     }
@@ -80,6 +80,8 @@ TEST(Detection, UnknownCodesFallBackToUnknown)
     EXPECT_STREQ(GameByCode("P2").code, "un");
 }
 
+// The Editor items open the editors the list offers for the game; an
+// editor that lists no game opens for the others of its item.
 TEST(Routing, OpensTheWindowOfEachGame)
 {
     struct Row
@@ -92,17 +94,17 @@ TEST(Routing, OpensTheWindowOfEachGame)
         {ItemEditorDemos, "p1", EditorId::Demos},    {ItemEditorDemos, "p1j", EditorId::Demos},
         {ItemEditorDemos, "p2", EditorId::Demos},    {ItemEditorDemos, "p2k", EditorId::Demos},
         {ItemEditorDemos, "p2b", EditorId::Demos},   {ItemEditorDemos, "p3", EditorId::Demos},
-        {ItemEditorDemos, "p3k", EditorId::Demos},   {ItemEditorDemos, "pk", EditorId::Demos},
+        {ItemEditorDemos, "p3k", EditorId::None},   {ItemEditorDemos, "pk", EditorId::Demos},
         {ItemEditorDemos, "chaotix", EditorId::None},  {ItemEditorDemos, "un", EditorId::None},
         {ItemEditorDemos, "", EditorId::None},         {ItemEditorWater, "p2", EditorId::Water},
-        {ItemEditorWater, "p2k", EditorId::Water},  {ItemEditorWater, "p2b", EditorId::Water},
-        {ItemEditorWater, "p3", EditorId::Water},   {ItemEditorWater, "p3k", EditorId::Water},
+        {ItemEditorWater, "p2k", EditorId::Water},  {ItemEditorWater, "p2b", EditorId::None},
+        {ItemEditorWater, "p3", EditorId::Water},   {ItemEditorWater, "p3k", EditorId::None},
         {ItemEditorWater, "p1", EditorId::None},       {ItemEditorWater, "pk", EditorId::None},
         {ItemEditorBosses, "p2", EditorId::Objects}, {ItemEditorBosses, "p2k", EditorId::None},
         {ItemEditorBosses, "P2", EditorId::None},      {ItemEditorText, "p2", EditorId::Texts},
-        {ItemEditorText, "p1", EditorId::FirstGameTexts}, {ItemEditorText, "p1j", EditorId::None},
-        {ItemEditorPal, "chaotix", EditorId::Palettes}, {ItemEditorPal, "un", EditorId::Palettes},
-        {ItemEditorPal, "", EditorId::Palettes},        {ItemViewerArt, "gst", EditorId::Art},
+        {ItemEditorText, "p1", EditorId::FirstGameTexts}, {ItemEditorText, "p1j", EditorId::FirstGameTexts},
+        {ItemEditorPal, "chaotix", EditorId::Palettes}, {ItemEditorPal, "un", EditorId::None},
+        {ItemEditorPal, "", EditorId::None},        {ItemViewerArt, "gst", EditorId::Art},
         {ItemEditorDisasm, "", EditorId::Disassembler},   {ItemEditorDisasm, "p2", EditorId::Disassembler},
     };
     for (const Row& row : rows) {

@@ -5,6 +5,7 @@
 
 #include "core/detection.h"
 #include "core/platform/files.h"
+#include "editors/editorlist.h"
 #include "tests/support/testfiles.h"
 #include "tools/samplerom/samples.h"
 
@@ -658,7 +659,7 @@ private slots:
 
         const Run exported = tool({"export", a, "-o", doc});
         // A game no editor serves has nothing to export.
-        if (GameByCode(code.toStdString()).items == 0) {
+        if (EditorItemsOf(code.toStdString()) == 0) {
             QCOMPARE(exported.exitCode, 1);
             QVERIFY2(exported.err.contains(QStringLiteral("no editor serves this image")), qPrintable(exported.err));
             return;

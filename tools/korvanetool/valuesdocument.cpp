@@ -78,10 +78,9 @@ std::string line(const QString& editor, const QString& path, const QString& befo
 std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode)
 {
     // The editors the main window offers for the game, in the list's order.
-    const unsigned items = GameByCode(gameCode).items;
     std::vector<std::unique_ptr<EditorValues>> editors;
     for (const EditorInfo& editor : Editors()) {
-        if (!(items & editor.item) || !Serves(editor, gameCode))
+        if (!Serves(editor, gameCode))
             continue;
         std::unique_ptr<EditorValues> values;
         switch (editor.id) {
