@@ -125,26 +125,26 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
     mUi->FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
     fillRecentMenu();
 
-    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
-    ConnectHandler(mUi->FileOpen, &QAction::triggered, this, &MainWindow::Button2Click);
-    ConnectHandler(mUi->FilePlay, &QAction::triggered, this, &MainWindow::FilePlayClick);
-    ConnectHandler(mUi->SettingsEmulator, &QAction::triggered, this, &MainWindow::SettingsEmulatorClick);
-    ConnectHandler(mUi->FileClose, &QAction::triggered, this, &MainWindow::FileCloseClick);
-    ConnectHandler(mUi->FilePatch, &QAction::triggered, this, &MainWindow::FilePatchClick);
-    ConnectHandler(mUi->EditorDemos, &QAction::triggered, this, &MainWindow::EditorDemosClick);
-    ConnectHandler(mUi->EditorWater, &QAction::triggered, this, &MainWindow::EditorWaterClick);
-    ConnectHandler(mUi->EditorBosses, &QAction::triggered, this, &MainWindow::EditorBossesClick);
-    ConnectHandler(mUi->EditorText, &QAction::triggered, this, &MainWindow::EditorTextClick);
-    ConnectHandler(mUi->EditorPal, &QAction::triggered, this, &MainWindow::EditorPalClick);
-    ConnectHandler(mUi->ViewerArt, &QAction::triggered, this, &MainWindow::ViewerArtClick);
-    ConnectHandler(mUi->EditorDisasm, &QAction::triggered, this, &MainWindow::EditorDisasmClick);
-    ConnectHandler(mUi->HelpAbout, &QAction::triggered, this, &MainWindow::HelpAboutClick);
+    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &MainWindow::chooseImage);
+    ConnectHandler(mUi->FileOpen, &QAction::triggered, this, &MainWindow::chooseImage);
+    ConnectHandler(mUi->FilePlay, &QAction::triggered, this, &MainWindow::playImage);
+    ConnectHandler(mUi->SettingsEmulator, &QAction::triggered, this, &MainWindow::chooseEmulator);
+    ConnectHandler(mUi->FileClose, &QAction::triggered, this, &MainWindow::quit);
+    ConnectHandler(mUi->FilePatch, &QAction::triggered, this, &MainWindow::createPatch);
+    ConnectHandler(mUi->EditorDemos, &QAction::triggered, this, &MainWindow::openDemosEditor);
+    ConnectHandler(mUi->EditorWater, &QAction::triggered, this, &MainWindow::openWaterEditor);
+    ConnectHandler(mUi->EditorBosses, &QAction::triggered, this, &MainWindow::openObjectEditor);
+    ConnectHandler(mUi->EditorText, &QAction::triggered, this, &MainWindow::openTextEditor);
+    ConnectHandler(mUi->EditorPal, &QAction::triggered, this, &MainWindow::openPaletteEditor);
+    ConnectHandler(mUi->ViewerArt, &QAction::triggered, this, &MainWindow::openArtViewer);
+    ConnectHandler(mUi->EditorDisasm, &QAction::triggered, this, &MainWindow::openDisassembler);
+    ConnectHandler(mUi->HelpAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(mUi->HelpAboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(this); });
 
-    RunHandler([this] { FormCreate(); });
+    RunHandler([this] { showStart(); });
 }
 
-void MainWindow::FormCreate()
+void MainWindow::showStart()
 {
     mUi->Label1->setText(QString::fromUtf8(kAppVersion));
     setWindowTitle(QString::fromStdString(AppTitle()));
@@ -157,7 +157,7 @@ void MainWindow::FormCreate()
                            : CorePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + "/");
 }
 
-void MainWindow::Button2Click()
+void MainWindow::chooseImage()
 {
     const QString fileName = OpenDialog.execute(this);
     if (fileName.isEmpty()) {
@@ -409,12 +409,12 @@ void MainWindow::setEditorItems(unsigned items)
     mUi->EditorPal->setEnabled(items & ItemEditorPal);
 }
 
-void MainWindow::FileCloseClick()
+void MainWindow::quit()
 {
     close();
 }
 
-void MainWindow::FilePatchClick()
+void MainWindow::createPatch()
 {
     const QString changed = ShownPath(mSession->path());
     // The untouched original, where a backup kept it.
@@ -456,12 +456,12 @@ void MainWindow::FilePatchClick()
     ShowMessage(QStringLiteral("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
 }
 
-void MainWindow::FilePlayClick()
+void MainWindow::playImage()
 {
     PlayImage(this, mSession->path());
 }
 
-void MainWindow::SettingsEmulatorClick()
+void MainWindow::chooseEmulator()
 {
     EmulatorDialog dialog(this);
     dialog.exec();
@@ -472,42 +472,42 @@ void MainWindow::route(EditorItem item)
     OpenWindow(RouteFor(item, mSession ? mSession->gameCode() : std::string()), mSession.get(), mEditorMemory, this);
 }
 
-void MainWindow::EditorDemosClick()
+void MainWindow::openDemosEditor()
 {
     route(ItemEditorDemos);
 }
 
-void MainWindow::EditorWaterClick()
+void MainWindow::openWaterEditor()
 {
     route(ItemEditorWater);
 }
 
-void MainWindow::EditorBossesClick()
+void MainWindow::openObjectEditor()
 {
     route(ItemEditorBosses);
 }
 
-void MainWindow::EditorTextClick()
+void MainWindow::openTextEditor()
 {
     route(ItemEditorText);
 }
 
-void MainWindow::EditorPalClick()
+void MainWindow::openPaletteEditor()
 {
     route(ItemEditorPal);
 }
 
-void MainWindow::ViewerArtClick()
+void MainWindow::openArtViewer()
 {
     route(ItemViewerArt);
 }
 
-void MainWindow::EditorDisasmClick()
+void MainWindow::openDisassembler()
 {
     route(ItemEditorDisasm);
 }
 
-void MainWindow::HelpAboutClick()
+void MainWindow::showAbout()
 {
     const QString text = QStringLiteral(
         "<h3>%1</h3>"

@@ -37,8 +37,8 @@ public:
                                               const QString& filter, bool save)>;
     FileChooser PatchFiles;
 
-    void FormCreate();
-    void Button2Click();
+    void showStart();
+    void chooseImage();
     // Selects fileName as choosing it in the dialog does: the same
     // detection, the same messages, and the dialog offers it next time. The
     // command line, a dropped file and the recent list come here too.
@@ -50,22 +50,22 @@ public:
     // Stops the header's sum, if one runs, and waits for its thread: a Save
     // does so before it opens the image.
     void stopHeaderSum();
-    void FileCloseClick();
+    void quit();
     // Writes a patch from an original image, asked for, to the selected one.
-    void FilePatchClick();
+    void createPatch();
     // Starts the emulator on the selected image.
-    void FilePlayClick();
+    void playImage();
     // The command that plays images.
-    void SettingsEmulatorClick();
-    void EditorDemosClick();
-    void EditorWaterClick();
-    void EditorBossesClick();
-    void EditorTextClick();
-    void EditorPalClick();
-    void ViewerArtClick();
-    void EditorDisasmClick();
+    void chooseEmulator();
+    void openDemosEditor();
+    void openWaterEditor();
+    void openObjectEditor();
+    void openTextEditor();
+    void openPaletteEditor();
+    void openArtViewer();
+    void openDisassembler();
     // The program's name, version, purpose and licence.
-    void HelpAboutClick();
+    void showAbout();
 
 signals:
     // The window's first picture is on screen: what can wait for it (the

@@ -68,22 +68,22 @@ ArtViewer::ArtViewer(const ImageSession& session, QWidget* parent)
     DXImageList1[QStringLiteral("omg")] = omgPicture();
     mUi->DXDraw1->prepare();
 
-    DXTimer1 = new QTimer(this);
-    DXTimer1->setObjectName(QStringLiteral("DXTimer1"));
-    DXTimer1->setInterval(1000);
+    mTicker = new QTimer(this);
+    mTicker->setObjectName(QStringLiteral("DXTimer1"));
+    mTicker->setInterval(1000);
     ConnectHandler(qGuiApp, &QGuiApplication::applicationStateChanged, this, &ArtViewer::applicationStateChanged);
     applicationStateChanged(QGuiApplication::applicationState());
 
-    RunHandler([this] { FormCreate(); });
+    RunHandler([this] { showImage(); });
 }
 
 ArtViewer::~ArtViewer() = default;
 
-void ArtViewer::FormCreate()
+void ArtViewer::showImage()
 {
-    loadpal(kArtPaletteOffset);
+    readPalette(kArtPaletteOffset);
     for (const ArtTile& tile : kArtTiles)
-        maketile(WritableSupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
+        makeTile(WritableSupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
 
     Sprite sprite;
     sprite.picture = &DXImageList1.at(QStringLiteral("omg"));
@@ -96,31 +96,31 @@ void ArtViewer::FormCreate()
     // The surface keeps no drawing context open: it repaints from its image.
 }
 
-void ArtViewer::loadpal(std::uint16_t offset)
+void ArtViewer::readPalette(std::uint16_t offset)
 {
     int read = 0;
     ReadThenShow([&] { ReadArtPalette(mSession.path(), offset, mPalette, read); },
                  [&] {
                      for (int k = 0; k < read; ++k)
-                         paintswatch(mPalette[static_cast<std::size_t>(k)], mSwatches[static_cast<std::size_t>(k)]);
+                         paintSwatch(mPalette[static_cast<std::size_t>(k)], mSwatches[static_cast<std::size_t>(k)]);
                  });
 }
 
-void ArtViewer::paintswatch(std::uint16_t word, ColourSwatch* box)
+void ArtViewer::paintSwatch(std::uint16_t word, ColourSwatch* box)
 {
     box->setColour(ViewerColour(word));
 }
 
-ScreenColour ArtViewer::pixelcolor(std::uint8_t byte, bool high)
+ScreenColour ArtViewer::pixelColour(std::uint8_t byte, bool high)
 {
     return TilePixelColour(mPalette, byte, high);
 }
 
-void ArtViewer::maketile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box)
+void ArtViewer::makeTile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box)
 {
     const ArtTileBytes tile = ReadArtTile(mSession.path(), tileOffset, pieceOffset);
     WriteTileBitmapFile(file, EncodeTileBitmap(tile.bytes, tile.flip,
-                                               [this](std::uint8_t b, bool high) { return pixelcolor(b, high); }));
+                                               [this](std::uint8_t b, bool high) { return pixelColour(b, high); }));
     box->setPixmap(QPixmap(ShownPath(file), "BMP"));
     box->repaint();
 }
@@ -128,9 +128,9 @@ void ArtViewer::maketile(const std::string& file, std::int32_t tileOffset, std::
 void ArtViewer::applicationStateChanged(Qt::ApplicationState state)
 {
     if (state == Qt::ApplicationActive)
-        DXTimer1->start();
+        mTicker->start();
     else
-        DXTimer1->stop();
+        mTicker->stop();
 }
 
 std::unique_ptr<QDialog> NewArtEditor(ImageSession* session, EditorMemory&, QWidget* owner)

@@ -37,22 +37,22 @@ public:
     ArtViewer(const ImageSession& session, QWidget* parent = nullptr);
     ~ArtViewer() override;
 
-    void FormCreate();
+    void showImage();
     // Reads the 16 big-endian colour words at offset into the art palette,
     // one ROM read a word, and colours p0 to p15 with them. Throws the ROM
     // access errors.
-    void loadpal(std::uint16_t offset);
+    void readPalette(std::uint16_t offset);
     // Colours box with a Mega Drive colour word as the viewer shows it
     // (nibble x 16).
-    void paintswatch(std::uint16_t word, ColourSwatch* box);
+    void paintSwatch(std::uint16_t word, ColourSwatch* box);
     // The colour of the high or low nibble of a tile byte in the art palette.
-    ScreenColour pixelcolor(std::uint8_t byte, bool high);
+    ScreenColour pixelColour(std::uint8_t byte, bool high);
     // Reads the tile at tileOffset and the flip bit of the sprite piece at
     // pieceOffset, writes the tile's 246-byte bitmap into the existing file
     // (never created nor shortened) and shows it in box. Throws "Cannot open
     // file <file>" when the file is missing or not writable, and the ROM
     // read errors; the ROM is read in full before the file is touched.
-    void maketile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box);
+    void makeTile(const std::string& file, std::int32_t tileOffset, std::int32_t pieceOffset, QLabel* box);
 
 private:
     // The generated form.
@@ -67,5 +67,5 @@ private:
     std::map<QString, Picture> DXImageList1;
     std::vector<Sprite> DXSpriteEngine1;
     // Ticks while the application is active; nothing listens to it.
-    QTimer* DXTimer1 = nullptr;
+    QTimer* mTicker = nullptr;
 };

@@ -11,12 +11,12 @@
 Disassembler::Disassembler(QWidget* parent) : QDialog(parent), mUi(std::make_unique<Ui::Disassembler>())
 {
     mUi->setupUi(this);
-    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &Disassembler::Button1Click);
+    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &Disassembler::convert);
 }
 
 Disassembler::~Disassembler() = default;
 
-void Disassembler::Button1Click()
+void Disassembler::convert()
 {
     // On an error EAsm keeps its text: the conversion throws before it is set.
     mUi->EAsm->setText(QString::fromStdString(ConvertInstructionWord(mUi->Machine->text().toStdString())));

@@ -21,7 +21,7 @@ public:
     explicit Disassembler(QWidget* parent = nullptr);
     ~Disassembler() override;
 
-    void Button1Click();
+    void convert();
 private:
     // The generated form.
     std::unique_ptr<Ui::Disassembler> mUi;

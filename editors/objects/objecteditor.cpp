@@ -66,11 +66,11 @@ ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
     mUi->valsPelbo->setAccessibleName(QStringLiteral("Pelbo and Tails"));
     mUi->valsPelbo->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
 
-    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &ObjectEditor::Button2Click);
-    ConnectHandler(mUi->Tabs, &QTabBar::currentChanged, this, &ObjectEditor::TabsChange);
+    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &ObjectEditor::closeEditor);
+    ConnectHandler(mUi->Tabs, &QTabBar::currentChanged, this, &ObjectEditor::showTab);
 
-    RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, mSession, mUi->Button1, [this] { Button1Click(); }, {mUi->vals, mUi->valsPelbo});
+    RunHandler([this] { showImage(); });
+    new TrackedForm(this, mSession, mUi->Button1, [this] { save(); }, {mUi->vals, mUi->valsPelbo});
     // Opens at the form's size (with its Edit menu), which is the least it
     // takes; larger, the grids show more of the 42 rows.
     mFormSize = size();
@@ -131,7 +131,7 @@ int ObjectEditor::findRow(QTableWidget* grid, const QString& label)
     return -1;
 }
 
-void ObjectEditor::FormCreate()
+void ObjectEditor::showImage()
 {
     mUi->Tabs->setCurrentIndex(0);
     mUi->vals->show();
@@ -169,7 +169,7 @@ void ObjectEditor::showCell(const ObjectRow& row)
     grid->setFocus();
 }
 
-void ObjectEditor::Button1Click()
+void ObjectEditor::save()
 {
     // Every cell is converted before the first write, so a bad cell leaves
     // the file as it was and is shown to the user.
@@ -195,12 +195,12 @@ void ObjectEditor::Button1Click()
     }
 }
 
-void ObjectEditor::Button2Click()
+void ObjectEditor::closeEditor()
 {
     close();
 }
 
-void ObjectEditor::TabsChange()
+void ObjectEditor::showTab()
 {
     mUi->vals->hide();
     mUi->valsPelbo->hide();

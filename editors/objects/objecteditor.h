@@ -34,13 +34,13 @@ public:
     ~ObjectEditor() override;
 
     // Fills both grids from the ROM; does nothing unless opened from the menu.
-    void FormCreate();
+    void showImage();
     // Save: converts every cell, then writes every word that changed.
-    void Button1Click();
+    void save();
     // Close, without writing.
-    void Button2Click();
+    void closeEditor();
     // Shows the grid of the selected tab.
-    void TabsChange();
+    void showTab();
 
 protected:
     // The grids grow with the window; the buttons keep to its bottom.

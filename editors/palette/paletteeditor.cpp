@@ -55,7 +55,7 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
         swatch->setObjectName(QStringLiteral("p%1").arg(k));
         swatch->setGeometry(kSwatchMargin + kSwatchPitch * (k % kSwatchColumns),
                             kSwatchMargin + kSwatchPitch * (k / kSwatchColumns), kSwatchSize, kSwatchSize);
-        connect(swatch, &ColourSwatch::clicked, this, [this, k] { RunHandler([this, k] { swatchClick(k); }); });
+        connect(swatch, &ColourSwatch::clicked, this, [this, k] { RunHandler([this, k] { selectColour(k); }); });
         swatch->setAccessibleName(QStringLiteral("Colour %1").arg(k));
         swatch->installEventFilter(this);
         mSwatches[static_cast<std::size_t>(k)] = swatch;
@@ -71,13 +71,13 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
         setTabOrder(order[i - 1], order[i]);
     mSwatches[0]->setFocus();
 
-    ConnectHandler(mUi->BarB, &QScrollBar::valueChanged, this, &PaletteEditor::BarBChange);
-    ConnectHandler(mUi->BarG, &QScrollBar::valueChanged, this, &PaletteEditor::BarGChange);
-    ConnectHandler(mUi->BarR, &QScrollBar::valueChanged, this, &PaletteEditor::BarRChange);
-    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &PaletteEditor::Button1Click);
+    ConnectHandler(mUi->BarB, &QScrollBar::valueChanged, this, &PaletteEditor::blueMoved);
+    ConnectHandler(mUi->BarG, &QScrollBar::valueChanged, this, &PaletteEditor::greenMoved);
+    ConnectHandler(mUi->BarR, &QScrollBar::valueChanged, this, &PaletteEditor::redMoved);
+    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &PaletteEditor::applyWord);
     // Enter in the word stores it, as Change does.
-    ConnectHandler(mUi->SelPal, &QLineEdit::returnPressed, this, &PaletteEditor::Button1Click);
-    ConnectHandler(mUi->PltList, &QListWidget::currentRowChanged, this, &PaletteEditor::PltListClick);
+    ConnectHandler(mUi->SelPal, &QLineEdit::returnPressed, this, &PaletteEditor::applyWord);
+    ConnectHandler(mUi->PltList, &QListWidget::currentRowChanged, this, &PaletteEditor::showPalette);
 
     const auto describe = [](QWidget* control, const QString& name, const QString& tip) {
         control->setAccessibleName(name);
@@ -93,17 +93,17 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
     describe(mUi->BarG, QStringLiteral("Green"), QStringLiteral("The green level of the selected colour"));
     describe(mUi->BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
 
-    RunHandler([this] { FormCreate(); });
-    mTracked = new TrackedForm(this, mSession, mUi->Button2, [this] { Button2Click(); }, {},
+    RunHandler([this] { showImage(); });
+    mTracked = new TrackedForm(this, mSession, mUi->Button2, [this] { save(); }, {},
                                {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
     // A word typed but not stored yet is a change: Save stores it first.
-    mTracked->setPending({[this] { return wordTyped(); }, [this] { Button1Click(); }});
+    mTracked->setPending({[this] { return wordTyped(); }, [this] { applyWord(); }});
     connect(mUi->SelPal, &QLineEdit::textChanged, mTracked, &TrackedForm::pendingChanged);
 }
 
 PaletteEditor::~PaletteEditor() = default;
 
-void PaletteEditor::FormCreate()
+void PaletteEditor::showImage()
 {
     mState.currentEntry = 0;
     LoadPaletteList(PaletteListPath(mSession.gameCode()), mState.table, [this](const std::string& name) {
@@ -115,7 +115,7 @@ void PaletteEditor::FormCreate()
         const QSignalBlocker blocker(mUi->PltList);
         mUi->PltList->setCurrentRow(0);
     }
-    updateplt(0);
+    readPalette(0);
 }
 
 ColourFormat PaletteEditor::format() const
@@ -123,7 +123,7 @@ ColourFormat PaletteEditor::format() const
     return mState.table[static_cast<std::size_t>(mState.currentEntry)].format;
 }
 
-void PaletteEditor::updateplt(int k)
+void PaletteEditor::readPalette(int k)
 {
     const PaletteEntry& entry = mState.table[static_cast<std::size_t>(k)];
     mState.currentOffset = entry.offset;
@@ -147,7 +147,7 @@ void PaletteEditor::showSwatches()
     for (int i = 0; i < kMaxPaletteColours; ++i) {
         ColourSwatch* swatch = mSwatches[static_cast<std::size_t>(i)];
         if (i < count) {
-            loadcolor(i);
+            showColour(i);
             swatch->show();
         } else {
             swatch->hide();
@@ -159,19 +159,19 @@ void PaletteEditor::showSwatches()
         mSwatches[static_cast<std::size_t>(i)]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void PaletteEditor::loadcolor(int i)
+void PaletteEditor::showColour(int i)
 {
     const auto index = static_cast<std::size_t>(i);
     mSwatches[index]->setColour(EditorColour(mState.colours[index], format()));
 }
 
-void PaletteEditor::update()
+void PaletteEditor::showSelectedColour()
 {
     const auto selected = static_cast<std::size_t>(mMemory.paletteColour);
     for (ColourSwatch* swatch : mSwatches)
         swatch->setBevel(ColourSwatch::Bevel::Raised);
     mSwatches[selected]->setBevel(ColourSwatch::Bevel::Sunken);
-    loadcolor(mMemory.paletteColour);
+    showColour(mMemory.paletteColour);
     mUi->Color->setColour(mSwatches[selected]->colour());
 
     const std::uint16_t word = mState.colours[selected];
@@ -202,10 +202,10 @@ void PaletteEditor::update()
     --mRefreshing;
 }
 
-void PaletteEditor::swatchClick(int k)
+void PaletteEditor::selectColour(int k)
 {
     mMemory.paletteColour = k;
-    update();
+    showSelectedColour();
 }
 
 void PaletteEditor::barChange(QScrollBar* bar, ColourComponent component)
@@ -216,30 +216,30 @@ void PaletteEditor::barChange(QScrollBar* bar, ColourComponent component)
     const auto selected = static_cast<std::size_t>(mMemory.paletteColour);
     mState.colours[selected] = WithBarLevel(mState.colours[selected], format(), component, bar->value());
     if (mRefreshing > 0) {
-        update();
+        showSelectedColour();
         return;
     }
     shown().changed[selected] = true;
-    update();
+    showSelectedColour();
     edited(bar->accessibleName() + QStringLiteral(" level"), (int(component) + 1) * 1000 + int(selected));
 }
 
-void PaletteEditor::BarBChange()
+void PaletteEditor::blueMoved()
 {
     barChange(mUi->BarB, ColourComponent::Blue);
 }
 
-void PaletteEditor::BarGChange()
+void PaletteEditor::greenMoved()
 {
     barChange(mUi->BarG, ColourComponent::Green);
 }
 
-void PaletteEditor::BarRChange()
+void PaletteEditor::redMoved()
 {
     barChange(mUi->BarR, ColourComponent::Red);
 }
 
-void PaletteEditor::Button1Click()
+void PaletteEditor::applyWord()
 {
     const auto selected = static_cast<std::size_t>(mMemory.paletteColour);
     std::uint16_t word = 0;
@@ -253,7 +253,7 @@ void PaletteEditor::Button1Click()
     }
     mState.colours[selected] = word;
     shown().changed[selected] = true;
-    update();
+    showSelectedColour();
     edited(QStringLiteral("Change"), -1);
 }
 
@@ -271,7 +271,7 @@ bool PaletteEditor::wordTyped() const
     }
 }
 
-void PaletteEditor::PltListClick(int row)
+void PaletteEditor::showPalette(int row)
 {
     if (row < 0)
         return;
@@ -285,14 +285,14 @@ void PaletteEditor::PltListClick(int row)
         mState.colours = kept->second.colours;
         showSwatches();
     } else {
-        updateplt(row);
+        readPalette(row);
     }
     // The preview, word and offset show the selected colour of this
     // palette, not of the one before.
-    update();
+    showSelectedColour();
 }
 
-void PaletteEditor::Button2Click()
+void PaletteEditor::save()
 {
     // Only the colours the user changed; the others keep what was read.
     std::vector<EditorModel*> saves;
@@ -400,7 +400,7 @@ void PaletteEditor::putBackEdits(const QStringList& edits)
     if (changedRow >= 0)
         mUi->PltList->setCurrentRow(changedRow);
     showSwatches();
-    update();
+    showSelectedColour();
     --mPuttingBack;
     markChangedPalettes();
 }
@@ -457,7 +457,7 @@ bool PaletteEditor::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        RunHandler([this, k] { swatchClick(k); });
+        RunHandler([this, k] { selectColour(k); });
         return true;
     default: return false;
     }

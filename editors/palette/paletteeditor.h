@@ -39,23 +39,23 @@ public:
     PaletteEditor(ImageSession& session, EditorMemory& memory, QWidget* parent = nullptr);
     ~PaletteEditor() override;
 
-    void FormCreate();
+    void showImage();
     // Reads palette list entry k into the colour store, one ROM read a colour,
     // and shows its swatches; the others are hidden.
-    void updateplt(int k);
+    void readPalette(int k);
     // Colours swatch i from colour word i.
-    void loadcolor(int i);
+    void showColour(int i);
     // Shows the selected colour: bevels, preview, offset and word boxes,
     // component boxes and bars.
-    void update();
+    void showSelectedColour();
 
-    void swatchClick(int k);
-    void BarBChange();
-    void BarGChange();
-    void BarRChange();
-    void Button1Click();
-    void PltListClick(int row);
-    void Button2Click();
+    void selectColour(int k);
+    void blueMoved();
+    void greenMoved();
+    void redMoved();
+    void applyWord();
+    void showPalette(int row);
+    void save();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,7 +122,7 @@ private:
     // Undo steps: moves of one bar on one colour make one step; each
     // "Change" is a step of its own.
     int mEditKey = 0;
-    // Above 0 while update() sets the bars from the selected colour.
+    // Above 0 while showSelectedColour() sets the bars from the selected colour.
     int mRefreshing = 0;
     // Above 0 while undo or redo puts colours back.
     int mPuttingBack = 0;

@@ -30,8 +30,8 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent)
     // failed read would otherwise be written over bytes never shown, or past
     // the end of a short file.
     mUi->Button2->setEnabled(false);
-    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &TextEditor::Button1Click);
-    ConnectHandler(mUi->Button3, &QPushButton::clicked, this, &TextEditor::Button3Click);
+    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &TextEditor::appendCopyrightSign);
+    ConnectHandler(mUi->Button3, &QPushButton::clicked, this, &TextEditor::closeEditor);
     std::vector<QWidget*> boxes;
     for (int i = 0; i < kTextFieldCount; ++i) {
         const TextField& field = kTextFields[static_cast<std::size_t>(i)];
@@ -42,8 +42,8 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent)
                              .arg(field.count));
         boxes.push_back(edit);
     }
-    RunHandler([this] { FormCreate(); });
-    new TrackedForm(this, mSession, mUi->Button2, [this] { Button2Click(); }, boxes);
+    RunHandler([this] { showImage(); });
+    new TrackedForm(this, mSession, mUi->Button2, [this] { save(); }, boxes);
 }
 
 TextEditor::~TextEditor() = default;
@@ -53,7 +53,7 @@ QLineEdit* TextEditor::box(int index) const
     return findChild<QLineEdit*>(QString::fromLatin1(kTextFields[static_cast<std::size_t>(index)].name));
 }
 
-void TextEditor::FormCreate()
+void TextEditor::showImage()
 {
     ReadThenShow([this] { mSession.read(mModel); },
                  [this] {
@@ -74,14 +74,14 @@ void TextEditor::FormCreate()
     mUi->Button2->setEnabled(true);
 }
 
-void TextEditor::Button1Click()
+void TextEditor::appendCopyrightSign()
 {
     const int count = kTextFields[kCopyrightIndex].count;
     if (!mUi->Copyright->isReadOnly() && mUi->Copyright->text().size() < count)
         mUi->Copyright->setText(mUi->Copyright->text() + kCopyrightSign);
 }
 
-void TextEditor::Button2Click()
+void TextEditor::save()
 {
     TextValues wanted;
     for (int i = 0; i < kTextFieldCount; ++i)
@@ -98,7 +98,7 @@ void TextEditor::Button2Click()
         box(i)->setText(QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]));
 }
 
-void TextEditor::Button3Click()
+void TextEditor::closeEditor()
 {
     close();
 }

@@ -29,16 +29,16 @@ public:
     ~TextEditor() override;
 
     // Decodes every text into its box when opened from the menu.
-    void FormCreate();
+    void showImage();
     // Appends a copyright sign while the copyright text is shorter than its
     // count.
-    void Button1Click();
+    void appendCopyrightSign();
     // Writes every text the user changed as one Save. Every changed text
     // is checked first: one character without a code refuses the whole save
     // and nothing is written.
-    void Button2Click();
+    void save();
     // Closes without writing.
-    void Button3Click();
+    void closeEditor();
 
 private:
     // The generated form.

@@ -54,21 +54,21 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
     Timer->setSingleShot(true);
 
     // activated: only a pick by the user runs the act rule.
-    ConnectHandler(mUi->l1cmb, &QComboBox::activated, this, &WaterEditor::l1cmbChange);
-    ConnectHandler(mUi->l2cmb, &QComboBox::activated, this, &WaterEditor::l2cmbChange);
-    ConnectHandler(mUi->l3cmb, &QComboBox::activated, this, &WaterEditor::l3cmbChange);
-    ConnectHandler(mUi->l4cmb, &QComboBox::activated, this, &WaterEditor::l4cmbChange);
-    ConnectHandler(mUi->l5cmb, &QComboBox::activated, this, &WaterEditor::l5cmbChange);
-    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &WaterEditor::Button2Click);
-    ConnectHandler(Timer, &QTimer::timeout, this, &WaterEditor::TimerTimer);
+    ConnectHandler(mUi->l1cmb, &QComboBox::activated, this, &WaterEditor::zone1Chosen);
+    ConnectHandler(mUi->l2cmb, &QComboBox::activated, this, &WaterEditor::zone2Chosen);
+    ConnectHandler(mUi->l3cmb, &QComboBox::activated, this, &WaterEditor::zone3Chosen);
+    ConnectHandler(mUi->l4cmb, &QComboBox::activated, this, &WaterEditor::zone4Chosen);
+    ConnectHandler(mUi->l5cmb, &QComboBox::activated, this, &WaterEditor::zone5Chosen);
+    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &WaterEditor::closeEditor);
+    ConnectHandler(Timer, &QTimer::timeout, this, &WaterEditor::finishOpening);
 
-    RunHandler([this] { FormCreate(); });
+    RunHandler([this] { showImage(); });
     // Each row's zone before its acts: putting a zone back runs the act rule
     // first, then the act chosen is put back.
     std::vector<QWidget*> controls;
     for (const RowControls& c : mControls)
         controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
-    mTracked = new TrackedForm(this, mSession, mUi->Button1, [this] { Button1Click(); }, controls);
+    mTracked = new TrackedForm(this, mSession, mUi->Button1, [this] { save(); }, controls);
     // Started after the opening step: a message box shown while opening
     // must not let the set-up run on rows not decoded yet.
     Timer->start();
@@ -76,7 +76,7 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
 
 WaterEditor::~WaterEditor() = default;
 
-void WaterEditor::FormCreate()
+void WaterEditor::showImage()
 {
     // A row becomes usable once it has been read and decoded, a palette box
     // once its byte has been read.
@@ -134,7 +134,7 @@ void WaterEditor::decodeRow(int row)
     c.panel->setEnabled(true);
 }
 
-void WaterEditor::TimerTimer()
+void WaterEditor::finishOpening()
 {
     // The second game has three rows; the other two stay unusable.
     if (mModel && mModel->layout().rowCount < kMaxWaterRows) {
@@ -147,7 +147,7 @@ void WaterEditor::TimerTimer()
         }
     }
     for (const RowControls& c : mControls)
-        cmbChange(c.cmb, c.act1, c.act2, c.both);
+        applyActRule(c.cmb, c.act1, c.act2, c.both);
     Timer->stop();
     // What the act rule shows is no choice of the user's.
     rememberShownChoices();
@@ -160,7 +160,7 @@ void WaterEditor::rememberShownChoices()
         mShownChoices[static_cast<std::size_t>(n)] = {mControls[n].cmb->currentIndex(), chosenAct(n)};
 }
 
-void WaterEditor::cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both)
+void WaterEditor::applyActRule(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both)
 {
     act1->setEnabled(true);
     act1->setText(QStringLiteral("Act 1"));
@@ -176,29 +176,29 @@ void WaterEditor::cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* ac
     }
 }
 
-void WaterEditor::l1cmbChange()
+void WaterEditor::zone1Chosen()
 {
-    cmbChange(mUi->l1cmb, mUi->l1act1, mUi->l1act2, mUi->l1both);
+    applyActRule(mUi->l1cmb, mUi->l1act1, mUi->l1act2, mUi->l1both);
 }
 
-void WaterEditor::l2cmbChange()
+void WaterEditor::zone2Chosen()
 {
-    cmbChange(mUi->l2cmb, mUi->l2act1, mUi->l2act2, mUi->l2both);
+    applyActRule(mUi->l2cmb, mUi->l2act1, mUi->l2act2, mUi->l2both);
 }
 
-void WaterEditor::l3cmbChange()
+void WaterEditor::zone3Chosen()
 {
-    cmbChange(mUi->l3cmb, mUi->l3act1, mUi->l3act2, mUi->l3both);
+    applyActRule(mUi->l3cmb, mUi->l3act1, mUi->l3act2, mUi->l3both);
 }
 
-void WaterEditor::l4cmbChange()
+void WaterEditor::zone4Chosen()
 {
-    cmbChange(mUi->l4cmb, mUi->l4act1, mUi->l4act2, mUi->l4both);
+    applyActRule(mUi->l4cmb, mUi->l4act1, mUi->l4act2, mUi->l4both);
 }
 
-void WaterEditor::l5cmbChange()
+void WaterEditor::zone5Chosen()
 {
-    cmbChange(mUi->l5cmb, mUi->l5act1, mUi->l5act2, mUi->l5both);
+    applyActRule(mUi->l5cmb, mUi->l5act1, mUi->l5act2, mUi->l5both);
 }
 
 std::optional<std::uint8_t> WaterEditor::chosenZone(int row) const
@@ -221,7 +221,7 @@ WaterAct WaterEditor::chosenAct(int row) const
     return WaterAct::None;
 }
 
-void WaterEditor::Button1Click()
+void WaterEditor::save()
 {
     if (!mModel)
         return;
@@ -257,7 +257,7 @@ void WaterEditor::Button1Click()
             QString::fromStdString(WaterPaletteText(mModel->values().palettes[static_cast<std::size_t>(n)])));
 }
 
-void WaterEditor::Button2Click()
+void WaterEditor::closeEditor()
 {
     close();
 }

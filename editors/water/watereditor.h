@@ -34,18 +34,18 @@ public:
     WaterEditor(ImageSession& session, QWidget* parent = nullptr);
     ~WaterEditor() override;
 
-    void FormCreate();
-    void TimerTimer();
+    void showImage();
+    void finishOpening();
     // The act rule of one row (WaterEntryHasOneAct); any other entry offers
     // all three choices.
-    void cmbChange(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both);
-    void l1cmbChange();
-    void l2cmbChange();
-    void l3cmbChange();
-    void l4cmbChange();
-    void l5cmbChange();
-    void Button1Click();
-    void Button2Click();
+    void applyActRule(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both);
+    void zone1Chosen();
+    void zone2Chosen();
+    void zone3Chosen();
+    void zone4Chosen();
+    void zone5Chosen();
+    void save();
+    void closeEditor();
 
     // Runs once, 1 ms after the window starts processing events.
     QTimer* Timer = nullptr;

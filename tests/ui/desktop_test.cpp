@@ -122,7 +122,7 @@ private slots:
             offered = start;
             return QString();
         });
-        TestMainWindow()->Button2Click();
+        TestMainWindow()->chooseImage();
         QCOMPARE(offered, QString::fromStdString(mPath));
     }
 
@@ -199,7 +199,7 @@ private slots:
         TestMainWindow()->PatchFiles = [&](QWidget*, const QString&, const QString&, const QString&, bool save) {
             return save ? patch : QString::fromStdString(mPath);
         };
-        TestMainWindow()->FilePatchClick();
+        TestMainWindow()->createPatch();
         QCOMPARE(mNotices->errors, QStringList());
         QVERIFY(std::filesystem::exists(patch.toStdString()));
     }
@@ -261,7 +261,7 @@ private slots:
             offered = offered.isEmpty() ? start : offered;
             return QString();
         };
-        TestMainWindow()->FilePatchClick();
+        TestMainWindow()->createPatch();
         QCOMPARE(offered, QString::fromStdString(original));
     }
 

@@ -287,7 +287,7 @@ private slots:
         TestMainWindow()->selectFile(QString::fromStdString(mPath));
         bool right = false;
         QString title;
-        const bool shown = WithModal([] { TestMainWindow()->EditorDemosClick(); },
+        const bool shown = WithModal([] { TestMainWindow()->openDemosEditor(); },
                                      [&](QWidget* modal) {
                                          right = firstGame ? qobject_cast<DemosEditor*>(modal) != nullptr
                                                            : qobject_cast<DemosEditor*>(modal) != nullptr;

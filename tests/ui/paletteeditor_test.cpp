@@ -160,7 +160,7 @@ private slots:
         useRom(sample.image);
         CreateMainWindow()->selectFile(QString::fromStdString(mPath));
         QString title;
-        const bool seen = WithModal([] { TestMainWindow()->EditorPalClick(); },
+        const bool seen = WithModal([] { TestMainWindow()->openPaletteEditor(); },
                                     [&](QWidget* modal) {
                                         title = ShownTitle(modal);
                                         modal->close();
