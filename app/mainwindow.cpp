@@ -125,7 +125,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
     mUi->FileRecent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
     fillRecentMenu();
 
-    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &MainWindow::chooseImage);
+    ConnectHandler(mUi->selectButton, &QPushButton::clicked, this, &MainWindow::chooseImage);
     ConnectHandler(mUi->FileOpen, &QAction::triggered, this, &MainWindow::chooseImage);
     ConnectHandler(mUi->FilePlay, &QAction::triggered, this, &MainWindow::playImage);
     ConnectHandler(mUi->SettingsEmulator, &QAction::triggered, this, &MainWindow::chooseEmulator);

@@ -103,7 +103,7 @@ void changeTexts(QDialog& window, int turn)
 
 void changeObjects(QDialog& window, int turn)
 {
-    for (const char* name : {"vals", "valsPelbo"}) {
+    for (const char* name : {"bossesGrid", "pelboGrid"}) {
         auto* grid = window.findChild<QTableWidget*>(QString::fromLatin1(name));
         for (int row = 0; row < grid->rowCount(); ++row)
             grid->item(row, 1)->setText(turn % 2 ? QStringLiteral("1") : QStringLiteral("2"));
@@ -124,7 +124,7 @@ void changePalette(QDialog& window, int turn)
 {
     window.findChild<QLineEdit*>(QStringLiteral("SelPal"))->setText(turn % 2 ? QStringLiteral("0EEE")
                                                                                 : QStringLiteral("0CCC"));
-    window.findChild<QAbstractButton*>(QStringLiteral("Button1"))->click();
+    window.findChild<QAbstractButton*>(QStringLiteral("changeButton"))->click();
 }
 
 void BM_Save(benchmark::State& state, EditorId id, const char* gameCode, const char* button,
@@ -181,10 +181,10 @@ void RegisterWindowBenchmarks()
 
     // Every Save ends with the checksum repair of the whole image ("Fix
     // Checksum" is ticked) and one message.
-    add("Save/p1demos", BM_Save, EditorId::Demos, "p1", "Save", changeDemos, 1);
-    add("Save/p2demos", BM_Save, EditorId::Demos, "p2", "Save", changeDemos, 1);
-    add("Save/p2waterf", BM_Save, EditorId::Water, "p2", "Button1", changeWater, 1);
-    add("Save/p2bossesf", BM_Save, EditorId::Objects, "p2", "Button1", changeObjects, 1);
-    add("Save/p2textz", BM_Save, EditorId::Texts, "p2", "Button2", changeTexts, 1);
-    add("Save/palform", BM_Save, EditorId::Palettes, "p1", "Button2", changePalette, 1);
+    add("Save/p1demos", BM_Save, EditorId::Demos, "p1", "saveButton", changeDemos, 1);
+    add("Save/p2demos", BM_Save, EditorId::Demos, "p2", "saveButton", changeDemos, 1);
+    add("Save/p2waterf", BM_Save, EditorId::Water, "p2", "saveButton", changeWater, 1);
+    add("Save/p2bossesf", BM_Save, EditorId::Objects, "p2", "saveButton", changeObjects, 1);
+    add("Save/p2textz", BM_Save, EditorId::Texts, "p2", "saveButton", changeTexts, 1);
+    add("Save/palform", BM_Save, EditorId::Palettes, "p1", "saveButton", changePalette, 1);
 }

@@ -52,23 +52,23 @@ DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
     DescribeDemoControls(mUi->PoleLengthUpDown, mUi->PoleSpecialLengthUpDown, mUi->PoleNumberUpDown,
                          {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4});
     // Nothing to save until the values have been read from the ROM.
-    mUi->Save->setEnabled(false);
+    mUi->saveButton->setEnabled(false);
 
-    connect(mUi->CloseB, &QPushButton::clicked, this, &QDialog::close);
+    connect(mUi->closeButton, &QPushButton::clicked, this, &QDialog::close);
 
     RunHandler([this] { showImage(); });
     std::vector<QWidget*> controls{mUi->PoleLengthUpDown, mUi->PoleNumberUpDown, mUi->combo1,
                                    mUi->combo2,           mUi->combo3,           mUi->combo4};
     if (special)
         controls.insert(controls.begin() + 1, mUi->PoleSpecialLengthUpDown);
-    new TrackedForm(this, mSession, mUi->Save, [this] { save(); }, controls);
+    new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, controls);
 }
 
 DemosEditor::~DemosEditor() = default;
 
 void DemosEditor::removeFirstGameRows()
 {
-    removeBand(this, {mUi->Import}, mUi->Import->height() + 7);
+    removeBand(this, {mUi->importButton}, mUi->importButton->height() + 7);
     removeBand(this, {mUi->Label3, mUi->PoleSpecialLengthUpDown, mUi->Label4},
                mUi->PoleNumberUpDown->y() - mUi->PoleSpecialLengthUpDown->y());
 }
@@ -95,7 +95,7 @@ void DemosEditor::showImage()
     if (mLayout->specialLength != kNoDemoOffset)
         mShownSpecialLength = ShowDemoValue(mUi->PoleSpecialLengthUpDown, DemoSeconds(values.specialLength));
     mShownNumber = ShowDemoValue(mUi->PoleNumberUpDown, values.number);
-    mUi->Save->setEnabled(true);
+    mUi->saveButton->setEnabled(true);
 
     // The unused fourth selector gets no entries, only its text. A selector
     // left empty by a missing list file keeps its slot.

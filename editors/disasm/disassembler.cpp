@@ -11,7 +11,7 @@
 Disassembler::Disassembler(QWidget* parent) : QDialog(parent), mUi(std::make_unique<Ui::Disassembler>())
 {
     mUi->setupUi(this);
-    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &Disassembler::convert);
+    ConnectHandler(mUi->convertButton, &QPushButton::clicked, this, &Disassembler::convert);
 }
 
 Disassembler::~Disassembler() = default;

@@ -59,23 +59,23 @@ ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
     mUi->Tabs->addTab(QStringLiteral("Bosses"));
     mUi->Tabs->addTab(QStringLiteral("Pelbo And Tails"));
     mUi->Tabs->setCurrentIndex(0);
-    setUpGrid(mUi->vals);
-    setUpGrid(mUi->valsPelbo);
-    mUi->vals->setAccessibleName(QStringLiteral("Bosses"));
-    mUi->vals->setToolTip(QStringLiteral("How many hits each boss takes"));
-    mUi->valsPelbo->setAccessibleName(QStringLiteral("Pelbo and Tails"));
-    mUi->valsPelbo->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
+    setUpGrid(mUi->bossesGrid);
+    setUpGrid(mUi->pelboGrid);
+    mUi->bossesGrid->setAccessibleName(QStringLiteral("Bosses"));
+    mUi->bossesGrid->setToolTip(QStringLiteral("How many hits each boss takes"));
+    mUi->pelboGrid->setAccessibleName(QStringLiteral("Pelbo and Tails"));
+    mUi->pelboGrid->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
 
-    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &ObjectEditor::closeEditor);
+    ConnectHandler(mUi->closeButton, &QPushButton::clicked, this, &ObjectEditor::closeEditor);
     ConnectHandler(mUi->Tabs, &QTabBar::currentChanged, this, &ObjectEditor::showTab);
 
     RunHandler([this] { showImage(); });
-    new TrackedForm(this, mSession, mUi->Button1, [this] { save(); }, {mUi->vals, mUi->valsPelbo});
+    new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, {mUi->bossesGrid, mUi->pelboGrid});
     // Opens at the form's size (with its Edit menu), which is the least it
     // takes; larger, the grids show more of the 42 rows.
     mFormSize = size();
-    for (QWidget* control : std::initializer_list<QWidget*>{mUi->TabsPage, mUi->Tabs, mUi->vals, mUi->valsPelbo,
-                                                            mUi->Button1, mUi->SaveAndPlay, mUi->Button2})
+    for (QWidget* control : std::initializer_list<QWidget*>{mUi->TabsPage, mUi->Tabs, mUi->bossesGrid, mUi->pelboGrid,
+                                                            mUi->saveButton, mUi->SaveAndPlay, mUi->closeButton})
         mFormGeometry.emplace_back(control, control->geometry());
 }
 
@@ -87,7 +87,7 @@ void ObjectEditor::resizeEvent(QResizeEvent* event)
     const QSize grown = size() - mFormSize;
     for (const auto& [control, form] : mFormGeometry) {
         QRect at = form;
-        if (control == mUi->Button1 || control == mUi->SaveAndPlay || control == mUi->Button2)
+        if (control == mUi->saveButton || control == mUi->SaveAndPlay || control == mUi->closeButton)
             at.translate(grown.width() / 2, grown.height());
         else if (control == mUi->Tabs)
             at.setWidth(form.width() + grown.width());
@@ -99,7 +99,7 @@ void ObjectEditor::resizeEvent(QResizeEvent* event)
 
 QTableWidget* ObjectEditor::gridOf(const ObjectRow& row) const
 {
-    return row.grid == ObjectGrid::Bosses ? mUi->vals : mUi->valsPelbo;
+    return row.grid == ObjectGrid::Bosses ? mUi->bossesGrid : mUi->pelboGrid;
 }
 
 void ObjectEditor::appendRow(QTableWidget* grid, const ObjectRow& row, const QString& value)
@@ -134,11 +134,11 @@ int ObjectEditor::findRow(QTableWidget* grid, const QString& label)
 void ObjectEditor::showImage()
 {
     mUi->Tabs->setCurrentIndex(0);
-    mUi->vals->show();
-    mUi->valsPelbo->hide();
+    mUi->bossesGrid->show();
+    mUi->pelboGrid->hide();
     // Save stays off until every row has been read: rows never read are
     // never written.
-    mUi->Button1->setEnabled(false);
+    mUi->saveButton->setEnabled(false);
     ReadThenShow([this] { mSession.read(mModel); },
                  [this] {
                      for (std::size_t i = 0; i < mModel.rowsRead(); ++i) {
@@ -147,7 +147,7 @@ void ObjectEditor::showImage()
                                    QString::fromStdString(FormatObjectValue(row.form, mModel.words()[i])));
                      }
                  });
-    mUi->Button1->setEnabled(true);
+    mUi->saveButton->setEnabled(true);
 }
 
 QTableWidgetItem* ObjectEditor::valueCell(const ObjectRow& row) const
@@ -202,12 +202,12 @@ void ObjectEditor::closeEditor()
 
 void ObjectEditor::showTab()
 {
-    mUi->vals->hide();
-    mUi->valsPelbo->hide();
+    mUi->bossesGrid->hide();
+    mUi->pelboGrid->hide();
     if (mUi->Tabs->currentIndex() == 0)
-        mUi->vals->show();
+        mUi->bossesGrid->show();
     else if (mUi->Tabs->currentIndex() == 1)
-        mUi->valsPelbo->show();
+        mUi->pelboGrid->show();
 }
 
 std::unique_ptr<QDialog> NewObjectsEditor(ImageSession* session, EditorMemory&, QWidget* owner)

@@ -66,7 +66,7 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
         bar->setFocusPolicy(Qt::StrongFocus);
     std::vector<QWidget*> order(mSwatches.begin(), mSwatches.end());
     order.insert(order.end(),
-                 {mUi->PltList, mUi->PalOff, mUi->BarB, mUi->BarG, mUi->BarR, mUi->SelPal, mUi->Button1, mUi->Button2});
+                 {mUi->PltList, mUi->PalOff, mUi->BarB, mUi->BarG, mUi->BarR, mUi->SelPal, mUi->changeButton, mUi->saveButton});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     mSwatches[0]->setFocus();
@@ -74,7 +74,7 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
     ConnectHandler(mUi->BarB, &QScrollBar::valueChanged, this, &PaletteEditor::blueMoved);
     ConnectHandler(mUi->BarG, &QScrollBar::valueChanged, this, &PaletteEditor::greenMoved);
     ConnectHandler(mUi->BarR, &QScrollBar::valueChanged, this, &PaletteEditor::redMoved);
-    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &PaletteEditor::applyWord);
+    ConnectHandler(mUi->changeButton, &QPushButton::clicked, this, &PaletteEditor::applyWord);
     // Enter in the word stores it, as Change does.
     ConnectHandler(mUi->SelPal, &QLineEdit::returnPressed, this, &PaletteEditor::applyWord);
     ConnectHandler(mUi->PltList, &QListWidget::currentRowChanged, this, &PaletteEditor::showPalette);
@@ -94,7 +94,7 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
     describe(mUi->BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
 
     RunHandler([this] { showImage(); });
-    mTracked = new TrackedForm(this, mSession, mUi->Button2, [this] { save(); }, {},
+    mTracked = new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, {},
                                {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
     // A word typed but not stored yet is a change: Save stores it first.
     mTracked->setPending({[this] { return wordTyped(); }, [this] { applyWord(); }});

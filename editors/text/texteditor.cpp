@@ -29,9 +29,9 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent)
     // Nothing to save until every text has been read: a box left empty by a
     // failed read would otherwise be written over bytes never shown, or past
     // the end of a short file.
-    mUi->Button2->setEnabled(false);
-    ConnectHandler(mUi->Button1, &QPushButton::clicked, this, &TextEditor::appendCopyrightSign);
-    ConnectHandler(mUi->Button3, &QPushButton::clicked, this, &TextEditor::closeEditor);
+    mUi->saveButton->setEnabled(false);
+    ConnectHandler(mUi->copyrightButton, &QPushButton::clicked, this, &TextEditor::appendCopyrightSign);
+    ConnectHandler(mUi->closeButton, &QPushButton::clicked, this, &TextEditor::closeEditor);
     std::vector<QWidget*> boxes;
     for (int i = 0; i < kTextFieldCount; ++i) {
         const TextField& field = kTextFields[static_cast<std::size_t>(i)];
@@ -43,7 +43,7 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent)
         boxes.push_back(edit);
     }
     RunHandler([this] { showImage(); });
-    new TrackedForm(this, mSession, mUi->Button2, [this] { save(); }, boxes);
+    new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, boxes);
 }
 
 TextEditor::~TextEditor() = default;
@@ -71,7 +71,7 @@ void TextEditor::showImage()
                          }
                      }
                  });
-    mUi->Button2->setEnabled(true);
+    mUi->saveButton->setEnabled(true);
 }
 
 void TextEditor::appendCopyrightSign()

@@ -59,7 +59,7 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
     ConnectHandler(mUi->l3cmb, &QComboBox::activated, this, &WaterEditor::zone3Chosen);
     ConnectHandler(mUi->l4cmb, &QComboBox::activated, this, &WaterEditor::zone4Chosen);
     ConnectHandler(mUi->l5cmb, &QComboBox::activated, this, &WaterEditor::zone5Chosen);
-    ConnectHandler(mUi->Button2, &QPushButton::clicked, this, &WaterEditor::closeEditor);
+    ConnectHandler(mUi->closeButton, &QPushButton::clicked, this, &WaterEditor::closeEditor);
     ConnectHandler(Timer, &QTimer::timeout, this, &WaterEditor::finishOpening);
 
     RunHandler([this] { showImage(); });
@@ -68,7 +68,7 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
     std::vector<QWidget*> controls;
     for (const RowControls& c : mControls)
         controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
-    mTracked = new TrackedForm(this, mSession, mUi->Button1, [this] { save(); }, controls);
+    mTracked = new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, controls);
     // Started after the opening step: a message box shown while opening
     // must not let the set-up run on rows not decoded yet.
     Timer->start();

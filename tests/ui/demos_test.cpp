@@ -119,7 +119,7 @@ private slots:
         }
         if (g.slotCount == 3)
             QCOMPARE(combo(w.get(), 4)->placeholderText(), QStringLiteral("Disabled"));
-        QVERIFY(w->findChild<QPushButton*>("Save")->isEnabled());
+        QVERIFY(w->findChild<QPushButton*>("saveButton")->isEnabled());
     }
 
     void saveWritesOnlyTheChangedWords_data()
@@ -287,7 +287,7 @@ private slots:
         QCOMPARE(spin(w.get(), "PoleNumberUpDown")->maximum(), 4);
         QVERIFY(enabled(w.get(), "combo4"));
         QCOMPARE(combo(w.get(), 1)->count(), 0);
-        QVERIFY(!w->findChild<QPushButton*>("Save")->isEnabled());
+        QVERIFY(!w->findChild<QPushButton*>("saveButton")->isEnabled());
     }
 
     void samplesOpenWithoutErrors()

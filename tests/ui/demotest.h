@@ -59,5 +59,5 @@ inline QComboBox* combo(QWidget* w, int n)
 
 inline void save(QWidget* w)
 {
-    w->findChild<QPushButton*>("Save")->click();
+    w->findChild<QPushButton*>("saveButton")->click();
 }

@@ -70,7 +70,7 @@ private:
     {
         DemosEditor editor(*TestMainWindow()->session(), TestMainWindow());
         editor.findChild<QSpinBox*>("PoleNumberUpDown")->setValue(number);
-        editor.findChild<QPushButton*>("Save")->click();
+        editor.findChild<QPushButton*>("saveButton")->click();
     }
 
 private slots:

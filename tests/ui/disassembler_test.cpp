@@ -32,7 +32,7 @@ private slots:
         const bool opened = WithModal([] { TestMainWindow()->openDisassembler(); }, [&](QWidget* modal) {
             auto* machine = modal->findChild<QLineEdit*>("Machine");
             auto* eAsm = modal->findChild<QLineEdit*>("EAsm");
-            auto* convert = modal->findChild<QPushButton*>("Button1");
+            auto* convert = modal->findChild<QPushButton*>("convertButton");
             for (const char* typed : {"4E75", "4e71", "4E72", "4E7G", "", "12344E70"}) {
                 machine->setText(QString::fromLatin1(typed));
                 convert->click();

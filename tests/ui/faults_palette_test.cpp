@@ -78,9 +78,9 @@ private:
     {
         QTest::mouseClick(mWindow->findChild<ColourSwatch*>(QStringLiteral("p%1").arg(k)), Qt::LeftButton);
         mWindow->findChild<QLineEdit*>("SelPal")->setText(QString::fromLatin1(word));
-        mWindow->findChild<QPushButton*>("Button1")->click();
+        mWindow->findChild<QPushButton*>("changeButton")->click();
     }
-    void save() { mWindow->findChild<QPushButton*>("Button2")->click(); }
+    void save() { mWindow->findChild<QPushButton*>("saveButton")->click(); }
     QString withRom(QString text) { return text.replace(QStringLiteral("%1"), QString::fromStdString(mRom)); }
 
 private slots:
@@ -207,7 +207,7 @@ private slots:
         open();
         QCOMPARE(mNotices->errors, QStringList{openError});
         mWindow->findChild<QLineEdit*>("SelPal")->setText(QStringLiteral("0EEE"));
-        mWindow->findChild<QPushButton*>("Button1")->click();
+        mWindow->findChild<QPushButton*>("changeButton")->click();
         mNotices->clear();
         save();
         QCOMPARE(mNotices->errors, QStringList{saveError});

@@ -99,7 +99,7 @@ private:
         }
     }
 
-    void save() { mWindow->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); }
+    void save() { mWindow->findChild<QPushButton*>(QStringLiteral("saveButton"))->click(); }
     int decodedRows()
     {
         int n = 0;

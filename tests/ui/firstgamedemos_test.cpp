@@ -99,10 +99,10 @@ private slots:
             QCOMPARE(combo(w.get(), n)->currentIndex(), rows[n - 1]);
         }
         QCOMPARE(combo(w.get(), 2)->currentText(), QStringLiteral("LZ Act 4 (SBZ Act 3)"));
-        auto* import = w->findChild<QPushButton*>("Import");
+        auto* import = w->findChild<QPushButton*>("importButton");
         QCOMPARE(import->text(), QStringLiteral("Import/export a demo"));
         QVERIFY(!import->isEnabled());
-        QVERIFY(w->findChild<QPushButton*>("Save")->isEnabled());
+        QVERIFY(w->findChild<QPushButton*>("saveButton")->isEnabled());
         QCOMPARE(w->findChild<QLabel*>("Label3")->text(), QStringLiteral("Special Stages Demos Length"));
     }
 
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(mNotices->errors, QStringList{Reported("Stream read error")});
         QCOMPARE(spin(w.get(), "PoleLengthUpDown")->value(), 0);
         QCOMPARE(combo(w.get(), 1)->count(), 0);
-        QVERIFY(!w->findChild<QPushButton*>("Save")->isEnabled());
+        QVERIFY(!w->findChild<QPushButton*>("saveButton")->isEnabled());
         QVERIFY(fileBytes() == image.data());
     }
 

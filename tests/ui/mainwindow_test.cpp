@@ -78,7 +78,7 @@ private:
     void choose(const QString& file)
     {
         mNextChoice = file;
-        TestMainWindow()->findChild<QPushButton*>("Button2")->click();
+        TestMainWindow()->findChild<QPushButton*>("selectButton")->click();
         // The header's sum holds the image open a moment (on Windows nobody
         // writes it meanwhile); the tests write it again at once.
         QTRY_VERIFY(
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(TestMainWindow()->findChild<QLabel*>("Label1")->text(), QStringLiteral("v0.04"));
         QCOMPARE(lblFilename(), QStringLiteral("[ not selected ]"));
         QCOMPARE(lblGame(), QString());
-        QCOMPARE(TestMainWindow()->findChild<QPushButton*>("Button2")->text(), QStringLiteral("Select a ROM"));
+        QCOMPARE(TestMainWindow()->findChild<QPushButton*>("selectButton")->text(), QStringLiteral("Select a ROM"));
         QCOMPARE(QString::fromStdString(SupportBase()), QCoreApplication::applicationDirPath() + "/");
         QVERIFY(!TestMainWindow()->session());
         // Fixed client area.

@@ -91,7 +91,7 @@ private:
 
     QTableWidget* gridOf(const ObjectRow& row)
     {
-        return child<QTableWidget>(row.grid == ObjectGrid::Bosses ? "vals" : "valsPelbo");
+        return child<QTableWidget>(row.grid == ObjectGrid::Bosses ? "bossesGrid" : "pelboGrid");
     }
 
     // The value cell of the row whose key is label.
@@ -105,7 +105,7 @@ private:
     }
 
     void type(const QString& label, const QString& text) { cell(rowNamed(label))->setText(text); }
-    void save() { child<QPushButton>("Button1")->click(); }
+    void save() { child<QPushButton>("saveButton")->click(); }
 
 private slots:
     void initTestCase() { InitWindowTests(); }
@@ -130,11 +130,11 @@ private slots:
         // Opens at its least size; larger, the grid grows with it and the
         // buttons keep to the bottom.
         QCOMPARE(mWindow->minimumSize(), mWindow->size());
-        auto* grid = child<QTableWidget>("vals");
+        auto* grid = child<QTableWidget>("bossesGrid");
         const QSize before = grid->size();
         mWindow->resize(mWindow->size() + QSize(100, 300));
         QCOMPARE(grid->size(), before + QSize(100, 300));
-        QCOMPARE(child<QPushButton>("Button1")->geometry().bottom(), mWindow->height() - 9);
+        QCOMPARE(child<QPushButton>("saveButton")->geometry().bottom(), mWindow->height() - 9);
         SaveScreenshot(mWindow.get(), QStringLiteral("objects-resized"));
         mWindow->resize(mWindow->minimumSize());
         auto* tabs = child<QTabBar>("Tabs");
@@ -142,10 +142,10 @@ private slots:
         QCOMPARE(tabs->tabText(0), QStringLiteral("Bosses"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Pelbo And Tails"));
         QCOMPARE(tabs->currentIndex(), 0);
-        QVERIFY(child<QTableWidget>("vals")->isVisible());
-        QVERIFY(!child<QTableWidget>("valsPelbo")->isVisible());
-        QCOMPARE(child<QPushButton>("Button1")->text(), QStringLiteral("Save"));
-        QCOMPARE(child<QPushButton>("Button2")->text(), QStringLiteral("Close"));
+        QVERIFY(child<QTableWidget>("bossesGrid")->isVisible());
+        QVERIFY(!child<QTableWidget>("pelboGrid")->isVisible());
+        QCOMPARE(child<QPushButton>("saveButton")->text(), QStringLiteral("Save"));
+        QCOMPARE(child<QPushButton>("closeButton")->text(), QStringLiteral("Close"));
 
         int next[2] = {0, 0};
         for (std::size_t i = 0; i < kObjectRows.size(); ++i) {
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(cell(rowNamed("Final boss hits"))->text(), QStringLiteral("65535"));
         QCOMPARE(cell(rowNamed("Pelbo max speed"))->text(), QStringLiteral("0000"));
         QCOMPARE(cell(rowNamed("Pelbo acceleration"))->text(), QStringLiteral("00C0"));
-        for (const char* name : {"vals", "valsPelbo"}) {
+        for (const char* name : {"bossesGrid", "pelboGrid"}) {
             auto* grid = child<QTableWidget>(name);
             QCOMPARE(grid->columnCount(), 2);
             QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Key"));
@@ -276,8 +276,8 @@ private slots:
     void gridsNeverScrollSideways()
     {
         open();
-        for (const char* name : {"vals", "valsPelbo"}) {
-            child<QTabBar>("Tabs")->setCurrentIndex(QByteArray(name) == "vals" ? 0 : 1);
+        for (const char* name : {"bossesGrid", "pelboGrid"}) {
+            child<QTabBar>("Tabs")->setCurrentIndex(QByteArray(name) == "bossesGrid" ? 0 : 1);
             auto* grid = child<QTableWidget>(name);
             grid->setFocus();
             grid->setCurrentCell(0, 0);
@@ -293,8 +293,8 @@ private slots:
     {
         open();
         auto* tabs = child<QTabBar>("Tabs");
-        auto* vals = child<QTableWidget>("vals");
-        auto* valsPelbo = child<QTableWidget>("valsPelbo");
+        auto* vals = child<QTableWidget>("bossesGrid");
+        auto* valsPelbo = child<QTableWidget>("pelboGrid");
         type(QStringLiteral("WFZ boss hits"), QStringLiteral("21"));
         tabs->setCurrentIndex(1);
         QVERIFY(!vals->isVisible());
@@ -321,7 +321,7 @@ private slots:
         const auto before = fileBytes();
         type(QStringLiteral("CPZ boss hits"), QStringLiteral("5"));
         mNotices->answers << QMessageBox::Discard;
-        child<QPushButton>("Button2")->click();
+        child<QPushButton>("closeButton")->click();
         QVERIFY(!mWindow->isVisible());
         QCOMPARE(mNotices->questions.size(), 1);
         QVERIFY(fileBytes() == before);
@@ -349,13 +349,13 @@ private slots:
         const auto before = fileBytes();
         open();
         QCOMPARE(mNotices->errors, QStringList{QStringLiteral("Stream read error.")});
-        auto* vals = child<QTableWidget>("vals");
+        auto* vals = child<QTableWidget>("bossesGrid");
         QCOMPARE(vals->rowCount(), 2);
         QCOMPARE(vals->item(1, 1)->text(), shown(kObjectRows[1], imageWord(1)));
-        QCOMPARE(child<QTableWidget>("valsPelbo")->rowCount(), 0);
+        QCOMPARE(child<QTableWidget>("pelboGrid")->rowCount(), 0);
 
         // Rows that were never read are never written: Save stays off.
-        QVERIFY(!child<QPushButton>("Button1")->isEnabled());
+        QVERIFY(!child<QPushButton>("saveButton")->isEnabled());
         mNotices->clear();
         save();
         QVERIFY(mNotices->errors.isEmpty());
@@ -373,9 +373,9 @@ private slots:
                                     [&](QWidget* modal) {
                                         shownWindow = qobject_cast<ObjectEditor*>(modal);
                                         if (shownWindow) {
-                                            rows = shownWindow->findChild<QTableWidget*>("vals")->rowCount();
+                                            rows = shownWindow->findChild<QTableWidget*>("bossesGrid")->rowCount();
                                         }
-                                        modal->findChild<QPushButton*>("Button2")->click();
+                                        modal->findChild<QPushButton*>("closeButton")->click();
                                     });
         QVERIFY(seen);
         QVERIFY(shownWindow);
@@ -389,11 +389,11 @@ private slots:
         SaveScreenshot(mWindow.get(), QStringLiteral("p2bosses-bosses"));
         child<QTabBar>("Tabs")->setCurrentIndex(1);
         SaveScreenshot(mWindow.get(), QStringLiteral("p2bosses-pelbo-and-tails"));
-        auto* valsPelbo = child<QTableWidget>("valsPelbo");
+        auto* valsPelbo = child<QTableWidget>("pelboGrid");
         valsPelbo->scrollToBottom();
         SaveScreenshot(mWindow.get(), QStringLiteral("p2bosses-pelbo-and-tails-end"));
         // Every key fits its cell: long keys wrap instead of being cut.
-        for (const char* name : {"vals", "valsPelbo"}) {
+        for (const char* name : {"bossesGrid", "pelboGrid"}) {
             auto* grid = child<QTableWidget>(name);
             const QFontMetrics metrics(grid->font());
             for (int r = 0; r < grid->rowCount(); ++r) {

@@ -107,9 +107,9 @@ private:
     void typeAndChange(const QString& value)
     {
         control<QLineEdit>("SelPal")->setText(value);
-        control<QPushButton>("Button1")->click();
+        control<QPushButton>("changeButton")->click();
     }
-    void save() { control<QPushButton>("Button2")->click(); }
+    void save() { control<QPushButton>("saveButton")->click(); }
     void choose(int row) { control<QListWidget>("PltList")->setCurrentRow(row); }
 
     QList<int> visibleSwatches()

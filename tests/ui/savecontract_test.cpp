@@ -63,16 +63,16 @@ struct Case
 
 const Case kCases[] = {
     // number of demos
-    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "Save", "ROM Saved!", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
-    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "Save", "ROM Saved", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
-    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "Button1", "ROM Saved", "objects", "EHZ boss hits", "12", "vals", "12"},
+    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "saveButton", "ROM Saved!", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
+    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "saveButton", "ROM Saved", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
+    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "saveButton", "ROM Saved", "objects", "EHZ boss hits", "12", "bossesGrid", "12"},
     // palette of row 1
-    {"water", "p2", 0x4089, {0x1F}, "Button1", "ROM Saved!", "water", "Level 1",
+    {"water", "p2", 0x4089, {0x1F}, "saveButton", "ROM Saved!", "water", "Level 1",
      R"({"zone": "ARZ", "act": "Act 1", "palette": 31})", "l1plt", "1F"},
     // "1P" becomes "2P"
-    {"text", "p2", 0x87BB, {0x12, 0x2D}, "Button2", "ROM Saved!", "texts", "p21p", R"("2P")", "p21p", "2P"},
+    {"text", "p2", 0x87BB, {0x12, 0x2D}, "saveButton", "ROM Saved!", "texts", "p21p", R"("2P")", "p21p", "2P"},
     // colour 0 of the first palette
-    {"palette", "p1", 0x2208, {0x0E, 0xCA}, "Button2", "ROM Saved!", "palettes", "Sega screen: background", nullptr,
+    {"palette", "p1", 0x2208, {0x0E, 0xCA}, "saveButton", "ROM Saved!", "palettes", "Sega screen: background", nullptr,
      "SelPal", "0ECA"},
 };
 
@@ -165,14 +165,14 @@ private:
         if (editor == "p1demos" || editor == "p2demos") {
             w->findChild<QSpinBox*>("PoleNumberUpDown")->setValue(3);
         } else if (editor == "objects") {
-            w->findChild<QTableWidget*>("vals")->item(0, 1)->setText(QStringLiteral("12"));
+            w->findChild<QTableWidget*>("bossesGrid")->item(0, 1)->setText(QStringLiteral("12"));
         } else if (editor == "water") {
             w->findChild<QLineEdit*>("l1plt")->setText(QStringLiteral("1F"));
         } else if (editor == "text") {
             w->findChild<QLineEdit*>("p21p")->setText(QStringLiteral("2P"));
         } else {
             w->findChild<QLineEdit*>("SelPal")->setText(QStringLiteral("0ECA"));
-            w->findChild<QPushButton*>("Button1")->click();
+            w->findChild<QPushButton*>("changeButton")->click();
         }
         return w;
     }
@@ -723,10 +723,10 @@ private slots:
 
         selectImage(image);
         const auto w = open(kCases[2]);
-        auto* grid = w->findChild<QTableWidget*>(hex ? "valsPelbo" : "vals");
+        auto* grid = w->findChild<QTableWidget*>(hex ? "pelboGrid" : "bossesGrid");
         QTableWidgetItem* cell = grid->item(grid->findItems(label, Qt::MatchExactly).value(0)->row(), 1);
         cell->setText(QString::fromLatin1(typed.text));
-        w->findChild<QPushButton*>("Button1")->click();
+        w->findChild<QPushButton*>("saveButton")->click();
 
         const QByteArray printed = importDocument(
             {{"format", "pelbo-korvane-values"}, {"version", 1}, {"game", "p2"},

@@ -86,9 +86,9 @@ private slots:
         const auto window = open();
         QCOMPARE(ShownTitle(window.get()), QStringLiteral("Pelbo Korvane - Text Editor"));
         QCOMPARE(window->minimumSize(), window->maximumSize());
-        QCOMPARE(window->findChild<QPushButton*>("Button1")->text(), kCopyrightSign);
-        QCOMPARE(window->findChild<QPushButton*>("Button2")->text(), QStringLiteral("Save"));
-        QCOMPARE(window->findChild<QPushButton*>("Button3")->text(), QStringLiteral("Close"));
+        QCOMPARE(window->findChild<QPushButton*>("copyrightButton")->text(), kCopyrightSign);
+        QCOMPARE(window->findChild<QPushButton*>("saveButton")->text(), QStringLiteral("Save"));
+        QCOMPARE(window->findChild<QPushButton*>("closeButton")->text(), QStringLiteral("Close"));
         QCOMPARE(window->findChild<QGroupBox*>("GroupBox1")->title(), QStringLiteral("Copyright"));
         QCOMPARE(window->findChild<QGroupBox*>("GroupBox2")->title(), QStringLiteral("2 Player Mode"));
         QCOMPARE(window->findChild<QGroupBox*>("GroupBox3")->title(), QStringLiteral("Options"));
@@ -108,14 +108,14 @@ private slots:
             QCOMPARE(box->toolTip().startsWith(QStringLiteral("This text holds codes")), hex);
         }
         // Nor does the copyright button add to it.
-        click(window.get(), "Button1");
+        click(window.get(), "copyrightButton");
         QCOMPARE(edit(window.get(), "Copyright")->text(), QStringLiteral("\u00A9 1992 PELB1234"));
 
         // Keyboard order: copyright, its button, the texts in table order, Save, Save and Play, Close.
-        QStringList expected{QStringLiteral("Copyright"), QStringLiteral("Button1")};
+        QStringList expected{QStringLiteral("Copyright"), QStringLiteral("copyrightButton")};
         for (std::size_t i = 1; i < kTextFields.size(); ++i)
             expected << QString::fromLatin1(kTextFields[i].name);
-        expected << QStringLiteral("Button2") << QStringLiteral("SaveAndPlay") << QStringLiteral("Button3");
+        expected << QStringLiteral("saveButton") << QStringLiteral("SaveAndPlay") << QStringLiteral("closeButton");
         QStringList order;
         QWidget* w = edit(window.get(), "Copyright");
         do {
@@ -140,7 +140,7 @@ private slots:
     void unchangedSaveKeepsEveryByte()
     {
         const auto window = open();
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
         QVERIFY(mNotices->errors.isEmpty());
         QCOMPARE(ReadFileBytes(mPath), mBefore);
@@ -148,7 +148,7 @@ private slots:
         QLineEdit* mcz = edit(window.get(), "p2mcz");
         mcz->setText(QStringLiteral("X"));
         mcz->setText(QStringLiteral("MO05S CAVE  "));
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QCOMPARE(ReadFileBytes(mPath), mBefore);
         QVERIFY(window->isVisible());
     }
@@ -161,7 +161,7 @@ private slots:
         // Too long for its place: kept as typed, refused by Save.
         QTest::keyClicks(ehz, QStringLiteral("oak hill 2.x longer"));
         QCOMPARE(ehz->text(), QStringLiteral("oak hill 2.x longer"));
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QCOMPARE(mNotices->errors, QStringList{QStringLiteral("2 Player Mode text 1: the text has 19 characters, more "
                                                               "than the 12 the game keeps. Nothing was saved.")});
         QCOMPARE(ReadFileBytes(mPath), mBefore);
@@ -171,7 +171,7 @@ private slots:
         QLineEdit* tied = edit(window.get(), "p2tied");
         tied->selectAll();
         QTest::keyClicks(tied, QStringLiteral("dr"));
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QVERIFY(mNotices->errors.isEmpty());
         // The boxes show what the image holds now.
         QCOMPARE(ehz->text(), QStringLiteral("OAK HILL 2.X"));
@@ -191,13 +191,13 @@ private slots:
         const auto window = open();
         QLineEdit* copyright = edit(window.get(), "Copyright");
         copyright->setText(QStringLiteral("1993 PELBO"));
-        click(window.get(), "Button1");
+        click(window.get(), "copyrightButton");
         QCOMPARE(copyright->text(), QStringLiteral("1993 PELBO") + kCopyrightSign);
-        click(window.get(), "Button1");
+        click(window.get(), "copyrightButton");
         QCOMPARE(copyright->text(), QStringLiteral("1993 PELBO") + kCopyrightSign + kCopyrightSign);
-        click(window.get(), "Button1");
+        click(window.get(), "copyrightButton");
         QCOMPARE(copyright->text().size(), 12);
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QVERIFY(mNotices->errors.isEmpty());
         QCOMPARE(ReadFileBytes(mPath), before(kCopyrightOffset, {0x06, 0x81, 0x06, 0x89, 0x06, 0x89, 0x06, 0x83,
                                                                 0x00, 0x00, 0x06, 0x9D, 0x06, 0x92, 0x06, 0x99,
@@ -211,7 +211,7 @@ private slots:
         edit(window.get(), "Copyright")->setText(QStringLiteral("1993"));
         edit(window.get(), "p2cnz")->setText(QStringLiteral("CANDY-NIGHT"));
         edit(window.get(), "op1")->setText(QStringLiteral("CHOOSE"));
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QCOMPARE(mNotices->errors,
                  QStringList{QStringLiteral(
                      "2 Player Mode text 3: the character \"-\" has no code in the game's texts. Nothing was saved.")});
@@ -226,13 +226,13 @@ private slots:
         edit(window.get(), "op1")->setText(QStringLiteral("CHOOSE"));
         {
             ForeignLock lock(mPath);
-            click(window.get(), "Button2");
+            click(window.get(), "saveButton");
         }
         QCOMPARE(mNotices->errors, QStringList{QString::fromStdString("Cannot open file " + mPath + ".")});
         QVERIFY(mNotices->messages.isEmpty());
         QCOMPARE(ReadFileBytes(mPath), mBefore);
         // The text still counts as changed and is written by the next Save.
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
         auto expected = before(0x97CB, {0x20, 0x25, 0x2C, 0x2C, 0x30, 0x22});
         std::fill_n(expected.begin() + 0x97CB + 6, 11, 0x00);
@@ -244,7 +244,7 @@ private slots:
         const auto window = open();
         edit(window.get(), "op1")->setText(QStringLiteral("CHOOSE"));
         mNotices->answers << QMessageBox::Discard;
-        click(window.get(), "Button3");
+        click(window.get(), "closeButton");
         QCOMPARE(mNotices->questions.size(), 1);
         QVERIFY(!window->isVisible());
         QCOMPARE(ReadFileBytes(mPath), mBefore);
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(edit(window.get(), "op3")->text(), QStringLiteral("PELBO ALONE    "));
         QVERIFY(edit(window.get(), "op4")->text().isEmpty());
         QVERIFY(edit(window.get(), "opA")->text().isEmpty());
-        click(window.get(), "Button2");
+        click(window.get(), "saveButton");
         QCOMPARE(ReadFileBytes(mPath), mBefore);
     }
 
@@ -294,7 +294,7 @@ private slots:
                           [&](QWidget* modal) {
                               if (qobject_cast<TextEditor*>(modal))
                                   seen = edit(modal, "p2ehz")->text();
-                              modal->findChild<QPushButton*>("Button3")->click();
+                              modal->findChild<QPushButton*>("closeButton")->click();
                           }));
         QCOMPARE(seen, QStringLiteral("ELM HILL    "));
 

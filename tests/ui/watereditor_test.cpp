@@ -137,7 +137,7 @@ private:
         }
     }
 
-    void save() { child<QPushButton>(QStringLiteral("Button1"))->click(); }
+    void save() { child<QPushButton>(QStringLiteral("saveButton"))->click(); }
 
 private slots:
     void initTestCase() { InitWindowTests(); }
@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(ShownTitle(mWindow.get()), QStringLiteral("Pelbo Korvane - Water Editor"));
         QCOMPARE(mWindow->minimumSize(), mWindow->maximumSize());
         QCOMPARE(child<QLabel>("Label3")->isVisible(), second);
-        QVERIFY(!child<QPushButton>("Button3")->isVisible());
+        QVERIFY(!child<QPushButton>("heightsButton")->isVisible());
 
         // Per row, after the set-up: entry shown ("-" none), choice checked,
         // whether the row can be used, palette box text or "hidden".
@@ -432,7 +432,7 @@ private slots:
                                     [&](QWidget* modal) {
                                         if (auto* w = qobject_cast<WaterEditor*>(modal))
                                             entry = w->findChild<QComboBox*>("l3cmb")->currentIndex();
-                                        modal->findChild<QPushButton*>("Button2")->click();
+                                        modal->findChild<QPushButton*>("closeButton")->click();
                                     });
         QVERIFY(seen);
         QCOMPARE(entry, 20);
