@@ -17,7 +17,7 @@
 #include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 #include "ui/filenames.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 #include "core/platform/files.h"
 #include "ui/handlers.h"
 #include "ui/filenames.h"
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

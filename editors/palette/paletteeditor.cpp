@@ -11,7 +11,7 @@
 #include "editors/editorlist.h"
 #include "ui/editormemory.h"
 #include "ui/handlers.h"
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 #include "ui/trackedform.h"
 
 #include <QFont>

@@ -8,7 +8,7 @@
 #include "core/imagesession.h"
 #include "editors/editorlist.h"
 #include "ui/handlers.h"
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 #include "ui/trackedform.h"
 
 #include <QLineEdit>

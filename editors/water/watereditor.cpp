@@ -10,7 +10,7 @@
 #include "ui/handlers.h"
 #include "ui/levelselector.h"
 #include "ui/notices.h"
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 #include "ui/trackedform.h"
 
 #include <QTimer>

@@ -26,7 +26,7 @@
 #include "tools/samplerom/samples.h"
 #include "ui/handlers.h"
 #include "ui/filenames.h"
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "app/windowregistry.h"
 #include "core/imagesession.h"
 #include "core/supportfiles.h"
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/support/testfiles.h"
 #include "core/syntheticimage.h"

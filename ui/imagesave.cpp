@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/savecompletion.h"
+#include "ui/imagesave.h"
 
 #include "core/imagesession.h"
 #include "ui/notices.h"
