@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/korvaneerror.h"
-#include "editors/disasm/instructionword.h"
+#include "editors/disassembler/instructionword.h"
 
 #include "tests/support/testfiles.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "app/windowregistry.h"
-#include "editors/disasm/disassembler.h"
+#include "editors/disassembler/disassembler.h"
 #include "tests/support/recordingnotices.h"
 #include "tests/ui/uitest.h"
 

@@ -11,7 +11,7 @@
 #include "core/supportfiles.h"
 #include "editors/art/artviewer.h"
 #include "editors/demos/demoseditor.h"
-#include "editors/disasm/disassembler.h"
+#include "editors/disassembler/disassembler.h"
 #include "editors/objects/objecteditor.h"
 #include "editors/palette/paletteeditor.h"
 #include "editors/text/firstgametexteditor.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editors/disasm/instructionword.h"
+#include "editors/disassembler/instructionword.h"
 
 #include "core/numbers.h"
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editors/disasm/disassembler.h"
+#include "editors/disassembler/disassembler.h"
 #include "ui_disassembler.h"
 
-#include "editors/disasm/instructionword.h"
+#include "editors/disassembler/instructionword.h"
 #include "editors/editorlist.h"
 #include "ui/handlers.h"
 
