@@ -12,8 +12,9 @@
 // of a word) at 0x18E, and the offset of the last byte at 0x1A4. An odd-sized
 // file is first given a 0x00 byte at its end. Files of 0x200 bytes or fewer
 // are left unchanged, and so is a header that already holds both values.
-// The file is opened exclusively, as every other access opens it, and
-// flushed to the disk when anything was written. Returns whether it wrote.
+// The file is opened exclusively for writing (no other program reads it
+// meanwhile) and flushed to the disk when anything was written. Returns
+// whether it wrote.
 // Throws KorvaneError with the byte-file messages ("File not found", "File
 // access denied" also when another program holds the file locked, "Disk
 // full", "I/O error <n>", ...).

@@ -60,8 +60,10 @@ struct ArtTileBytes
 ArtTileBytes ReadArtTile(const std::string& path, std::int32_t tileOffset, std::int32_t pieceOffset);
 
 // Writes bitmap from offset 0 into the existing file bitmapPath, with one
-// exclusive open: the file is never created nor shortened, and only a
-// regular file with one link, not a symbolic link, is written. Throws
+// exclusive open. It is written in place, not through a new file renamed
+// into place: the file is never created nor shortened, and what lies past
+// the bitmap in a longer file stays. Only a regular file with one link, not
+// a symbolic link, is written. Throws
 // "Cannot open file <bitmapPath>" when it is missing, not writable or no such
 // file, "Stream write error" when the write fails.
 void WriteTileBitmapFile(const std::string& bitmapPath, const std::string& bitmap);
