@@ -229,7 +229,7 @@ void artPath()
 {
     TilePalette palette{};
     int read = 0;
-    ReadArtPalette(imagePath(), kArtPaletteOffset, palette, read);
+    ReadArtColours(imagePath(), kArtColoursOffset, palette, read);
     for (const std::uint16_t word : palette)
         benchmark::DoNotOptimize(ViewerColour(word));
     for (const ArtTile& art : kArtTiles) {
@@ -245,7 +245,7 @@ Ops artOps()
 {
     Ops ops;
     for (int k = 0; k < 16; ++k)
-        ops.push_back(readValue(kArtPaletteOffset + 2 * k, 2));
+        ops.push_back(readValue(kArtColoursOffset + 2 * k, 2));
     for (const ArtTile& art : kArtTiles) {
         ops.push_back(readValue(art.piece + 2, 1));
         for (int i = 0; i < static_cast<int>(kTileBytes); ++i)

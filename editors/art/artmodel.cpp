@@ -7,7 +7,7 @@
 #include "core/romaccess.h"
 #include "core/romfile.h"
 
-void ReadArtPalette(const std::string& path, std::int32_t offset, TilePalette& palette, int& wordsRead)
+void ReadArtColours(const std::string& path, std::int32_t offset, TilePalette& palette, int& wordsRead)
 {
     wordsRead = 0;
     for (std::size_t k = 0; k < palette.size(); ++k) {

@@ -12,7 +12,7 @@
 // Where the art viewer finds its art in the ROM, whatever the game.
 
 // File offset of the 16 colour words of the art palette (big-endian).
-inline constexpr std::int32_t kArtPaletteOffset = 0x2388;
+inline constexpr std::int32_t kArtColoursOffset = 0x2388;
 
 // One tile the viewer shows: the bitmap file it is written to (a support
 // file name), the image box that shows it, the sprite piece whose third
@@ -45,7 +45,7 @@ inline constexpr std::array<ArtTile, 11> kArtTiles = {{
 // Reads the 16 big-endian colour words at offset of the file path into
 // palette, in order, one open of the file each; wordsRead counts them as
 // they arrive. A read error ends it and propagates.
-void ReadArtPalette(const std::string& path, std::int32_t offset, TilePalette& palette, int& wordsRead);
+void ReadArtColours(const std::string& path, std::int32_t offset, TilePalette& palette, int& wordsRead);
 
 // One tile as the ROM holds it, and whether its sprite piece flips it.
 struct ArtTileBytes

@@ -54,10 +54,10 @@ void FillArtSamples(SyntheticImage& image, const std::string&)
 {
     bool paletteFree = true;
     for (std::size_t i = 0; i < 32; ++i)
-        paletteFree = paletteFree && image.at(kArtPaletteOffset + i) == 0;
+        paletteFree = paletteFree && image.at(kArtColoursOffset + i) == 0;
     if (paletteFree)
         for (std::size_t k = 0; k < 16; ++k)
-            image.word(kArtPaletteOffset + 2 * k, kSamplePalette[k]);
+            image.word(kArtColoursOffset + 2 * k, kSamplePalette[k]);
 
     image.bytes(static_cast<std::size_t>(kArtTiles[0].piece), kFirstPiece);
     image.bytes(static_cast<std::size_t>(kArtTiles[3].piece), kSecondPiece);

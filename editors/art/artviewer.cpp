@@ -65,11 +65,11 @@ ArtViewer::ArtViewer(const ImageSession& session, QWidget* parent)
     mSwatches = {mUi->p0, mUi->p1, mUi->p2,  mUi->p3,  mUi->p4,  mUi->p5,  mUi->p6,  mUi->p7,
                  mUi->p8, mUi->p9, mUi->p10, mUi->p11, mUi->p12, mUi->p13, mUi->p14, mUi->p15};
 
-    DXImageList1[QStringLiteral("omg")] = omgPicture();
-    mUi->DXDraw1->prepare();
+    mPictures[QStringLiteral("omg")] = omgPicture();
+    mUi->surface->prepare();
 
     mTicker = new QTimer(this);
-    mTicker->setObjectName(QStringLiteral("DXTimer1"));
+    mTicker->setObjectName(QStringLiteral("ticker"));
     mTicker->setInterval(1000);
     ConnectHandler(qGuiApp, &QGuiApplication::applicationStateChanged, this, &ArtViewer::applicationStateChanged);
     applicationStateChanged(QGuiApplication::applicationState());
@@ -81,25 +81,25 @@ ArtViewer::~ArtViewer() = default;
 
 void ArtViewer::showImage()
 {
-    readPalette(kArtPaletteOffset);
+    readPalette(kArtColoursOffset);
     for (const ArtTile& tile : kArtTiles)
         makeTile(WritableSupportFilePath(tile.file), tile.tile, tile.piece, findChild<QLabel*>(QString::fromLatin1(tile.box)));
 
     Sprite sprite;
-    sprite.picture = &DXImageList1.at(QStringLiteral("omg"));
+    sprite.picture = &mPictures.at(QStringLiteral("omg"));
     sprite.width = 8;
     sprite.height = 8;
-    DXSpriteEngine1 = {sprite};
-    mUi->DXDraw1->fill(qRgb(0, 0, 0));
-    DXSpriteEngine1.front().position = QPoint(0, 0);
-    mUi->DXDraw1->drawSprites(DXSpriteEngine1);
+    mSprites = {sprite};
+    mUi->surface->fill(qRgb(0, 0, 0));
+    mSprites.front().position = QPoint(0, 0);
+    mUi->surface->drawSprites(mSprites);
     // The surface keeps no drawing context open: it repaints from its image.
 }
 
 void ArtViewer::readPalette(std::uint16_t offset)
 {
     int read = 0;
-    ReadThenShow([&] { ReadArtPalette(mSession.path(), offset, mPalette, read); },
+    ReadThenShow([&] { ReadArtColours(mSession.path(), offset, mPalette, read); },
                  [&] {
                      for (int k = 0; k < read; ++k)
                          paintSwatch(mPalette[static_cast<std::size_t>(k)], mSwatches[static_cast<std::size_t>(k)]);

@@ -64,8 +64,8 @@ private:
     TilePalette mPalette{};
     std::array<ColourSwatch*, 16> mSwatches{};
     // The surface's picture list and sprite list.
-    std::map<QString, Picture> DXImageList1;
-    std::vector<Sprite> DXSpriteEngine1;
+    std::map<QString, Picture> mPictures;
+    std::vector<Sprite> mSprites;
     // Ticks while the application is active; nothing listens to it.
     QTimer* mTicker = nullptr;
 };

@@ -26,9 +26,9 @@ TEST(ArtSamples, EveryImageHoldsPaletteTilesAndPieces)
         const SyntheticImage& image = sample.image;
         std::set<std::uint16_t> colours;
         for (std::size_t k = 0; k < 16; ++k) {
-            colours.insert(image.wordAt(kArtPaletteOffset + 2 * k));
+            colours.insert(image.wordAt(kArtColoursOffset + 2 * k));
             if (sample.gameCode == "p1") {
-                EXPECT_EQ(image.wordAt(kArtPaletteOffset + 2 * k), paletteOnly.wordAt(kArtPaletteOffset + 2 * k));
+                EXPECT_EQ(image.wordAt(kArtColoursOffset + 2 * k), paletteOnly.wordAt(kArtColoursOffset + 2 * k));
             }
         }
         EXPECT_GE(colours.size(), 12u);

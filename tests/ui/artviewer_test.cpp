@@ -140,7 +140,7 @@ private slots:
                 swatches << modal->findChild<ColourSwatch*>(QStringLiteral("p%1").arg(k))->colour();
             for (const TileRow& row : kTiles)
                 boxes << modal->findChild<QLabel*>(QString::fromLatin1(row.box))->pixmap().toImage();
-            surface = modal->findChild<DrawSurface*>("DXDraw1")->image();
+            surface = modal->findChild<DrawSurface*>("surface")->image();
             modal->close();
         });
         QVERIFY(opened);
