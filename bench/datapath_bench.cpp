@@ -301,15 +301,15 @@ const std::vector<DataPath>& dataPaths()
 {
     static const std::vector<DataPath> paths = {
         {"Selection", "p2", detectionPath, detectionOps},
-        {"p1demos", "p1", [] { demoPath(*FirstGameDemoLayout(BenchSession().gameCode())); },
+        {"demos-p1", "p1", [] { demoPath(*FirstGameDemoLayout(BenchSession().gameCode())); },
          [] { return demoOps(*FirstGameDemoLayout(BenchSession().gameCode())); }},
-        {"p2demos", "p2", [] { demoPath(*SecondGameDemoLayout(BenchSession().gameCode())); },
+        {"demos-p2", "p2", [] { demoPath(*SecondGameDemoLayout(BenchSession().gameCode())); },
          [] { return demoOps(*SecondGameDemoLayout(BenchSession().gameCode())); }},
-        {"p2waterf", "p2", waterPath, waterOps},
-        {"p2bossesf", "p2", objectPath, objectOps},
-        {"p2textz", "p2", textPath, textOps},
-        {"palform", "p1", palettePath, paletteOps},
-        {"artf", "p1", artPath, artOps},
+        {"water", "p2", waterPath, waterOps},
+        {"objects", "p2", objectPath, objectOps},
+        {"texts", "p2", textPath, textOps},
+        {"palettes", "p1", palettePath, paletteOps},
+        {"art", "p1", artPath, artOps},
     };
     return paths;
 }

@@ -169,22 +169,22 @@ void add(const std::string& name, Fn fn, Args... args)
 
 void RegisterWindowBenchmarks()
 {
-    add("Open/p1demos", BM_Open, EditorId::Demos, "p1");
-    add("Open/p2demos", BM_Open, EditorId::Demos, "p2");
-    add("Open/p2waterf", BM_Open, EditorId::Water, "p2");
-    add("Open/p2bossesf", BM_Open, EditorId::Objects, "p2");
-    add("Open/p2textz", BM_Open, EditorId::Texts, "p2");
-    add("Open/palform", BM_Open, EditorId::Palettes, "p1");
-    add("Open/artf", BM_Open, EditorId::Art, "p1");
-    add("Open/p1texteditorf", BM_Open, EditorId::FirstGameTexts, "p1");
-    add("Open/DisasmFrm", BM_Open, EditorId::Disassembler, "p1");
+    add("Open/demos-p1", BM_Open, EditorId::Demos, "p1");
+    add("Open/demos-p2", BM_Open, EditorId::Demos, "p2");
+    add("Open/water", BM_Open, EditorId::Water, "p2");
+    add("Open/objects", BM_Open, EditorId::Objects, "p2");
+    add("Open/texts", BM_Open, EditorId::Texts, "p2");
+    add("Open/palettes", BM_Open, EditorId::Palettes, "p1");
+    add("Open/art", BM_Open, EditorId::Art, "p1");
+    add("Open/first-game-texts", BM_Open, EditorId::FirstGameTexts, "p1");
+    add("Open/disassembler", BM_Open, EditorId::Disassembler, "p1");
 
     // Every Save ends with the checksum repair of the whole image ("Fix
     // Checksum" is ticked) and one message.
-    add("Save/p1demos", BM_Save, EditorId::Demos, "p1", "saveButton", changeDemos, 1);
-    add("Save/p2demos", BM_Save, EditorId::Demos, "p2", "saveButton", changeDemos, 1);
-    add("Save/p2waterf", BM_Save, EditorId::Water, "p2", "saveButton", changeWater, 1);
-    add("Save/p2bossesf", BM_Save, EditorId::Objects, "p2", "saveButton", changeObjects, 1);
-    add("Save/p2textz", BM_Save, EditorId::Texts, "p2", "saveButton", changeTexts, 1);
-    add("Save/palform", BM_Save, EditorId::Palettes, "p1", "saveButton", changePalette, 1);
+    add("Save/demos-p1", BM_Save, EditorId::Demos, "p1", "saveButton", changeDemos, 1);
+    add("Save/demos-p2", BM_Save, EditorId::Demos, "p2", "saveButton", changeDemos, 1);
+    add("Save/water", BM_Save, EditorId::Water, "p2", "saveButton", changeWater, 1);
+    add("Save/objects", BM_Save, EditorId::Objects, "p2", "saveButton", changeObjects, 1);
+    add("Save/texts", BM_Save, EditorId::Texts, "p2", "saveButton", changeTexts, 1);
+    add("Save/palettes", BM_Save, EditorId::Palettes, "p1", "saveButton", changePalette, 1);
 }

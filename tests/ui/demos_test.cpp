@@ -301,7 +301,7 @@ private slots:
             for (int n = 1; n <= SecondGameDemoLayout(sample.gameCode)->slotCount; ++n)
                 QVERIFY(combo(w.get(), n)->currentIndex() >= 0);
             w->show();
-            SaveScreenshot(w.get(), QString::fromStdString("p2demos-" + sample.gameCode));
+            SaveScreenshot(w.get(), QString::fromStdString("demos-p2-" + sample.gameCode));
         }
     }
 };

@@ -52,10 +52,10 @@ struct Editor
 const Editor& editorOf(Kind kind)
 {
     static const Editor editors[] = {
-        {"p1demos", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", "ROM Saved!", true},
-        {"p2demos", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", "ROM Saved", true},
-        {"p2bosses", [](ImageSession& session) { return std::make_unique<ObjectEditor>(session); }, "saveButton", "ROM Saved", true},
-        {"p2textz", [](ImageSession& session) { return std::make_unique<TextEditor>(session); }, "saveButton", "ROM Saved!", true},
+        {"demos-p1", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", "ROM Saved!", true},
+        {"demos-p2", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", "ROM Saved", true},
+        {"objects", [](ImageSession& session) { return std::make_unique<ObjectEditor>(session); }, "saveButton", "ROM Saved", true},
+        {"texts", [](ImageSession& session) { return std::make_unique<TextEditor>(session); }, "saveButton", "ROM Saved!", true},
     };
     return editors[static_cast<int>(kind)];
 }

@@ -311,7 +311,7 @@ private slots:
             for (int n = 1; n <= 4; ++n)
                 QVERIFY(combo(w.get(), n)->currentIndex() >= 0);
             w->show();
-            SaveScreenshot(w.get(), QString::fromStdString("p1demos-" + sample.gameCode));
+            SaveScreenshot(w.get(), QString::fromStdString("demos-p1-" + sample.gameCode));
         }
     }
 };

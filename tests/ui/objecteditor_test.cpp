@@ -386,12 +386,12 @@ private slots:
     void screenshot()
     {
         open();
-        SaveScreenshot(mWindow.get(), QStringLiteral("p2bosses-bosses"));
+        SaveScreenshot(mWindow.get(), QStringLiteral("objects-bosses"));
         child<QTabBar>("Tabs")->setCurrentIndex(1);
-        SaveScreenshot(mWindow.get(), QStringLiteral("p2bosses-pelbo-and-tails"));
+        SaveScreenshot(mWindow.get(), QStringLiteral("objects-pelbo-and-tails"));
         auto* valsPelbo = child<QTableWidget>("pelboGrid");
         valsPelbo->scrollToBottom();
-        SaveScreenshot(mWindow.get(), QStringLiteral("p2bosses-pelbo-and-tails-end"));
+        SaveScreenshot(mWindow.get(), QStringLiteral("objects-pelbo-and-tails-end"));
         // Every key fits its cell: long keys wrap instead of being cut.
         for (const char* name : {"bossesGrid", "pelboGrid"}) {
             auto* grid = child<QTableWidget>(name);

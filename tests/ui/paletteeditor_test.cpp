@@ -218,7 +218,7 @@ private slots:
         const QImage picture = mWindow->grab().toImage();
         const QPoint middle = swatch(5)->geometry().center();
         QCOMPARE(picture.pixelColor(middle * picture.devicePixelRatio()), shown(5));
-        SaveScreenshot(mWindow.get(), QStringLiteral("paledit-") + code);
+        SaveScreenshot(mWindow.get(), QStringLiteral("palettes-") + code);
         QCOMPARE(romBytes(), before);
     }
 

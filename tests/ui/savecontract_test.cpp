@@ -63,8 +63,8 @@ struct Case
 
 const Case kCases[] = {
     // number of demos
-    {"p1demos", "p1", 0x3416, {0x00, 0x03}, "saveButton", "ROM Saved!", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
-    {"p2demos", "p2", 0x3D4E, {0x00, 0x03}, "saveButton", "ROM Saved", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
+    {"demos-p1", "p1", 0x3416, {0x00, 0x03}, "saveButton", "ROM Saved!", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
+    {"demos-p2", "p2", 0x3D4E, {0x00, 0x03}, "saveButton", "ROM Saved", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
     {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "saveButton", "ROM Saved", "objects", "EHZ boss hits", "12", "bossesGrid", "12"},
     // palette of row 1
     {"water", "p2", 0x4089, {0x1F}, "saveButton", "ROM Saved!", "water", "Level 1",
@@ -138,9 +138,9 @@ private:
     std::unique_ptr<QDialog> open(const Case& c)
     {
         const QByteArray editor = c.editor;
-        if (editor == "p1demos")
+        if (editor == "demos-p1")
             return newEditor<DemosEditor>();
-        if (editor == "p2demos")
+        if (editor == "demos-p2")
             return newEditor<DemosEditor>();
         if (editor == "objects")
             return newEditor<ObjectEditor>();
@@ -162,7 +162,7 @@ private:
     {
         const QByteArray editor = c.editor;
         std::unique_ptr<QDialog> w = open(c);
-        if (editor == "p1demos" || editor == "p2demos") {
+        if (editor == "demos-p1" || editor == "demos-p2") {
             w->findChild<QSpinBox*>("PoleNumberUpDown")->setValue(3);
         } else if (editor == "objects") {
             w->findChild<QTableWidget*>("bossesGrid")->item(0, 1)->setText(QStringLiteral("12"));

@@ -131,10 +131,10 @@ private slots:
     {
         writeImage(false);
         const auto window = open();
-        SaveScreenshot(window.get(), QStringLiteral("p2textz"));
+        SaveScreenshot(window.get(), QStringLiteral("texts"));
         const auto p1 = std::make_unique<FirstGameTextEditor>();
         p1->show();
-        SaveScreenshot(p1.get(), QStringLiteral("p1texteditorf"));
+        SaveScreenshot(p1.get(), QStringLiteral("first-game-texts"));
     }
 
     void unchangedSaveKeepsEveryByte()

@@ -454,7 +454,7 @@ private slots:
             }
             for (int n = 1; n <= layout->paletteCount; ++n)
                 QVERIFY(row<QLineEdit>(n, "plt")->text() != QStringLiteral("00"));
-            SaveScreenshot(mWindow.get(), QString::fromStdString("p2water-" + sample.gameCode));
+            SaveScreenshot(mWindow.get(), QString::fromStdString("water-" + sample.gameCode));
         }
     }
 };
