@@ -166,7 +166,7 @@ TEST_F(ListFiles, ReadsTheFileBesideTheProgram)
 
 TEST_F(ListFiles, UnreadableFileNamesItsFullPath)
 {
-    // ExeDir ends with a separator and the name starts with one.
+    // The support base ends with a separator and the name starts with one.
     EXPECT_EQ(errorOf(kP1LevelsFile), "Cannot open file " + dir.path() + "//korvane/p1levels.txt");
     std::filesystem::create_directory(dir.file("korvane/p3klevels.txt"));
     EXPECT_EQ(errorOf(kP3LevelsFile), "Cannot open file " + dir.path() + "//korvane/p3klevels.txt");
