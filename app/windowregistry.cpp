@@ -99,17 +99,7 @@ std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments)
 
 std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
 {
-    std::unique_ptr<QDialog> window;
-    switch (id) {
-#define KORVANE_EDITOR(Name, ...)                                                                                      \
-    case EditorId::Name:                                                                                               \
-        window = New##Name##Editor(session, memory, owner);                                                           \
-        break;
-#include "editors/editors.def"
-#undef KORVANE_EDITOR
-    case EditorId::None:
-        break;
-    }
+    std::unique_ptr<QDialog> window = NewEditorWindow(id, session, memory, owner);
     if (window && session)
         ShowReadOnly(window.get(), *session);
     return window;

@@ -103,9 +103,8 @@ const std::string& EditorImage(const std::string& gameCode)
     for (std::size_t i = 0x200; i < kEditorImageSize; i += 0x100)
         image.byte(i, static_cast<std::uint8_t>(i >> 8));
     image.text(0x100, "SEGA MEGA DRIVE").serial(serialOf(gameCode));
-#define KORVANE_EDITOR(Name, ...) Fill##Name##Samples(image, gameCode);
-#include "editors/editors.def"
-#undef KORVANE_EDITOR
+    for (const EditorInfo& editor : Editors())
+        FillEditorSamples(editor.id, image, gameCode);
     image.validChecksum();
     const std::string path = gDir->file("editor-" + gameCode + ".bin");
     image.save(path);

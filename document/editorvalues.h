@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,30 @@ public:
         Q_UNUSED(path);
         return 0;
     }
+};
+
+// A section over one model: the model, and the values the document wants,
+// which a Save of the section hands to the model first.
+template <typename Model, typename Values>
+class ModelSection : public EditorValues
+{
+public:
+    template <typename... Arguments>
+    explicit ModelSection(Arguments&&... arguments) : mModel(std::forward<Arguments>(arguments)...)
+    {
+    }
+
+    std::vector<EditorModel*> models() override
+    {
+        mModel.want(mWanted);
+        return {&mModel};
+    }
+    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
+    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
+
+protected:
+    Model mModel;
+    Values mWanted{};
 };
 
 // Helpers of the editors' sections. Each throws KorvaneError

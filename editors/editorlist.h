@@ -56,3 +56,50 @@ unsigned EditorItemsOf(const std::string& gameCode);
     void Fill##Name##Samples(SyntheticImage& image, const std::string& gameCode);
 #include "editors/editors.def"
 #undef KORVANE_EDITOR
+
+// Each editor's three functions by its id: nullptr, or nothing done, for
+// EditorId::None. Each layer calls only those it links. (The first two are
+// templates only to be made where their types are complete.)
+template <typename Dialog = QDialog>
+std::unique_ptr<Dialog> NewEditorWindow(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
+{
+    switch (id) {
+#define KORVANE_EDITOR(Name, ...)                                                                                      \
+    case EditorId::Name:                                                                                               \
+        return New##Name##Editor(session, memory, owner);
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
+    case EditorId::None:
+        break;
+    }
+    return nullptr;
+}
+
+template <typename Values = EditorValues>
+std::unique_ptr<Values> NewEditorValues(EditorId id, const std::string& gameCode)
+{
+    switch (id) {
+#define KORVANE_EDITOR(Name, ...)                                                                                      \
+    case EditorId::Name:                                                                                               \
+        return New##Name##Values(gameCode);
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
+    case EditorId::None:
+        break;
+    }
+    return nullptr;
+}
+
+inline void FillEditorSamples(EditorId id, SyntheticImage& image, const std::string& gameCode)
+{
+    switch (id) {
+#define KORVANE_EDITOR(Name, ...)                                                                                      \
+    case EditorId::Name:                                                                                               \
+        Fill##Name##Samples(image, gameCode);                                                                         \
+        break;
+#include "editors/editors.def"
+#undef KORVANE_EDITOR
+    case EditorId::None:
+        break;
+    }
+}

@@ -31,10 +31,9 @@ constexpr std::array<DemoSample, 7> kSamples = {{
 
 } // namespace
 
-namespace {
-
-void fill(SyntheticImage& image, const std::string& gameCode, const DemoLayout* layout)
+void FillDemosSamples(SyntheticImage& image, const std::string& gameCode)
 {
+    const DemoLayout* layout = DemoLayoutFor(gameCode);
     if (!layout)
         return;
     for (const DemoSample& sample : kSamples) {
@@ -48,11 +47,4 @@ void fill(SyntheticImage& image, const std::string& gameCode, const DemoLayout* 
         for (int n = 0; n < kDemoLevelWords; ++n)
             image.word(static_cast<std::size_t>(layout->levelBase + 2 * n), sample.levels[static_cast<std::size_t>(n)]);
     }
-}
-
-} // namespace
-
-void FillDemosSamples(SyntheticImage& image, const std::string& gameCode)
-{
-    fill(image, gameCode, DemoLayoutFor(gameCode));
 }

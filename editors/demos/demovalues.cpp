@@ -23,10 +23,10 @@ const QString kSlots[kDemoLevelWords] = {QStringLiteral("First demo level"), QSt
 // The demo settings as the window shows them: lengths in seconds, the
 // number of demos, and each slot's level by its name in the level list
 // (null for a level the list does not name).
-class DemoValuesSection : public EditorValues
+class DemoValuesSection : public ModelSection<DemoModel, DemoValues>
 {
 public:
-    explicit DemoValuesSection(const DemoLayout& layout) : mModel(layout) {}
+    using ModelSection::ModelSection;
 
     QString key() const override { return kDemos; }
 
@@ -101,16 +101,6 @@ public:
         mWanted = wanted;
     }
 
-    std::vector<EditorModel*> models() override
-    {
-        mModel.want(mWanted);
-        return {&mModel};
-    }
-
-    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
-
-    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
-
 private:
     const DemoLayout& layout() const { return mModel.layout(); }
 
@@ -148,8 +138,6 @@ private:
         return object;
     }
 
-    DemoModel mModel;
-    DemoValues mWanted;
     QStringList mNames;
     bool mListMissing = false;
 };

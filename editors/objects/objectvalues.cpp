@@ -20,7 +20,7 @@ QString labelOf(std::size_t i)
 
 // The 42 words, keyed by the row labels the window shows; hexadecimal rows
 // too are plain integers.
-class ObjectValues : public EditorValues
+class ObjectValues : public ModelSection<ObjectModel, ObjectWords>
 {
 public:
     QString key() const override { return kObjects; }
@@ -59,16 +59,6 @@ public:
         refusals.add(kObjects, errors, [](std::size_t field) { return labelOf(field); });
     }
 
-    std::vector<EditorModel*> models() override
-    {
-        mModel.want(mWanted);
-        return {&mModel};
-    }
-
-    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
-
-    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
-
     int hexDigitsOf(const QString& path) const override
     {
         for (std::size_t i = 0; i < kObjectRowCount; ++i) {
@@ -86,9 +76,6 @@ private:
             object.insert(labelOf(i), static_cast<int>(words[i]));
         return object;
     }
-
-    ObjectModel mModel;
-    ObjectWords mWanted{};
 };
 
 } // namespace

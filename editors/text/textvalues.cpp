@@ -20,7 +20,7 @@ QString nameOf(std::size_t i)
 
 // The 24 texts keyed by the names of their boxes, in UTF-8 ("©" is U+00A9);
 // a code without a character shows as hexadecimal digits, as in the window.
-class TextValuesSection : public EditorValues
+class TextValuesSection : public ModelSection<TextModel, TextValues>
 {
 public:
     QString key() const override { return kTexts; }
@@ -62,16 +62,6 @@ public:
         mWanted = wanted;
     }
 
-    std::vector<EditorModel*> models() override
-    {
-        mModel.want(mWanted);
-        return {&mModel};
-    }
-
-    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
-
-    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
-
 private:
     QJsonObject toJson(const TextValues& texts) const
     {
@@ -81,9 +71,6 @@ private:
                           QString::fromStdString(texts[static_cast<std::size_t>(i)]));
         return object;
     }
-
-    TextModel mModel;
-    TextValues mWanted;
 };
 
 } // namespace

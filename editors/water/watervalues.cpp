@@ -43,10 +43,10 @@ QJsonValue actName(WaterAct act)
 // in the zone list (null where the list names none), its act choice ("Act
 // 1", "Act 2", "Both", or null), and for the second game its underwater
 // palette byte.
-class WaterValuesSection : public EditorValues
+class WaterValuesSection : public ModelSection<WaterModel, WaterValues>
 {
 public:
-    explicit WaterValuesSection(const WaterLayout& layout) : mModel(layout) {}
+    using ModelSection::ModelSection;
 
     QString key() const override { return kWater; }
 
@@ -124,16 +124,6 @@ public:
         mWanted = wanted;
     }
 
-    std::vector<EditorModel*> models() override
-    {
-        mModel.want(mWanted);
-        return {&mModel};
-    }
-
-    std::string writeRefusal() const override { return mModel.unreadRefusal(); }
-
-    std::vector<ByteSpan> spans() const override { return mModel.spans(); }
-
     int hexDigitsOf(const QString& path) const override
     {
         return path.endsWith(QLatin1Char(' ') + kPalette) ? WaterPaletteField(1).hexDigits : 0;
@@ -189,8 +179,6 @@ private:
         return object;
     }
 
-    WaterModel mModel;
-    WaterValues mWanted;
     QStringList mNames;
     bool mListMissing = false;
 };

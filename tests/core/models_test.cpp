@@ -88,13 +88,6 @@ const std::vector<ModelCase>& cases()
     return all;
 }
 
-void readModel(EditorModel& model, const std::string& path)
-{
-    RomFile file(path, RomFile::Access::Read);
-    file.requireOpen(path);
-    model.read(file);
-}
-
 // A model writes only the values that differ from what it read: a Save of
 // the values read opens the file once, to check that it is still the image
 // read, and a changed value lands on its own bytes alone, inside the model's
@@ -156,9 +149,9 @@ TEST(Models, RefuseWhatWasNotReadAndAnImageThatChanged)
         SyntheticImage cut(static_cast<std::size_t>(first));
         cut.bytes(0, std::vector<std::uint8_t>(image.data().begin(), image.data().begin() + first));
         cut.save(path);
-        EXPECT_THROW(readModel(*unread, path), KorvaneError);
-        EXPECT_NE(unread->unreadRefusal(), "");
         ImageSession cutSession(path, DetectGame(path));
+        EXPECT_THROW(cutSession.read(*unread), KorvaneError);
+        EXPECT_NE(unread->unreadRefusal(), "");
         const std::uint64_t opens = RomFile::OpenCount();
         EXPECT_THROW(cutSession.save(*unread), KorvaneError);
         EXPECT_EQ(RomFile::OpenCount(), opens);

@@ -14,34 +14,6 @@ namespace {
 
 const char* const kGameCodes[] = {"gst", "p1", "p1j", "p2b", "p2", "p3", "chaotix", "p1k", "p2k", "p3k", "pk"};
 
-std::unique_ptr<EditorValues> valuesOf(EditorId id, const std::string& gameCode)
-{
-    switch (id) {
-#define KORVANE_EDITOR(Name, ...)                                                                                      \
-    case EditorId::Name:                                                                                               \
-        return New##Name##Values(gameCode);
-#include "editors/editors.def"
-#undef KORVANE_EDITOR
-    case EditorId::None:
-        break;
-    }
-    return nullptr;
-}
-
-void fill(EditorId id, SyntheticImage& image, const std::string& gameCode)
-{
-    switch (id) {
-#define KORVANE_EDITOR(Name, ...)                                                                                      \
-    case EditorId::Name:                                                                                               \
-        Fill##Name##Samples(image, gameCode);                                                                         \
-        break;
-#include "editors/editors.def"
-#undef KORVANE_EDITOR
-    case EditorId::None:
-        break;
-    }
-}
-
 } // namespace
 
 // The editor list is whole: every editor opens its window where the menu
@@ -71,7 +43,7 @@ private slots:
                 QVERIFY2(window, label);
                 QVERIFY2(mNotices->errors.isEmpty(), label + ": " + mNotices->errors.join(' ').toUtf8());
 
-                const std::unique_ptr<EditorValues> values = valuesOf(editor.id, code);
+                const std::unique_ptr<EditorValues> values = NewEditorValues(editor.id, code);
                 QCOMPARE(values != nullptr, *editor.key != '\0');
                 if (!values)
                     continue;
@@ -82,7 +54,7 @@ private slots:
                 SyntheticImage bare(sample.size());
                 bare.bytes(0, std::vector<std::uint8_t>(sample.data().begin(), sample.data().begin() + 0x200));
                 SyntheticImage filled = bare;
-                fill(editor.id, filled, code);
+                FillEditorSamples(editor.id, filled, code);
                 RomFile file(mPath, RomFile::Access::Read);
                 std::vector<std::string> notes;
                 values->read(file, notes);

@@ -82,18 +82,7 @@ std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& ga
     for (const EditorInfo& editor : Editors()) {
         if (!Serves(editor, gameCode))
             continue;
-        std::unique_ptr<EditorValues> values;
-        switch (editor.id) {
-#define KORVANE_EDITOR(Name, ...)                                                                                      \
-    case EditorId::Name:                                                                                               \
-        values = New##Name##Values(gameCode);                                                                         \
-        break;
-#include "editors/editors.def"
-#undef KORVANE_EDITOR
-        case EditorId::None:
-            break;
-        }
-        if (values)
+        if (std::unique_ptr<EditorValues> values = NewEditorValues(editor.id, gameCode))
             editors.push_back(std::move(values));
     }
     return editors;

@@ -41,15 +41,6 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
      "GM 00000000-00"},
 }};
 
-// Each editor fills its offsets of the images it serves, in the editor
-// list's order.
-using Filler = void (*)(SyntheticImage& image, const std::string& code);
-constexpr Filler kFillers[] = {
-#define KORVANE_EDITOR(Name, ...) &Fill##Name##Samples,
-#include "editors/editors.def"
-#undef KORVANE_EDITOR
-};
-
 SyntheticImage buildImage(const SampleHeader& h)
 {
     SyntheticImage image(h.size, 0x00);
@@ -62,8 +53,10 @@ SyntheticImage buildImage(const SampleHeader& h)
         image.byte(0x16F, static_cast<std::uint8_t>(h.variant));
     if (h.second)
         image.secondSerial(h.second);
-    for (const Filler fill : kFillers)
-        fill(image, h.code);
+    // Each editor fills its offsets of the images it serves, in the editor
+    // list's order.
+    for (const EditorInfo& editor : Editors())
+        FillEditorSamples(editor.id, image, h.code);
     return std::move(image.validChecksum());
 }
 
