@@ -13,12 +13,14 @@
 #include "core/numbers.h"
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
+#include "core/editormodel.h"
 #include "core/supportfiles.h"
 #include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
 #include "ui/imagesave.h"
 #include "ui/filenames.h"
+#include "ui/trackedform.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -29,6 +31,11 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QBitmap>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -43,6 +50,27 @@
 namespace {
 
 const QString kBackupKey = QStringLiteral("backupBeforeSaving");
+const QString kGeometryKey = QStringLiteral("windows/main");
+
+// "the Object Editor", "the Object Editor and the Water Editor", "the
+// Object Editor, the Text Editor and the Water Editor".
+QString namesOf(const std::vector<TrackedForm*>& forms)
+{
+    QStringList names;
+    for (const TrackedForm* form : forms)
+        names << form->editorName();
+    if (names.size() < 2)
+        return names.value(0);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+QString capitalized(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
 
 // A dropped image is taken as a copy or a link, never a move: a file
 // manager that honours a move would delete it.
@@ -70,14 +98,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
 {
     initResources();
     mUi->setupUi(this);
-    move(205, 146);
-    // Plain separators: a separator with a text is drawn as a section title.
-    for (QAction* separator : {mUi->N1, mUi->N2}) {
-        separator->setText(QString());
-        separator->setSeparator(true);
-    }
-    // The client area keeps its size; the window cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+    // Shown while Saves leave the header as it is.
+    mFixOff = new QLabel(QStringLiteral("Fix Checksum is off"), this);
+    mFixOff->setObjectName(QStringLiteral("fixChecksumOff"));
+    mFixOff->setToolTip(QStringLiteral("Saves leave the header's checksum as it is (Editor > Fix Checksum)"));
+    statusBar()->addPermanentWidget(mFixOff);
+    connect(mUi->Fix, &QAction::toggled, this, &MainWindow::showFixChecksum);
+    showFixChecksum();
 
     QFont nameFont = mUi->LblFilename->font();
     nameFont.setBold(true);
@@ -102,7 +130,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
     logo.setMask(logo.createMaskFromColor(key, Qt::MaskInColor));
     mUi->Image1->setPixmap(logo);
 
-    PatchFiles = [](QWidget* parent, const QString& caption, const QString& start, const QString& filter, bool save) {
+    ChooseFile = [](QWidget* parent, const QString& caption, const QString& start, const QString& filter, bool save) {
         return save ? QFileDialog::getSaveFileName(parent, caption, start, filter)
                     : QFileDialog::getOpenFileName(parent, caption, start, filter);
     };
@@ -129,7 +157,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
     ConnectHandler(mUi->FileOpen, &QAction::triggered, this, &MainWindow::chooseImage);
     ConnectHandler(mUi->FilePlay, &QAction::triggered, this, &MainWindow::playImage);
     ConnectHandler(mUi->SettingsEmulator, &QAction::triggered, this, &MainWindow::chooseEmulator);
-    ConnectHandler(mUi->FileClose, &QAction::triggered, this, &MainWindow::quit);
+    ConnectHandler(mUi->FileQuit, &QAction::triggered, this, &MainWindow::quit);
+    ConnectHandler(mUi->FileSaveCopy, &QAction::triggered, this, [](MainWindow* self) { self->saveCopy(); });
+    ConnectHandler(mUi->FileRevert, &QAction::triggered, this, &MainWindow::revert);
+    ConnectHandler(mUi->EditorRepair, &QAction::triggered, this, &MainWindow::repairChecksum);
     ConnectHandler(mUi->FilePatch, &QAction::triggered, this, &MainWindow::createPatch);
     ConnectHandler(mUi->EditorDemos, &QAction::triggered, this, &MainWindow::openDemosEditor);
     ConnectHandler(mUi->EditorWater, &QAction::triggered, this, &MainWindow::openWaterEditor);
@@ -146,7 +177,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
 
 void MainWindow::showStart()
 {
-    mUi->Label1->setText(QString::fromUtf8(kAppVersion));
+    mUi->Label1->setText(QStringLiteral("v") + QString::fromLatin1(PackageVersion()));
     setWindowTitle(QString::fromStdString(AppTitle()));
     // The support folder beside the executable, or the installed one; what
     // the program writes there goes to the user's data folder when the
@@ -169,6 +200,11 @@ void MainWindow::chooseImage()
 
 void MainWindow::selectFile(const QString& fileName)
 {
+    // The editors of the image selected before go first, their edits
+    // saved or dropped as the user says.
+    if (!settleUnsaved())
+        return;
+    closeEditors();
     OpenDialog.remember(fileName);
     OpenDialog.setInitialDir(QFileInfo(fileName).absolutePath());
     mUi->LblFilename->setText(fileName);
@@ -177,11 +213,10 @@ void MainWindow::selectFile(const QString& fileName)
     // keep its editors, or they would write that game's offsets into it.
     mSession.reset();
     setEditorItems(0);
-    mUi->FilePatch->setEnabled(false);
-    mUi->FilePlay->setEnabled(false);
+    for (QAction* action : imageActions())
+        action->setEnabled(false);
     setWindowTitle(QString::fromStdString(AppTitle()));
     mUi->LblGame->clear();
-    mUi->LblGame->adjustSize();
     stopHeaderSum();
     mUi->HeaderPanel->clear();
 
@@ -195,8 +230,8 @@ void MainWindow::selectFile(const QString& fileName)
     mSession->setBackUp(mUi->FileBackup->isChecked());
     mSession->setListener(this);
     setEditorItems(EditorItemsOf(detection.game->code));
-    mUi->FilePatch->setEnabled(true);
-    mUi->FilePlay->setEnabled(true);
+    for (QAction* action : imageActions())
+        action->setEnabled(true);
     mSerial = detection.serial;
     mMegaDriveHeader = detection.megaDriveHeader;
     showGame(detection.serial);
@@ -215,17 +250,61 @@ struct MainWindow::HeaderSum
 MainWindow::~MainWindow()
 {
     stopHeaderSum();
+    // The editors hold the session.
+    for (auto& [id, window] : mEditors)
+        delete window;
 }
 
-void MainWindow::aboutToSave()
+bool MainWindow::aboutToSave(const std::vector<EditorModel*>& models)
 {
     // The sum holds the image open for reading.
     stopHeaderSum();
+    // Another open editor's pending edit of the same bytes is not written
+    // over unasked.
+    std::vector<std::pair<std::int64_t, std::int64_t>> ours;
+    for (const EditorModel* model : models) {
+        for (const ImageSnapshot::Value& value : model->changes())
+            ours.emplace_back(value.offset, value.offset + std::int64_t(value.bytes.size()));
+    }
+    for (TrackedForm* form : modifiedForms()) {
+        if (form->isSaving())
+            continue;
+        std::vector<EditorModel*> theirs;
+        try {
+            theirs = form->wantedModels(false);
+        } catch (const KorvaneError&) {
+            // Input that is no value yet holds no bytes.
+            continue;
+        }
+        std::int64_t clash = -1;
+        for (const EditorModel* model : theirs) {
+            for (const ImageSnapshot::Value& value : model->changes()) {
+                const std::int64_t end = value.offset + std::int64_t(value.bytes.size());
+                for (const auto& [from, to] : ours) {
+                    if (value.offset < to && from < end && clash < 0)
+                        clash = std::max(from, value.offset);
+                }
+            }
+        }
+        if (clash >= 0
+            && Ask(QStringLiteral("%1 holds an unsaved edit of the same bytes (at %2). Save over it?")
+                       .arg(capitalized(form->editorName()),
+                            QString::fromStdString(HexStr(static_cast<std::uint32_t>(clash), 0))),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                   != QMessageBox::Yes)
+            return false;
+    }
+    return true;
 }
 
-void MainWindow::saved()
+void MainWindow::saved(const std::vector<EditorModel*>&, const SaveReport&)
 {
-    // Once the Save's message is out of the way.
+    // The other editors show what the image holds now, where they hold no
+    // edit of their own.
+    for (TrackedForm* form : openForms()) {
+        if (!form->isSaving())
+            form->reread(true);
+    }
     QMetaObject::invokeMethod(this, &MainWindow::showHeader, Qt::QueuedConnection);
 }
 
@@ -387,7 +466,8 @@ void MainWindow::openRecent(const QString& fileName)
 void MainWindow::showGame(const std::string& serial)
 {
     const QString name = fromCp1252(mSession->gameName());
-    setWindowTitle(QString::fromStdString(AppTitleWith(Cp1252ToUtf8(mSession->gameName()))));
+    setWindowTitle(QFileInfo(ShownPath(mSession->path())).fileName() + QStringLiteral("[*] - ")
+                   + QString::fromStdString(AppTitle()));
     if (mSession->gameCode() == "un" && !mMegaDriveHeader)
         mUi->LblGame->setText(QStringLiteral("Not a Mega Drive cartridge image"));
     else if (mSession->gameCode() == "un")
@@ -396,7 +476,11 @@ void MainWindow::showGame(const std::string& serial)
         mUi->LblGame->setText(name);
     else
         mUi->LblGame->setText(name + QStringLiteral(" ROM"));
-    mUi->LblGame->adjustSize();
+}
+
+QList<QAction*> MainWindow::imageActions() const
+{
+    return {mUi->FilePatch, mUi->FilePlay, mUi->FileSaveCopy, mUi->FileRevert, mUi->EditorRepair};
 }
 
 void MainWindow::setEditorItems(unsigned items)
@@ -419,14 +503,14 @@ void MainWindow::createPatch()
     const QString changed = ShownPath(mSession->path());
     // The untouched original, where a backup kept it.
     const QString kept = ShownPath(OriginalBackupOf(mSession->path()));
-    const QString original = PatchFiles(this, QStringLiteral("Original image"),
+    const QString original = ChooseFile(this, QStringLiteral("Original image"),
                                         QFileInfo::exists(kept) ? kept : QFileInfo(changed).absolutePath(),
                                         RomOpenDialog::kFilter, false);
     if (original.isEmpty())
         return;
     const QFileInfo image(changed);
     const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral(".bps"));
-    const QString out = PatchFiles(this, QStringLiteral("Save patch"), suggested,
+    const QString out = ChooseFile(this, QStringLiteral("Save patch"), suggested,
                                    QStringLiteral("BPS patch (*.bps);;IPS patch (*.ips)"), true);
     if (out.isEmpty())
         return;
@@ -458,7 +542,24 @@ void MainWindow::createPatch()
 
 void MainWindow::playImage()
 {
-    PlayImage(this, mSession->path());
+    const std::vector<TrackedForm*> forms = modifiedForms();
+    const QString name = QFileInfo(ShownPath(mSession->path())).fileName();
+    if (forms.empty()) {
+        if (PlayImage(this, mSession->path()))
+            ShowStatus(QStringLiteral("Playing %1 as saved.").arg(name));
+        return;
+    }
+    // What is on screen, the image untouched.
+    const std::vector<EditorModel*> models = pendingModels();
+    if (!mPlayCopies)
+        mPlayCopies = std::make_unique<QTemporaryDir>();
+    if (!mPlayCopies->isValid())
+        throw KorvaneError("No temporary folder for the copy to play: " + mPlayCopies->errorString().toStdString());
+    const std::string copy = CorePath(mPlayCopies->filePath(name));
+    mSession->saveCopy(models, copy, true);
+    if (PlayImage(this, copy))
+        ShowStatus(QStringLiteral("Playing a copy of %1 with the unsaved edits of %2 (the image is unchanged).")
+                       .arg(name, namesOf(forms)));
 }
 
 void MainWindow::chooseEmulator()
@@ -467,9 +568,203 @@ void MainWindow::chooseEmulator()
     dialog.exec();
 }
 
+std::vector<TrackedForm*> MainWindow::openForms() const
+{
+    std::vector<TrackedForm*> forms;
+    for (const auto& [id, window] : mEditors) {
+        if (TrackedForm* form = TrackedForm::of(window))
+            forms.push_back(form);
+    }
+    return forms;
+}
+
+std::vector<TrackedForm*> MainWindow::modifiedForms() const
+{
+    std::vector<TrackedForm*> forms;
+    for (TrackedForm* form : openForms()) {
+        if (form->isModified())
+            forms.push_back(form);
+    }
+    return forms;
+}
+
+std::vector<EditorModel*> MainWindow::pendingModels() const
+{
+    std::vector<EditorModel*> models;
+    for (TrackedForm* form : modifiedForms()) {
+        const std::vector<EditorModel*> wanted = form->wantedModels();
+        models.insert(models.end(), wanted.begin(), wanted.end());
+    }
+    return models;
+}
+
+QDialog* MainWindow::editorWindow(EditorId id) const
+{
+    const auto found = mEditors.find(id);
+    return found == mEditors.end() ? nullptr : found->second.data();
+}
+
+bool MainWindow::settleUnsaved()
+{
+    const std::vector<TrackedForm*> forms = modifiedForms();
+    if (forms.empty())
+        return true;
+    const QString name = QFileInfo(ShownPath(mSession->path())).fileName();
+    const bool readOnly = mSession->readOnly();
+    const QString text = readOnly ? QStringLiteral("%1 is read-only: keep the unsaved edits in %2 in a copy of it?")
+                                        .arg(name, namesOf(forms))
+                                  : QStringLiteral("Save the unsaved edits in %1 to %2?").arg(namesOf(forms), name);
+    QMap<QMessageBox::StandardButton, QString> labels;
+    if (readOnly)
+        labels.insert(QMessageBox::SaveAll, QStringLiteral("Save a Copy..."));
+    switch (Ask(text, QMessageBox::SaveAll | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::SaveAll,
+                labels)) {
+    case QMessageBox::SaveAll:
+        if (readOnly) {
+            bool copied = false;
+            RunHandler([this, &copied] { copied = saveCopy(); });
+            return copied;
+        }
+        for (TrackedForm* form : forms) {
+            if (!form->save())
+                return false;
+        }
+        return true;
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::saveCopy()
+{
+    const std::vector<TrackedForm*> forms = modifiedForms();
+    const std::vector<EditorModel*> models = pendingModels();
+    const QFileInfo image(ShownPath(mSession->path()));
+    const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral("-copy.")
+                                                   + image.suffix());
+    const QString target = ChooseFile(this, QStringLiteral("Save a Copy"), suggested, RomOpenDialog::kFilter, true);
+    if (target.isEmpty())
+        return false;
+    if (!ExactName(target))
+        throw KorvaneError("Cannot use " + target.toStdString() + ": " + kInexactNameMessage);
+    const SaveReport report = mSession->saveCopy(models, CorePath(target), mSession->fixChecksum());
+    ShowStatus(SaveReportText(CorePath(target), report));
+    return true;
+}
+
+void MainWindow::revert()
+{
+    const std::vector<TrackedForm*> forms = modifiedForms();
+    if (forms.empty()) {
+        ShowStatus(QStringLiteral("No editor holds unsaved edits."));
+        return;
+    }
+    if (Ask(QStringLiteral("Discard the unsaved edits in %1?").arg(namesOf(forms)),
+            QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
+        != QMessageBox::Discard)
+        return;
+    for (TrackedForm* form : forms)
+        form->reread(false);
+    ShowStatus(QStringLiteral("The editors show %1 as saved.").arg(QFileInfo(ShownPath(mSession->path())).fileName()));
+}
+
+void MainWindow::repairChecksum()
+{
+    const QString name = QFileInfo(ShownPath(mSession->path())).fileName();
+    if (mSession->readOnly())
+        throw KorvaneError(name.toStdString() + " is read-only: its checksum cannot be repaired");
+    const SaveReport report = mSession->repairChecksum();
+    ShowStatus(report.checksumRepaired ? QStringLiteral("Checksum of %1 repaired.").arg(name)
+                                       : QStringLiteral("The checksum of %1 was already right; nothing was written.").arg(name));
+}
+
+void MainWindow::closeEditors()
+{
+    for (auto& [id, window] : mEditors) {
+        if (window) {
+            rememberGeometry(window, QString::fromUtf8(InfoOf(id).title));
+            delete window;
+        }
+    }
+    mEditors.clear();
+    showModifiedMark();
+}
+
+void MainWindow::rememberGeometry(QWidget* window, const QString& key) const
+{
+    QSettings().setValue(QStringLiteral("windows/") + key, window->saveGeometry());
+}
+
+void MainWindow::showModifiedMark()
+{
+    setWindowModified(!modifiedForms().empty());
+}
+
+void MainWindow::showFixChecksum()
+{
+    mFixOff->setVisible(!mUi->Fix->isChecked());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ModifiedChange)
+        showModifiedMark();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    bool settled = false;
+    RunHandler([this, &settled] { settled = !mSession || settleUnsaved(); });
+    if (!settled) {
+        event->ignore();
+        return;
+    }
+    closeEditors();
+    QSettings().setValue(kGeometryKey, saveGeometry());
+    QMainWindow::closeEvent(event);
+}
+
 void MainWindow::route(EditorItem item)
 {
-    OpenWindow(RouteFor(item, mSession ? mSession->gameCode() : std::string()), mSession.get(), mEditorMemory, this);
+    const EditorId id = RouteFor(item, mSession ? mSession->gameCode() : std::string());
+    if (id == EditorId::None)
+        return;
+    if (QDialog* open = editorWindow(id)) {
+        open->show();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    QDialog* const window = NewEditor(id, mSession.get(), mEditorMemory, this).release();
+    if (!window)
+        return;
+    mEditors[id] = window;
+    const QString key = QString::fromUtf8(InfoOf(id).title);
+    window->setModal(false);
+    window->restoreGeometry(QSettings().value(QStringLiteral("windows/") + key).toByteArray());
+    // Ctrl+W closes the editor as its Close button does.
+    auto* close = new QAction(window);
+    close->setObjectName(QStringLiteral("CloseEditor"));
+    close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(QKeySequence::Close)});
+    connect(close, &QAction::triggered, window, &QWidget::close);
+    window->addAction(close);
+    if (TrackedForm* form = TrackedForm::of(window))
+        form->saveCopy = [this] {
+            bool copied = false;
+            RunHandler([this, &copied] { copied = saveCopy(); });
+            return copied;
+        };
+    // Closed any way (Close, Escape, the title bar): gone, its place kept.
+    connect(window, &QDialog::finished, this, [this, window, key] {
+        rememberGeometry(window, key);
+        window->deleteLater();
+    });
+    connect(window, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, &MainWindow::showModifiedMark, Qt::QueuedConnection); });
+    window->installEventFilter(this);
+    window->show();
 }
 
 void MainWindow::openDemosEditor()

@@ -9,11 +9,20 @@
 #include "core/imagesession.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
-// The main window: ROM selection, game detection and the Editor menu.
+class QDialog;
+class QLabel;
+class QTemporaryDir;
+class TrackedForm;
+
+// The main window: ROM selection, game detection, the Editor menu and the
+// editor windows open on the selected image, side by side.
 namespace Ui {
 class MainWindow;
 }
@@ -35,7 +44,7 @@ public:
     // replace it.
     using FileChooser = std::function<QString(QWidget* parent, const QString& caption, const QString& start,
                                               const QString& filter, bool save)>;
-    FileChooser PatchFiles;
+    FileChooser ChooseFile;
 
     void showStart();
     void chooseImage();
@@ -51,9 +60,24 @@ public:
     // does so before it opens the image.
     void stopHeaderSum();
     void quit();
+    // Writes the image with every open editor's edits to a file asked for;
+    // the image itself is untouched. False when nothing was written.
+    bool saveCopy();
+    // Drops every editor's edits, after a question.
+    void revert();
+    // Repairs the header of the selected image now.
+    void repairChecksum();
+    // Asks once about the edits of every editor that holds some ("Save
+    // All", "Discard", "Cancel"; "Save a Copy..." on a read-only image).
+    // True when the image may be let go: nothing unsaved, saved, or
+    // discarded.
+    bool settleUnsaved();
+    // The editor window of id open on the selected image, or nullptr.
+    QDialog* editorWindow(EditorId id) const;
     // Writes a patch from an original image, asked for, to the selected one.
     void createPatch();
-    // Starts the emulator on the selected image.
+    // Starts the emulator on the selected image; with unsaved edits, on a
+    // temporary copy that holds them.
     void playImage();
     // The command that plays images.
     void chooseEmulator();
@@ -74,18 +98,34 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     // The generated form.
     std::unique_ptr<Ui::MainWindow> mUi;
-    void aboutToSave() override;
-    void saved() override;
+    bool aboutToSave(const std::vector<EditorModel*>& models) override;
+    void saved(const std::vector<EditorModel*>& models, const SaveReport& report) override;
+    // The forms of the open editors, and those that hold edits.
+    std::vector<TrackedForm*> openForms() const;
+    std::vector<TrackedForm*> modifiedForms() const;
+    // The models of every editor with edits, holding them (PendingModels).
+    std::vector<EditorModel*> pendingModels() const;
+    // Closes every editor window without a question.
+    void closeEditors();
+    void rememberGeometry(QWidget* window, const QString& key) const;
+    void showModifiedMark();
+    void showFixChecksum();
+    // The File and Editor items that need a selected image.
+    QList<QAction*> imageActions() const;
     void fillRecentMenu();
     void openRecent(const QString& fileName);
     void setEditorItems(unsigned items);
     void showGame(const std::string& serial);
+    // Opens the editor of item for the selected image, or brings it to the
+    // front when it is open.
     void route(EditorItem item);
 
     // The serial of the selected image, as its selection read it: no editor
@@ -93,6 +133,11 @@ private:
     std::string mSerial;
     std::unique_ptr<ImageSession> mSession;
     EditorMemory mEditorMemory;
+    std::map<EditorId, QPointer<QDialog>> mEditors;
+    // Where the copies played with unsaved edits are written; removed with
+    // the window.
+    std::unique_ptr<QTemporaryDir> mPlayCopies;
+    QLabel* mFixOff = nullptr;
     bool mMegaDriveHeader = false;
 
     struct HeaderSum;

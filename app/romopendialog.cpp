@@ -10,7 +10,8 @@
 // Qt's filter syntax: the patterns in parentheses are separated by blanks.
 // Images named .md, .gen or .32x are found through the last entry.
 const QString RomOpenDialog::kFilter = QStringLiteral(
-    "ROM (*.bin);;Genecyst Save State (*.gs*);;All supported files (*.bin *.gs*);;All files (*)");
+    "Cartridge images (*.bin *.gen *.md *.smd);;Genecyst save states (*.gs*);;"
+    "All supported files (*.bin *.gen *.md *.smd *.gs*);;All files (*)");
 
 RomOpenDialog::RomOpenDialog()
     : mChooser([](QWidget* parent, const QString& startPath, const QString& filter, QString* selectedFilter) {

@@ -100,13 +100,14 @@ std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments)
 std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
 {
     std::unique_ptr<QDialog> window = NewEditorWindow(id, session, memory, owner);
-    if (window && session)
+    if (!window)
+        return nullptr;
+    QString title = QString::fromUtf8(InfoOf(id).title);
+    if (session)
+        title += QStringLiteral(" - ") + QFileInfo(ShownPath(session->path())).fileName();
+    window->setWindowTitle(title + QStringLiteral("[*]"));
+    if (session)
         ShowReadOnly(window.get(), *session);
     return window;
 }
 
-void OpenWindow(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner)
-{
-    if (const std::unique_ptr<QDialog> window = NewEditor(id, session, memory, owner))
-        window->exec();
-}

@@ -42,11 +42,8 @@ void AddProgramOptions(QCommandLineParser& parser);
 std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments);
 
 // A new editor window of a route on session's image, owned by owner, as the
-// menu opens it: on a read-only image its Save is off (ShowReadOnly).
+// menu opens it: titled "Object Editor - sample-p2.bin", and on a
+// read-only image its Save is off (ShowReadOnly).
 // nullptr for EditorId::None, and without a session for every window but
 // the machine-code converter.
 std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner);
-
-// Opens the window of an Editor route modally and destroys it once it
-// closes; nothing opens where NewEditor gives nullptr.
-void OpenWindow(EditorId id, ImageSession* session, EditorMemory& memory, QWidget* owner);

@@ -49,6 +49,9 @@ class BenchNotices : public Notices
 {
 public:
     void showMessage(const QString& text) override;
+    using Notices::ask;
+    // A Save's report counts as its message.
+    void showStatus(const QString& text) override { showMessage(text); }
     void reportError(const QString& text) override;
     // Questions take their default button.
     QMessageBox::StandardButton ask(const QString&, QMessageBox::StandardButtons,

@@ -10,12 +10,7 @@ const char* PackageVersion()
 
 std::string AppTitle()
 {
-    return std::string(kAppName) + " " + kAppVersion;
-}
-
-std::string AppTitleWith(const std::string& what)
-{
-    return AppTitle() + " - " + what;
+    return kAppName;
 }
 
 std::string ErrorReportText(const std::string& message)

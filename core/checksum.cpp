@@ -376,10 +376,12 @@ HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* sto
     return state;
 }
 
-void FinishImageWrites(RomFile& file, bool repairHeader)
+bool FinishImageWrites(RomFile& file, bool repairHeader)
 {
-    if (!(repairHeader && FixChecksum(file)))
-        FlushRomFile(file);
+    if (repairHeader && FixChecksum(file))
+        return true;
+    FlushRomFile(file);
+    return false;
 }
 
 bool IsCartridgeImage(const std::string& path)

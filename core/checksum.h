@@ -28,8 +28,8 @@ bool FixChecksum(RomFile& file, HeaderState* before = nullptr);
 
 // The end of every save into file: FixChecksum when repairHeader, and a
 // flush of the image to the disk unless the repair wrote and flushed it.
-// Throws the errors of either.
-void FinishImageWrites(RomFile& file, bool repairHeader);
+// Throws the errors of either. True when the repair changed the header.
+bool FinishImageWrites(RomFile& file, bool repairHeader);
 
 // The header fields FixChecksum writes, as the file holds them and as the
 // repair would store them.

@@ -26,7 +26,7 @@ void ImageSession::read(EditorModel& model) const
     model.read(file);
 }
 
-void ImageSession::save(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check)
+void ImageSession::refuseUnread(const std::vector<EditorModel*>& models) const
 {
     // An opening that could not read the file leaves nothing to save; the
     // header repair and the success message would claim otherwise.
@@ -34,8 +34,38 @@ void ImageSession::save(const std::vector<EditorModel*>& models, const std::func
         if (const std::string refusal = model->unreadRefusal(); !refusal.empty())
             throw KorvaneError(refusal);
     }
-    if (mListener)
-        mListener->aboutToSave();
+}
+
+namespace {
+
+std::size_t countChanges(const std::vector<EditorModel*>& models)
+{
+    std::size_t count = 0;
+    for (const EditorModel* model : models)
+        count += model->changes().size();
+    return count;
+}
+
+} // namespace
+
+SaveReport ImageSession::save(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check)
+{
+    return write(models, check, mFixChecksum);
+}
+
+SaveReport ImageSession::repairChecksum()
+{
+    return write({}, {}, true);
+}
+
+SaveReport ImageSession::write(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check,
+                               bool fix)
+{
+    refuseUnread(models);
+    if (mListener && !mListener->aboutToSave(models))
+        throw KorvaneError(kSaveCancelled);
+    SaveReport report;
+    report.fixChecksum = fix;
     // What a killed run of a backup left beside the image.
     const std::size_t slash = mPath.find_last_of("/\\");
     RemoveStaleTemporaries(slash == std::string::npos ? std::string() : mPath.substr(0, slash + 1));
@@ -51,16 +81,51 @@ void ImageSession::save(const std::vector<EditorModel*>& models, const std::func
             model->checkImage(file);
         if (mBackUp && !mBackedUp)
             backUp(file);
+        report.values = countChanges(models);
         for (EditorModel* model : models)
             model->write(file);
         // Durable before it is called saved.
-        FinishImageWrites(file, mFixChecksum);
+        report.checksumRepaired = FinishImageWrites(file, fix);
         for (EditorModel* model : models)
             model->retake(file);
     }
     // The image is let go before anyone is told.
     if (mListener)
-        mListener->saved();
+        mListener->saved(models, report);
+    return report;
+}
+
+SaveReport ImageSession::saveCopy(const std::vector<EditorModel*>& models, const std::string& target, bool repair)
+{
+    refuseUnread(models);
+    if (SameFile(target, mPath))
+        throw KorvaneError("A copy cannot be written over the image itself; nothing was written");
+    SaveReport report;
+    report.fixChecksum = repair;
+    report.values = countChanges(models);
+    {
+        RomFile image(mPath, RomFile::Access::Read);
+        image.requireOpen(mPath);
+        for (const EditorModel* model : models)
+            model->checkImage(image);
+        CopyOpenFile(image, target, {mPath});
+    }
+    try {
+        RomFile copy(target, RomFile::Access::Write);
+        copy.requireOpen(target);
+        for (EditorModel* model : models)
+            model->write(copy);
+        report.checksumRepaired = FinishImageWrites(copy, repair);
+    } catch (const KorvaneError&) {
+        RemoveFile(target);
+        for (EditorModel* model : models)
+            read(*model);
+        throw;
+    }
+    // Their writes counted the copy's values as the image's.
+    for (EditorModel* model : models)
+        read(*model);
+    return report;
 }
 
 void ImageSession::backUp(RomFile& file)

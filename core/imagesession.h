@@ -13,6 +13,15 @@
 class EditorModel;
 class RomFile;
 
+// What one Save wrote: how many values changed, and whether the header's
+// checksum was repaired (Fix Checksum ticked and the header needed it).
+struct SaveReport
+{
+    std::size_t values = 0;
+    bool fixChecksum = false;
+    bool checksumRepaired = false;
+};
+
 // One selected image: its path, what its detection found, the user's
 // choices for its Saves and whether it was backed up since it was
 // selected. Owned by what selected it (the main window, a korvane-tool
@@ -26,10 +35,20 @@ public:
     {
     public:
         virtual ~Listener() = default;
-        // Before a Save opens the image: let go of it.
-        virtual void aboutToSave() {}
-        // A Save completed.
-        virtual void saved() {}
+        // Before a Save opens the image: let go of it. models are what the
+        // Save writes; false refuses the Save (it then throws
+        // KorvaneError kSaveCancelled), before anything is written.
+        virtual bool aboutToSave(const std::vector<EditorModel*>& models)
+        {
+            (void)models;
+            return true;
+        }
+        // A Save of models completed.
+        virtual void saved(const std::vector<EditorModel*>& models, const SaveReport& report)
+        {
+            (void)models;
+            (void)report;
+        }
     };
 
     // The image at path as detection found it. path is in the file system's
@@ -43,6 +62,7 @@ public:
     std::uint32_t size() const { return mSize; }
     // The image can be read but not written: editors show it, none saves.
     bool readOnly() const { return mReadOnly; }
+    bool fixChecksum() const { return mFixChecksum; }
 
     // "Fix Checksum": every Save repairs the header.
     void setFixChecksum(bool fix) { mFixChecksum = fix; }
@@ -64,10 +84,24 @@ public:
     // again. Errors propagate; what was written before one counts as
     // written. Throws "Cannot open file <path>" when the image cannot be
     // opened.
-    void save(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check = {});
-    void save(EditorModel& model) { save(std::vector<EditorModel*>{&model}); }
+    SaveReport save(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check = {});
+    SaveReport save(EditorModel& model) { return save(std::vector<EditorModel*>{&model}); }
+
+    // Repairs the header now, as a Save with Fix Checksum ticked and nothing
+    // else to write (the backup first, when chosen and not yet made).
+    SaveReport repairChecksum();
+
+    // The image with the changes models want, written to target (a new file
+    // or one replaced whole), the image itself untouched: each model's check
+    // of the image, the copy, the models' writes into it and, with repair,
+    // the copy's header repaired. The models then read the image again:
+    // what they want is taken again at their next Save. target is never the
+    // image; a copy that fails halfway is removed. Throws as save does.
+    SaveReport saveCopy(const std::vector<EditorModel*>& models, const std::string& target, bool repair);
 
 private:
+    SaveReport write(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check, bool fix);
+    void refuseUnread(const std::vector<EditorModel*>& models) const;
     void backUp(RomFile& file);
 
     std::string mPath;
@@ -80,6 +114,9 @@ private:
     bool mBackedUp = false;
     Listener* mListener = nullptr;
 };
+
+// What a Save refused by its listener throws.
+inline constexpr const char* kSaveCancelled = "The Save was cancelled; nothing was written";
 
 // "<image>.orig.bak": the image as it was before the program first wrote it.
 std::string OriginalBackupOf(const std::string& path);

@@ -6,7 +6,7 @@
 const std::vector<EditorInfo>& Editors()
 {
     static const std::vector<EditorInfo> editors = {
-#define KORVANE_EDITOR(Name, item, key, ...) {EditorId::Name, item, key, {__VA_ARGS__}},
+#define KORVANE_EDITOR(Name, item, key, title, ...) {EditorId::Name, item, key, title, {__VA_ARGS__}},
 #include "editors/editors.def"
 #undef KORVANE_EDITOR
     };
@@ -20,6 +20,12 @@ bool Serves(const EditorInfo& editor, const std::string& gameCode)
             return true;
     }
     return false;
+}
+
+const EditorInfo& InfoOf(EditorId id)
+{
+    // In the order of the ids, which follow the list.
+    return Editors().at(static_cast<std::size_t>(id) - 1);
 }
 
 EditorId RouteFor(EditorItem item, const std::string& gameCode)

@@ -30,11 +30,14 @@ struct EditorInfo
     EditorId id;
     EditorItem item;
     const char* key;                // "" when it has no values section
+    const char* title;              // the window's title before the image's name
     std::vector<const char*> games; // empty: offered for no game in particular
 };
 
 // The editors in the list's order.
 const std::vector<EditorInfo>& Editors();
+// What the list says of id (not EditorId::None).
+const EditorInfo& InfoOf(EditorId id);
 
 // The editor an Editor item opens for a game code: the first that serves
 // the game, else the first of the item that lists no game; EditorId::None

@@ -4,19 +4,26 @@
 #include "ui/imagesave.h"
 
 #include "core/imagesession.h"
+#include "ui/filenames.h"
 #include "ui/notices.h"
+
+#include <QFileInfo>
 
 #include <QPushButton>
 
-void SaveImage(ImageSession& session, const std::vector<EditorModel*>& models, const QString& message)
+void SaveImage(ImageSession& session, const std::vector<EditorModel*>& models)
 {
-    session.save(models);
-    ShowMessage(message);
+    ShowStatus(SaveReportText(session.path(), session.save(models)));
 }
 
-void SaveImage(ImageSession& session, EditorModel& model, const QString& message)
+QString SaveReportText(const std::string& path, const SaveReport& report)
 {
-    SaveImage(session, std::vector<EditorModel*>{&model}, message);
+    const QString values = report.values == 1 ? QStringLiteral("1 value")
+                                              : QStringLiteral("%1 values").arg(qulonglong(report.values));
+    const QString checksum = !report.fixChecksum       ? QStringLiteral("checksum left as it was (Fix Checksum is off)")
+                             : report.checksumRepaired ? QStringLiteral("checksum repaired")
+                                                       : QStringLiteral("checksum already right");
+    return QStringLiteral("Saved %1: %2; %3.").arg(QFileInfo(ShownPath(path)).fileName(), values, checksum);
 }
 
 void ShowReadOnly(QWidget* window, const ImageSession& session)

@@ -11,11 +11,15 @@ class EditorModel;
 class ImageSession;
 class QWidget;
 
-// An editor window's Save: session.save(models), then message. Errors
-// propagate and the message is not shown.
-void SaveImage(ImageSession& session, const std::vector<EditorModel*>& models,
-               const QString& message = QStringLiteral("ROM Saved!"));
-void SaveImage(ImageSession& session, EditorModel& model, const QString& message = QStringLiteral("ROM Saved!"));
+struct SaveReport;
+
+// An editor window's Save: session.save(models), then what it wrote in the
+// status bar (SaveReportText). Errors propagate and nothing is reported.
+void SaveImage(ImageSession& session, const std::vector<EditorModel*>& models);
+
+// "Saved sample-p2.bin: 3 values; checksum repaired." for a Save of the
+// image (or the copy) at path.
+QString SaveReportText(const std::string& path, const SaveReport& report);
 
 // An editor window opened on a read-only image: its Save buttons are off
 // with a tooltip that says why, and its title says "(read-only)". Does

@@ -5,7 +5,10 @@
 
 #include "core/apptexts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -27,9 +30,14 @@ QWidget* dialogParent()
 }
 
 int execBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
-            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+            const QMap<QMessageBox::StandardButton, QString>& labels = {})
 {
     const std::unique_ptr<QMessageBox> box = NoticeBox(icon, text, buttons, dialogParent());
+    for (auto label = labels.begin(); label != labels.end(); ++label) {
+        if (QAbstractButton* button = box->button(label.key()))
+            button->setText(label.value());
+    }
     if (defaultButton != QMessageBox::NoButton)
         box->setDefaultButton(defaultButton);
     return box->exec();
@@ -40,12 +48,28 @@ class MessageBoxNotices : public Notices
 public:
     void showMessage(const QString& text) override { execBox(QMessageBox::NoIcon, text, QMessageBox::Ok); }
 
+    void showStatus(const QString& text) override
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* main = qobject_cast<QMainWindow*>(window))
+                main->statusBar()->showMessage(text);
+        }
+    }
+
     void reportError(const QString& text) override { execBox(QMessageBox::Critical, text, QMessageBox::Ok); }
 
     QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override
     {
         return static_cast<QMessageBox::StandardButton>(execBox(QMessageBox::Question, text, buttons, defaultButton));
+    }
+
+    QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton,
+                                    const QMap<QMessageBox::StandardButton, QString>& labels) override
+    {
+        return static_cast<QMessageBox::StandardButton>(
+            execBox(QMessageBox::Question, text, buttons, defaultButton, labels));
     }
 };
 
@@ -72,13 +96,20 @@ void ShowMessage(const QString& text)
     gNotices->showMessage(text);
 }
 
+void ShowStatus(const QString& text)
+{
+    gNotices->showStatus(text);
+}
+
 void ReportError(const std::string& message)
 {
     gNotices->reportError(QString::fromStdString(ErrorReportText(message)));
 }
 
 QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton defaultButton)
+                                QMessageBox::StandardButton defaultButton,
+                                const QMap<QMessageBox::StandardButton, QString>& labels)
 {
-    return gNotices->ask(text, buttons, defaultButton);
+    return labels.isEmpty() ? gNotices->ask(text, buttons, defaultButton)
+                            : gNotices->ask(text, buttons, defaultButton, labels);
 }

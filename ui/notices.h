@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 
@@ -17,12 +18,24 @@ public:
     virtual ~Notices() = default;
     // A plain message with an OK button.
     virtual void showMessage(const QString& text) = 0;
+    // A passing word in the main window's status bar: no box, nothing to
+    // answer.
+    virtual void showStatus(const QString& text) = 0;
     // The general error report: error icon, OK button.
     virtual void reportError(const QString& text) = 0;
     // A question with buttons, defaultButton taken by Enter; returns the
     // button pressed (Escape or closing the box: the Cancel or No button).
     virtual QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton) = 0;
+    // The same with some buttons' texts replaced ("Save a Copy..." on the
+    // Save All button).
+    virtual QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton,
+                                            const QMap<QMessageBox::StandardButton, QString>& labels)
+    {
+        (void)labels;
+        return ask(text, buttons, defaultButton);
+    }
 };
 
 // The box a notice is shown in: the application title as caption, the
@@ -37,9 +50,13 @@ void SetNotices(Notices* notices);
 // A plain message box captioned with the application title.
 void ShowMessage(const QString& text);
 
+// A passing word in the main window's status bar.
+void ShowStatus(const QString& text);
+
 // The general error report of message (UTF-8), with its full stop rule.
 void ReportError(const std::string& message);
 
 // A question box captioned with the application title.
 QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton defaultButton);
+                                QMessageBox::StandardButton defaultButton,
+                                const QMap<QMessageBox::StandardButton, QString>& labels = {});

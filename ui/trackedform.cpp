@@ -11,6 +11,8 @@
 #include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
+#include "ui/filenames.h"
+#include "ui/imagesave.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemDelegate>
@@ -20,6 +22,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -162,11 +165,12 @@ private:
     bool mDone = false;
 };
 
-TrackedForm::TrackedForm(QDialog* window, const ImageSession& session, QAbstractButton* save,
-                         std::function<void()> handler, std::vector<QWidget*> controls, State state)
-    : QObject(window), mWindow(window), mSession(session), mSave(save), mHandler(std::move(handler)), mControls(std::move(controls)),
-      mState(std::move(state)), mStack(this)
+TrackedForm::TrackedForm(QDialog* window, ImageSession& session, QAbstractButton* save, Saving saving,
+                         std::vector<QWidget*> controls, State state)
+    : QObject(window), mWindow(window), mSession(session), mSave(save), mSaving(std::move(saving)),
+      mControls(std::move(controls)), mState(std::move(state)), mStack(this)
 {
+    setObjectName(QStringLiteral("TrackedForm"));
     for (QWidget* control : mControls) {
         const auto changed = [this, control] { controlChanged(control); };
         if (auto* edit = qobject_cast<QLineEdit*>(control))
@@ -417,15 +421,69 @@ void TrackedForm::stateChanged(const QString& name, int key)
     recordEdit(-1 - std::max(key, 0), name.isEmpty() ? nameOf(nullptr) : name);
 }
 
+TrackedForm* TrackedForm::of(const QWidget* window)
+{
+    return window ? window->findChild<TrackedForm*>(QStringLiteral("TrackedForm"), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+std::vector<EditorModel*> TrackedForm::wantedModels(bool commitInput)
+{
+    if (commitInput)
+        commitPending();
+    return mSaving.want();
+}
+
+QString TrackedForm::editorName() const
+{
+    QString what = mWindow->windowTitle();
+    what.remove(QStringLiteral("[*]"));
+    what.remove(QStringLiteral(" (read-only)"));
+    what = what.section(QStringLiteral(" - "), 0, 0);
+    return what.isEmpty() ? QStringLiteral("this editor") : QStringLiteral("the ") + what;
+}
+
+void TrackedForm::reread(bool keepEdits)
+{
+    if (!mSaving.reread)
+        return;
+    commitCellEditors();
+    const QStringList clean = mClean;
+    const QStringList edited = snapshot();
+    const auto controls = qsizetype(mControls.size());
+    ++mRestoring;
+    RunHandler([this] { mSaving.reread(); });
+    --mRestoring;
+    const QStringList fresh = snapshot();
+    mStack.clear();
+    mClean = mCurrent = fresh;
+    if (keepEdits && edited != clean) {
+        QStringList merged = fresh;
+        for (qsizetype i = 0; i < controls && i < edited.size() && i < merged.size(); ++i) {
+            if (edited[i] != clean.value(i))
+                merged[i] = edited[i];
+        }
+        // The state (what no control holds) as one: kept whole when edited.
+        if (edited.mid(controls) != clean.mid(controls))
+            merged = merged.mid(0, controls) + edited.mid(controls);
+        restore(merged);
+    }
+    mStack.setClean();
+    showModified();
+}
+
 bool TrackedForm::save()
 {
     // One Save at a time: nothing in a Save turns the event loop, and a
     // Save asked for meanwhile (by a nested loop) would run inside it.
-    if (mSaving)
+    if (mInSave)
         return false;
-    mSaving = true;
+    mInSave = true;
     const bool saved = RunHandler([this] {
         commitPending();
+        const std::vector<EditorModel*> models = mSaving.want();
+        if (models.empty())
+            return;
+        SaveImage(mSession, models);
         // What the window shows once the image holds its values (their
         // stored forms) is no edit.
         ++mRestoring;
@@ -434,9 +492,10 @@ bool TrackedForm::save()
             int& restoring;
             ~Done() { --restoring; }
         } done{mRestoring};
-        mHandler();
+        if (mSaving.saved)
+            mSaving.saved();
     });
-    mSaving = false;
+    mInSave = false;
     if (!saved) {
         mCurrent = snapshot();
         showModified();
@@ -528,24 +587,26 @@ bool TrackedForm::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (event->type() != QEvent::Close || !mSave->isEnabled())
+    if (event->type() != QEvent::Close)
+        return false;
+    // A read-only image keeps its edits only in a copy.
+    const bool copy = mSession.readOnly();
+    if ((copy && !saveCopy) || (!copy && !mSave->isEnabled()))
         return false;
     // A cell being typed into is an edit like any other.
     commitCellEditors();
     if (!isModified())
         return false;
-    QString what = mWindow->windowTitle();
-    what.remove(QStringLiteral("[*]"));
-    what.remove(QStringLiteral(" (read-only)"));
-    const QString prefix = QString::fromStdString(AppTitle()) + QStringLiteral(" - ");
-    if (what.startsWith(prefix))
-        what = what.mid(prefix.size());
-    if (what.isEmpty() || what == QString::fromStdString(AppTitle()))
-        what = QStringLiteral("this editor");
-    switch (Ask(QStringLiteral("Save changes to %1 before closing?").arg(what),
-                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    const QString name = QFileInfo(ShownPath(mSession.path())).fileName();
+    QMap<QMessageBox::StandardButton, QString> labels;
+    if (copy)
+        labels.insert(QMessageBox::Save, QStringLiteral("Save a Copy..."));
+    switch (Ask(copy ? QStringLiteral("%1 is read-only: keep the changes in %2 in a copy of it before closing?")
+                           .arg(name, editorName())
+                     : QStringLiteral("Save the changes in %1 to %2 before closing?").arg(editorName(), name),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save, labels)) {
     case QMessageBox::Save:
-        if (save())
+        if (copy ? saveCopy() : save())
             return false;
         break;
     case QMessageBox::Discard:

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class EditorModel;
 class ImageSession;
 class QAbstractButton;
 class QAction;
@@ -61,12 +62,28 @@ public:
         std::function<void()> apply;
     };
 
-    // save is the window's Save button and handler: the form runs handler
-    // (through RunHandler) for the button, for Ctrl+S and for the close
-    // question's Save. Takes what the controls hold now as the image's.
-    // session is the image's, which Save and Play starts.
-    TrackedForm(QDialog* window, const ImageSession& session, QAbstractButton* save, std::function<void()> handler,
+    // How the window's values reach the image.
+    struct Saving
+    {
+        // Takes what the controls hold as the models' wanted values and
+        // gives the models to save (none: nothing to save). Throws
+        // KorvaneError to refuse, naming the field.
+        std::function<std::vector<EditorModel*>()> want;
+        // After a Save: the controls show the values in the image's forms.
+        std::function<void()> saved;
+        // Reads the image again and shows it all, as opening does.
+        std::function<void()> reread;
+    };
+
+    // save is the window's Save button: the form saves (through RunHandler)
+    // for the button, for Ctrl+S and for the close question's Save, and then
+    // takes what the controls hold as the image's. session is the image's,
+    // which Save writes and Save and Play starts.
+    TrackedForm(QDialog* window, ImageSession& session, QAbstractButton* save, Saving saving,
                 std::vector<QWidget*> controls, State state = {});
+
+    // The form of window, if it has one.
+    static TrackedForm* of(const QWidget* window);
 
     // What the controls hold now is what the image holds: after the window
     // has shown what it read (and whatever it shows on its own after that).
@@ -81,10 +98,30 @@ public:
     // the undo texts. Changes of one key in a row make one undo step (the
     // moves of one bar); a new key starts the next.
     void stateChanged(const QString& name = {}, int key = 0);
-    // Runs the Save handler; true when it completed and the form is clean.
+    // Saves; true when it completed and the form is clean.
     bool save();
+    // What a Save would write now: the models with the window's edits
+    // (commits pending input first). Throws KorvaneError as Save refuses.
+    // Without commitInput, what is typed but not committed is left out and
+    // the window is not disturbed.
+    std::vector<EditorModel*> wantedModels(bool commitInput = true);
+    // A Save of this form is running.
+    bool isSaving() const { return mInSave; }
+    // The image changed (another window saved it, or edits are dropped):
+    // reads it again. With keepEdits, each control (and the state) the user
+    // edited keeps its edit and the rest show the image's values; without,
+    // everything shows the image's. The undo history starts again.
+    void reread(bool keepEdits);
+    bool canReread() const { return bool(mSaving.reread); }
+    // The window's name in questions: "the Object Editor".
+    QString editorName() const;
 
     QUndoStack* undoStack() { return &mStack; }
+
+    // On a read-only image, the close question's "Save a Copy...": writes
+    // the image with the edits to a file of the user's, true when it did.
+    // Unset, a read-only window closes without a question.
+    std::function<bool()> saveCopy;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,10 +148,10 @@ private:
     void showModified();
 
     QDialog* mWindow;
-    const ImageSession& mSession;
+    ImageSession& mSession;
     QAbstractButton* mSave;
     QAbstractButton* mPlay = nullptr;
-    std::function<void()> mHandler;
+    Saving mSaving;
     std::vector<QWidget*> mControls;
     State mState;
     Pending mPending;
@@ -126,6 +163,6 @@ private:
     QStringList mCurrent;
     // Above 0 while undo or redo puts values back.
     int mRestoring = 0;
-    bool mSaving = false;
+    bool mInSave = false;
     friend class TrackedEdit;
 };

@@ -114,6 +114,13 @@ inline int MakeFolders(const std::string& path)
     return error ? error.default_error_condition().value() : 0;
 }
 
+// Removes the file at path, if there is one: what a failed write leaves.
+inline void RemoveFile(const std::string& path)
+{
+    std::error_code ignored;
+    std::filesystem::remove(FsPath(path), ignored);
+}
+
 // What stands at path, links followed.
 enum class FileKind { None, Regular, Folder, Fifo, Device, Socket, Other };
 FileKind KindOfFile(const std::string& path);

@@ -12,16 +12,16 @@
 namespace {
 
 constexpr std::array<DemoLayout, 2> kFirstGame = {{
-    {"p1", 0x3A5A, 0x4700, 0x3416, 0x3458, 4, 4, kP1Levels, "Pelbo 1 Demos Editor", "ROM Saved!"},
-    {"p1j", 0x3A56, 0x4702, 0x340A, 0x3454, 4, 4, kP1Levels, "Pelbo 1 (J) Demos Editor", "ROM Saved!"},
+    {"p1", 0x3A5A, 0x4700, 0x3416, 0x3458, 4, 4, kP1Levels},
+    {"p1j", 0x3A56, 0x4702, 0x340A, 0x3454, 4, 4, kP1Levels},
 }};
 
 constexpr std::array<DemoLayout, 5> kSecondGame = {{
-    {"p2", 0x42AA, kNoDemoOffset, 0x3D4E, 0x3DAC, 4, 4, kP2Levels, nullptr, "ROM Saved"},
-    {"p2b", 0x44B4, kNoDemoOffset, 0x3BC0, 0x3C16, 4, 4, kP2BLevels, nullptr, "ROM Saved"},
-    {"p2k", 0x303D86, kNoDemoOffset, 0x303850, 0x3038A0, 4, 4, kP2Levels, nullptr, "ROM Saved"},
-    {"p3", 0x4A84, kNoDemoOffset, 0x399E, 0x39EE, 3, 3, kP3Levels, nullptr, "ROM Saved"},
-    {"pk", 0x6492, kNoDemoOffset, kNoDemoOffset, 0x434A, 3, 3, kP3Levels, nullptr, "ROM Saved"},
+    {"p2", 0x42AA, kNoDemoOffset, 0x3D4E, 0x3DAC, 4, 4, kP2Levels},
+    {"p2b", 0x44B4, kNoDemoOffset, 0x3BC0, 0x3C16, 4, 4, kP2BLevels},
+    {"p2k", 0x303D86, kNoDemoOffset, 0x303850, 0x3038A0, 4, 4, kP2Levels},
+    {"p3", 0x4A84, kNoDemoOffset, 0x399E, 0x39EE, 3, 3, kP3Levels},
+    {"pk", 0x6492, kNoDemoOffset, kNoDemoOffset, 0x434A, 3, 3, kP3Levels},
 }};
 
 template <std::size_t N>

@@ -25,8 +25,6 @@ struct DemoLayout
     int slotCount;                // level slots the window edits (3 or 4)
     int maxNumber;              // largest number of demos the window offers
     LevelList levels;
-    const char* caption;        // what the window caption names after the title, or nullptr to keep the form's
-    const char* savedMessage;   // what the window says after a Save
 };
 
 inline constexpr std::int32_t kNoDemoOffset = -1;

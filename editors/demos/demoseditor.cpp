@@ -61,7 +61,8 @@ DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
                                    mUi->combo2,           mUi->combo3,           mUi->combo4};
     if (special)
         controls.insert(controls.begin() + 1, mUi->PoleSpecialLengthUpDown);
-    new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, controls);
+    new TrackedForm(this, mSession, mUi->saveButton,
+                    {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); }}, controls);
 }
 
 DemosEditor::~DemosEditor() = default;
@@ -77,8 +78,6 @@ void DemosEditor::showImage()
 {
     if (!mLayout)
         return;
-    if (mLayout->caption)
-        setWindowTitle(QString::fromStdString(AppTitleWith(mLayout->caption)));
     const bool fourthSlot = mLayout->slotCount == kDemoLevelWords;
     const bool hasNumber = mLayout->number != kNoDemoOffset;
     mUi->Label9->setEnabled(fourthSlot);
@@ -108,10 +107,10 @@ void DemosEditor::showImage()
         SelectLevel(selectors[n], mLayout->levels.table, values.levels[static_cast<std::size_t>(n)]);
 }
 
-void DemosEditor::save()
+std::vector<EditorModel*> DemosEditor::want()
 {
     if (!mModel || !mModel->isRead())
-        return;
+        return {};
     const DemoValues& stored = mModel->values();
     DemoValues wanted = stored;
     wanted.length = ChosenFrames(mUi->PoleLengthUpDown, mShownLength, stored.length);
@@ -124,7 +123,11 @@ void DemosEditor::save()
     // fourth slot of a three-slot game and the number of a game without one
     // are never written.
     mModel->want(wanted);
-    SaveImage(mSession, *mModel, QString::fromUtf8(mLayout->savedMessage));
+    return {&*mModel};
+}
+
+void DemosEditor::showSaved()
+{
     mShownLength = mUi->PoleLengthUpDown->value();
     mShownSpecialLength = mUi->PoleSpecialLengthUpDown->value();
     mShownNumber = mUi->PoleNumberUpDown->value();

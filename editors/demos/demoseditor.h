@@ -30,7 +30,10 @@ public:
 private:
     // The game's values, read into the controls.
     void showImage();
-    void save();
+    // What the controls hold, as the model's wanted values.
+    std::vector<EditorModel*> want();
+    // After a Save: what is shown is what the image holds.
+    void showSaved();
     // The second game's form: the special stage row and the import button
     // are taken out, and what lies below them moves up.
     void removeFirstGameRows();

@@ -70,7 +70,9 @@ ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
     ConnectHandler(mUi->Tabs, &QTabBar::currentChanged, this, &ObjectEditor::showTab);
 
     RunHandler([this] { showImage(); });
-    new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, {mUi->bossesGrid, mUi->pelboGrid});
+    new TrackedForm(this, mSession, mUi->saveButton,
+                    {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); }},
+                    {mUi->bossesGrid, mUi->pelboGrid});
     // Opens at the form's size (with its Edit menu), which is the least it
     // takes; larger, the grids show more of the 42 rows.
     mFormSize = size();
@@ -139,6 +141,9 @@ void ObjectEditor::showImage()
     // Save stays off until every row has been read: rows never read are
     // never written.
     mUi->saveButton->setEnabled(false);
+    // Read again: the rows of the last reading go first.
+    mUi->bossesGrid->setRowCount(0);
+    mUi->pelboGrid->setRowCount(0);
     ReadThenShow([this] { mSession.read(mModel); },
                  [this] {
                      for (std::size_t i = 0; i < mModel.rowsRead(); ++i) {
@@ -169,7 +174,7 @@ void ObjectEditor::showCell(const ObjectRow& row)
     grid->setFocus();
 }
 
-void ObjectEditor::save()
+std::vector<EditorModel*> ObjectEditor::want()
 {
     // Every cell is converted before the first write, so a bad cell leaves
     // the file as it was and is shown to the user.
@@ -186,7 +191,11 @@ void ObjectEditor::save()
         throw;
     }
     mModel.want(words);
-    SaveImage(mSession, mModel, QStringLiteral("ROM Saved"));
+    return {&mModel};
+}
+
+void ObjectEditor::showSaved()
+{
     // Every cell in its row's own form, as the image holds it now: -1 as
     // 65535, 680 as 0680.
     for (std::size_t i = 0; i < kObjectRowCount; ++i) {

@@ -36,7 +36,10 @@ public:
     // Fills both grids from the ROM; does nothing unless opened from the menu.
     void showImage();
     // Save: converts every cell, then writes every word that changed.
-    void save();
+    // What the cells hold, as the model's wanted values.
+    std::vector<EditorModel*> want();
+    // After a Save: every cell in its row's own form.
+    void showSaved();
     // Close, without writing.
     void closeEditor();
     // Shows the grid of the selected tab.

@@ -94,7 +94,8 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
     describe(mUi->BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
 
     RunHandler([this] { showImage(); });
-    mTracked = new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, {},
+    mTracked = new TrackedForm(this, mSession, mUi->saveButton,
+                               {[this] { return want(); }, [this] { markChangedPalettes(); }, [this] { reread(); }}, {},
                                {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
     // A word typed but not stored yet is a change: Save stores it first.
     mTracked->setPending({[this] { return wordTyped(); }, [this] { applyWord(); }});
@@ -292,7 +293,7 @@ void PaletteEditor::showPalette(int row)
     showSelectedColour();
 }
 
-void PaletteEditor::save()
+std::vector<EditorModel*> PaletteEditor::want()
 {
     // Only the colours the user changed; the others keep what was read.
     std::vector<EditorModel*> saves;
@@ -313,8 +314,26 @@ void PaletteEditor::save()
         if (row != mState.currentEntry && (unsaved(row, palette) || palette.model.unreadRefusal().empty()))
             add(palette);
     }
-    SaveImage(mSession, saves);
-    markChangedPalettes();
+    return saves;
+}
+
+void PaletteEditor::reread()
+{
+    if (const auto left = mHeld.find(mState.currentEntry); left != mHeld.end())
+        left->second.colours = mState.colours;
+    for (auto& [row, palette] : mHeld) {
+        ReadThenShow([this, &palette] { mSession.read(palette.model); }, [] {});
+        for (int i = 0; i < palette.model.coloursRead(); ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            palette.colours[k] = palette.model.stored()[k];
+        }
+        palette.original = palette.model.stored();
+        palette.changed.reset();
+    }
+    if (const auto shown = mHeld.find(mState.currentEntry); shown != mHeld.end())
+        mState.colours = shown->second.colours;
+    showSwatches();
+    showSelectedColour();
 }
 
 PaletteEditor::HeldPalette& PaletteEditor::shown()

@@ -55,7 +55,10 @@ public:
     void redMoved();
     void applyWord();
     void showPalette(int row);
-    void save();
+    // The colours changed, as the models' wanted values.
+    std::vector<EditorModel*> want();
+    // Reads every palette held again and shows the image's colours.
+    void reread();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,7 +43,8 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent)
         boxes.push_back(edit);
     }
     RunHandler([this] { showImage(); });
-    new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, boxes);
+    new TrackedForm(this, mSession, mUi->saveButton,
+                    {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); }}, boxes);
 }
 
 TextEditor::~TextEditor() = default;
@@ -81,7 +82,7 @@ void TextEditor::appendCopyrightSign()
         mUi->Copyright->setText(mUi->Copyright->text() + kCopyrightSign);
 }
 
-void TextEditor::save()
+std::vector<EditorModel*> TextEditor::want()
 {
     TextValues wanted;
     for (int i = 0; i < kTextFieldCount; ++i)
@@ -92,7 +93,11 @@ void TextEditor::save()
         box(static_cast<int>(e.field()))->setFocus();
         throw;
     }
-    SaveImage(mSession, mModel);
+    return {&mModel};
+}
+
+void TextEditor::showSaved()
+{
     // As the game keeps them: upper case, padded with blanks.
     for (int i = 0; i < kTextFieldCount; ++i)
         box(i)->setText(QString::fromStdString(mModel.texts()[static_cast<std::size_t>(i)]));

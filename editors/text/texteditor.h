@@ -36,7 +36,10 @@ public:
     // Writes every text the user changed as one Save. Every changed text
     // is checked first: one character without a code refuses the whole save
     // and nothing is written.
-    void save();
+    // What the boxes hold, as the model's wanted texts.
+    std::vector<EditorModel*> want();
+    // After a Save: the texts as the game keeps them.
+    void showSaved();
     // Closes without writing.
     void closeEditor();
 

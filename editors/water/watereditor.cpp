@@ -68,7 +68,8 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
     std::vector<QWidget*> controls;
     for (const RowControls& c : mControls)
         controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
-    mTracked = new TrackedForm(this, mSession, mUi->saveButton, [this] { save(); }, controls);
+    mTracked = new TrackedForm(this, mSession, mUi->saveButton,
+                               {[this] { return want(); }, [this] { showSaved(); }, [this] { reread(); }}, controls);
     // Started after the opening step: a message box shown while opening
     // must not let the set-up run on rows not decoded yet.
     Timer->start();
@@ -154,6 +155,14 @@ void WaterEditor::finishOpening()
     mTracked->markClean();
 }
 
+void WaterEditor::reread()
+{
+    showImage();
+    for (const RowControls& c : mControls)
+        applyActRule(c.cmb, c.act1, c.act2, c.both);
+    rememberShownChoices();
+}
+
 void WaterEditor::rememberShownChoices()
 {
     for (int n = 0; n < kMaxWaterRows; ++n)
@@ -221,10 +230,10 @@ WaterAct WaterEditor::chosenAct(int row) const
     return WaterAct::None;
 }
 
-void WaterEditor::save()
+std::vector<EditorModel*> WaterEditor::want()
 {
     if (!mModel)
-        return;
+        return {};
     // Every palette box is checked before the first write, so that a bad one
     // leaves the file untouched; a palette byte not shown keeps its stored
     // value.
@@ -249,7 +258,11 @@ void WaterEditor::save()
             wanted.rows[k] = EncodeWaterRow(wanted.rows[k], chosenZone(n), now.act);
     }
     mModel->want(wanted);
-    SaveImage(mSession, *mModel);
+    return {&*mModel};
+}
+
+void WaterEditor::showSaved()
+{
     rememberShownChoices();
     // Each byte in the box's own form: 0A, not a or $A.
     for (int n = 0; n < mPalettesShown; ++n)

@@ -44,7 +44,12 @@ public:
     void zone3Chosen();
     void zone4Chosen();
     void zone5Chosen();
-    void save();
+    // What the controls hold, as the model's wanted values.
+    std::vector<EditorModel*> want();
+    // After a Save: each palette byte in its box's own form.
+    void showSaved();
+    // Reads the image again and shows it, as opening does.
+    void reread();
     void closeEditor();
 
     // Runs once, 1 ms after the window starts processing events.

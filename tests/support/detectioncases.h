@@ -16,7 +16,6 @@ struct DetectionCase
     std::function<SyntheticImage()> build;
     std::string code;
     unsigned items;      // EditorItem bits
-    std::string caption; // UTF-8
     std::string lblGame; // UTF-8
     // What the header panel says besides the header's fields: why no editor
     // is offered, or that the header is no cartridge's.

@@ -16,11 +16,18 @@ class RecordingNotices : public Notices
 {
 public:
     RecordingNotices() { SetNotices(this); }
+    using Notices::ask;
     ~RecordingNotices() override { SetNotices(nullptr); }
 
     void showMessage(const QString& text) override
     {
         messages << text;
+        if (whileMessageShown)
+            whileMessageShown();
+    }
+    void showStatus(const QString& text) override
+    {
+        statuses << text;
         if (whileMessageShown)
             whileMessageShown();
     }
@@ -34,14 +41,19 @@ public:
     void clear()
     {
         messages.clear();
+        statuses.clear();
         errors.clear();
         questions.clear();
     }
 
+    // The last status is a Save's report.
+    bool saveReported() const { return !statuses.isEmpty() && statuses.last().startsWith(QLatin1String("Saved ")); }
+
     QStringList messages;
+    QStringList statuses;
     QStringList errors;
     QStringList questions;
     QList<QMessageBox::StandardButton> answers;
-    // Run while a message is "shown", as the user reads it.
+    // Run while a message (or a status) is "shown", as the user reads it.
     std::function<void()> whileMessageShown;
 };

@@ -135,7 +135,7 @@ private slots:
         QList<QColor> swatches;
         QList<QImage> boxes;
         QImage surface;
-        const bool opened = WithModal([] { TestMainWindow()->openArtViewer(); }, [&](QWidget* modal) {
+        const bool opened = WithEditor([] { TestMainWindow()->openArtViewer(); }, [&](QWidget* modal) {
             for (int k = 0; k < 16; ++k)
                 swatches << modal->findChild<ColourSwatch*>(QStringLiteral("p%1").arg(k))->colour();
             for (const TileRow& row : kTiles)

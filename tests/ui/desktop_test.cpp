@@ -196,7 +196,7 @@ private slots:
         SaveScreenshot(TestMainWindow(), QStringLiteral("mainwindow-read-only"));
 
         const QString patch = file("change.bps");
-        TestMainWindow()->PatchFiles = [&](QWidget*, const QString&, const QString&, const QString&, bool save) {
+        TestMainWindow()->ChooseFile = [&](QWidget*, const QString&, const QString&, const QString&, bool save) {
             return save ? patch : QString::fromStdString(mPath);
         };
         TestMainWindow()->createPatch();
@@ -257,7 +257,7 @@ private slots:
         QVERIFY(ReadFileBytes(original) == image.data());
         // Create Patch offers it as the original.
         QString offered;
-        TestMainWindow()->PatchFiles = [&offered](QWidget*, const QString&, const QString& start, const QString&, bool) {
+        TestMainWindow()->ChooseFile = [&offered](QWidget*, const QString&, const QString& start, const QString&, bool) {
             offered = offered.isEmpty() ? start : offered;
             return QString();
         };

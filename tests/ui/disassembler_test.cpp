@@ -29,7 +29,7 @@ private slots:
     {
         RecordingNotices notices;
         QStringList shown;
-        const bool opened = WithModal([] { TestMainWindow()->openDisassembler(); }, [&](QWidget* modal) {
+        const bool opened = WithEditor([] { TestMainWindow()->openDisassembler(); }, [&](QWidget* modal) {
             auto* machine = modal->findChild<QLineEdit*>("Machine");
             auto* eAsm = modal->findChild<QLineEdit*>("EAsm");
             auto* convert = modal->findChild<QPushButton*>("convertButton");

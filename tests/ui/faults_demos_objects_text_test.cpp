@@ -45,17 +45,16 @@ struct Editor
     const char* name;
     std::function<std::unique_ptr<QDialog>(ImageSession&)> create;
     const char* saveButton;
-    QString saved;         // the success message
     bool repairs;          // runs the header repair when Fix is ticked
 };
 
 const Editor& editorOf(Kind kind)
 {
     static const Editor editors[] = {
-        {"demos-p1", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", "ROM Saved!", true},
-        {"demos-p2", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", "ROM Saved", true},
-        {"objects", [](ImageSession& session) { return std::make_unique<ObjectEditor>(session); }, "saveButton", "ROM Saved", true},
-        {"texts", [](ImageSession& session) { return std::make_unique<TextEditor>(session); }, "saveButton", "ROM Saved!", true},
+        {"demos-p1", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", true},
+        {"demos-p2", [](ImageSession& session) { return std::make_unique<DemosEditor>(session); }, "saveButton", true},
+        {"objects", [](ImageSession& session) { return std::make_unique<ObjectEditor>(session); }, "saveButton", true},
+        {"texts", [](ImageSession& session) { return std::make_unique<TextEditor>(session); }, "saveButton", true},
     };
     return editors[static_cast<int>(kind)];
 }
@@ -367,7 +366,7 @@ private slots:
         if (editorOf(c.kind).repairs)
             expected.validChecksum();
         QCOMPARE(mNotices->errors, QStringList());
-        QCOMPARE(mNotices->messages, QStringList{editorOf(c.kind).saved});
+        QVERIFY(mNotices->saveReported());
         QVERIFY(ReadFileBytes(mPath) == expected.data());
     }
 
@@ -428,7 +427,7 @@ private slots:
                 combo->setCurrentIndex(pick);
         save(w.get(), c);
         QCOMPARE(mNotices->errors, errors);
-        QCOMPARE(mNotices->messages, QStringList{editorOf(c.kind).saved});
+        QVERIFY(mNotices->saveReported());
         // Entries within the table choose its first rows; the rest keep.
         const auto& table = layout->levels.table;
         if (pick >= 0 && std::size_t(pick) < table.size())
@@ -463,7 +462,7 @@ private slots:
         const auto w = open(c, expected);
         QCOMPARE(mNotices->errors, QStringList());
         save(w.get(), c);
-        QCOMPARE(mNotices->messages, QStringList{editorOf(c.kind).saved});
+        QVERIFY(mNotices->saveReported());
         QVERIFY(ReadFileBytes(mPath) == expected.data());
 
         const Edit& change = c.edits.front();

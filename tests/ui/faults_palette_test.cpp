@@ -248,7 +248,7 @@ private slots:
             save();
         }
         QCOMPARE(mNotices->errors, QStringList());
-        QCOMPARE(mNotices->messages.size(), list->count());
+        QCOMPARE(mNotices->statuses.size(), list->count());
         QCOMPARE(FileDifference(mRom, image.data()), QString());
     }
 };

@@ -48,7 +48,7 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Pelbo Korvane v0.04");
+const QString kTitle = QStringLiteral("Pelbo Korvane");
 const char* const kSelectionItemNames[] = {"ViewerArt", "EditorWater", "EditorDemos",
                                            "EditorBosses", "EditorText", "EditorPal"};
 const unsigned kSelectionItemBits[] = {ItemViewerArt, ItemEditorWater, ItemEditorDemos,
@@ -121,16 +121,12 @@ private slots:
     void startsWithNothingSelected()
     {
         QCOMPARE(TestMainWindow()->windowTitle(), kTitle);
-        QCOMPARE(TestMainWindow()->findChild<QLabel*>("Label1")->text(), QStringLiteral("v0.04"));
+        // One version everywhere: the window's is --version's.
+        QCOMPARE(TestMainWindow()->findChild<QLabel*>("Label1")->text(), QStringLiteral("v") + QString::fromLatin1(PackageVersion()));
         QCOMPARE(lblFilename(), QStringLiteral("[ not selected ]"));
         QCOMPARE(lblGame(), QString());
-        QCOMPARE(TestMainWindow()->findChild<QPushButton*>("selectButton")->text(), QStringLiteral("Select a ROM"));
         QCOMPARE(QString::fromStdString(SupportBase()), QCoreApplication::applicationDirPath() + "/");
         QVERIFY(!TestMainWindow()->session());
-        // Fixed client area.
-        QCOMPARE(TestMainWindow()->centralWidget()->size(), QSize(448, 234));
-        QCOMPARE(TestMainWindow()->minimumSize(), TestMainWindow()->maximumSize());
-        QCOMPARE(TestMainWindow()->pos(), QPoint(205, 146));
     }
 
     void menuHasItsItemsInOrder()
@@ -142,21 +138,27 @@ private slots:
             bool enabled;
             bool visible;
         };
-        const Item file[] = {{"FileOpen", "Open ROM", true, true},
+        const Item file[] = {{"FileOpen", "&Open ROM...", true, true},
                              {"FileRecentMenu", "Open &Recent", true, true},
-                             {"FilePatch", "Create Patch…", false, true},
-                             {"FilePlay", "Play in Emulator", false, true},
-                             {"FileBackup", "Back Up Before Saving", true, true},
-                             {"FileClose", "Close", true, true}};
+                             {"", "-", true, true},
+                             {"FileSaveCopy", "Save a &Copy...", false, true},
+                             {"FileRevert", "Re&vert", false, true},
+                             {"", "-", true, true},
+                             {"FilePatch", "Create &Patch...", false, true},
+                             {"FilePlay", "Play in &Emulator", false, true},
+                             {"", "-", true, true},
+                             {"FileBackup", "&Back Up Before Saving", true, true},
+                             {"", "-", true, true},
+                             {"FileQuit", "&Quit", true, true}};
         const Item editor[] = {
-            {"ViewerArt", "Art Viewer", false, false},   {"EditorDemos", "Demos Editor", false, true},
-            {"EditorBosses", "Object Editor", false, true}, {"EditorPal", "Palette editor", false, true},
-            {"EditorText", "Text Editor", false, true},  {"EditorWater", "Water Editor", false, true},
-            {"N1", "-", true, false},                    {"EditorDisasm", "Disassembler", true, false},
-            {"N2", "-", true, true},                     {"Fix", "Fix Checksum", true, true},
+            {"ViewerArt", "&Art Viewer", false, false},     {"EditorDemos", "&Demos Editor", false, true},
+            {"EditorBosses", "&Object Editor", false, true}, {"EditorPal", "&Palette Editor", false, true},
+            {"EditorText", "&Text Editor", false, true},    {"EditorWater", "&Water Editor", false, true},
+            {"EditorDisasm", "D&isassembler", true, false}, {"", "-", true, true},
+            {"Fix", "&Fix Checksum", true, true},           {"EditorRepair", "&Repair Checksum Now", false, true},
         };
-        const Item settings[] = {{"SettingsEmulator", "Emulator…", true, true}};
-        const Item help[] = {{"HelpAbout", "About", true, true}, {"HelpAboutQt", "About Qt", true, true}};
+        const Item settings[] = {{"SettingsEmulator", "&Emulator...", true, true}};
+        const Item help[] = {{"HelpAbout", "&About", true, true}, {"HelpAboutQt", "About &Qt", true, true}};
         const auto check = [this](const char* menuName, const char* title, const auto& items) {
             auto* menu = TestMainWindow()->findChild<QMenu*>(menuName);
             QVERIFY(menu);
@@ -200,7 +202,7 @@ private slots:
             choose(file);
             QVERIFY2(mNotices->errors.isEmpty(), label + ": " + mNotices->errors.join(' ').toUtf8());
             QVERIFY2(TestMainWindow()->session()->gameCode() == c.code, label);
-            QVERIFY2(TestMainWindow()->windowTitle() == QString::fromStdString(c.caption), label);
+            QVERIFY2(TestMainWindow()->windowTitle() == QStringLiteral("rom.bin[*] - ") + kTitle, label);
             QVERIFY2(lblGame() == QString::fromStdString(c.lblGame), label);
             QVERIFY2(TestMainWindow()->findChild<QLabel*>("LblGame")->width()
                          >= TestMainWindow()->findChild<QLabel*>("LblGame")->sizeHint().width(),
@@ -250,8 +252,7 @@ private slots:
         choose(path("rom.bin"));
         QCOMPARE(TestMainWindow()->session()->gameCode(), std::string("p2"));
         QCOMPARE(mLastStartPath, QString());
-        QCOMPARE(mLastFilter, QStringLiteral("ROM (*.bin);;Genecyst Save State (*.gs*);;"
-                                             "All supported files (*.bin *.gs*);;All files (*)"));
+        QCOMPARE(mLastFilter, RomOpenDialog::kFilter);
 
         // The file changed meanwhile: the detection runs anew on it.
         SyntheticImage(0x80000).serial(kSerialP1).save(file);
@@ -274,7 +275,7 @@ private slots:
         choose(path("un.bin"));
         verifyItems(0);
         QCOMPARE(TestMainWindow()->session()->gameCode(), std::string("un"));
-        QCOMPARE(TestMainWindow()->windowTitle(), kTitle + " - Unknown");
+        QCOMPARE(TestMainWindow()->windowTitle(), QStringLiteral("un.bin[*] - ") + kTitle);
     }
 
     void unreadableFileForgetsThePreviousGame_data()
@@ -344,13 +345,13 @@ private slots:
         QVERIFY(action("Fix")->isChecked());
         action("Fix")->trigger(); // unticked
         QVERIFY(RunHandler(finishSave));
-        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        QVERIFY(mNotices->saveReported());
         QCOMPARE(ReadFileBytes(file), image.data());
 
         mNotices->clear();
         action("Fix")->trigger(); // ticked
         QVERIFY(RunHandler(finishSave));
-        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        QVERIFY(mNotices->saveReported());
         image.validChecksum();
         QCOMPARE(ReadFileBytes(file), image.data());
     }
@@ -458,23 +459,33 @@ private slots:
         QTRY_COMPARE(TestMainWindow()->windowIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
     }
 
-    // Each editor of the game opens modally, owned by the main window, on the
-    // selected image, and is gone once closed; the main window makes no
-    // editor before.
-    void editorsOpenModallyAndGoOnceClosed()
+    // Each editor of the game opens beside the main window, owned by it, on
+    // the selected image, at most once, titled by the image, and is gone
+    // once closed (Ctrl+W); the main window makes no editor before.
+    void editorsOpenBesideTheMainWindowAndGoOnceClosed()
     {
         QVERIFY(TestMainWindow()->findChildren<QDialog*>().isEmpty());
         SampleImageOf("p2").save(mDir->file("p2.bin"));
         choose(path("p2.bin"));
+        std::vector<QWidget*> open;
         for (const char* item : {"EditorWater", "EditorDemos", "EditorBosses", "EditorText", "EditorDisasm"}) {
-            QWidget* owner = nullptr;
-            const bool seen = WithModal([item, this] { action(item)->trigger(); }, [&owner](QWidget* modal) {
-                owner = modal->parentWidget();
-                modal->close();
-            });
-            QVERIFY2(seen, item);
-            QCOMPARE(owner, static_cast<QWidget*>(TestMainWindow()));
-            QVERIFY2(TestMainWindow()->findChildren<QDialog*>().isEmpty(), item);
+            QWidget* window = nullptr;
+            QVERIFY2(WithEditor([item, this] { action(item)->trigger(); }, [&window](QWidget* w) { window = w; }), item);
+            QCOMPARE(window->parentWidget(), static_cast<QWidget*>(TestMainWindow()));
+            QVERIFY(!window->isModal());
+            QVERIFY2(ShownTitle(window).endsWith(QStringLiteral(" - p2.bin")) || ShownTitle(window) == "Disassembler",
+                     qPrintable(ShownTitle(window)));
+            // Its item again brings it to the front, no second one.
+            QVERIFY2(!WithEditor([item, this] { action(item)->trigger(); }, [](QWidget*) {}), item);
+            open.push_back(window);
+        }
+        QCOMPARE(TestMainWindow()->findChildren<QDialog*>().size(), qsizetype(open.size()));
+        for (QWidget* window : open) {
+            const QPointer<QWidget> closing(window);
+            auto* close = window->findChild<QAction*>("CloseEditor");
+            QVERIFY(close->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)));
+            close->trigger();
+            QTRY_VERIFY(!closing);
         }
         QCOMPARE(mNotices->errors, QStringList());
     }
@@ -482,7 +493,7 @@ private slots:
     void closeEndsTheProgram()
     {
         QVERIFY(TestMainWindow()->isVisible());
-        action("FileClose")->trigger();
+        action("FileQuit")->trigger();
         QVERIFY(!TestMainWindow()->isVisible());
     }
 
@@ -521,7 +532,7 @@ private slots:
         choose(path("changed.bin"));
         QVERIFY(action("FilePatch")->isEnabled());
         QStringList offered;
-        TestMainWindow()->PatchFiles = [&](QWidget*, const QString&, const QString& start, const QString&, bool save) {
+        TestMainWindow()->ChooseFile = [&](QWidget*, const QString&, const QString& start, const QString&, bool save) {
             offered << start;
             return save ? (out.isEmpty() ? start : out) : path("original.bin");
         };

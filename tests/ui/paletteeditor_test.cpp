@@ -160,13 +160,13 @@ private slots:
         useRom(sample.image);
         CreateMainWindow()->selectFile(QString::fromStdString(mPath));
         QString title;
-        const bool seen = WithModal([] { TestMainWindow()->openPaletteEditor(); },
+        const bool seen = WithEditor([] { TestMainWindow()->openPaletteEditor(); },
                                     [&](QWidget* modal) {
                                         title = ShownTitle(modal);
                                         modal->close();
                                     });
         QVERIFY(seen);
-        QCOMPARE(title, QStringLiteral("Palette editor"));
+        QCOMPARE(title, QStringLiteral("Palette Editor - rom.bin"));
         QVERIFY(mNotices->errors.isEmpty());
     }
 
@@ -270,7 +270,7 @@ private slots:
 
         save();
         QVERIFY2(mNotices->errors.isEmpty(), qPrintable(mNotices->errors.join('\n')));
-        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        QVERIFY(mNotices->saveReported());
         auto expected = withWord(withWord(withWord(before, 0x422, 0x024E), 0x406, 0x0EEE), 0x43E, 0x0AAC);
         QCOMPARE(romBytes(), expected);
         // Again without changes: the same bytes.

@@ -141,7 +141,7 @@ private slots:
     {
         const auto window = open();
         click(window.get(), "saveButton");
-        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        QVERIFY(mNotices->saveReported());
         QVERIFY(mNotices->errors.isEmpty());
         QCOMPARE(ReadFileBytes(mPath), mBefore);
         // Typing a text back to what it was is no change either.
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(ReadFileBytes(mPath), mBefore);
         // The text still counts as changed and is written by the next Save.
         click(window.get(), "saveButton");
-        QCOMPARE(mNotices->messages, QStringList{QStringLiteral("ROM Saved!")});
+        QVERIFY(mNotices->saveReported());
         auto expected = before(0x97CB, {0x20, 0x25, 0x2C, 0x2C, 0x30, 0x22});
         std::fill_n(expected.begin() + 0x97CB + 6, 11, 0x00);
         QCOMPARE(ReadFileBytes(mPath), expected);
@@ -289,22 +289,11 @@ private slots:
     void menuRoutesOpenTheTextWindows()
     {
         CreateMainWindow();
-        QString seen;
-        QVERIFY(WithModal([this] { OpenWindow(RouteFor(ItemEditorText, "p2"), mSession.get(), mMemory, TestMainWindow()); },
-                          [&](QWidget* modal) {
-                              if (qobject_cast<TextEditor*>(modal))
-                                  seen = edit(modal, "p2ehz")->text();
-                              modal->findChild<QPushButton*>("closeButton")->click();
-                          }));
-        QCOMPARE(seen, QStringLiteral("ELM HILL    "));
-
-        bool p1Seen = false;
-        QVERIFY(WithModal([this] { OpenWindow(RouteFor(ItemEditorText, "p1"), mSession.get(), mMemory, TestMainWindow()); },
-                          [&](QWidget* modal) {
-                              p1Seen = qobject_cast<FirstGameTextEditor*>(modal) != nullptr;
-                              modal->close();
-                          }));
-        QVERIFY(p1Seen);
+        const std::unique_ptr<QDialog> p2 = NewEditor(RouteFor(ItemEditorText, "p2"), mSession.get(), mMemory, nullptr);
+        QVERIFY(qobject_cast<TextEditor*>(p2.get()));
+        QCOMPARE(edit(p2.get(), "p2ehz")->text(), QStringLiteral("ELM HILL    "));
+        const std::unique_ptr<QDialog> p1 = NewEditor(RouteFor(ItemEditorText, "p1"), mSession.get(), mMemory, nullptr);
+        QVERIFY(qobject_cast<FirstGameTextEditor*>(p1.get()));
         QCOMPARE(ReadFileBytes(mPath), mBefore);
     }
 };

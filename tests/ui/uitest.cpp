@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QFile>
 #include <QDir>
@@ -110,6 +111,27 @@ void SetBackUpBeforeSaving(bool ticked)
         gMainWindow->findChild<QAction*>("FileBackup")->setChecked(ticked);
     if (gTestSession)
         gTestSession->setBackUp(ticked);
+}
+
+bool WithEditor(const std::function<void()>& action, const std::function<void(QWidget*)>& onWindow)
+{
+    const auto shown = [] {
+        QList<QDialog*> windows;
+        for (QDialog* window : TestMainWindow()->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+            if (window->isVisible())
+                windows << window;
+        }
+        return windows;
+    };
+    const QList<QDialog*> before = shown();
+    action();
+    for (QDialog* window : shown()) {
+        if (!before.contains(window)) {
+            onWindow(window);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal, int timeoutMs)

@@ -34,6 +34,10 @@ void InitWindowTests();
 bool WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal,
                int timeoutMs = 5000);
 
+// Runs action, which opens an editor window of the main window beside it,
+// and calls onWindow with that window. Returns false when none opened.
+bool WithEditor(const std::function<void()>& action, const std::function<void(QWidget*)>& onWindow);
+
 // Saves a picture of window as <name>.png into the folder named by
 // KORVANE_SCREENSHOT_DIR, when that variable is set.
 void SaveScreenshot(QWidget* window, const QString& name);
