@@ -570,8 +570,9 @@ void MainWindow::chooseEmulator()
 
 std::vector<TrackedForm*> MainWindow::openForms() const
 {
+    // Every editor window the main window owns, whoever opened it.
     std::vector<TrackedForm*> forms;
-    for (const auto& [id, window] : mEditors) {
+    for (const QDialog* window : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         if (TrackedForm* form = TrackedForm::of(window))
             forms.push_back(form);
     }

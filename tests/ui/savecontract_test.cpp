@@ -15,6 +15,7 @@
 #include "tests/ui/standin.h"
 #include "tests/ui/uitest.h"
 #include "tools/samplerom/samples.h"
+#include "ui/trackedform.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -57,21 +58,25 @@ struct Case
     // and what is typed.
     const char* control;
     const char* typed;
+    // The Editor menu item of the editor, and another value for the same
+    // control.
+    const char* item;
+    const char* other;
 };
 
 const Case kCases[] = {
     // number of demos
-    {"demos-p1", "p1", 0x3416, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
-    {"demos-p2", "p2", 0x3D4E, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3"},
-    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "saveButton", "objects", "EHZ boss hits", "12", "bossesGrid", "12"},
+    {"demos-p1", "p1", 0x3416, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3", "EditorDemos", "2"},
+    {"demos-p2", "p2", 0x3D4E, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3", "EditorDemos", "2"},
+    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "saveButton", "objects", "EHZ boss hits", "12", "bossesGrid", "12", "EditorBosses", "13"},
     // palette of row 1
     {"water", "p2", 0x4089, {0x1F}, "saveButton", "water", "Level 1",
-     R"({"zone": "ARZ", "act": "Act 1", "palette": 31})", "l1plt", "1F"},
+     R"({"zone": "ARZ", "act": "Act 1", "palette": 31})", "l1plt", "1F", "EditorWater", "1E"},
     // "1P" becomes "2P"
-    {"text", "p2", 0x87BB, {0x12, 0x2D}, "saveButton", "texts", "p21p", R"("2P")", "p21p", "2P"},
+    {"text", "p2", 0x87BB, {0x12, 0x2D}, "saveButton", "texts", "p21p", R"("2P")", "p21p", "2P", "EditorText", "3P"},
     // colour 0 of the first palette
     {"palette", "p1", 0x2208, {0x0E, 0xCA}, "saveButton", "palettes", "Sega screen: background", nullptr,
-     "SelPal", "0ECA"},
+     "SelPal", "0ECA", "EditorPal", "0ECC"},
 };
 
 QByteArray runTool(const QStringList& arguments)
@@ -147,11 +152,7 @@ private:
         if (editor == "palette")
             return newEditor<PaletteEditor>();
         std::unique_ptr<QDialog> w = newEditor<WaterEditor>();
-        // Its opening step ends on a timer; an edit comes after it, as a
-        // user's does.
-        QTimer* opening = w->findChild<QTimer*>("Timer");
-        if (!QTest::qWaitFor([opening] { return !opening->isActive(); }))
-            qFatal("the water editor's opening step never ended");
+        waitForOpening(w.get());
         return w;
     }
 
@@ -176,6 +177,66 @@ private:
     }
 
     static void save(QDialog* w, const Case& c) { w->findChild<QPushButton*>(c.saveButton)->click(); }
+
+    // Puts text into the control of c as the user's edit: a spin box's
+    // value, a grid's first value cell, a box's text (a palette word applied).
+    static void put(QDialog* w, const Case& c, const QString& text)
+    {
+        QWidget* control = w->findChild<QWidget*>(c.control);
+        if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+            spin->setValue(text.toInt());
+        } else if (auto* grid = qobject_cast<QTableWidget*>(control)) {
+            grid->item(0, 1)->setText(text);
+        } else {
+            qobject_cast<QLineEdit*>(control)->setText(text);
+            if (auto* change = w->findChild<QPushButton*>("changeButton"))
+                change->click();
+        }
+    }
+
+    // What the control of c shows.
+    static QString shown(QDialog* w, const Case& c)
+    {
+        QWidget* control = w->findChild<QWidget*>(c.control);
+        if (auto* spin = qobject_cast<QSpinBox*>(control))
+            return spin->text();
+        if (auto* grid = qobject_cast<QTableWidget*>(control))
+            return grid->item(0, 1)->text();
+        return qobject_cast<QLineEdit*>(control)->text();
+    }
+
+    // The editor of c opened from the main window's menu, on the image the
+    // main window selected.
+    static QDialog* openFromMenu(const Case& c)
+    {
+        QDialog* window = nullptr;
+        WithEditor([&c] { TestMainWindow()->findChild<QAction*>(c.item)->trigger(); },
+                   [&window](QWidget* w) { window = qobject_cast<QDialog*>(w); });
+        if (!window)
+            qFatal("%s opened no editor", c.item);
+        waitForOpening(window);
+        return window;
+    }
+
+    // The water editor's opening step ends on a timer; an edit comes after
+    // it, as a user's does.
+    static void waitForOpening(QDialog* w)
+    {
+        QTimer* opening = w->findChild<QTimer*>("Timer");
+        if (opening && !QTest::qWaitFor([opening] { return !opening->isActive(); }))
+            qFatal("the editor's opening step never ended");
+    }
+
+    // Selects the sample of c in the main window, as choosing it does.
+    SyntheticImage selectInMainWindow(const Case& c)
+    {
+        SyntheticImage image = SampleImageOf(c.gameCode);
+        // A wrong checksum, so that a repair shows.
+        image.word(0x18E, image.wordAt(0x18E) ^ 0xFFFF);
+        selectImage(image);
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
+        return image;
+    }
 
     void addEditors(const std::function<void(int index, const QByteArray& name)>& add)
     {
@@ -271,6 +332,158 @@ private slots:
         QCOMPARE(mNotices->statuses.size(), 2);
         expected.bytes(c.offset, c.bytes).validChecksum();
         QVERIFY(fileBytes() == expected.data());
+    }
+
+    // Two windows over the same bytes: a Save of one shows in the other
+    // where it holds no edit, and never writes over its pending edit of the
+    // same bytes unasked.
+    void twoEditorsOfTheSameBytes_data() { oneRowPerEditor(); }
+
+    void twoEditorsOfTheSameBytes()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        SetFixChecksum(false);
+        const SyntheticImage image = selectInMainWindow(c);
+        QDialog* a = openFromMenu(c);
+        EditorId id = EditorId::None;
+        for (const EditorInfo& editor : Editors()) {
+            if (TestMainWindow()->editorWindow(editor.id) == a)
+                id = editor.id;
+        }
+        QDialog* b = NewEditor(id, TestMainWindow()->session(), mMemory, TestMainWindow()).release();
+        b->show();
+        waitForOpening(b);
+        // The palette's word box shows a colour once one is chosen: the
+        // image's word.
+        const QString read = c.control == QByteArray("SelPal")
+                                 ? QStringLiteral("%1").arg(image.wordAt(c.offset), 4, 16, QLatin1Char('0')).toUpper()
+                                 : shown(b, c);
+
+        put(a, c, QString::fromLatin1(c.typed));
+        save(a, c);
+        const std::vector<std::uint8_t> saved = SyntheticImage(image).bytes(c.offset, c.bytes).data();
+        QVERIFY(fileBytes() == saved);
+        QCOMPARE(shown(b, c), shown(a, c));
+        QVERIFY(!b->isWindowModified());
+
+        put(b, c, QString::fromLatin1(c.other));
+        put(a, c, read);
+        mNotices->answers = {QMessageBox::No};
+        save(a, c);
+        QCOMPARE(mNotices->questions.size(), 1);
+        QVERIFY2(mNotices->questions[0].contains(QStringLiteral(" holds an unsaved edit of the same bytes (at ")),
+                 qPrintable(mNotices->questions[0]));
+        QVERIFY(fileBytes() == saved);
+        QVERIFY(a->isWindowModified());
+        mNotices->answers = {QMessageBox::Yes};
+        save(a, c);
+        QVERIFY(fileBytes() == image.data());
+        QVERIFY(!a->isWindowModified());
+        QCOMPARE(shown(b, c), QString::fromLatin1(c.other));
+        QVERIFY(b->isWindowModified());
+    }
+
+    // Another image, a dropped one, a recent one or quitting: one question
+    // for every editor with edits, answered Save All, Discard or Cancel.
+    void oneQuestionForEveryUnsavedEditor_data()
+    {
+        QTest::addColumn<bool>("quit");
+        QTest::addColumn<int>("answer");
+        for (const bool quit : {false, true}) {
+            for (const auto answer : {QMessageBox::SaveAll, QMessageBox::Discard, QMessageBox::Cancel})
+                QTest::addRow("%s, answer %x", quit ? "quit" : "select", unsigned(answer)) << quit << int(answer);
+        }
+    }
+
+    void oneQuestionForEveryUnsavedEditor()
+    {
+        QFETCH(bool, quit);
+        QFETCH(int, answer);
+        const Case& objects = kCases[2];
+        const Case& text = kCases[4];
+        SetFixChecksum(false);
+        MainWindow* main = TestMainWindow();
+        main->show();
+        const SyntheticImage image = selectInMainWindow(objects);
+        put(openFromMenu(objects), objects, QString::fromLatin1(objects.typed));
+        put(openFromMenu(text), text, QString::fromLatin1(text.typed));
+        QVERIFY(main->isWindowModified());
+        const std::string other = mDir->file("other.bin");
+        SampleImageOf("p1").save(other);
+
+        mNotices->answers = {QMessageBox::StandardButton(answer)};
+        if (quit)
+            main->close();
+        else
+            main->selectFile(QString::fromStdString(other));
+        QCOMPARE(mNotices->questions.size(), 1);
+        QVERIFY2(mNotices->questions[0].contains(QStringLiteral("the Object Editor and the Text Editor")),
+                 qPrintable(mNotices->questions[0]));
+        SyntheticImage expected = image;
+        if (answer == QMessageBox::SaveAll)
+            expected.bytes(objects.offset, objects.bytes).bytes(text.offset, text.bytes);
+        QVERIFY(fileBytes() == expected.data());
+        const bool goes = answer != QMessageBox::Cancel;
+        QCOMPARE(main->findChildren<QDialog*>().isEmpty(), goes);
+        QCOMPARE(main->isVisible(), !(quit && goes));
+        QCOMPARE(main->session()->path(), !quit && goes ? other : mPath);
+    }
+
+    // Play with unsaved edits plays a copy that holds them, outside the
+    // image's folder, its header repaired; the image is untouched. Once
+    // saved, the image itself is played.
+    void playShowsWhatIsOnScreen()
+    {
+        const Case& c = kCases[2];
+        SetFixChecksum(false);
+        const StandinEmulator emulator(QString::fromStdString(mDir->path()));
+        const SyntheticImage image = selectInMainWindow(c);
+        QDialog* w = openFromMenu(c);
+        put(w, c, QString::fromLatin1(c.typed));
+        QAction* play = TestMainWindow()->findChild<QAction*>("FilePlay");
+        play->trigger();
+        const QString copy = emulator.runs(1).value(0).value(1);
+        QVERIFY(fileBytes() == image.data());
+        QVERIFY2(!copy.isEmpty() && QFileInfo(copy).absolutePath() != QString::fromStdString(mDir->path()),
+                 qPrintable(copy));
+        QVERIFY(ReadFileBytes(copy.toStdString()) == SyntheticImage(image).bytes(c.offset, c.bytes).validChecksum().data());
+        QVERIFY(mNotices->statuses.last().startsWith(QStringLiteral("Playing a copy of rom.bin with the unsaved edits")));
+        QVERIFY(w->isWindowModified());
+
+        save(w, c);
+        play->trigger();
+        QCOMPARE(emulator.runs(2).value(1).value(1), QString::fromStdString(mPath));
+        QCOMPARE(mNotices->statuses.last(), QStringLiteral("Playing rom.bin as saved."));
+    }
+
+    // Save a Copy writes the edits elsewhere and keeps them; Revert drops
+    // them; Repair Checksum Now repairs the image at once.
+    void copyRevertAndRepair()
+    {
+        const Case& c = kCases[4];
+        SetFixChecksum(true);
+        const SyntheticImage image = selectInMainWindow(c);
+        QDialog* w = openFromMenu(c);
+        put(w, c, QString::fromLatin1(c.typed));
+        const std::string copy = mDir->file("copy.bin");
+        TestMainWindow()->ChooseFile = [&copy](QWidget*, const QString&, const QString&, const QString&, bool save) {
+            return save ? QString::fromStdString(copy) : QString();
+        };
+        const auto item = [](const char* name) { TestMainWindow()->findChild<QAction*>(name)->trigger(); };
+        item("FileSaveCopy");
+        QCOMPARE(mNotices->errors, QStringList());
+        QVERIFY(fileBytes() == image.data());
+        QVERIFY(ReadFileBytes(copy) == SyntheticImage(image).bytes(c.offset, c.bytes).validChecksum().data());
+        QVERIFY(w->isWindowModified());
+
+        mNotices->answers = {QMessageBox::Discard};
+        item("FileRevert");
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(shown(w, c) != QString::fromLatin1(c.typed));
+        item("EditorRepair");
+        QVERIFY(fileBytes() == SyntheticImage(image).validChecksum().data());
+        QCOMPARE(mNotices->errors, QStringList());
     }
 
     // Ctrl+F5 saves, then plays the image saved, its path one argument; a
