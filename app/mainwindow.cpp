@@ -382,8 +382,11 @@ void MainWindow::showHeader()
                                   .arg(result->error.toHtmlEscaped()));
             return;
         }
-        const auto verdict = [](bool ok) {
-            return ok ? QStringLiteral("OK") : QStringLiteral("<span style=\"color:#c00000\"><b>MISMATCH</b></span>");
+        // A red that reads on the window's background, light or dark.
+        const QString red = palette().color(QPalette::Window).lightness() < 128 ? QStringLiteral("#ff8080")
+                                                                                : QStringLiteral("#c00000");
+        const auto verdict = [red](bool ok) {
+            return ok ? QStringLiteral("OK") : QStringLiteral("<span style=\"color:%1\"><b>MISMATCH</b></span>").arg(red);
         };
         QString rows;
         if (header.summed) {
