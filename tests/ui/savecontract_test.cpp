@@ -25,6 +25,7 @@
 #include <QAction>
 #include <QMessageBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QComboBox>
@@ -484,6 +485,35 @@ private slots:
         item("EditorRepair");
         QVERIFY(fileBytes() == SyntheticImage(image).validChecksum().data());
         QCOMPARE(mNotices->errors, QStringList());
+    }
+
+    // On a read-only image an editor's edits stay until the user answers:
+    // closing it offers "Save a Copy...", which writes them to a copy.
+    void readOnlyEditsGoToACopy()
+    {
+        const Case& c = kCases[2];
+        SetFixChecksum(false);
+        const SyntheticImage image = SampleImageOf(c.gameCode);
+        image.save(mPath);
+        Unwritable unwritable(mPath);
+        if (!unwritable.ok())
+            QSKIP("cannot make a file unwritable here (root without an immutable attribute)");
+        TestMainWindow()->selectFile(QString::fromStdString(mPath));
+        const QPointer<QDialog> w = openFromMenu(c);
+        put(w, c, QString::fromLatin1(c.typed));
+        const std::string copy = mDir->file("copy.bin");
+        TestMainWindow()->ChooseFile = [&copy](QWidget*, const QString&, const QString&, const QString&, bool) {
+            return QString::fromStdString(copy);
+        };
+        mNotices->answers = {QMessageBox::Cancel, QMessageBox::Save};
+        w->close();
+        QVERIFY(w && w->isVisible() && w->isWindowModified());
+        QVERIFY2(mNotices->questions.value(0).contains(QStringLiteral("read-only")), qPrintable(mNotices->questions.value(0)));
+        w->close();
+        QTRY_VERIFY(!w);
+        QCOMPARE(mNotices->errors, QStringList());
+        QVERIFY(ReadFileBytes(copy) == SyntheticImage(image).bytes(c.offset, c.bytes).data());
+        QVERIFY(fileBytes() == image.data());
     }
 
     // Ctrl+F5 saves, then plays the image saved, its path one argument; a
