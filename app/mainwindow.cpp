@@ -251,8 +251,7 @@ MainWindow::~MainWindow()
 {
     stopHeaderSum();
     // The editors hold the session.
-    for (auto& [id, window] : mEditors)
-        delete window;
+    qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
 }
 
 bool MainWindow::aboutToSave(const std::vector<EditorModel*>& models)
@@ -687,12 +686,12 @@ void MainWindow::repairChecksum()
 void MainWindow::closeEditors()
 {
     for (auto& [id, window] : mEditors) {
-        if (window) {
+        if (window)
             rememberGeometry(window, QString::fromUtf8(InfoOf(id).title));
-            delete window;
-        }
     }
     mEditors.clear();
+    // Every window on the image, however it was opened.
+    qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
     showModifiedMark();
 }
 

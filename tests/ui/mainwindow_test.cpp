@@ -480,6 +480,15 @@ private slots:
             open.push_back(window);
         }
         QCOMPARE(TestMainWindow()->findChildren<QDialog*>().size(), qsizetype(open.size()));
+        // Each keeps the size it was given, the next time too.
+        open.front()->resize(open.front()->size() + QSize(40, 30));
+        const QSize resized = open.front()->size();
+        open.front()->close();
+        QTRY_VERIFY(!TestMainWindow()->editorWindow(EditorId::Water));
+        QWidget* again = nullptr;
+        QVERIFY(WithEditor([this] { action("EditorWater")->trigger(); }, [&again](QWidget* w) { again = w; }));
+        QCOMPARE(again->size(), resized);
+        open.front() = again;
         for (QWidget* window : open) {
             const QPointer<QWidget> closing(window);
             auto* close = window->findChild<QAction*>("CloseEditor");
