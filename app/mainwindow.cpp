@@ -747,7 +747,12 @@ void MainWindow::route(EditorItem item)
     mEditors[id] = window;
     const QString key = QString::fromUtf8(InfoOf(id).title);
     window->setModal(false);
-    window->restoreGeometry(QSettings().value(QStringLiteral("windows/") + key).toByteArray());
+    // Where it was last, or beside the main window, each next one a step
+    // further down.
+    if (!window->restoreGeometry(QSettings().value(QStringLiteral("windows/") + key).toByteArray())) {
+        const int step = 24 * int(mEditors.size() - 1);
+        window->move(frameGeometry().topRight() + QPoint(8 + step, step));
+    }
     // Ctrl+W closes the editor as its Close button does.
     auto* close = new QAction(window);
     close->setObjectName(QStringLiteral("CloseEditor"));
