@@ -55,7 +55,6 @@ ArtViewer::ArtViewer(const ImageSession& session, QWidget* parent)
     : QDialog(parent), mUi(std::make_unique<Ui::ArtViewer>()), mSession(session)
 {
     mUi->setupUi(this);
-    setFixedSize(size());
 
     fillPanel(mUi->Panel1, Qt::white);
     fillPanel(mUi->i1, Qt::white);
