@@ -68,7 +68,8 @@ void ColourSwatch::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), shownColour());
     if (!mCaption.isEmpty()) {
-        painter.setPen(palette().color(QPalette::WindowText));
+        // Black on light colours, white on dark ones: readable on any.
+        painter.setPen(shownColour().lightness() < 128 ? Qt::white : Qt::black);
         painter.drawText(contentsRect(), Qt::AlignCenter, mCaption);
     }
     drawFrame(&painter);

@@ -23,9 +23,7 @@
 namespace {
 
 constexpr int kSwatchColumns = 16;
-constexpr int kSwatchPitch = 24;
 constexpr int kSwatchSize = 25;
-constexpr int kSwatchMargin = 8;
 
 } // namespace
 
@@ -34,7 +32,6 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
 {
     mUi->setupUi(this);
     NoButtonOnEnter(this);
-    setFixedSize(size());
 
     QFont fixed(QStringLiteral("Liberation Mono"));
     fixed.setStyleHint(QFont::Monospace);
@@ -49,12 +46,12 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
         box->setCaption(QString::fromLatin1(caption));
     }
 
-    // Four rows of 16, neighbours overlapping by one pixel.
+    // Four rows of 16.
     for (int k = 0; k < kMaxPaletteColours; ++k) {
         auto* swatch = new ColourSwatch(this);
         swatch->setObjectName(QStringLiteral("p%1").arg(k));
-        swatch->setGeometry(kSwatchMargin + kSwatchPitch * (k % kSwatchColumns),
-                            kSwatchMargin + kSwatchPitch * (k / kSwatchColumns), kSwatchSize, kSwatchSize);
+        swatch->setFixedSize(kSwatchSize, kSwatchSize);
+        mUi->swatchGrid->addWidget(swatch, k / kSwatchColumns, k % kSwatchColumns);
         connect(swatch, &ColourSwatch::clicked, this, [this, k] { RunHandler([this, k] { selectColour(k); }); });
         swatch->setAccessibleName(QStringLiteral("Colour %1").arg(k));
         swatch->installEventFilter(this);
@@ -66,7 +63,8 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
         bar->setFocusPolicy(Qt::StrongFocus);
     std::vector<QWidget*> order(mSwatches.begin(), mSwatches.end());
     order.insert(order.end(),
-                 {mUi->PltList, mUi->PalOff, mUi->BarB, mUi->BarG, mUi->BarR, mUi->SelPal, mUi->changeButton, mUi->saveButton});
+                 {mUi->PltList, mUi->PalOff, mUi->BarB, mUi->BarG, mUi->BarR, mUi->SelPal, mUi->changeButton, mUi->saveButton,
+                  mUi->closeButton});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     mSwatches[0]->setFocus();
@@ -75,6 +73,7 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
     ConnectHandler(mUi->BarG, &QScrollBar::valueChanged, this, &PaletteEditor::greenMoved);
     ConnectHandler(mUi->BarR, &QScrollBar::valueChanged, this, &PaletteEditor::redMoved);
     ConnectHandler(mUi->changeButton, &QPushButton::clicked, this, &PaletteEditor::applyWord);
+    connect(mUi->closeButton, &QPushButton::clicked, this, &QWidget::close);
     // Enter in the word stores it, as Change does.
     ConnectHandler(mUi->SelPal, &QLineEdit::returnPressed, this, &PaletteEditor::applyWord);
     ConnectHandler(mUi->PltList, &QListWidget::currentRowChanged, this, &PaletteEditor::showPalette);
