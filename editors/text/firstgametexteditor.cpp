@@ -10,7 +10,6 @@ FirstGameTextEditor::FirstGameTextEditor(QWidget* parent)
     : QDialog(parent), mUi(std::make_unique<Ui::FirstGameTextEditor>())
 {
     mUi->setupUi(this);
-    setFixedSize(size());
 }
 
 FirstGameTextEditor::~FirstGameTextEditor() = default;

@@ -25,7 +25,6 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent)
 {
     mUi->setupUi(this);
     NoButtonOnEnter(this);
-    setFixedSize(size());
     // Nothing to save until every text has been read: a box left empty by a
     // failed read would otherwise be written over bytes never shown, or past
     // the end of a short file.
