@@ -84,10 +84,6 @@ private slots:
     void showsEveryTextWithItsLimit()
     {
         const auto window = open();
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QCOMPARE(window->findChild<QPushButton*>("copyrightButton")->text(), kCopyrightSign);
-        QCOMPARE(window->findChild<QPushButton*>("saveButton")->text(), QStringLiteral("Save"));
-        QCOMPARE(window->findChild<QPushButton*>("closeButton")->text(), QStringLiteral("Close"));
         QCOMPARE(window->findChild<QGroupBox*>("GroupBox1")->title(), QStringLiteral("Copyright"));
         QCOMPARE(window->findChild<QGroupBox*>("GroupBox2")->title(), QStringLiteral("2 Player Mode"));
         QCOMPARE(window->findChild<QGroupBox*>("GroupBox3")->title(), QStringLiteral("Options"));
@@ -273,8 +269,6 @@ private slots:
     {
         FirstGameTextEditor window;
         window.show();
-        QCOMPARE(window.size(), QSize(431, 282));
-        QCOMPARE(window.findChild<QGroupBox*>("GroupBox1")->title(), QStringLiteral("Title Cards"));
         QLineEdit* box = edit(&window, "tc_ghz");
         QVERIFY(box->text().isEmpty());
         QVERIFY(!box->isEnabled());
