@@ -14,11 +14,9 @@
 #include "ui/trackedform.h"
 
 #include <QHeaderView>
-#include <QResizeEvent>
 #include <QTabBar>
 #include <QTableWidget>
 
-#include <initializer_list>
 
 
 namespace {
@@ -55,7 +53,6 @@ ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
 {
     mUi->setupUi(this);
     NoButtonOnEnter(this);
-    setMinimumSize(size());
     mUi->Tabs->addTab(QStringLiteral("Bosses"));
     mUi->Tabs->addTab(QStringLiteral("Pelbo And Tails"));
     mUi->Tabs->setCurrentIndex(0);
@@ -73,31 +70,9 @@ ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
     new TrackedForm(this, mSession, mUi->saveButton,
                     {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); }},
                     {mUi->bossesGrid, mUi->pelboGrid});
-    // Opens at the form's size (with its Edit menu), which is the least it
-    // takes; larger, the grids show more of the 42 rows.
-    mFormSize = size();
-    for (QWidget* control : std::initializer_list<QWidget*>{mUi->TabsPage, mUi->Tabs, mUi->bossesGrid, mUi->pelboGrid,
-                                                            mUi->saveButton, mUi->SaveAndPlay, mUi->closeButton})
-        mFormGeometry.emplace_back(control, control->geometry());
 }
 
 ObjectEditor::~ObjectEditor() = default;
-
-void ObjectEditor::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    const QSize grown = size() - mFormSize;
-    for (const auto& [control, form] : mFormGeometry) {
-        QRect at = form;
-        if (control == mUi->saveButton || control == mUi->SaveAndPlay || control == mUi->closeButton)
-            at.translate(grown.width() / 2, grown.height());
-        else if (control == mUi->Tabs)
-            at.setWidth(form.width() + grown.width());
-        else
-            at.setSize(form.size() + grown);
-        control->setGeometry(at);
-    }
-}
 
 QTableWidget* ObjectEditor::gridOf(const ObjectRow& row) const
 {

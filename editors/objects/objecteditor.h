@@ -45,10 +45,6 @@ public:
     // Shows the grid of the selected tab.
     void showTab();
 
-protected:
-    // The grids grow with the window; the buttons keep to its bottom.
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     // The generated form.
     std::unique_ptr<Ui::ObjectEditor> mUi;
@@ -62,7 +58,4 @@ private:
 
     ImageSession& mSession;
     ObjectModel mModel;
-    // The form's own geometry of each control, at the form's size.
-    std::vector<std::pair<QWidget*, QRect>> mFormGeometry;
-    QSize mFormSize;
 };

@@ -126,15 +126,15 @@ private slots:
     {
         open();
         QVERIFY(mNotices->errors.isEmpty());
-        QCOMPARE(ShownTitle(mWindow.get()), QStringLiteral("Pelbo Korvane - Object Editor"));
-        // Opens at its least size; larger, the grid grows with it and the
-        // buttons keep to the bottom.
-        QCOMPARE(mWindow->minimumSize(), mWindow->size());
+        // Larger, the grid grows with the window and the buttons keep to its
+        // bottom.
+        mWindow->show();
         auto* grid = child<QTableWidget>("bossesGrid");
         const QSize before = grid->size();
+        const int below = mWindow->height() - child<QPushButton>("saveButton")->geometry().bottom();
         mWindow->resize(mWindow->size() + QSize(100, 300));
         QCOMPARE(grid->size(), before + QSize(100, 300));
-        QCOMPARE(child<QPushButton>("saveButton")->geometry().bottom(), mWindow->height() - 9);
+        QCOMPARE(mWindow->height() - child<QPushButton>("saveButton")->geometry().bottom(), below);
         SaveScreenshot(mWindow.get(), QStringLiteral("objects-resized"));
         mWindow->resize(mWindow->minimumSize());
         auto* tabs = child<QTabBar>("Tabs");
@@ -144,8 +144,6 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(child<QTableWidget>("bossesGrid")->isVisible());
         QVERIFY(!child<QTableWidget>("pelboGrid")->isVisible());
-        QCOMPARE(child<QPushButton>("saveButton")->text(), QStringLiteral("Save"));
-        QCOMPARE(child<QPushButton>("closeButton")->text(), QStringLiteral("Close"));
 
         int next[2] = {0, 0};
         for (std::size_t i = 0; i < kObjectRows.size(); ++i) {
