@@ -27,7 +27,6 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
 {
     mUi->setupUi(this);
     NoButtonOnEnter(this);
-    setFixedSize(size());
     mControls = {{
         {mUi->l1cmb, mUi->l1panel, mUi->l1act1, mUi->l1act2, mUi->l1both, mUi->l1plt, mUi->l1height},
         {mUi->l2cmb, mUi->l2panel, mUi->l2act1, mUi->l2act2, mUi->l2both, mUi->l2plt, mUi->l2height},
