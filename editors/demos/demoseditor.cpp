@@ -13,28 +13,7 @@
 #include "ui/imagesave.h"
 #include "ui/trackedform.h"
 
-#include <algorithm>
 #include <initializer_list>
-
-namespace {
-
-// Hides widgets, a band of the form, and moves what lies below them up by
-// gap; the form shrinks by as much.
-void removeBand(QWidget* form, std::initializer_list<QWidget*> widgets, int gap)
-{
-    int bottom = 0;
-    for (QWidget* widget : widgets) {
-        widget->hide();
-        bottom = std::max(bottom, widget->geometry().bottom());
-    }
-    for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->y() > bottom && std::find(widgets.begin(), widgets.end(), child) == widgets.end())
-            child->move(child->x(), child->y() - gap);
-    }
-    form->resize(form->width(), form->height() - gap);
-}
-
-} // namespace
 
 DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
     : QDialog(parent), mUi(std::make_unique<Ui::DemosEditor>()), mSession(session),
@@ -45,7 +24,6 @@ DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
     const bool special = mLayout && mLayout->specialLength != kNoDemoOffset;
     if (!special)
         removeFirstGameRows();
-    setFixedSize(size());
     NameSpinEdit(mUi->PoleLengthUpDown, "PoleLength");
     NameSpinEdit(mUi->PoleSpecialLengthUpDown, "PoleSpecialLength");
     NameSpinEdit(mUi->PoleNumberUpDown, "PoleNumber");
@@ -63,15 +41,18 @@ DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
         controls.insert(controls.begin() + 1, mUi->PoleSpecialLengthUpDown);
     new TrackedForm(this, mSession, mUi->saveButton,
                     {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); }}, controls);
+    // Without the rows taken out, no taller than it needs.
+    if (!special)
+        resize(width(), sizeHint().height());
 }
 
 DemosEditor::~DemosEditor() = default;
 
 void DemosEditor::removeFirstGameRows()
 {
-    removeBand(this, {mUi->importButton}, mUi->importButton->height() + 7);
-    removeBand(this, {mUi->Label3, mUi->PoleSpecialLengthUpDown, mUi->Label4},
-               mUi->PoleNumberUpDown->y() - mUi->PoleSpecialLengthUpDown->y());
+    for (QWidget* widget : std::initializer_list<QWidget*>{mUi->importButton, mUi->Label3,
+                                                           mUi->PoleSpecialLengthUpDown, mUi->Label4})
+        widget->hide();
 }
 
 void DemosEditor::showImage()

@@ -34,8 +34,8 @@ private:
     std::vector<EditorModel*> want();
     // After a Save: what is shown is what the image holds.
     void showSaved();
-    // The second game's form: the special stage row and the import button
-    // are taken out, and what lies below them moves up.
+    // The later games' form: without the special stage row and the import
+    // button.
     void removeFirstGameRows();
 
     // The generated form.

@@ -83,7 +83,6 @@ private slots:
         QFETCH(QString, code);
         const auto w = open(storedValues(code));
         QCOMPARE(mNotices->errors, QStringList());
-        QCOMPARE(w->minimumSize(), w->maximumSize());
         QCOMPARE(spin(w.get(), "PoleLengthUpDown")->value(), 9);
         QCOMPARE(w->findChild<QLineEdit*>("PoleLength")->text(), QStringLiteral("9"));
         QCOMPARE(spin(w.get(), "PoleSpecialLengthUpDown")->value(), 20);
@@ -96,11 +95,8 @@ private slots:
             QCOMPARE(combo(w.get(), n)->currentIndex(), rows[n - 1]);
         }
         QCOMPARE(combo(w.get(), 2)->currentText(), QStringLiteral("LZ Act 4 (SBZ Act 3)"));
-        auto* import = w->findChild<QPushButton*>("importButton");
-        QCOMPARE(import->text(), QStringLiteral("Import/export a demo"));
-        QVERIFY(!import->isEnabled());
+        QVERIFY(!w->findChild<QPushButton*>("importButton")->isEnabled());
         QVERIFY(w->findChild<QPushButton*>("saveButton")->isEnabled());
-        QCOMPARE(w->findChild<QLabel*>("Label3")->text(), QStringLiteral("Special Stages Demos Length"));
     }
 
     void saveWritesOnlyTheChangedWord_data()
