@@ -156,7 +156,7 @@ EmulatorDialog::EmulatorDialog(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("EmulatorDialog"));
     setWindowTitle(QStringLiteral("Emulator"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("The command that plays an image; %f stands for the image's path:"));
+    auto* label = new QLabel(QStringLiteral("The &command that plays an image; %f stands for the image's path:"));
     layout->addWidget(label);
     auto* row = new QHBoxLayout;
     mCommand = new QLineEdit(EmulatorSetting());
@@ -166,7 +166,7 @@ EmulatorDialog::EmulatorDialog(QWidget* parent) : QDialog(parent)
     mCommand->setPlaceholderText(found.isEmpty() ? QStringLiteral("no emulator found on the PATH") : found);
     label->setBuddy(mCommand);
     row->addWidget(mCommand);
-    auto* find = new QPushButton(QStringLiteral("Find"));
+    auto* find = new QPushButton(QStringLiteral("&Find..."));
     find->setObjectName(QStringLiteral("EmulatorFind"));
     find->setAutoDefault(false);
     connect(find, &QPushButton::clicked, this, &EmulatorDialog::find);

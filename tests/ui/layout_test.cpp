@@ -11,11 +11,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 // Every window at its opening size shows each label and button whole (at
 // least its size hint), with the program's font and one half as large
-// again; CTest runs it once more at QT_SCALE_FACTOR=2.
+// again; CTest runs it once more at QT_SCALE_FACTOR=2. Every push button
+// with a word has its Alt+letter.
 class LayoutTest : public WindowTest
 {
     Q_OBJECT
@@ -32,6 +35,9 @@ private:
                                     : qobject_cast<QAbstractButton*>(widget) != nullptr;
             if (!text || !widget->isVisible())
                 continue;
+            if (const auto* button = qobject_cast<QPushButton*>(widget);
+                button && button->text().contains(QRegularExpression(QStringLiteral("\\w"))))
+                QVERIFY2(button->text().contains(QLatin1Char('&')), qPrintable(name + QLatin1Char(' ') + button->text()));
             const QSize hint = widget->sizeHint();
             QVERIFY2(widget->width() >= hint.width() && widget->height() >= hint.height(),
                      qPrintable(QStringLiteral("%1: %2 is %3x%4, needs %5x%6")

@@ -40,6 +40,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextDocumentFragment>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 
@@ -129,67 +130,26 @@ private slots:
         QVERIFY(!TestMainWindow()->session());
     }
 
-    void menuHasItsItemsInOrder()
+    // Every menu item shown has its Alt+letter, none twice in a menu; before
+    // an image is selected only what needs none is on.
+    void menusHaveMnemonicsAndWaitForAnImage()
     {
-        struct Item
-        {
-            const char* name;
-            const char* caption;
-            bool enabled;
-            bool visible;
-        };
-        const Item file[] = {{"FileOpen", "&Open ROM...", true, true},
-                             {"FileRecentMenu", "Open &Recent", true, true},
-                             {"", "-", true, true},
-                             {"FileSaveCopy", "Save a &Copy...", false, true},
-                             {"FileRevert", "Re&vert", false, true},
-                             {"", "-", true, true},
-                             {"FilePatch", "Create &Patch...", false, true},
-                             {"FilePlay", "Play in &Emulator", false, true},
-                             {"", "-", true, true},
-                             {"FileBackup", "&Back Up Before Saving", true, true},
-                             {"", "-", true, true},
-                             {"FileQuit", "&Quit", true, true}};
-        const Item editor[] = {
-            {"ViewerArt", "&Art Viewer", false, false},     {"EditorDemos", "&Demos Editor", false, true},
-            {"EditorBosses", "&Object Editor", false, true}, {"EditorPal", "&Palette Editor", false, true},
-            {"EditorText", "&Text Editor", false, true},    {"EditorWater", "&Water Editor", false, true},
-            {"EditorDisasm", "D&isassembler", true, false}, {"", "-", true, true},
-            {"Fix", "&Fix Checksum", true, true},           {"EditorRepair", "&Repair Checksum Now", false, true},
-        };
-        const Item settings[] = {{"SettingsEmulator", "&Emulator...", true, true}};
-        const Item help[] = {{"HelpAbout", "&About", true, true}, {"HelpAboutQt", "About &Qt", true, true}};
-        const auto check = [this](const char* menuName, const char* title, const auto& items) {
-            auto* menu = TestMainWindow()->findChild<QMenu*>(menuName);
-            QVERIFY(menu);
-            QCOMPARE(menu->title(), QString::fromUtf8(title));
-            const QList<QAction*> actions = menu->actions();
-            QCOMPARE(actions.size(), qsizetype(std::size(items)));
-            for (std::size_t i = 0; i < std::size(items); ++i) {
-                const Item& item = items[i];
-                QAction* a = actions[qsizetype(i)];
-                QCOMPARE(a->objectName(), QString::fromUtf8(item.name));
-                QCOMPARE(a->isSeparator(), QByteArray(item.caption) == "-");
-                if (!a->isSeparator())
-                    QCOMPARE(a->text(), QString::fromUtf8(item.caption));
-                QVERIFY2(a->isVisible() == item.visible, item.name);
-                // Qt disables what it hides: the enabled state counts for visible items.
-                if (item.visible)
-                    QVERIFY2(a->isEnabled() == item.enabled, item.name);
-                QVERIFY2(a->isChecked() == (QByteArray(item.name) == "Fix" || QByteArray(item.name) == "FileBackup"),
-                         item.name);
+        const QStringList needImage = {"FileSaveCopy", "FileRevert",   "FilePatch", "FilePlay",
+                                       "EditorRepair", "EditorDemos",  "EditorBosses", "EditorPal",
+                                       "EditorText",   "EditorWater"};
+        for (QAction* menu : TestMainWindow()->menuBar()->actions()) {
+            QSet<QChar> keys;
+            for (QAction* item : menu->menu()->actions()) {
+                if (item->isSeparator() || !item->isVisible())
+                    continue;
+                const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
+                QVERIFY2(amp >= 0 && amp + 1 < item->text().size(), qPrintable(item->text()));
+                const QChar key = item->text().at(amp + 1).toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(item->text()));
+                keys.insert(key);
+                QVERIFY2(item->isEnabled() == !needImage.contains(item->objectName()), qPrintable(item->objectName()));
             }
-        };
-        const QList<QAction*> menus = TestMainWindow()->menuBar()->actions();
-        QCOMPARE(menus.size(), 4);
-        QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
-        QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Editor1"));
-        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("Settings1"));
-        QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("Help1"));
-        check("File1", "&File", file);
-        check("Editor1", "&Editor", editor);
-        check("Settings1", "&Settings", settings);
-        check("Help1", "&Help", help);
+        }
     }
 
     void detectsEveryGameThroughTheSelection()
