@@ -5,7 +5,6 @@
 
 #include "core/imagesession.h"
 
-#include "core/apptexts.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "ui/emulator.h"

@@ -21,8 +21,10 @@ class QWidget;
 
 // The edits of an editor window. It knows what the window's controls held
 // when the image was read or last saved, says when they differ ("[*]" in the
-// title, the desktop way), asks "Save changes to … before closing?" when a
-// window with changes closes in any way, presses Save for Ctrl+S, and undoes
+// title, the desktop way), asks "Save the changes in the Object Editor to
+// sample-p2.bin before closing?" when a window with changes closes in any way
+// (on a read-only image: keep them in a copy?), presses Save for Ctrl+S, and
+// undoes
 // and redoes every edit (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y, whatever control
 // has the focus, and an Edit menu). "Save and Play" (Ctrl+F5, and the
 // window's button named SaveAndPlay if it has one) saves and then plays the
