@@ -17,6 +17,7 @@
 #include "tools/samplerom/samples.h"
 #include "ui/trackedform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -446,7 +447,7 @@ private slots:
         play->trigger();
         const QString copy = emulator.runs(1).value(0).value(1);
         QVERIFY(fileBytes() == image.data());
-        QVERIFY2(!copy.isEmpty() && QFileInfo(copy).absolutePath() != QString::fromStdString(mDir->path()),
+        QVERIFY2(!copy.isEmpty() && QFileInfo(copy).absoluteDir() != QDir(QString::fromStdString(mDir->path())),
                  qPrintable(copy));
         QVERIFY(ReadFileBytes(copy.toStdString()) == SyntheticImage(image).bytes(c.offset, c.bytes).validChecksum().data());
         QVERIFY(mNotices->statuses.last().startsWith(QStringLiteral("Playing a copy of rom.bin with the unsaved edits")));
@@ -454,7 +455,7 @@ private slots:
 
         save(w, c);
         play->trigger();
-        QCOMPARE(emulator.runs(2).value(1).value(1), QString::fromStdString(mPath));
+        QCOMPARE(emulator.runs(2).value(1).value(1), QDir::toNativeSeparators(QString::fromStdString(mPath)));
         QCOMPARE(mNotices->statuses.last(), QStringLiteral("Playing rom.bin as saved."));
     }
 
