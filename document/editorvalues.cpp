@@ -116,3 +116,8 @@ void CheckKeys(const QString& editor, const QJsonObject& section, const std::vec
             refusals.add(editor, it.key(), "not a value of this editor for this image");
     }
 }
+
+ValuePlace PlaceOf(const QString& section, const QString& field, std::int64_t offset, std::int64_t size)
+{
+    return {(section + QLatin1Char('/') + field).toStdString(), offset, size};
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/editormodel.h"
+#include "core/locate.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 
@@ -79,6 +80,10 @@ public:
 
     // Where the editor's values lie in the image (after read()).
     virtual std::vector<ByteSpan> spans() const = 0;
+    // The same one value at a time, each named "<section>/<field>" as
+    // korvane-tool locate and the layout file name it ("objects/EHZ boss
+    // hits", "water/Level 1 palette", "palettes/Title screen").
+    virtual std::vector<ValuePlace> places() const = 0;
 
     // The hexadecimal digits the window shows the number at path (its keys
     // below the section, space-separated: "Pelbo max speed", "Level 1
@@ -136,6 +141,9 @@ QString StringOf(const QString& editor, const QString& field, const QJsonValue& 
 std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, const QJsonValue& value, std::size_t count);
 // The names of a level list (ReadLevelNames).
 QStringList LevelNames(const char* listFile);
+
+// The place "<section>/<field>" of a value at offset, size bytes long.
+ValuePlace PlaceOf(const QString& section, const QString& field, std::int64_t offset, std::int64_t size);
 
 // Refuses every key of section that is not in keys.
 void CheckKeys(const QString& editor, const QJsonObject& section, const std::vector<QString>& keys,

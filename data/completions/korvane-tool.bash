@@ -10,7 +10,7 @@ _korvane_tool()
     local command=${COMP_WORDS[1]}
     COMPREPLY=()
     if [[ $COMP_CWORD -eq 1 ]]; then
-        COMPREPLY=($(compgen -W "info fix export import diff patch --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "info fix export import diff locate patch --help --version" -- "$cur"))
         return
     fi
     local options="-h --help --help-all"
@@ -20,6 +20,7 @@ _korvane_tool()
         export) options+=" -o --output" ;;
         import) options+=" --dry-run --no-fix --force" ;;
         diff) options+=" --json" ;;
+        locate) options+=" -o --output" ;;
         patch)
             options+=" --format --json"
             if [[ $COMP_CWORD -eq 2 && $cur != -* ]]; then

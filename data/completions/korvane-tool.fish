@@ -3,7 +3,7 @@
 # fish completion of korvane-tool: its commands, each command's options, the
 # patch actions and formats, and file names.
 
-set -l commands info fix export import diff patch
+set -l commands info fix export import diff locate patch
 complete -c korvane-tool -n "not __fish_seen_subcommand_from $commands" -s h -l help -d 'Show the help'
 complete -c korvane-tool -n "not __fish_seen_subcommand_from $commands" -s v -l version -d 'Show the version'
 complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a info -d 'Show the game, size, checksum and ROM end'
@@ -11,12 +11,14 @@ complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a fi
 complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a export -d 'Write every value as a JSON document'
 complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a import -d 'Check a document whole, write what differs'
 complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a diff -d 'List the values that differ'
+complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a locate -d 'Find the values of an original in a modified image'
 complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a patch -d 'Create, apply or describe a patch'
 complete -c korvane-tool -n "__fish_seen_subcommand_from $commands" -l help -d 'Show the command\'s help'
 complete -c korvane-tool -n '__fish_seen_subcommand_from info diff patch' -l json -d 'Print the result as JSON'
 complete -c korvane-tool -n '__fish_seen_subcommand_from info' -l check -d 'Exit with 1 on a mismatch'
 complete -c korvane-tool -n '__fish_seen_subcommand_from fix import' -l force -d 'Repair a file that is no cartridge image too'
 complete -c korvane-tool -n '__fish_seen_subcommand_from export' -s o -l output -r -d 'Write the document to FILE'
+complete -c korvane-tool -n '__fish_seen_subcommand_from locate' -s o -l output -r -d 'Write the layout to FILE'
 complete -c korvane-tool -n '__fish_seen_subcommand_from import' -l dry-run -d 'Print the changes, write nothing'
 complete -c korvane-tool -n '__fish_seen_subcommand_from import' -l no-fix -d 'Leave the header checksum'
 complete -c korvane-tool -n '__fish_seen_subcommand_from patch' -l format -x -a 'bps ips' -d 'The patch format'

@@ -48,6 +48,20 @@ public:
     }
 
     QJsonObject values() const override { return toJson(mModel.values()); }
+
+    std::vector<ValuePlace> places() const override
+    {
+        std::vector<ValuePlace> places;
+        const std::pair<std::int32_t, QString> words[] = {
+            {layout().length, kLength}, {layout().specialLength, kSpecialLength}, {layout().number, kNumber}};
+        for (const auto& [offset, field] : words) {
+            if (offset != kNoDemoOffset)
+                places.push_back(PlaceOf(kDemos, field, offset, 2));
+        }
+        for (int n = 0; n < layout().slotCount; ++n)
+            places.push_back(PlaceOf(kDemos, kSlots[n], layout().levelBase + 2 * n, 2));
+        return places;
+    }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
     void want(const QJsonObject& section, Refusals& refusals) override

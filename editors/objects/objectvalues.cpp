@@ -37,6 +37,14 @@ public:
     }
 
     QJsonObject values() const override { return toJson(mModel.words()); }
+
+    std::vector<ValuePlace> places() const override
+    {
+        std::vector<ValuePlace> places;
+        for (std::size_t i = 0; i < kObjectRowCount; ++i)
+            places.push_back(PlaceOf(kObjects, labelOf(i), kObjectRows[i].offset, 2));
+        return places;
+    }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
     void want(const QJsonObject& section, Refusals& refusals) override

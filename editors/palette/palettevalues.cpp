@@ -66,6 +66,14 @@ public:
     }
 
     QJsonObject values() const override { return toJson(false); }
+
+    std::vector<ValuePlace> places() const override
+    {
+        std::vector<ValuePlace> places;
+        for (const auto& palette : mPalettes)
+            places.push_back(PlaceOf(kPalettes, palette->name, palette->entry.offset, 2 * std::int64_t{palette->entry.count}));
+        return places;
+    }
     QJsonObject wanted() const override { return toJson(true); }
 
     void want(const QJsonObject& section, Refusals& refusals) override

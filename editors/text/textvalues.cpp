@@ -37,6 +37,15 @@ public:
     }
 
     QJsonObject values() const override { return toJson(mModel.texts()); }
+
+    std::vector<ValuePlace> places() const override
+    {
+        std::vector<ValuePlace> places;
+        const std::vector<ByteSpan> spans = mModel.spans();
+        for (std::size_t i = 0; i < spans.size(); ++i)
+            places.push_back(PlaceOf(kTexts, nameOf(i), spans[i].offset, spans[i].size));
+        return places;
+    }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
     void want(const QJsonObject& section, Refusals& refusals) override

@@ -67,6 +67,18 @@ public:
     }
 
     QJsonObject values() const override { return toJson(mModel.values()); }
+
+    std::vector<ValuePlace> places() const override
+    {
+        std::vector<ValuePlace> places;
+        // The compare instruction's zone byte and the two around it.
+        for (int n = 0; n < layout().rowCount; ++n)
+            places.push_back(PlaceOf(kWater, rowKey(n), layout().rows[static_cast<std::size_t>(n)] - 1, 3));
+        for (int n = 0; n < layout().paletteCount; ++n)
+            places.push_back(
+                PlaceOf(kWater, rowKey(n) + QStringLiteral(" palette"), layout().palettes[static_cast<std::size_t>(n)], 1));
+        return places;
+    }
     QJsonObject wanted() const override { return toJson(mWanted); }
 
     void want(const QJsonObject& section, Refusals& refusals) override

@@ -4,11 +4,15 @@
 // The built korvane-tool, run as a user runs it, on synthetic images.
 
 #include "core/detection.h"
+#include "core/korvaneerror.h"
+#include "document/layoutfile.h"
 #include "core/platform/files.h"
 #include "editors/editorlist.h"
 #include "tests/support/testfiles.h"
+#include "tools/korvanetool/valuesdocument.h"
 #include "tools/samplerom/samples.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -75,6 +79,12 @@ Run tool(const QStringList& arguments, const QByteArray& input, QByteArray* rawO
 QJsonObject parse(const QString& text)
 {
     return QJsonDocument::fromJson(text.toUtf8()).object();
+}
+
+QByteArray readText(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeText(const std::string& path, const QByteArray& text)
@@ -201,6 +211,8 @@ private slots:
         row("diff, the same", {"diff", "IMG", "IMG"}, {}, 0, "0 other bytes", "");
         row("diff as JSON", {"diff", "--json", "IMG", "IMG"}, {}, 0, "\"otherBytes\": 0", "");
         row("diff, trouble", {"diff", "IMG", "missing.bin"}, {}, 2, "", "cannot open missing.bin");
+        row("locate, unchanged", {"locate", "IMG", "IMG"}, {}, 0, "objects/EHZ boss hits: 02EF76 -> 02EF76 (in place)", "");
+        row("locate, trouble", {"locate", "IMG", "missing.bin"}, {}, 2, "", "cannot open missing.bin");
         row("two inputs from standard input", {"patch", "apply", "-", "-", "out.bin"}, {}, 2, "",
             "only one input can come from standard input");
     }
@@ -225,6 +237,85 @@ private slots:
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
         QVERIFY(err.isEmpty() == run.err.isEmpty());
         QCOMPARE(ReadFileBytes(image) == before, untouched);
+    }
+
+    // locate on the p2 sample changed as hacks change it: bytes inserted
+    // before the values (all moved), a value overwritten with code (not
+    // placed), grown to 8 MiB with the objects' table moved past 4 MiB. The
+    // layout it writes holds the moved addresses and is read back whole.
+    void locateWritesTheLayoutOfMovedValues_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<qint64>("ehz"); // where "objects/EHZ boss hits" is found, -1 nowhere
+        QTest::newRow("bytes inserted") << 0 << 0 << qint64(0x2EF76 + 0x40);
+        QTest::newRow("overwritten with code") << 1 << 1 << qint64(-1);
+        QTest::newRow("grown, table moved past 4 MiB") << 2 << 0 << qint64(0x500000 + 0xF76);
+    }
+
+    void locateWritesTheLayoutOfMovedValues()
+    {
+        QFETCH(int, change);
+        QFETCH(int, exitCode);
+        QFETCH(qint64, ehz);
+        const std::string original = sample("p2", "p2.bin");
+        std::vector<std::uint8_t> bytes = ReadFileBytes(original);
+        const std::size_t size = bytes.size();
+        if (change == 0) {
+            bytes.insert(bytes.begin() + 0x2000, 0x40, 0x4E);
+            bytes.resize(size);
+        } else if (change == 1) {
+            std::fill(bytes.begin() + 0x2EF60, bytes.begin() + 0x2EF90, 0x4E);
+        } else {
+            bytes.resize(0x800000, 0xFF);
+            std::copy(bytes.begin() + 0x2E000, bytes.begin() + 0x30000, bytes.begin() + 0x500000);
+            std::fill(bytes.begin() + 0x2E000, bytes.begin() + 0x30000, 0xFF);
+        }
+        writeText(mDir->file("hack.bin"), QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+        const std::string layout = mDir->file("hack.layout.json");
+        const Run run = tool({QStringLiteral("locate"), QString::fromStdString(original),
+                              QString::fromStdString(mDir->file("hack.bin")), QStringLiteral("-o"),
+                              QString::fromStdString(layout)});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err.contains(QStringLiteral("objects/EHZ boss hits")), ehz < 0);
+        const QJsonObject moved = QJsonDocument::fromJson(readText(layout)).object().value("values").toObject();
+        QCOMPARE(moved.contains("objects/EHZ boss hits"), ehz >= 0);
+        if (ehz >= 0)
+            QCOMPARE(moved.value("objects/EHZ boss hits").toString(), QStringLiteral("0x") + QString::number(ehz, 16).toUpper());
+        const ImageValues values = ReadImageValues(original);
+        std::vector<ValuePlace> places;
+        for (const auto& editor : values.editors) {
+            const auto more = editor->places();
+            places.insert(places.end(), more.begin(), more.end());
+        }
+        QCOMPARE(ReadLayout(readText(layout), "p2", places, qint64(bytes.size())).size(), std::size_t(moved.size()));
+    }
+
+    // A layout that is malformed, names an unknown key, points outside the
+    // image or makes two values overlap is refused, naming what is wrong.
+    void hostileLayoutsAreRefused()
+    {
+        const std::vector<ValuePlace> places = {{"objects/A", 0x100, 2}, {"objects/B", 0x200, 2}};
+        const QByteArray head = R"({"format": "pelbo-korvane-layout", "version": 1, "game": "p2", "values": )";
+        const std::pair<QByteArray, const char*> cases[] = {
+            {"{\n  \"format\": ,", "line 2, column"},
+            {R"({"format": "pelbo-korvane-values", "version": 1, "game": "p2", "values": {}})", "\"format\""},
+            {R"({"format": "pelbo-korvane-layout", "version": 1, "game": "p3", "values": {}})", "\"game\""},
+            {head + R"({"objects/C": "0x10"}})", "objects/C: no value of this game"},
+            {head + R"({"objects/A": "10"}})", "objects/A: the address is no"},
+            {head + R"({"objects/A": "0x-1"}})", "objects/A: the address is no"},
+            {head + R"({"objects/A": "0x3FF"}})", "objects/A: at 0x3FF it would end past"},
+            {head + R"({"objects/A": 511}})", "objects/A and objects/B would overlap at 0x200"},
+        };
+        for (const auto& [text, reason] : cases) {
+            try {
+                ReadLayout(text, "p2", places, 0x400);
+                QFAIL(text.constData());
+            } catch (const KorvaneError& e) {
+                QVERIFY2(QString::fromUtf8(e.what()).contains(QString::fromUtf8(reason)), e.what());
+            }
+        }
+        QCOMPARE(ReadLayout(head + R"({"objects/A": "0x300"}})", "p2", places, 0x400).at("objects/A"), 0x300);
     }
 
     // Another program holding the image: refused, nothing written.

@@ -9,10 +9,12 @@
 #include "core/detection.h"
 #include "core/ips.h"
 #include "core/korvaneerror.h"
+#include "core/locate.h"
 #include "core/numbers.h"
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
+#include "document/layoutfile.h"
 #include "tools/korvanetool/valuesdocument.h"
 #include "ui/filenames.h"
 
@@ -403,6 +405,53 @@ int DiffCommand(const QString& first, const QString& second, bool json)
                       << " differ outside the editors' values and the header\n";
         }
         return changes.empty() && others == 0 ? 0 : 1;
+    } catch (const KorvaneError& e) {
+        complain(current, e);
+        return 2;
+    }
+}
+
+int LocateCommand(const QString& original, const QString& image, const QString& output)
+{
+    const std::string from = CorePath(original);
+    const std::string to = CorePath(image);
+    std::string current = from;
+    try {
+        const ImageValues values = ReadImageValues(from);
+        if (values.editors.empty())
+            throw KorvaneError("no editor serves this image (game \"" + values.gameCode + "\"): nothing to locate");
+        printNotes(values);
+        const PatchBytes originalBytes = ReadBinaryFile(from);
+        current = to;
+        const PatchBytes imageBytes = ReadBinaryFile(to);
+        const auto serialOf = [](const PatchBytes& bytes) {
+            return bytes.size() >= 0x190 ? std::string(bytes.begin() + 0x180, bytes.begin() + 0x190) : std::string();
+        };
+        if (serialOf(originalBytes) != serialOf(imageBytes))
+            throw KorvaneError("the image's serial is not the original's: it is no modification of it");
+        std::vector<ValuePlace> places;
+        for (const auto& editor : values.editors) {
+            const std::vector<ValuePlace> more = editor->places();
+            places.insert(places.end(), more.begin(), more.end());
+        }
+        const std::vector<LocatedValue> located = LocateValues(originalBytes, imageBytes, places);
+        int unplaced = 0;
+        for (const LocatedValue& value : located) {
+            const bool placed = value.result == LocateResult::InPlace || value.result == LocateResult::Moved;
+            std::cout << value.key << ": " << hex(std::uint32_t(value.usual), 6).toStdString() << " -> "
+                      << (placed ? hex(std::uint32_t(value.found), 6).toStdString() : std::string("-")) << " ("
+                      << LocateResultName(value.result) << ")\n";
+            if (!placed) {
+                std::cerr << "korvane-tool: " << value.key << ": " << LocateResultName(value.result) << "\n";
+                ++unplaced;
+            }
+        }
+        if (!output.isEmpty()) {
+            current = CorePath(output);
+            const QByteArray text = LayoutDocument(values.gameCode, located);
+            writeResult(current, {from, to}, PatchBytes(text.begin(), text.end()));
+        }
+        return unplaced == 0 ? 0 : 1;
     } catch (const KorvaneError& e) {
         complain(current, e);
         return 2;

@@ -18,6 +18,11 @@ int FixCommand(const QStringList& images, bool force);
 int ExportCommand(const QString& image, const QString& output);
 int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force);
 int DiffCommand(const QString& first, const QString& second, bool json);
+// Where the values of original (untouched, of the same serial) lie in
+// image: one line each on standard output, those not placed named on
+// standard error; with output, the layout of the moved ones written there.
+// 0 every value placed, 1 some not, 2 trouble.
+int LocateCommand(const QString& original, const QString& image, const QString& output);
 // action is "create" (ORIGINAL CHANGED OUT), "apply" (PATCH ORIGINAL OUT)
 // or "info" (PATCH); format "bps", "ips" or empty (from OUT's extension).
 // "-" is standard input for ORIGINAL or PATCH (one of them), standard

@@ -35,6 +35,7 @@ const Command kCommands[] = {
     {"export", "Write every value the game's editors show as a JSON document.", "IMAGE"},
     {"import", "Check a JSON document whole, then write the values that differ.", "IMAGE FILE"},
     {"diff", "List the values that differ between two images of one game.", "A B"},
+    {"locate", "Find where the values of an untouched original lie in a modified image.", "ORIGINAL IMAGE"},
     {"patch", "Create, apply or describe a BPS or IPS patch.",
      "create ORIGINAL CHANGED OUT | apply PATCH ORIGINAL OUT | info PATCH"},
 };
@@ -47,7 +48,8 @@ QString overview()
                                                        QLatin1String(c.summary));
     text += QStringLiteral("\nRun 'korvane-tool COMMAND --help' for a command's options.\n"
                            "Exit status: 0 success, 1 refused or failed, 2 wrong usage;\n"
-                           "diff: 0 the same values, 1 they differ, 2 trouble.");
+                           "diff: 0 the same values, 1 they differ, 2 trouble;\n"
+                           "locate: 0 every value placed, 1 some not, 2 trouble.");
     return text;
 }
 
@@ -100,7 +102,7 @@ int main(int argc, char* argv[])
     // The command first; its own options are parsed once it is known.
     QCommandLineParser top;
     top.setApplicationDescription(overview());
-    top.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, fix, export, import, diff or patch."),
+    top.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, fix, export, import, diff, locate or patch."),
                               QStringLiteral("COMMAND [ARGUMENTS...]"));
     const QCommandLineOption help = top.addHelpOption();
     const QCommandLineOption version = top.addVersionOption();
@@ -132,6 +134,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Write the document to FILE instead of standard output."),
                                     QStringLiteral("FILE"));
+    const QCommandLineOption layoutOutput({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("Write the layout of the moved values to FILE."),
+                                          QStringLiteral("FILE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the changes, write nothing."));
     const QCommandLineOption noFix(QStringLiteral("no-fix"), QStringLiteral("Leave the header checksum as it is."));
     const QCommandLineOption patchFormat(QStringLiteral("format"),
@@ -152,6 +157,8 @@ int main(int argc, char* argv[])
     }
     if (name == QLatin1String("diff"))
         parser.addOption(json);
+    if (name == QLatin1String("locate"))
+        parser.addOption(layoutOutput);
     if (name == QLatin1String("patch")) {
         parser.addOption(patchFormat);
         parser.addOption(json);
@@ -176,6 +183,8 @@ int main(int argc, char* argv[])
         status = ImportCommand(files[0], files[1], parser.isSet(dryRun), parser.isSet(noFix), parser.isSet(force));
     else if (name == QLatin1String("diff") && exactly(2))
         status = DiffCommand(files[0], files[1], parser.isSet(json));
+    else if (name == QLatin1String("locate") && exactly(2))
+        status = LocateCommand(files[0], files[1], parser.value(layoutOutput));
     else if (name == QLatin1String("patch") && !files.isEmpty()) {
         status = PatchCommand(files[0], files.mid(1), parser.value(patchFormat), parser.isSet(json));
         if (status == kUsageError)
