@@ -271,6 +271,8 @@ private slots:
             std::copy(bytes.begin() + 0x2E000, bytes.begin() + 0x30000, bytes.begin() + 0x500000);
             std::fill(bytes.begin() + 0x2E000, bytes.begin() + 0x30000, 0xFF);
         }
+        // Its header's checksum repaired, as a hack's is.
+        bytes[0x18E] ^= 0xFF;
         writeText(mDir->file("hack.bin"), QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
         const std::string layout = mDir->file("hack.layout.json");
         const Run run = tool({QStringLiteral("locate"), QString::fromStdString(original),

@@ -424,8 +424,9 @@ int LocateCommand(const QString& original, const QString& image, const QString& 
         const PatchBytes originalBytes = ReadBinaryFile(from);
         current = to;
         const PatchBytes imageBytes = ReadBinaryFile(to);
+        // The 14 bytes of the serial; the checksum after them may differ.
         const auto serialOf = [](const PatchBytes& bytes) {
-            return bytes.size() >= 0x190 ? std::string(bytes.begin() + 0x180, bytes.begin() + 0x190) : std::string();
+            return bytes.size() >= 0x18E ? std::string(bytes.begin() + 0x180, bytes.begin() + 0x18E) : std::string();
         };
         if (serialOf(originalBytes) != serialOf(imageBytes))
             throw KorvaneError("the image's serial is not the original's: it is no modification of it");
