@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/locatedialog.h"
 #include "app/recentimages.h"
 #include "app/windowregistry.h"
 #include "core/apptexts.h"
@@ -14,7 +15,10 @@
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "core/editormodel.h"
+#include "core/romfile.h"
 #include "core/supportfiles.h"
+#include "document/layoutfile.h"
+#include "editors/imagevalues/imagevalues.h"
 #include "ui/emulator.h"
 #include "ui/handlers.h"
 #include "ui/notices.h"
@@ -47,7 +51,15 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include <set>
+
 namespace {
+
+// A row of the header panel's table.
+QString headerRow(const QString& name, const QString& text)
+{
+    return QStringLiteral("<tr><td>%1&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>").arg(name, text.toHtmlEscaped());
+}
 
 const QString kBackupKey = QStringLiteral("backupBeforeSaving");
 const QString kGeometryKey = QStringLiteral("windows/main");
@@ -162,6 +174,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
     ConnectHandler(mUi->FileRevert, &QAction::triggered, this, &MainWindow::revert);
     ConnectHandler(mUi->EditorRepair, &QAction::triggered, this, &MainWindow::repairChecksum);
     ConnectHandler(mUi->FilePatch, &QAction::triggered, this, &MainWindow::createPatch);
+    ConnectHandler(mUi->ImageLocate, &QAction::triggered, this, &MainWindow::locateMovedValues);
     ConnectHandler(mUi->EditorDemos, &QAction::triggered, this, &MainWindow::openDemosEditor);
     ConnectHandler(mUi->EditorWater, &QAction::triggered, this, &MainWindow::openWaterEditor);
     ConnectHandler(mUi->EditorBosses, &QAction::triggered, this, &MainWindow::openObjectEditor);
@@ -237,7 +250,75 @@ void MainWindow::selectFile(const QString& fileName)
     showGame(detection.serial);
     RecentImages::add(QFileInfo(fileName).absoluteFilePath());
     fillRecentMenu();
+    const std::string refusal = checkValues(true);
     showHeader();
+    // The image stays selected, its values read where they usually lie.
+    if (!refusal.empty())
+        ReportError(refusal);
+}
+
+std::string MainWindow::checkValues(bool selecting)
+{
+    mValueRows.clear();
+    if (EditorItemsOf(mSession->gameCode()) == 0)
+        return {};
+    try {
+        const std::string& path = mSession->path();
+        RomFile file(path, RomFile::Access::Read);
+        file.requireOpen(path);
+        const EditorValuesRead read = ReadEditorValues(file, path, mSession->gameCode());
+        if (read.places.empty())
+            return {};
+        if (selecting)
+            mSession->setMoves(*read.moves);
+        if (!read.layoutPath.empty())
+            mValueRows += headerRow(QStringLiteral("Layout"),
+                                    QStringLiteral("%1 moves %2 of the values")
+                                        .arg(QFileInfo(ShownPath(read.layoutPath)).fileName())
+                                        .arg(read.moves->size()));
+        std::set<std::string> suspect;
+        for (const SuspectPlace& place : SuspectPlaces(read))
+            suspect.insert(place.key);
+        if (!suspect.empty())
+            mValueRows += headerRow(
+                QStringLiteral("Values"),
+                QStringLiteral("%1 of %2 values do not look as expected at their %3: this image may be modified "
+                               "(Image > Locate Moved Values...).")
+                    .arg(suspect.size())
+                    .arg(read.places.size())
+                    .arg(read.layoutPath.empty() ? QStringLiteral("usual place") : QStringLiteral("place")));
+    } catch (const KorvaneError& e) {
+        mValueRows += headerRow(QStringLiteral("Values"), QStringLiteral("not checked: %1").arg(e.what()));
+        return e.what();
+    }
+    return {};
+}
+
+void MainWindow::locateMovedValues()
+{
+    const std::string path = mSession->path();
+    // The untouched original, where a backup kept it.
+    const QString kept = ShownPath(OriginalBackupOf(path));
+    const QString original =
+        ChooseFile(this, QStringLiteral("Untouched original image"),
+                   QFileInfo::exists(kept) ? kept : QFileInfo(ShownPath(path)).absolutePath(), RomOpenDialog::kFilter,
+                   false);
+    if (original.isEmpty())
+        return;
+    if (!ExactName(original))
+        throw KorvaneError("Cannot use " + original.toStdString() + ": " + kInexactNameMessage);
+    bool saved = false;
+    {
+        // Gone before the editors are: they are all the window's dialogs.
+        LocateDialog dialog(LocateImageValues(CorePath(original), path), LayoutFileOf(path), this);
+        saved = dialog.exec() == QDialog::Accepted;
+    }
+    if (!saved)
+        return;
+    ShowStatus(QStringLiteral("Wrote %1; the image is read through it.")
+                   .arg(QFileInfo(ShownPath(LayoutFileOf(path))).fileName()));
+    // Read again through the layout, the editors' edits settled first.
+    selectFile(ShownPath(path));
 }
 
 // The sum running for the header panel: its thread and how to stop it.
@@ -304,7 +385,15 @@ void MainWindow::saved(const std::vector<EditorModel*>&, const SaveReport&)
         if (!form->isSaving())
             form->reread(true);
     }
-    QMetaObject::invokeMethod(this, &MainWindow::showHeader, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!mSession)
+                return;
+            checkValues(false);
+            showHeader();
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::stopHeaderSum()
@@ -323,9 +412,7 @@ void MainWindow::showHeader()
     stopHeaderSum();
     mUi->HeaderPanel->clear();
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
-    const auto row = [](const QString& name, const QString& text) {
-        return QStringLiteral("<tr><td>%1&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>").arg(name, text.toHtmlEscaped());
-    };
+    const auto row = headerRow;
     QString serial = row(QStringLiteral("Serial"), QString::fromStdString(PrintableSerial(mSerial)));
     // What the title cannot say: a file that is no cartridge, a game no
     // editor serves.
@@ -349,7 +436,7 @@ void MainWindow::showHeader()
         const QString rows = QStringLiteral("<tr><td>Size&nbsp;&nbsp;&nbsp;</td><td>%1 bytes (%2)</td></tr>")
                                  .arg(size)
                                  .arg(hex(static_cast<std::uint32_t>(size), 6))
-            + serial + checksumRows + access;
+            + serial + checksumRows + access + mValueRows;
         mUi->HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
     };
     show(mSession->size(), QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>being summed\u2026</td></tr>"));
@@ -482,7 +569,7 @@ void MainWindow::showGame(const std::string& serial)
 
 QList<QAction*> MainWindow::imageActions() const
 {
-    return {mUi->FilePatch, mUi->FilePlay, mUi->FileSaveCopy, mUi->FileRevert, mUi->EditorRepair};
+    return {mUi->FilePatch, mUi->FilePlay, mUi->FileSaveCopy, mUi->FileRevert, mUi->EditorRepair, mUi->ImageLocate};
 }
 
 void MainWindow::setEditorItems(unsigned items)

@@ -74,6 +74,9 @@ public:
     bool settleUnsaved();
     // The editor window of id open on the selected image, or nullptr.
     QDialog* editorWindow(EditorId id) const;
+    // Finds the selected image's values in an untouched original, asked
+    // for, and offers the moved ones as the image's layout file.
+    void locateMovedValues();
     // Writes a patch from an original image, asked for, to the selected one.
     void createPatch();
     // Starts the emulator on the selected image; with unsaved edits, on a
@@ -124,6 +127,11 @@ private:
     void openRecent(const QString& fileName);
     void setEditorItems(unsigned items);
     void showGame(const std::string& serial);
+    // Reads every value of the selected image through its layout file, for
+    // the header panel: the layout read and how many values do not look as
+    // expected. selecting: the session takes the layout's moves. Returns why
+    // the values could not be checked (a layout refused), or empty.
+    std::string checkValues(bool selecting);
     // Opens the editor of item for the selected image, or brings it to the
     // front when it is open.
     void route(EditorItem item);
@@ -131,6 +139,8 @@ private:
     // The serial of the selected image, as its selection read it: no editor
     // writes the header's serial.
     std::string mSerial;
+    // The header panel's rows of checkValues.
+    QString mValueRows;
     std::unique_ptr<ImageSession> mSession;
     EditorMemory mEditorMemory;
     std::map<EditorId, QPointer<QDialog>> mEditors;

@@ -6,6 +6,8 @@
 #include "core/imagesnapshot.h"
 
 #include <cstdint>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,31 @@ struct ByteSpan
     std::int64_t offset;
     std::int64_t size;
 };
+
+// A value that lies elsewhere in a modified image than in the original: the
+// size bytes at usual lie at moved instead.
+struct ValueMove
+{
+    std::int64_t usual;
+    std::int64_t size;
+    std::int64_t moved;
+};
+using ValueMoves = std::vector<ValueMove>;
+
+// A value read that its editor would not write: what lies at its address is
+// likely some other code or data of a modified image.
+struct SuspectValue
+{
+    std::int64_t offset; // where it was read
+    std::string found;   // the bytes found, in hexadecimal ("4E75")
+    std::string kind;    // what should lie there ("a boss hit count")
+
+    // "at $2EF76: found 4E75, not a boss hit count"
+    std::string text() const;
+};
+
+// The bytes as upper-case hexadecimal digits, two each.
+std::string HexBytes(const std::string& bytes);
 
 // The values one editor reads from an image and writes back, as its window
 // and korvane-tool both use them. Each model holds the values read and the
@@ -34,8 +61,26 @@ public:
     void read(RomFile& file)
     {
         mSnapshot.take(file);
+        mAllowed.clear();
         readValues(file);
     }
+
+    // Where the values that moved in this image lie (a layout file), for the
+    // reads and writes after this.
+    void setMoves(std::shared_ptr<const ValueMoves> moves) { mMoves = std::move(moves); }
+    // Where the byte usually at usual lies in this image.
+    std::int64_t at(std::int64_t usual) const;
+
+    // The values read that break the rules of writing them, or the structure
+    // of their kind.
+    virtual std::vector<SuspectValue> suspects() const { return {}; }
+    // "Edit anyway": a Save may write over the suspect value at offset. Until
+    // the next read.
+    void allow(std::int64_t offset) { mAllowed.insert(offset); }
+    bool allowed(std::int64_t offset) const { return mAllowed.count(offset) != 0; }
+    // The suspect values not allowed that a Save of the wanted values would
+    // write over.
+    std::vector<SuspectValue> blockedChanges() const;
 
     // Why a Save refuses whatever is wanted, because not every value it
     // needs was read ("No water row has been read from this ROM; nothing was
@@ -66,4 +111,6 @@ protected:
 
 private:
     ImageSnapshot mSnapshot;
+    std::shared_ptr<const ValueMoves> mMoves;
+    std::set<std::int64_t> mAllowed;
 };

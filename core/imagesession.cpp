@@ -23,6 +23,7 @@ void ImageSession::read(EditorModel& model) const
 {
     RomFile file(mPath, RomFile::Access::Read);
     file.requireOpen(mPath);
+    model.setMoves(mMoves);
     model.read(file);
 }
 
@@ -34,6 +35,15 @@ void ImageSession::refuseUnread(const std::vector<EditorModel*>& models) const
         if (const std::string refusal = model->unreadRefusal(); !refusal.empty())
             throw KorvaneError(refusal);
     }
+    // What was read at a suspect value's address is likely code or data
+    // of another kind; only "Edit anyway" writes over it.
+    std::string blocked;
+    for (const EditorModel* model : models) {
+        for (const SuspectValue& value : model->blockedChanges())
+            blocked += (blocked.empty() ? "" : "; ") + value.text();
+    }
+    if (!blocked.empty())
+        throw KorvaneError(blocked + ". Nothing was saved: choose \"Edit anyway\" for such a value to write it");
 }
 
 namespace {

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "core/detection.h"
+#include "core/editormodel.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-class EditorModel;
 class RomFile;
 
 // What one Save wrote: how many values changed, and whether the header's
@@ -70,14 +71,19 @@ public:
     // image to "<image>.bak" first (BackUp).
     void setBackUp(bool backUp) { mBackUp = backUp; }
     void setListener(Listener* listener) { mListener = listener; }
+    // Where the values that moved in this image lie (its layout file): every
+    // model read from now on reads and writes them there.
+    void setMoves(ValueMoves moves) { mMoves = std::make_shared<const ValueMoves>(std::move(moves)); }
+    const ValueMoves& moves() const { return *mMoves; }
 
-    // Reads model from the image, through one open for reading shared with
-    // other readers. Throws "Cannot open file <path>" and the model's read
+    // Reads model from the image, at the session's moves, through one open
+    // for reading shared with other readers. Throws "Cannot open file <path>" and the model's read
     // errors.
     void read(EditorModel& model) const;
 
     // One Save of models as one transaction. Refuses, writing nothing, a
-    // model that could not read what it needs; then holds the image open
+    // model that could not read what it needs or would write over a suspect
+    // value not allowed (EditorModel::blockedChanges); then holds the image open
     // exclusively from the first check to the flush: check (when given) and
     // each model's check of the image (EditorModel::checkImage), the backup when chosen and not yet made, each model's writes in
     // order, FixChecksum when chosen or else a flush, and the snapshots taken
@@ -113,6 +119,7 @@ private:
     bool mBackUp = false;
     bool mBackedUp = false;
     Listener* mListener = nullptr;
+    std::shared_ptr<const ValueMoves> mMoves = std::make_shared<const ValueMoves>();
 };
 
 // What a Save refused by its listener throws.

@@ -18,6 +18,26 @@ SyntheticImage& SyntheticImage::bytes(std::size_t offset, const std::vector<std:
     return *this;
 }
 
+SyntheticImage& SyntheticImage::insert(std::size_t offset, const std::vector<std::uint8_t>& values)
+{
+    const std::size_t size = mData.size();
+    mData.insert(mData.begin() + static_cast<std::ptrdiff_t>(offset), values.begin(), values.end());
+    mData.resize(size);
+    return *this;
+}
+
+SyntheticImage& SyntheticImage::resize(std::size_t size, std::uint8_t fill)
+{
+    mData.resize(size, fill);
+    return *this;
+}
+
+std::vector<std::uint8_t> SyntheticImage::slice(std::size_t offset, std::size_t count) const
+{
+    const auto from = mData.begin() + static_cast<std::ptrdiff_t>(offset);
+    return std::vector<std::uint8_t>(from, from + static_cast<std::ptrdiff_t>(count));
+}
+
 SyntheticImage& SyntheticImage::text(std::size_t offset, const std::string& value)
 {
     return bytes(offset, std::vector<std::uint8_t>(value.begin(), value.end()));

@@ -19,6 +19,11 @@ public:
     // Raw bytes at offset; the image grows when they reach past its end.
     SyntheticImage& bytes(std::size_t offset, const std::vector<std::uint8_t>& values);
     SyntheticImage& text(std::size_t offset, const std::string& value);
+    // Bytes put in at offset: every byte from there on moves up by their
+    // count, and as many are dropped at the end (the size stays).
+    SyntheticImage& insert(std::size_t offset, const std::vector<std::uint8_t>& values);
+    // Grows or shrinks the image to size, new bytes filled with fill.
+    SyntheticImage& resize(std::size_t size, std::uint8_t fill = 0);
     SyntheticImage& byte(std::size_t offset, std::uint8_t value);
     SyntheticImage& word(std::size_t offset, std::uint16_t value); // big-endian
     SyntheticImage& longword(std::size_t offset, std::uint32_t value); // big-endian
@@ -31,6 +36,7 @@ public:
     SyntheticImage& validChecksum();
 
     std::uint8_t at(std::size_t offset) const { return mData.at(offset); }
+    std::vector<std::uint8_t> slice(std::size_t offset, std::size_t count) const;
     std::uint16_t wordAt(std::size_t offset) const;
     std::size_t size() const { return mData.size(); }
     const std::vector<std::uint8_t>& data() const { return mData; }

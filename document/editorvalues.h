@@ -55,10 +55,13 @@ public:
     // The section's key in the document ("objects").
     virtual QString key() const = 0;
 
-    // Reads the editor's values from the image open as file. A value that
-    // cannot be read (a short image, a missing list) is left out, with one
-    // note each.
+    // Reads the editor's values from the image open as file, anew each
+    // time. A value that cannot be read (a short image, a missing list) is
+    // left out, with one note each.
     virtual void read(RomFile& file, std::vector<std::string>& notes) = 0;
+    // Where the values that moved lie: the reads and writes after this take
+    // them there.
+    virtual void setMoves(const std::shared_ptr<const ValueMoves>& moves) = 0;
     // The values read, as the document holds them.
     virtual QJsonObject values() const = 0;
 
@@ -113,6 +116,7 @@ public:
     }
     std::string writeRefusal() const override { return mModel.unreadRefusal(); }
     std::vector<ByteSpan> spans() const override { return mModel.spans(); }
+    void setMoves(const std::shared_ptr<const ValueMoves>& moves) override { mModel.setMoves(moves); }
 
 protected:
     Model mModel;

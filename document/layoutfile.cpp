@@ -102,6 +102,16 @@ ImageLayout ReadLayout(const QByteArray& text, const std::string& gameCode, cons
     return layout;
 }
 
+ValueMoves MovesOf(const std::vector<ValuePlace>& places, const ImageLayout& layout)
+{
+    ValueMoves moves;
+    for (const ValuePlace& place : places) {
+        if (const auto moved = layout.find(place.key); moved != layout.end() && moved->second != place.offset)
+            moves.push_back({place.offset, place.size, moved->second});
+    }
+    return moves;
+}
+
 std::vector<ValuePlace> PlacesIn(const std::vector<ValuePlace>& places, const ImageLayout& layout)
 {
     std::vector<ValuePlace> placed = places;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/editormodel.h"
 #include "core/locate.h"
 
 #include <QByteArray>
@@ -37,6 +38,9 @@ using ImageLayout = std::map<std::string, std::int64_t>;
 // values that would overlap (one of them moved).
 ImageLayout ReadLayout(const QByteArray& text, const std::string& gameCode, const std::vector<ValuePlace>& places,
                        std::int64_t imageSize);
+
+// The moves of the values the layout places elsewhere than places do.
+ValueMoves MovesOf(const std::vector<ValuePlace>& places, const ImageLayout& layout);
 
 // places with the layout's addresses.
 std::vector<ValuePlace> PlacesIn(const std::vector<ValuePlace>& places, const ImageLayout& layout);

@@ -3,6 +3,7 @@
 
 #include "ui/trackedform.h"
 
+#include "core/editormodel.h"
 #include "core/imagesession.h"
 
 #include "core/korvaneerror.h"
@@ -23,8 +24,12 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -253,8 +258,49 @@ TrackedForm::TrackedForm(QDialog* window, ImageSession& session, QAbstractButton
     markClean();
 }
 
+void TrackedForm::showSuspects()
+{
+    if (!mSaving.read || !mTop)
+        return;
+    QStringList lines;
+    for (const EditorModel* model : mSaving.read()) {
+        for (const SuspectValue& value : model->suspects()) {
+            if (!model->allowed(value.offset))
+                lines << QString::fromStdString(value.text());
+        }
+    }
+    if (!mSuspects) {
+        mSuspects = new QWidget(mWindow);
+        mSuspects->setObjectName(QStringLiteral("SuspectValues"));
+        auto* row = new QHBoxLayout(mSuspects);
+        auto* text = new QLabel(mSuspects);
+        text->setObjectName(QStringLiteral("SuspectText"));
+        text->setWordWrap(true);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        auto* anyway = new QPushButton(QStringLiteral("&Edit Anyway"), mSuspects);
+        anyway->setObjectName(QStringLiteral("EditAnyway"));
+        anyway->setToolTip(QStringLiteral("Let a Save write over these values"));
+        row->addWidget(text, 1);
+        row->addWidget(anyway, 0, Qt::AlignTop);
+        connect(anyway, &QPushButton::clicked, this, [this] {
+            for (EditorModel* model : mSaving.read()) {
+                for (const SuspectValue& value : model->suspects())
+                    model->allow(value.offset);
+            }
+            showSuspects();
+        });
+        mTop->addWidget(mSuspects);
+    }
+    mSuspects->findChild<QLabel*>(QStringLiteral("SuspectText"))
+        ->setText(QStringLiteral("These values do not look as expected at their place, so a Save leaves them "
+                                 "alone; this image may be modified.\n")
+                  + lines.join(QLatin1Char('\n')));
+    mSuspects->setVisible(!lines.isEmpty());
+}
+
 void TrackedForm::markClean()
 {
+    showSuspects();
     mClean = mCurrent = snapshot();
     // Edits after this point never merge into one made before it.
     mStack.setClean();
@@ -394,7 +440,13 @@ void TrackedForm::addEditMenu(QAction* undo, QAction* redo)
     edit->addActions({undo, redo});
     mMenuBar = bar;
     if (QLayout* layout = mWindow->layout()) {
-        layout->setMenuBar(bar);
+        // The menu and, when there are any, the values that do not look as
+        // expected, above everything else.
+        auto* top = new QWidget(mWindow);
+        mTop = new QVBoxLayout(top);
+        mTop->setContentsMargins(0, 0, 0, 0);
+        mTop->addWidget(bar);
+        layout->setMenuBar(top);
         return;
     }
     // A window placed by hand: everything moves down by the bar's height.
@@ -453,6 +505,7 @@ void TrackedForm::reread(bool keepEdits)
     RunHandler([this] { mSaving.reread(); });
     --mRestoring;
     const QStringList fresh = snapshot();
+    showSuspects();
     mStack.clear();
     mClean = mCurrent = fresh;
     if (keepEdits && edited != clean) {

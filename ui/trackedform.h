@@ -17,6 +17,7 @@ class QAction;
 class QDialog;
 class QKeyEvent;
 class QSpinBox;
+class QVBoxLayout;
 class QWidget;
 
 // The edits of an editor window. It knows what the window's controls held
@@ -75,6 +76,9 @@ public:
         std::function<void()> saved;
         // Reads the image again and shows it all, as opening does.
         std::function<void()> reread;
+        // The models the window shows: the values among them that do not
+        // look as expected are listed above the window, with "Edit Anyway".
+        std::function<std::vector<EditorModel*>()> read = {};
     };
 
     // save is the window's Save button: the form saves (through RunHandler)
@@ -90,6 +94,10 @@ public:
     // What the controls hold now is what the image holds: after the window
     // has shown what it read (and whatever it shows on its own after that).
     void markClean();
+    // Lists above the window the suspect values of the models read
+    // (Saving::read) that no "Edit Anyway" allowed; hidden when there are
+    // none. markClean does it too.
+    void showSuspects();
     // The window's state differs from the image's, or it holds input not
     // committed yet.
     bool isModified() const;
@@ -161,6 +169,8 @@ private:
     QAction* mUndo = nullptr;
     QAction* mRedo = nullptr;
     QWidget* mMenuBar = nullptr;
+    QVBoxLayout* mTop = nullptr;
+    QWidget* mSuspects = nullptr;
     QStringList mClean;
     QStringList mCurrent;
     // Above 0 while undo or redo puts values back.

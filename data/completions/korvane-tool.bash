@@ -17,8 +17,8 @@ _korvane_tool()
     case $command in
         info) options+=" --json --check" ;;
         fix) options+=" --force" ;;
-        export) options+=" -o --output" ;;
-        import) options+=" --dry-run --no-fix --force" ;;
+        export) options+=" -o --output --layout" ;;
+        import) options+=" --dry-run --no-fix --force --layout --edit-anyway" ;;
         diff) options+=" --json" ;;
         locate) options+=" -o --output" ;;
         patch)

@@ -21,5 +21,7 @@ complete -c korvane-tool -n '__fish_seen_subcommand_from export' -s o -l output 
 complete -c korvane-tool -n '__fish_seen_subcommand_from locate' -s o -l output -r -d 'Write the layout to FILE'
 complete -c korvane-tool -n '__fish_seen_subcommand_from import' -l dry-run -d 'Print the changes, write nothing'
 complete -c korvane-tool -n '__fish_seen_subcommand_from import' -l no-fix -d 'Leave the header checksum'
+complete -c korvane-tool -n '__fish_seen_subcommand_from export import' -l layout -r -d 'Read the values through the layout FILE'
+complete -c korvane-tool -n '__fish_seen_subcommand_from import' -l edit-anyway -x -d 'Write the suspect value KEY'
 complete -c korvane-tool -n '__fish_seen_subcommand_from patch' -l format -x -a 'bps ips' -d 'The patch format'
 complete -c korvane-tool -f -n '__fish_seen_subcommand_from patch; and not __fish_seen_subcommand_from create apply info' -a 'create apply info'

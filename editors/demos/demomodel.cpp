@@ -54,7 +54,7 @@ const DemoLayout* DemoLayoutFor(const std::string& gameCode)
 
 namespace {
 
-std::uint16_t readWord(RomFile& file, std::int32_t offset)
+std::uint16_t readWord(RomFile& file, std::int64_t offset)
 {
     return static_cast<std::uint16_t>(SwapWord(ReadRomValue(file, offset, 2)));
 }
@@ -74,13 +74,13 @@ void DemoModel::readValues(RomFile& file)
 {
     mRead = false;
     DemoValues values;
-    values.length = readWord(file, mLayout.length);
+    values.length = readWord(file, at(mLayout.length));
     if (mLayout.specialLength != kNoDemoOffset)
-        values.specialLength = readWord(file, mLayout.specialLength);
+        values.specialLength = readWord(file, at(mLayout.specialLength));
     if (mLayout.number != kNoDemoOffset)
-        values.number = readWord(file, mLayout.number);
+        values.number = readWord(file, at(mLayout.number));
     for (int n = 0; n < kDemoLevelWords; ++n)
-        values.levels[static_cast<std::size_t>(n)] = readWord(file, mLayout.levelBase + 2 * n);
+        values.levels[static_cast<std::size_t>(n)] = readWord(file, at(mLayout.levelBase + 2 * n));
     mValues = mWanted = values;
     mRead = true;
 }
@@ -92,13 +92,13 @@ std::string DemoModel::unreadRefusal() const
 
 std::vector<DemoModel::Word> DemoModel::words() const
 {
-    std::vector<Word> words{{mLayout.length, 0}};
+    std::vector<Word> words{{at(mLayout.length), 0}};
     if (mLayout.specialLength != kNoDemoOffset)
-        words.push_back({mLayout.specialLength, 1});
+        words.push_back({at(mLayout.specialLength), 1});
     if (mLayout.number != kNoDemoOffset)
-        words.push_back({mLayout.number, 2});
+        words.push_back({at(mLayout.number), 2});
     for (int n = 0; n < mLayout.slotCount; ++n)
-        words.push_back({mLayout.levelBase + 2 * n, 3 + n});
+        words.push_back({at(mLayout.levelBase + 2 * n), 3 + n});
     return words;
 }
 
@@ -107,10 +107,26 @@ std::vector<ByteSpan> DemoModel::spans() const
     std::vector<ByteSpan> spans;
     for (const std::int32_t offset : {mLayout.length, mLayout.specialLength, mLayout.number}) {
         if (offset != kNoDemoOffset)
-            spans.push_back({offset, 2});
+            spans.push_back({at(offset), 2});
     }
-    spans.push_back({mLayout.levelBase, 2 * kDemoLevelWords});
+    for (int n = 0; n < kDemoLevelWords; ++n)
+        spans.push_back({at(mLayout.levelBase + 2 * n), 2});
     return spans;
+}
+
+std::vector<SuspectValue> DemoModel::suspects() const
+{
+    std::vector<SuspectValue> suspect;
+    if (!mRead)
+        return suspect;
+    if (mLayout.number != kNoDemoOffset && mValues.number > mLayout.maxNumber)
+        suspect.push_back({at(mLayout.number), HexBytes(WordBytes(mValues.number)), "a number of demos"});
+    for (int n = 0; n < mLayout.slotCount; ++n) {
+        const std::uint16_t level = mValues.levels[static_cast<std::size_t>(n)];
+        if (LevelRow(mLayout.levels.table, level) < 0)
+            suspect.push_back({at(mLayout.levelBase + 2 * n), HexBytes(WordBytes(level)), "a level of the game"});
+    }
+    return suspect;
 }
 
 std::vector<ImageSnapshot::Value> DemoModel::changes() const

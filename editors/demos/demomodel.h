@@ -83,6 +83,9 @@ public:
     std::string unreadRefusal() const override;
     std::vector<ByteSpan> spans() const override;
     std::vector<ImageSnapshot::Value> changes() const override;
+    // A number of demos above the layout's largest, a level slot the window
+    // edits that holds no level of the layout's table.
+    std::vector<SuspectValue> suspects() const override;
     // Each wanted value that differs, in the order they are read.
     void write(RomFile& file) override;
 
@@ -97,7 +100,7 @@ private:
     // level slots).
     struct Word
     {
-        std::int32_t offset;
+        std::int64_t offset;
         int value;
     };
     // In the order they are read.

@@ -40,7 +40,9 @@ DemosEditor::DemosEditor(ImageSession& session, QWidget* parent)
     if (special)
         controls.insert(controls.begin() + 1, mUi->PoleSpecialLengthUpDown);
     new TrackedForm(this, mSession, mUi->saveButton,
-                    {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); }}, controls);
+                    {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); },
+                     [this] { return mModel ? std::vector<EditorModel*>{&*mModel} : std::vector<EditorModel*>{}; }},
+                    controls);
     // Without the rows taken out, no taller than it needs.
     if (!special)
         resize(width(), sizeHint().height());

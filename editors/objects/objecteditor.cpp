@@ -68,7 +68,8 @@ ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
 
     RunHandler([this] { showImage(); });
     new TrackedForm(this, mSession, mUi->saveButton,
-                    {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); }},
+                    {[this] { return want(); }, [this] { showSaved(); }, [this] { showImage(); },
+                     [this] { return std::vector<EditorModel*>{&mModel}; }},
                     {mUi->bossesGrid, mUi->pelboGrid});
 }
 

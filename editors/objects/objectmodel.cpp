@@ -93,7 +93,7 @@ void ObjectModel::readValues(RomFile& file)
 {
     mRowsRead = 0;
     for (const ObjectRow& row : kObjectRows) {
-        mWords[mRowsRead] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(file, row.offset, 2)));
+        mWords[mRowsRead] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(file, at(row.offset), 2)));
         ++mRowsRead;
     }
     mWanted = mWords;
@@ -108,8 +108,24 @@ std::vector<ByteSpan> ObjectModel::spans() const
 {
     std::vector<ByteSpan> spans;
     for (const ObjectRow& row : kObjectRows)
-        spans.push_back({row.offset, 2});
+        spans.push_back({at(row.offset), 2});
     return spans;
+}
+
+std::vector<SuspectValue> ObjectModel::suspects() const
+{
+    // Hit counts and lives are counted in a byte by the game; code or other
+    // data read as one is rarely that small.
+    std::vector<SuspectValue> suspect;
+    for (std::size_t i = 0; i < mRowsRead; ++i) {
+        const ObjectRow& row = kObjectRows[i];
+        if (row.form == ObjectForm::Decimal && mWords[i] > kMostObjectCount) {
+            const std::string label = row.label;
+            suspect.push_back({at(row.offset), HexBytes(WordBytes(mWords[i])),
+                               label.find("lives") != std::string::npos ? "a number of lives" : "a boss hit count"});
+        }
+    }
+    return suspect;
 }
 
 ObjectWords ObjectModel::check(const ObjectCells& cells, FieldErrors* all)
@@ -132,7 +148,7 @@ std::vector<ImageSnapshot::Value> ObjectModel::changes() const
     std::vector<ImageSnapshot::Value> changed;
     for (const std::size_t i : kObjectSaveOrder) {
         if (mWanted[i] != mWords[i])
-            changed.push_back({kObjectRows[i].offset, WordBytes(mWords[i])});
+            changed.push_back({at(kObjectRows[i].offset), WordBytes(mWords[i])});
     }
     return changed;
 }
@@ -142,7 +158,7 @@ void ObjectModel::write(RomFile& file)
     for (const std::size_t i : kObjectSaveOrder) {
         if (mWanted[i] == mWords[i])
             continue;
-        WriteRomBytes(file, kObjectRows[i].offset, 2, SwapWord(mWanted[i]));
+        WriteRomBytes(file, at(kObjectRows[i].offset), 2, SwapWord(mWanted[i]));
         mWords[i] = mWanted[i];
     }
 }

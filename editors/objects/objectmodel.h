@@ -56,6 +56,9 @@ NumberField ObjectField(const ObjectRow& row);
 // does not fit.
 std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText);
 
+// The most hits or lives a decimal row holds in an unmodified image.
+inline constexpr std::uint16_t kMostObjectCount = 255;
+
 // The 42 words in kObjectRows order, in host order.
 using ObjectWords = std::array<std::uint16_t, kObjectRowCount>;
 // The cell texts in kObjectRows order.
@@ -82,6 +85,8 @@ public:
     std::string unreadRefusal() const override;
     std::vector<ByteSpan> spans() const override;
     std::vector<ImageSnapshot::Value> changes() const override;
+    // The decimal rows (hit counts, lives) read above kMostObjectCount.
+    std::vector<SuspectValue> suspects() const override;
     // Each wanted word that differs, in save order.
     void write(RomFile& file) override;
 

@@ -94,7 +94,9 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
 
     RunHandler([this] { showImage(); });
     mTracked = new TrackedForm(this, mSession, mUi->saveButton,
-                               {[this] { return want(); }, [this] { markChangedPalettes(); }, [this] { reread(); }}, {},
+                               {[this] { return want(); }, [this] { markChangedPalettes(); }, [this] { reread(); },
+                                [this] { return heldModels(); }},
+                               {},
                                {[this] { return heldEdits(); }, [this](const QStringList& edits) { putBackEdits(edits); }});
     // A word typed but not stored yet is a change: Save stores it first.
     mTracked->setPending({[this] { return wordTyped(); }, [this] { applyWord(); }});
@@ -138,6 +140,16 @@ void PaletteEditor::readPalette(int k)
                      palette.original = palette.model.stored();
                      showSwatches();
                  });
+    if (mTracked)
+        mTracked->showSuspects();
+}
+
+std::vector<EditorModel*> PaletteEditor::heldModels()
+{
+    std::vector<EditorModel*> models;
+    for (auto& [row, palette] : mHeld)
+        models.push_back(&palette.model);
+    return models;
 }
 
 void PaletteEditor::showSwatches()
@@ -177,7 +189,12 @@ void PaletteEditor::showSelectedColour()
     const std::uint16_t word = mState.colours[selected];
     const ColourFormat f = format();
     mUi->SelPal->setText(QString::fromStdString(HexStr(word, 4)));
-    mUi->PalOff->setText(QString::fromStdString(HexStr(mState.currentOffset + 2 * selected, 6)));
+    // Where the colour lies in this image, a palette moved by its layout
+    // included.
+    const auto held = mHeld.find(mState.currentEntry);
+    const std::int64_t offset = held != mHeld.end() ? held->second.model.at(mState.currentOffset + 2 * selected)
+                                                    : mState.currentOffset + 2 * selected;
+    mUi->PalOff->setText(QString::fromStdString(HexStr(static_cast<std::uint32_t>(offset), 6)));
     mUi->cB->setColour(ComponentColour(word, f, ColourComponent::Blue));
     mUi->cG->setColour(ComponentColour(word, f, ColourComponent::Green));
     mUi->cR->setColour(ComponentColour(word, f, ColourComponent::Red));

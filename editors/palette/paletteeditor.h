@@ -110,6 +110,8 @@ private:
     bool unsaved(int row, const HeldPalette& palette) const;
     QStringList heldEdits();
     void putBackEdits(const QStringList& edits);
+    // The models of the palettes read.
+    std::vector<EditorModel*> heldModels();
     // Bold list items for the palettes with changes.
     void markChangedPalettes();
     void edited(const QString& what, int key);

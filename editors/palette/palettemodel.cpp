@@ -3,10 +3,13 @@
 
 #include "editors/palette/palettemodel.h"
 
+#include "core/colourwords.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
+
+#include <algorithm>
 
 void PaletteModel::readValues(RomFile& file)
 {
@@ -16,8 +19,7 @@ void PaletteModel::readValues(RomFile& file)
     mStored = {};
     for (int i = 0; i < mEntry.count; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const auto offset = static_cast<std::int32_t>(mEntry.offset + 2 * static_cast<std::uint32_t>(i));
-        mStored[k] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(file, offset, 2)));
+        mStored[k] = static_cast<std::uint16_t>(SwapWord(ReadRomValue(file, colourAt(i), 2)));
         ++mColoursRead;
     }
     mWanted = mStored;
@@ -36,7 +38,27 @@ std::string PaletteModel::unreadRefusal() const
 
 std::vector<ByteSpan> PaletteModel::spans() const
 {
-    return {{mEntry.offset, 2 * std::int64_t{mEntry.count}}};
+    return {{at(mEntry.offset), 2 * std::int64_t{mEntry.count}}};
+}
+
+std::int64_t PaletteModel::colourAt(int i) const
+{
+    return at(mEntry.offset + 2 * static_cast<std::int64_t>(i));
+}
+
+std::vector<SuspectValue> PaletteModel::suspects() const
+{
+    // A Mega Drive colour word keeps to its colour bits, as a typed one
+    // must; a 32X word may hold any (bit 15 is its priority).
+    std::vector<SuspectValue> suspect;
+    if (mEntry.format != ColourFormat::MegaDrive)
+        return suspect;
+    for (int i = 0; i < std::max(mColoursRead, 0); ++i) {
+        const std::uint16_t word = mStored[static_cast<std::size_t>(i)];
+        if (TypedColourWord(word, mEntry.format) != word)
+            suspect.push_back({colourAt(i), HexBytes(WordBytes(word)), "a colour word"});
+    }
+    return suspect;
 }
 
 std::vector<ImageSnapshot::Value> PaletteModel::changes() const
@@ -45,7 +67,7 @@ std::vector<ImageSnapshot::Value> PaletteModel::changes() const
     for (int i = 0; i < mEntry.count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (mWanted[k] != mStored[k])
-            changed.push_back({mEntry.offset + 2 * static_cast<std::int64_t>(i), WordBytes(mStored[k])});
+            changed.push_back({colourAt(i), WordBytes(mStored[k])});
     }
     return changed;
 }
@@ -56,7 +78,7 @@ void PaletteModel::write(RomFile& file)
         const auto k = static_cast<std::size_t>(i);
         if (mWanted[k] == mStored[k])
             continue;
-        WriteRomBytes(file, mEntry.offset + 2 * static_cast<std::int64_t>(i), 2, SwapWord(mWanted[k]));
+        WriteRomBytes(file, colourAt(i), 2, SwapWord(mWanted[k]));
         mStored[k] = mWanted[k];
     }
 }

@@ -42,6 +42,8 @@ public:
     std::string unreadRefusal() const override;
     std::vector<ByteSpan> spans() const override;
     std::vector<ImageSnapshot::Value> changes() const override;
+    // The Mega Drive colour words read with bits outside 0EEE.
+    std::vector<SuspectValue> suspects() const override;
     // Each colour below the entry's count that differs, in order (a colour
     // that two palettes of one Save share takes the later one's).
     void write(RomFile& file) override;
@@ -53,6 +55,9 @@ protected:
     void readValues(RomFile& file) override;
 
 private:
+    // Where colour i lies in this image.
+    std::int64_t colourAt(int i) const;
+
     PaletteEntry mEntry{};
     PaletteColours mStored{};
     PaletteColours mWanted{};

@@ -36,8 +36,16 @@ public:
 
     QString key() const override { return kPalettes; }
 
+    void setMoves(const std::shared_ptr<const ValueMoves>& moves) override
+    {
+        mMoves = moves;
+        for (const auto& palette : mPalettes)
+            palette->model.setMoves(moves);
+    }
+
     void read(RomFile& file, std::vector<std::string>& notes) override
     {
+        mPalettes.clear();
         std::vector<PaletteEntry> table;
         std::size_t count = 0;
         try {
@@ -54,6 +62,7 @@ public:
             if (find(palette->name))
                 palette->name += QStringLiteral(" (line %1)").arg(i + 1);
             palette->model.setEntry(palette->entry);
+            palette->model.setMoves(mMoves);
             try {
                 palette->model.read(file);
             } catch (const KorvaneError& e) {
@@ -160,6 +169,7 @@ private:
 
     std::string mGameCode;
     std::vector<std::unique_ptr<Palette>> mPalettes;
+    std::shared_ptr<const ValueMoves> mMoves;
 };
 
 } // namespace

@@ -62,7 +62,7 @@ void CheckTextField(const TextField& field, const std::string& text)
                            + " has no code in the game's texts. Nothing was saved.");
 }
 
-std::string ReadRomCodes(RomFile& file, std::int32_t offset, int count, TextForm form)
+std::string ReadRomCodes(RomFile& file, std::int64_t offset, int count, TextForm form)
 {
     const int size = form == TextForm::Word ? 2 : 1;
     std::string bytes;
@@ -113,7 +113,7 @@ std::string EncodeTextCodes(TextForm form, const std::string& text, int count)
     return bytes;
 }
 
-void WriteRomCodes(RomFile& file, std::int32_t offset, TextForm form, const std::string& bytes)
+void WriteRomCodes(RomFile& file, std::int64_t offset, TextForm form, const std::string& bytes)
 {
     // The codes are in file order; a text goes into the file in one write.
     const std::size_t size = form == TextForm::Word ? 2 : 1;
@@ -125,7 +125,7 @@ void TextModel::readValues(RomFile& file)
     mTextsRead = 0;
     for (const TextField& field : kTextFields) {
         const auto k = static_cast<std::size_t>(mTextsRead);
-        mCodes[k] = ReadRomCodes(file, field.offset, field.count, field.form);
+        mCodes[k] = ReadRomCodes(file, at(field.offset), field.count, field.form);
         bool known = false;
         mTexts[k] = DecodeTextCodes(field.form, mCodes[k], &known);
         mEditable[k] = known;
@@ -143,8 +143,18 @@ std::vector<ByteSpan> TextModel::spans() const
 {
     std::vector<ByteSpan> spans;
     for (const TextField& field : kTextFields)
-        spans.push_back({field.offset, std::int64_t{field.count} * (field.form == TextForm::Word ? 2 : 1)});
+        spans.push_back({at(field.offset), std::int64_t{field.count} * (field.form == TextForm::Word ? 2 : 1)});
     return spans;
+}
+
+std::vector<SuspectValue> TextModel::suspects() const
+{
+    std::vector<SuspectValue> suspect;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(mTextsRead); ++i) {
+        if (!mEditable[i])
+            suspect.push_back({at(kTextFields[i].offset), HexBytes(mCodes[i]), "a text of the game"});
+    }
+    return suspect;
 }
 
 void TextModel::want(const TextValues& wanted)
@@ -190,7 +200,7 @@ std::vector<ImageSnapshot::Value> TextModel::changes() const
     std::vector<ImageSnapshot::Value> changed;
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
         if (changes(i, mWanted[i]))
-            changed.push_back({kTextFields[i].offset, mCodes[i]});
+            changed.push_back({at(kTextFields[i].offset), mCodes[i]});
     }
     return changed;
 }
@@ -202,7 +212,7 @@ void TextModel::write(RomFile& file)
             continue;
         const TextField& field = kTextFields[i];
         const std::string codes = EncodeTextCodes(field.form, mWanted[i], field.count);
-        WriteRomCodes(file, field.offset, field.form, codes);
+        WriteRomCodes(file, at(field.offset), field.form, codes);
         // As the image holds it now: upper case, padded with blanks.
         mTexts[i] = mWanted[i] = DecodeTextCodes(field.form, codes);
         mCodes[i] = codes;

@@ -43,10 +43,10 @@ void CheckTextField(const TextField& field, const std::string& text);
 // The count codes at offset of file as the file holds them (count bytes,
 // or count big-endian words), one read a code in ascending order. Read
 // errors propagate (KorvaneError).
-std::string ReadRomCodes(RomFile& file, std::int32_t offset, int count, TextForm form);
+std::string ReadRomCodes(RomFile& file, std::int64_t offset, int count, TextForm form);
 // Writes codes as ReadRomCodes gives them, in one write. A write error
 // propagates.
-void WriteRomCodes(RomFile& file, std::int32_t offset, TextForm form, const std::string& bytes);
+void WriteRomCodes(RomFile& file, std::int64_t offset, TextForm form, const std::string& bytes);
 
 // The text of codes as ReadRomCodes gives them: a code outside the alphabet
 // shows as its value in hexadecimal digits. allKnown, when given, tells
@@ -88,6 +88,8 @@ public:
     // Refuses unless every text was read.
     std::string unreadRefusal() const override;
     std::vector<ByteSpan> spans() const override;
+    // The texts holding codes that have no character.
+    std::vector<SuspectValue> suspects() const override;
     std::vector<ImageSnapshot::Value> changes() const override;
     // Each wanted text that changes its codes, in table order, each in one
     // write.

@@ -68,7 +68,11 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
     for (const RowControls& c : mControls)
         controls.insert(controls.end(), {c.cmb, c.act1, c.act2, c.both, c.plt});
     mTracked = new TrackedForm(this, mSession, mUi->saveButton,
-                               {[this] { return want(); }, [this] { showSaved(); }, [this] { reread(); }}, controls);
+                               {[this] { return want(); }, [this] { showSaved(); }, [this] { reread(); },
+                                [this] {
+                                    return mModel ? std::vector<EditorModel*>{&*mModel} : std::vector<EditorModel*>{};
+                                }},
+                               controls);
     // Started after the opening step: a message box shown while opening
     // must not let the set-up run on rows not decoded yet.
     Timer->start();

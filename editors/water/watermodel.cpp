@@ -20,9 +20,11 @@ void WaterModel::readValues(RomFile& file)
 {
     mRowsRead = 0;
     mPalettesRead = 0;
-    const auto byteAt = [&file](std::int32_t offset) { return static_cast<std::uint8_t>(ReadRomValue(file, offset, 1)); };
+    const auto byteAt = [this, &file](std::int64_t offset) {
+        return static_cast<std::uint8_t>(ReadRomValue(file, at(offset), 1));
+    };
     for (int n = 0; n < mLayout.rowCount; ++n) {
-        const std::int32_t a = mLayout.rows[static_cast<std::size_t>(n)];
+        const std::int64_t a = mLayout.rows[static_cast<std::size_t>(n)];
         WaterBytes& row = mValues.rows[static_cast<std::size_t>(n)];
         row.size = byteAt(a - 1);
         row.high = byteAt(a);
@@ -72,10 +74,28 @@ std::vector<ByteSpan> WaterModel::spans() const
 {
     std::vector<ByteSpan> spans;
     for (int n = 0; n < mLayout.rowCount; ++n)
-        spans.push_back({mLayout.rows[static_cast<std::size_t>(n)] - 1, 3});
+        spans.push_back({at(mLayout.rows[static_cast<std::size_t>(n)] - 1), 3});
     for (int n = 0; n < mLayout.paletteCount; ++n)
-        spans.push_back({mLayout.palettes[static_cast<std::size_t>(n)], 1});
+        spans.push_back({at(mLayout.palettes[static_cast<std::size_t>(n)]), 1});
     return spans;
+}
+
+std::vector<SuspectValue> WaterModel::suspects() const
+{
+    // Each row is the operand of a compare instruction: its size byte, then
+    // a zone of the game's list.
+    std::vector<SuspectValue> suspect;
+    for (int n = 0; n < mRowsRead; ++n) {
+        const WaterBytes& row = mValues.rows[static_cast<std::size_t>(n)];
+        const std::string found = HexBytes({char(row.size), char(row.high), char(row.low)});
+        const std::int64_t where = at(mLayout.rows[static_cast<std::size_t>(n)] - 1);
+        if (row.size != kWaterZoneCompare && row.size != kWaterLevelCompare && row.size != kWaterLongCompare)
+            suspect.push_back({where, found, "a level compare"});
+        else if (const WaterLevel level = DecodeWaterRow(row);
+                 level.decoded && LevelRow(mLayout.zones.table, level.zone) < 0)
+            suspect.push_back({where, found, "a zone of the game"});
+    }
+    return suspect;
 }
 
 std::vector<ImageSnapshot::Value> WaterModel::changes() const
@@ -85,12 +105,12 @@ std::vector<ImageSnapshot::Value> WaterModel::changes() const
         const auto k = static_cast<std::size_t>(n);
         const WaterBytes& row = mValues.rows[k];
         if (rewrites(n))
-            changed.push_back({mLayout.rows[k] - 1, {char(row.size), char(row.high), char(row.low)}});
+            changed.push_back({at(mLayout.rows[k] - 1), {char(row.size), char(row.high), char(row.low)}});
     }
     for (int n = 0; n < mPalettesRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
         if (mWanted.palettes[k] != mValues.palettes[k])
-            changed.push_back({mLayout.palettes[k], std::string(1, char(mValues.palettes[k]))});
+            changed.push_back({at(mLayout.palettes[k]), std::string(1, char(mValues.palettes[k]))});
     }
     return changed;
 }
@@ -101,17 +121,17 @@ void WaterModel::write(RomFile& file)
         const auto k = static_cast<std::size_t>(n);
         if (!rewrites(n))
             continue;
-        const std::int32_t a = mLayout.rows[k];
-        WriteRomBytes(file, a - 1, 1, mWanted.rows[k].size);
-        WriteRomBytes(file, a, 1, mWanted.rows[k].high);
-        WriteRomBytes(file, a + 1, 1, mWanted.rows[k].low);
+        const std::int64_t a = mLayout.rows[k];
+        WriteRomBytes(file, at(a - 1), 1, mWanted.rows[k].size);
+        WriteRomBytes(file, at(a), 1, mWanted.rows[k].high);
+        WriteRomBytes(file, at(a + 1), 1, mWanted.rows[k].low);
         mValues.rows[k] = mWanted.rows[k];
     }
     for (int n = 0; n < mPalettesRead; ++n) {
         const auto k = static_cast<std::size_t>(n);
         if (mWanted.palettes[k] == mValues.palettes[k])
             continue;
-        WriteRomBytes(file, mLayout.palettes[k], 1, mWanted.palettes[k]);
+        WriteRomBytes(file, at(mLayout.palettes[k]), 1, mWanted.palettes[k]);
         mValues.palettes[k] = mWanted.palettes[k];
     }
 }

@@ -59,6 +59,9 @@ public:
     std::string unreadRefusal() const override;
     std::vector<ByteSpan> spans() const override;
     std::vector<ImageSnapshot::Value> changes() const override;
+    // A row whose size byte is no compare's, or whose zone is none of the
+    // layout's list.
+    std::vector<SuspectValue> suspects() const override;
     // Each row rewritten (its three bytes, in order), then each palette byte.
     void write(RomFile& file) override;
 

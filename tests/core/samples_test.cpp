@@ -17,7 +17,10 @@ TEST(SampleImages, OneValidImagePerDetectedGame)
 {
     TempDir dir;
     const std::vector<std::string> paths = WriteSampleImages(dir.path());
-    const std::vector<SampleImage> samples = BuildSampleImages();
+    std::vector<SampleImage> samples = BuildSampleImages();
+    // The modified ones follow, detected as their originals' game.
+    for (ModifiedSample& modified : BuildModifiedSamples())
+        samples.push_back({modified.fileName, modified.gameCode, std::move(modified.image)});
     ASSERT_EQ(paths.size(), samples.size());
     std::set<std::string> codes;
     for (std::size_t i = 0; i < paths.size(); ++i) {

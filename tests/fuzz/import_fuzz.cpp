@@ -70,7 +70,7 @@ QJsonObject exportOf(const std::string& path)
 
 int import()
 {
-    return ImportCommand(QString::fromStdString(gImage), QString::fromStdString(gDocument), false, false, false);
+    return ImportCommand(QString::fromStdString(gImage), QString::fromStdString(gDocument), false, false, false, {}, {});
 }
 
 // Whether the export of the game's image shows a change of these bits of

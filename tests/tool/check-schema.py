@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks the export of every sample image against the values schema, and
-that the schema refuses documents that break it.
+"""Checks the export of every sample image against the values schema, the
+layout that locate writes for every modified sample against the layout
+schema, and that each schema refuses documents that break it.
 
-Usage: check-schema.py SCHEMA KORVANE-TOOL KORVANE-SAMPLEROM"""
+Usage: check-schema.py SCHEMA KORVANE-TOOL KORVANE-SAMPLEROM LAYOUT-SCHEMA"""
 
 import copy
 import json
@@ -56,7 +57,41 @@ def main():
             if validator.is_valid(document):
                 print("accepted a broken document:", json.dumps(document)[:120])
                 failures += 1
+        failures += check_layouts(pathlib.Path(folder), tool)
     return 1 if failures else 0
+
+
+def check_layouts(folder, tool):
+    schema = json.loads(pathlib.Path(sys.argv[4]).read_text())
+    jsonschema.Draft202012Validator.check_schema(schema)
+    validator = jsonschema.Draft202012Validator(schema)
+    failures = 0
+    layouts = []
+    for image in sorted(folder.glob("modified-*.bin")):
+        original = folder / ("sample-" + image.name.split("-")[1] + ".bin")
+        layout = folder / (image.name + ".layout.json")
+        subprocess.run([tool, "locate", str(original), str(image), "-o", str(layout)],
+                       capture_output=True)
+        document = json.loads(layout.read_text())
+        layouts.append(document)
+        for error in validator.iter_errors(document):
+            print(f"{layout.name}: {error.json_path}: {error.message}")
+            failures += 1
+    if len(layouts) < 4 or not all(d["values"] for d in layouts if d["game"] == "p1"):
+        print(f"only {len(layouts)} layouts written")
+        failures += 1
+    for change in (
+        lambda d: d.update(format="pelbo-korvane-values"),
+        lambda d: d.update(extra=1),
+        lambda d: d["values"].update({"objects/EHZ boss hits": "2EF76"}),
+        lambda d: d["values"].update({"objects/EHZ boss hits": -1}),
+    ):
+        document = copy.deepcopy(layouts[0])
+        change(document)
+        if validator.is_valid(document):
+            print("accepted a broken layout:", json.dumps(document)[:120])
+            failures += 1
+    return failures
 
 
 if __name__ == "__main__":

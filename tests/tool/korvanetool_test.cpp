@@ -7,10 +7,12 @@
 #include "core/korvaneerror.h"
 #include "document/layoutfile.h"
 #include "core/platform/files.h"
+#include "core/supportfiles.h"
 #include "editors/editorlist.h"
 #include "tests/support/testfiles.h"
 #include "tools/korvanetool/valuesdocument.h"
 #include "tools/samplerom/samples.h"
+#include "ui/filenames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -144,7 +146,13 @@ private:
     }
 
 private slots:
-    void initTestCase() { mSamples = BuildSampleImages(); }
+    void initTestCase()
+    {
+        mSamples = BuildSampleImages();
+        // The level and palette lists the build copies beside the tests, as
+        // korvane-tool finds them beside itself.
+        SetSupportBase(CorePath(QCoreApplication::applicationDirPath()) + "/");
+    }
     void init() { mDir = std::make_unique<TempDir>(); }
     void cleanup() { mDir.reset(); }
 
@@ -170,9 +178,9 @@ private slots:
         row("unknown option", {"export", "--frob", "IMG"}, {}, 2, "", "Unknown option 'frob'");
         row("missing argument", {"import", "IMG"}, {}, 2, "", "usage: korvane-tool import IMAGE FILE");
         row("command help", {"import", "--help"}, {}, 0, "--dry-run", "");
-        row("info", {"info", "IMG", "missing.bin"}, {}, 1, "checksum:  stored CFC3, computed CFC3, OK",
+        row("info", {"info", "IMG", "missing.bin"}, {}, 1, "checksum:  stored CA2D, computed CA2D, OK",
             "korvane-tool: cannot open missing.bin: No such file or directory");
-        row("info, checked", {"info", "--check", "IMG"}, {}, 0, "CFC3, OK", "");
+        row("info, checked", {"info", "--check", "IMG"}, {}, 0, "CA2D, OK", "");
         row("info as JSON", {"info", "--json", "IMG"}, {}, 0, "\"checksum\": \"OK\"", "");
         row("export", {"export", "IMG"}, {}, 0, "\"EHZ boss hits\": 8", "");
         row("dry run", {"import", "--dry-run", "IMG", "DOC"}, doc(R"("objects": {"EHZ boss hits": 12})"), 0,
@@ -243,54 +251,106 @@ private slots:
     // before the values (all moved), a value overwritten with code (not
     // placed), grown to 8 MiB with the objects' table moved past 4 MiB. The
     // layout it writes holds the moved addresses and is read back whole.
-    void locateWritesTheLayoutOfMovedValues_data()
+    // Each modified sample of the sample builder against its original:
+    // values suspect on opening; locate places every value of a moved run
+    // where the run went and reports the overwritten ones; through the
+    // layout nothing but the overwritten values is suspect, and an import
+    // writes a moved value at its new address and nowhere else.
+    void modifiedSamplesAreLocatedAndEditedThroughTheirLayout()
     {
-        QTest::addColumn<int>("change");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<qint64>("ehz"); // where "objects/EHZ boss hits" is found, -1 nowhere
-        QTest::newRow("bytes inserted") << 0 << 0 << qint64(0x2EF76 + 0x40);
-        QTest::newRow("overwritten with code") << 1 << 1 << qint64(-1);
-        QTest::newRow("grown, table moved past 4 MiB") << 2 << 0 << qint64(0x500000 + 0xF76);
+        const std::string folder = mDir->file("modified");
+        QVERIFY(MakeFolders(folder) == 0);
+        WriteSampleImages(folder);
+        for (const ModifiedSample& sample : BuildModifiedSamples()) {
+            const std::string original = folder + "/" + sample.originalFileName;
+            const std::string image = folder + "/" + sample.fileName;
+            const QString shown = QString::fromStdString(image);
+            const std::string layout = LayoutFileOf(image);
+            QVERIFY2(!ReadImageValues(image).suspects.empty(), image.c_str());
+
+            const Run located = tool({"locate", QString::fromStdString(original), shown, "-o", QString::fromStdString(layout)});
+            QCOMPARE(located.exitCode, sample.overwritten.empty() ? 0 : 1);
+            const QJsonObject moved = QJsonDocument::fromJson(readText(layout)).object().value("values").toObject();
+            const ImageValues before = ReadImageValues(original);
+            ValuePlace edited{{}, -1, 0};
+            for (const auto& editor : before.editors) {
+                for (const ValuePlace& place : editor->places()) {
+                    const auto in = [&place](std::int64_t from, std::int64_t size) {
+                        return place.offset >= from && place.offset + place.size <= from + size;
+                    };
+                    std::int64_t expected = -1;
+                    for (const ModifiedSample::Run& run : sample.moved) {
+                        if (in(run.from, run.size))
+                            expected = run.to + place.offset - run.from;
+                    }
+                    const QString key = QString::fromStdString(place.key);
+                    const bool overwritten = std::any_of(sample.overwritten.begin(), sample.overwritten.end(),
+                                                         [&](const auto& span) { return in(span.first, span.second); });
+                    QVERIFY2(located.err.contains(key + ": not found") == overwritten, qPrintable(key));
+                    QCOMPARE(moved.value(key).toString(),
+                             expected < 0 ? QString() : "0x" + QString::number(expected, 16).toUpper());
+                    // A number to change if one moved, else what moved.
+                    if (expected >= 0 && (edited.offset < 0 || editor->key() == QLatin1String("objects")))
+                        edited = {place.key, expected, place.size};
+                }
+            }
+            // Read beside the image: only what was written over stays suspect.
+            const ImageValues through = ReadImageValues(image);
+            QCOMPARE(through.layoutPath, layout);
+            QCOMPARE(through.suspects.empty(), sample.overwritten.empty());
+
+            // One moved value changed: the bytes at its new address change,
+            // no other byte but the header's checksum.
+            if (sample.moved.empty())
+                continue;
+            QVERIFY(edited.offset >= 0);
+            const std::string& editedKey = edited.key;
+            QJsonObject document = parse(tool({"export", shown}).out);
+            const QString section = QString::fromStdString(editedKey).section('/', 0, 0);
+            const QString field = QString::fromStdString(editedKey).section('/', 1);
+            QJsonObject values = document.value(section).toObject();
+            values.insert(field, changed(field, values.value(field)));
+            document.insert(section, values);
+            const std::string doc = mDir->file("edit.json");
+            writeText(doc, QJsonDocument(document).toJson());
+            const std::vector<std::uint8_t> old = ReadFileBytes(image);
+            const Run imported = tool({"import", shown, QString::fromStdString(doc)});
+            QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+            const std::vector<std::uint8_t> now = ReadFileBytes(image);
+            QCOMPARE(now.size(), old.size());
+            for (std::size_t i = 0; i < now.size(); ++i) {
+                if (now[i] != old[i] && (i < 0x18E || i > 0x18F))
+                    QVERIFY2(std::int64_t(i) >= edited.offset && std::int64_t(i) < edited.offset + edited.size,
+                             qPrintable(QStringLiteral("%1: byte %2 of %3").arg(shown).arg(i, 0, 16).arg(QString::fromStdString(editedKey))));
+            }
+            QVERIFY(now != old);
+        }
     }
 
-    void locateWritesTheLayoutOfMovedValues()
+    // An import that would write over a value that does not look as
+    // expected is refused, naming it, until --edit-anyway names it.
+    void importRefusesSuspectTargetsUnlessNamed()
     {
-        QFETCH(int, change);
-        QFETCH(int, exitCode);
-        QFETCH(qint64, ehz);
-        const std::string original = sample("p2", "p2.bin");
-        std::vector<std::uint8_t> bytes = ReadFileBytes(original);
-        const std::size_t size = bytes.size();
-        if (change == 0) {
-            bytes.insert(bytes.begin() + 0x2000, 0x40, 0x4E);
-            bytes.resize(size);
-        } else if (change == 1) {
-            std::fill(bytes.begin() + 0x2EF60, bytes.begin() + 0x2EF90, 0x4E);
-        } else {
-            bytes.resize(0x800000, 0xFF);
-            std::copy(bytes.begin() + 0x2E000, bytes.begin() + 0x30000, bytes.begin() + 0x500000);
-            std::fill(bytes.begin() + 0x2E000, bytes.begin() + 0x30000, 0xFF);
-        }
-        // Its header's checksum repaired, as a hack's is.
-        bytes[0x18E] ^= 0xFF;
-        writeText(mDir->file("hack.bin"), QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
-        const std::string layout = mDir->file("hack.layout.json");
-        const Run run = tool({QStringLiteral("locate"), QString::fromStdString(original),
-                              QString::fromStdString(mDir->file("hack.bin")), QStringLiteral("-o"),
-                              QString::fromStdString(layout)});
-        QCOMPARE(run.exitCode, exitCode);
-        QCOMPARE(run.err.contains(QStringLiteral("objects/EHZ boss hits")), ehz < 0);
-        const QJsonObject moved = QJsonDocument::fromJson(readText(layout)).object().value("values").toObject();
-        QCOMPARE(moved.contains("objects/EHZ boss hits"), ehz >= 0);
-        if (ehz >= 0)
-            QCOMPARE(moved.value("objects/EHZ boss hits").toString(), QStringLiteral("0x") + QString::number(ehz, 16).toUpper());
-        const ImageValues values = ReadImageValues(original);
-        std::vector<ValuePlace> places;
-        for (const auto& editor : values.editors) {
-            const auto more = editor->places();
-            places.insert(places.end(), more.begin(), more.end());
-        }
-        QCOMPARE(ReadLayout(readText(layout), "p2", places, qint64(bytes.size())).size(), std::size_t(moved.size()));
+        const std::string folder = mDir->file("suspect");
+        QVERIFY(MakeFolders(folder) == 0);
+        WriteSampleImages(folder);
+        const QString image = QString::fromStdString(folder + "/modified-p2-code.bin");
+        QJsonObject document = parse(tool({"export", image}).out);
+        QJsonObject objects = document.value("objects").toObject();
+        objects.insert("EHZ boss hits", 8);
+        document.insert("objects", objects);
+        const std::string doc = mDir->file("hits.json");
+        writeText(doc, QJsonDocument(document).toJson());
+        const std::vector<std::uint8_t> old = ReadFileBytes(image.toStdString());
+        const Run refused = tool({"import", image, QString::fromStdString(doc)});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains("objects/EHZ boss hits: at $2EF76: found 4E75, not a boss hit count"),
+                 qPrintable(refused.err));
+        QCOMPARE(ReadFileBytes(image.toStdString()), old);
+        const Run forced = tool({"import", image, QString::fromStdString(doc), "--edit-anyway", "objects/EHZ boss hits"});
+        QVERIFY2(forced.exitCode == 0, qPrintable(forced.err));
+        const std::vector<std::uint8_t> now = ReadFileBytes(image.toStdString());
+        QCOMPARE(int(now[0x2EF76]) << 8 | now[0x2EF77], 8);
     }
 
     // A layout that is malformed, names an unknown key, points outside the
@@ -348,8 +408,8 @@ private slots:
         broken.word(0x18E, 0x1234).save(image);
         Run run = tool({"fix", QString::fromStdString(image)});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.out.contains(QStringLiteral("checksum 1234 -> CFC3")), qPrintable(run.out));
-        QVERIFY(tool({"info", QString::fromStdString(image)}).out.contains(QStringLiteral("CFC3, OK")));
+        QVERIFY2(run.out.contains(QStringLiteral("checksum 1234 -> CA2D")), qPrintable(run.out));
+        QVERIFY(tool({"info", QString::fromStdString(image)}).out.contains(QStringLiteral("CA2D, OK")));
 
         // --check fails on a mismatch.
         broken.save(image);

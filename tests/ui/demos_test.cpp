@@ -163,6 +163,8 @@ private slots:
             s->setValue(position);
         else if (auto* c = w->findChild<QComboBox*>(control))
             c->setCurrentIndex(position);
+        // The level no table names is written over only so.
+        EditAnyway(w.get());
         save(w.get());
         if (offset >= 0)
             expected.word(std::size_t(offset), std::uint16_t(word));
@@ -187,6 +189,7 @@ private slots:
         for (int n = 1; n <= 4; ++n)
             combo(w.get(), n)->setCurrentIndex(n + 5);
         QCOMPARE(combo(w.get(), 4)->currentIndex(), g.slotCount == 4 ? 9 : -1);
+        EditAnyway(w.get());
         save(w.get());
         expected.word(g.length, 60);
         if (g.number)
@@ -210,6 +213,8 @@ private slots:
         save(w.get());
         QVERIFY(fileBytes() == expected.data());
         spin(w.get(), "PoleNumberUpDown")->setValue(2);
+        // A number of demos no game has is written over only so.
+        QVERIFY(EditAnyway(w.get()));
         save(w.get());
         expected.word(g.number, 2);
         QVERIFY(fileBytes() == expected.data());
@@ -222,6 +227,7 @@ private slots:
         const auto w = open(expected);
         spin(w.get(), "PoleNumberUpDown")->setValue(4);
         combo(w.get(), 4)->setCurrentIndex(0);
+        QVERIFY(EditAnyway(w.get()));
         save(w.get());
         expected.word(g.number, 0xAAAA).word(g.base + 6, 0xBBBB);
         WaitForHeaderSum();

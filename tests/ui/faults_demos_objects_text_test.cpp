@@ -469,6 +469,8 @@ private slots:
         // A text shown with hexadecimal digits is read-only and never rewritten.
         const auto* box = w->findChild<QLineEdit*>(change.control);
         const bool readOnly = box && box->isReadOnly();
+        // Random bytes rarely look like the value: written over only so.
+        EditAnyway(w.get());
         setControl(w.get(), change.control, change.value);
         save(w.get(), c);
         if (!readOnly)

@@ -137,6 +137,8 @@ private slots:
             s->setValue(position);
         else if (auto* c = w->findChild<QComboBox*>(control))
             c->setCurrentIndex(position);
+        // The level no table names is written over only so.
+        EditAnyway(w.get());
         save(w.get());
         if (offset >= 0)
             expected.word(std::size_t(offset), std::uint16_t(word));

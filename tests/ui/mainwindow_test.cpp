@@ -41,6 +41,8 @@
 #include <QPushButton>
 #include <QTextDocumentFragment>
 #include <QSet>
+#include <QTableWidget>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -136,7 +138,7 @@ private slots:
     {
         const QStringList needImage = {"FileSaveCopy", "FileRevert",   "FilePatch", "FilePlay",
                                        "EditorRepair", "EditorDemos",  "EditorBosses", "EditorPal",
-                                       "EditorText",   "EditorWater"};
+                                       "EditorText",   "EditorWater",  "ImageLocate"};
         for (QAction* menu : TestMainWindow()->menuBar()->actions()) {
             QSet<QChar> keys;
             for (QAction* item : menu->menu()->actions()) {
@@ -457,6 +459,52 @@ private slots:
             QTRY_VERIFY(!closing);
         }
         QCOMPARE(mNotices->errors, QStringList());
+    }
+
+    // The header panel counts the values that do not look as expected;
+    // "Locate Moved Values..." shows where the original's values went,
+    // "Save Layout" writes the layout beside the image, and the image is
+    // read through it at once: its moved values look as expected.
+    void modifiedImageIsLocatedFromTheImageMenu()
+    {
+        WriteSampleImages(mDir->path());
+        const auto panel = [] {
+            return QTextDocumentFragment::fromHtml(TestMainWindow()->findChild<QLabel*>("HeaderPanel")->text())
+                .toPlainText();
+        };
+        choose(path("sample-p2.bin"));
+        QVERIFY2(!panel().contains(QStringLiteral("values do not look")), qPrintable(panel()));
+        choose(path("modified-p2-moved.bin"));
+        static const QRegularExpression counted(
+            QStringLiteral(R"(\d+ of \d+ values do not look as expected at their usual place: this image may be )"
+                           R"(modified \(Image > Locate Moved Values\.\.\.\)\.)"));
+        QVERIFY2(panel().contains(counted), qPrintable(panel()));
+        SaveScreenshot(TestMainWindow(), QStringLiteral("main-modified"));
+        QString offered;
+        TestMainWindow()->ChooseFile = [&](QWidget*, const QString&, const QString& start, const QString&, bool) {
+            offered = start;
+            return path("sample-p2.bin");
+        };
+        int moved = 0;
+        QTimer::singleShot(0, [&moved] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == QLatin1String("LocateDialog"));
+            const auto* table = dialog->findChild<QTableWidget*>("LocatedValues");
+            for (int row = 0; row < table->rowCount(); ++row)
+                moved += table->item(row, 3)->text() == QLatin1String("moved");
+            SaveScreenshot(dialog, QStringLiteral("locate"));
+            dialog->findChild<QPushButton*>("SaveLayout")->click();
+        });
+        const std::vector<std::uint8_t> before = ReadFileBytes(mDir->file("modified-p2-moved.bin"));
+        action("ImageLocate")->trigger();
+        QCOMPARE(mNotices->errors, QStringList());
+        QVERIFY(moved > 0);
+        QVERIFY(QFile::exists(path("modified-p2-moved.bin.layout.json")));
+        QVERIFY(ReadFileBytes(mDir->file("modified-p2-moved.bin")) == before);
+        QTRY_VERIFY(!panel().contains(QStringLiteral("being summed")));
+        QVERIFY2(panel().contains(QStringLiteral("modified-p2-moved.bin.layout.json moves %1 of the values").arg(moved))
+                     && !panel().contains(QStringLiteral("values do not look")),
+                 qPrintable(panel()));
     }
 
     void closeEndsTheProgram()

@@ -36,7 +36,7 @@ SyntheticImage smallImage(const char* serial)
 {
     SyntheticImage image(kImageSize, 0x00);
     for (std::size_t i = 0x200; i < kImageSize; i += 2)
-        image.word(i, static_cast<std::uint16_t>(0x0100 + i));
+        image.word(i, static_cast<std::uint16_t>((0x0100 + i) & 0x0EEE));
     image.serial(serial).word(0x18E, 0x1234);
     return image;
 }

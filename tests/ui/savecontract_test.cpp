@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
+#include <QLabel>
 #include <QPushButton>
 #include <QComboBox>
 #include <QScrollBar>
@@ -64,13 +65,16 @@ struct Case
     // control.
     const char* item;
     const char* other;
+    // Bytes at offset that do not look like such a value (none: the kind
+    // has no rule a byte breaks, or its editor never rewrites such a value).
+    std::vector<std::uint8_t> suspect = {};
 };
 
 const Case kCases[] = {
     // number of demos
-    {"demos-p1", "p1", 0x3416, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3", "EditorDemos", "2"},
-    {"demos-p2", "p2", 0x3D4E, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3", "EditorDemos", "2"},
-    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "saveButton", "objects", "EHZ boss hits", "12", "bossesGrid", "12", "EditorBosses", "13"},
+    {"demos-p1", "p1", 0x3416, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3", "EditorDemos", "2", {0x4E, 0x75}},
+    {"demos-p2", "p2", 0x3D4E, {0x00, 0x03}, "saveButton", "demos", "Number of demos played", "3", "PoleNumberUpDown", "3", "EditorDemos", "2", {0x4E, 0x75}},
+    {"objects", "p2", 0x2EF76, {0x00, 0x0C}, "saveButton", "objects", "EHZ boss hits", "12", "bossesGrid", "12", "EditorBosses", "13", {0x4E, 0x75}},
     // palette of row 1
     {"water", "p2", 0x4089, {0x1F}, "saveButton", "water", "Level 1",
      R"({"zone": "ARZ", "act": "Act 1", "palette": 31})", "l1plt", "1F", "EditorWater", "1E"},
@@ -78,7 +82,7 @@ const Case kCases[] = {
     {"text", "p2", 0x87BB, {0x12, 0x2D}, "saveButton", "texts", "p21p", R"("2P")", "p21p", "2P", "EditorText", "3P"},
     // colour 0 of the first palette
     {"palette", "p1", 0x2208, {0x0E, 0xCA}, "saveButton", "palettes", "Sega screen: background", nullptr,
-     "SelPal", "0ECA", "EditorPal", "0ECC"},
+     "SelPal", "0ECA", "EditorPal", "0ECC", {0xFF, 0xFF}},
 };
 
 QByteArray runTool(const QStringList& arguments)
@@ -302,6 +306,43 @@ private slots:
         if (ticked)
             expected.validChecksum();
         QVERIFY(fileBytes() == expected.data());
+    }
+
+    // A value that does not look as expected where it was read is listed
+    // above its editor, and a Save refuses to write over it, writing
+    // nothing, until "Edit Anyway"; then the Save writes the edit alone.
+    void suspectValuesAreWrittenOnlyAfterEditAnyway_data() { oneRowPerEditor(); }
+
+    void suspectValuesAreWrittenOnlyAfterEditAnyway()
+    {
+        QFETCH(int, index);
+        const Case& c = kCases[index];
+        if (c.suspect.empty())
+            QSKIP("no byte breaks this value's rules where the editor rewrites it");
+        SetFixChecksum(false);
+        SyntheticImage expected = SampleImageOf(c.gameCode);
+        expected.bytes(c.offset, c.suspect);
+        const auto w = openAndEdit(c, expected);
+        auto* list = w->findChild<QWidget*>("SuspectValues");
+        QVERIFY(list && list->isVisibleTo(w.get()));
+        const QByteArray bytes(reinterpret_cast<const char*>(c.suspect.data()), qsizetype(c.suspect.size()));
+        const QString found = QStringLiteral("at $%1: found %2")
+                                  .arg(QString::number(c.offset, 16).toUpper(), QString::fromLatin1(bytes.toHex().toUpper()));
+        QVERIFY2(w->findChild<QLabel*>("SuspectText")->text().contains(found),
+                 qPrintable(w->findChild<QLabel*>("SuspectText")->text()));
+        SaveScreenshot(w.get(), QStringLiteral("suspect-") + QLatin1String(c.editor));
+        save(w.get(), c);
+        QCOMPARE(mNotices->errors.size(), 1);
+        QVERIFY2(mNotices->errors.first().contains(found) && mNotices->errors.first().contains("Edit anyway"),
+                 qPrintable(mNotices->errors.first()));
+        QVERIFY(fileBytes() == expected.data());
+
+        mNotices->errors.clear();
+        w->findChild<QPushButton*>("EditAnyway")->click();
+        QVERIFY(!list->isVisibleTo(w.get()));
+        save(w.get(), c);
+        QCOMPARE(mNotices->errors, QStringList());
+        QVERIFY(fileBytes() == expected.bytes(c.offset, c.bytes).data());
     }
 
     // A Save opens the image once, from its check to its flush, and lets it

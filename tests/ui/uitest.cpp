@@ -24,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 namespace {
@@ -155,6 +156,15 @@ bool WithModal(const std::function<void()>& action, const std::function<void(QWi
     action();
     poll.stop();
     return seen;
+}
+
+bool EditAnyway(QWidget* window)
+{
+    auto* anyway = window->findChild<QPushButton*>(QStringLiteral("EditAnyway"));
+    if (!anyway || !anyway->isVisibleTo(window))
+        return false;
+    anyway->click();
+    return true;
 }
 
 void SaveScreenshot(QWidget* window, const QString& name)

@@ -38,6 +38,11 @@ bool WithModal(const std::function<void()>& action, const std::function<void(QWi
 // and calls onWindow with that window. Returns false when none opened.
 bool WithEditor(const std::function<void()>& action, const std::function<void(QWidget*)>& onWindow);
 
+// Presses the window's "Edit Anyway" when it lists values that do not look
+// as expected (a test image that holds such values on purpose); returns
+// whether it did.
+bool EditAnyway(QWidget* window);
+
 // Saves a picture of window as <name>.png into the folder named by
 // KORVANE_SCREENSHOT_DIR, when that variable is set.
 void SaveScreenshot(QWidget* window, const QString& name);

@@ -284,6 +284,8 @@ private slots:
         open(storedImage(g));
         for (const QString& a : actions)
             act(a);
+        // A zone the game's list does not have is written over only so.
+        EditAnyway(mWindow.get());
         save();
         SyntheticImage expected = savedImage(g);
         const std::size_t at = row > 10 ? g.palettes[row - 11] : row ? g.rows[row - 1] - 1 : 0;

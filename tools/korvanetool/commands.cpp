@@ -102,6 +102,8 @@ void printNotes(const ImageValues& image)
 {
     for (const std::string& note : image.notes)
         complain(image.path, note);
+    for (const SuspectPlace& suspect : image.suspects)
+        complain(image.path, suspect.key + ": " + suspect.value.text());
 }
 
 QString hex(std::uint32_t value, int digits)
@@ -223,12 +225,12 @@ int FixCommand(const QStringList& images, bool force)
     return status;
 }
 
-int ExportCommand(const QString& image, const QString& output)
+int ExportCommand(const QString& image, const QString& output, const QString& layout)
 {
     const std::string path = CorePath(image);
     QByteArray text;
     try {
-        const ImageValues values = ReadImageValues(path);
+        const ImageValues values = ReadImageValues(path, layout.isEmpty() ? std::string() : CorePath(layout));
         if (values.editors.empty())
             throw KorvaneError("no editor serves this image (game \"" + values.gameCode + "\"): nothing to export");
         printNotes(values);
@@ -251,7 +253,8 @@ int ExportCommand(const QString& image, const QString& output)
     return 0;
 }
 
-int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force)
+int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force,
+                  const QString& layout, const QStringList& editAnyway)
 {
     const std::string path = CorePath(image);
     const std::string docPath = CorePath(documentFile);
@@ -276,8 +279,14 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         return 1;
     }
     try {
-        ImageValues values = ReadImageValues(path);
+        ImageValues values = ReadImageValues(path, layout.isEmpty() ? std::string() : CorePath(layout));
         printNotes(values);
+        for (const QString& key : editAnyway) {
+            const bool suspect = std::any_of(values.suspects.begin(), values.suspects.end(),
+                                             [k = key.toStdString()](const SuspectPlace& s) { return s.key == k; });
+            if (!suspect)
+                complain(path, key.toStdString() + ": not a suspect value; --edit-anyway ignored for it");
+        }
         // Everything is checked before the first write, and every refusal
         // is named.
         const std::vector<std::string> refusals = WantDocument(values, document.object());
@@ -309,20 +318,40 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
                 refused = true;
             }
         }
-        if (refused)
-            return 1;
         std::vector<EditorModel*> models;
         for (EditorValues* editor : writers) {
             for (EditorModel* model : editor->models())
                 models.push_back(model);
         }
+        // A value that did not look as expected where it was read is
+        // written over only when named.
+        for (const SuspectPlace& suspect : values.suspects) {
+            if (!editAnyway.contains(QString::fromStdString(suspect.key)))
+                continue;
+            for (EditorModel* model : models)
+                model->allow(suspect.value.offset);
+        }
+        for (const EditorModel* model : models) {
+            for (const SuspectValue& blocked : model->blockedChanges()) {
+                std::string key;
+                for (const SuspectPlace& suspect : values.suspects) {
+                    if (suspect.value.offset == blocked.offset)
+                        key = suspect.key;
+                }
+                complain(path, key + ": " + blocked.text() + "; nothing was written (--edit-anyway '" + key
+                                   + "' writes it)");
+                refused = true;
+            }
+        }
+        if (refused)
+            return 1;
         // From the first check to the flush, one exclusive open of the
         // image: no other program sees part of the import. What was read is
         // still what the image holds, in every section, before the first
         // write of any.
         values.session->setFixChecksum(!noFix);
         values.session->save(models, [&values](RomFile& file) {
-            if (ExportDocument(ReadImageValues(file, values.path)) != ExportDocument(values))
+            if (ExportDocument(ReadImageValues(file, values.path, values.layoutPath)) != ExportDocument(values))
                 throw KorvaneError("another program changed the image while it was read; nothing was written");
         });
     } catch (const KorvaneError& e) {
@@ -415,27 +444,10 @@ int LocateCommand(const QString& original, const QString& image, const QString& 
 {
     const std::string from = CorePath(original);
     const std::string to = CorePath(image);
-    std::string current = from;
+    std::string current = to;
     try {
-        const ImageValues values = ReadImageValues(from);
-        if (values.editors.empty())
-            throw KorvaneError("no editor serves this image (game \"" + values.gameCode + "\"): nothing to locate");
-        printNotes(values);
-        const PatchBytes originalBytes = ReadBinaryFile(from);
-        current = to;
-        const PatchBytes imageBytes = ReadBinaryFile(to);
-        // The 14 bytes of the serial; the checksum after them may differ.
-        const auto serialOf = [](const PatchBytes& bytes) {
-            return bytes.size() >= 0x18E ? std::string(bytes.begin() + 0x180, bytes.begin() + 0x18E) : std::string();
-        };
-        if (serialOf(originalBytes) != serialOf(imageBytes))
-            throw KorvaneError("the image's serial is not the original's: it is no modification of it");
-        std::vector<ValuePlace> places;
-        for (const auto& editor : values.editors) {
-            const std::vector<ValuePlace> more = editor->places();
-            places.insert(places.end(), more.begin(), more.end());
-        }
-        const std::vector<LocatedValue> located = LocateValues(originalBytes, imageBytes, places);
+        const LocatedImage found = LocateImageValues(from, to);
+        const std::vector<LocatedValue>& located = found.values;
         int unplaced = 0;
         for (const LocatedValue& value : located) {
             const bool placed = value.result == LocateResult::InPlace || value.result == LocateResult::Moved;
@@ -449,7 +461,7 @@ int LocateCommand(const QString& original, const QString& image, const QString& 
         }
         if (!output.isEmpty()) {
             current = CorePath(output);
-            const QByteArray text = LayoutDocument(values.gameCode, located);
+            const QByteArray text = LayoutDocument(found.gameCode, located);
             writeResult(current, {from, to}, PatchBytes(text.begin(), text.end()));
         }
         return unplaced == 0 ? 0 : 1;

@@ -15,8 +15,11 @@
 int InfoCommand(const QStringList& images, bool json, bool check);
 // force: repair files that are no cartridge image too.
 int FixCommand(const QStringList& images, bool force);
-int ExportCommand(const QString& image, const QString& output);
-int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force);
+// layout: the image's layout file, else the one beside it when there is one.
+int ExportCommand(const QString& image, const QString& output, const QString& layout);
+// editAnyway: the keys of suspect values the document may write over.
+int ImportCommand(const QString& image, const QString& documentFile, bool dryRun, bool noFix, bool force,
+                  const QString& layout, const QStringList& editAnyway);
 int DiffCommand(const QString& first, const QString& second, bool json);
 // Where the values of original (untouched, of the same serial) lie in
 // image: one line each on standard output, those not placed named on

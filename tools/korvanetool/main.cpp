@@ -137,6 +137,14 @@ int main(int argc, char* argv[])
     const QCommandLineOption layoutOutput({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("Write the layout of the moved values to FILE."),
                                           QStringLiteral("FILE"));
+    const QCommandLineOption layout(QStringLiteral("layout"),
+                                    QStringLiteral("Read the values through the layout FILE (else IMAGE.layout.json "
+                                                   "when it exists)."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption editAnyway(QStringLiteral("edit-anyway"),
+                                        QStringLiteral("Write the value KEY even though what was read there does not "
+                                                       "look as expected (repeatable)."),
+                                        QStringLiteral("KEY"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the changes, write nothing."));
     const QCommandLineOption noFix(QStringLiteral("no-fix"), QStringLiteral("Leave the header checksum as it is."));
     const QCommandLineOption patchFormat(QStringLiteral("format"),
@@ -148,12 +156,16 @@ int main(int argc, char* argv[])
     }
     if (name == QLatin1String("fix"))
         parser.addOption(force);
-    if (name == QLatin1String("export"))
+    if (name == QLatin1String("export")) {
         parser.addOption(output);
+        parser.addOption(layout);
+    }
     if (name == QLatin1String("import")) {
         parser.addOption(dryRun);
         parser.addOption(noFix);
         parser.addOption(force);
+        parser.addOption(layout);
+        parser.addOption(editAnyway);
     }
     if (name == QLatin1String("diff"))
         parser.addOption(json);
@@ -178,9 +190,10 @@ int main(int argc, char* argv[])
     else if (name == QLatin1String("fix") && !files.isEmpty())
         status = FixCommand(files, parser.isSet(force));
     else if (name == QLatin1String("export") && exactly(1))
-        status = ExportCommand(files[0], parser.value(output));
+        status = ExportCommand(files[0], parser.value(output), parser.value(layout));
     else if (name == QLatin1String("import") && exactly(2))
-        status = ImportCommand(files[0], files[1], parser.isSet(dryRun), parser.isSet(noFix), parser.isSet(force));
+        status = ImportCommand(files[0], files[1], parser.isSet(dryRun), parser.isSet(noFix), parser.isSet(force),
+                               parser.value(layout), parser.values(editAnyway));
     else if (name == QLatin1String("diff") && exactly(2))
         status = DiffCommand(files[0], files[1], parser.isSet(json));
     else if (name == QLatin1String("locate") && exactly(2))

@@ -75,35 +75,26 @@ std::string line(const QString& editor, const QString& path, const QString& befo
 
 } // namespace
 
-std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode)
-{
-    // The editors the main window offers for the game, in the list's order.
-    std::vector<std::unique_ptr<EditorValues>> editors;
-    for (const EditorInfo& editor : Editors()) {
-        if (!Serves(editor, gameCode))
-            continue;
-        if (std::unique_ptr<EditorValues> values = NewEditorValues(editor.id, gameCode))
-            editors.push_back(std::move(values));
-    }
-    return editors;
-}
-
-ImageValues ReadImageValues(const std::string& path)
+ImageValues ReadImageValues(const std::string& path, const std::string& layoutPath)
 {
     RomFile file(path, RomFile::Access::Read);
     file.requireOpen(path);
-    return ReadImageValues(file, path);
+    return ReadImageValues(file, path, layoutPath);
 }
 
-ImageValues ReadImageValues(RomFile& file, const std::string& path)
+ImageValues ReadImageValues(RomFile& file, const std::string& path, const std::string& layoutPath)
 {
     ImageValues image;
     image.path = path;
     image.session = std::make_unique<ImageSession>(path, DetectGame(file, path));
     image.gameCode = image.session->gameCode();
-    image.editors = EditorValuesFor(image.gameCode);
-    for (const auto& editor : image.editors)
-        editor->read(file, image.notes);
+    EditorValuesRead read = ReadEditorValues(file, path, image.gameCode, layoutPath);
+    image.session->setMoves(*read.moves);
+    image.suspects = SuspectPlaces(read);
+    image.editors = std::move(read.editors);
+    image.notes = std::move(read.notes);
+    image.layoutPath = std::move(read.layoutPath);
+    image.moved = read.moves->size();
     return image;
 }
 

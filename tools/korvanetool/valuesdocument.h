@@ -5,6 +5,7 @@
 
 #include "core/imagesession.h"
 #include "document/editorvalues.h"
+#include "editors/imagevalues/imagevalues.h"
 
 #include <QJsonObject>
 
@@ -35,17 +36,20 @@ struct ImageValues
     std::vector<std::unique_ptr<EditorValues>> editors;
     // The values that could not be read, one line each.
     std::vector<std::string> notes;
+    // The layout file the values were read through, or empty.
+    std::string layoutPath;
+    std::size_t moved = 0;
+    // The values read that do not look as expected.
+    std::vector<SuspectPlace> suspects;
 };
 
-// The values sections of the editors that serve gameCode, in the editor
-// list's order: objects, demos, water, texts, palettes.
-std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode);
-
-// Detects the image's game and reads every editor's values. Throws
-// KorvaneError when the image cannot be read at all.
-ImageValues ReadImageValues(const std::string& path);
+// Detects the image's game and reads every editor's values, through the
+// layout at layoutPath or else the one beside the image (ReadEditorValues).
+// Throws KorvaneError when the image cannot be read at all, or the layout
+// is refused.
+ImageValues ReadImageValues(const std::string& path, const std::string& layoutPath = {});
 // The same from file, open as path.
-ImageValues ReadImageValues(RomFile& file, const std::string& path);
+ImageValues ReadImageValues(RomFile& file, const std::string& path, const std::string& layoutPath = {});
 
 // The document of the values read.
 QJsonObject ExportDocument(const ImageValues& image);

@@ -41,13 +41,37 @@ constexpr std::array<SampleHeader, 10> kHeaders = {{
      "GM 00000000-00"},
 }};
 
+// Bytes that stand for code and data: the same for a seed each time, and
+// unlike each other, so that the bytes around a value tell where it lies.
+class Filler
+{
+public:
+    explicit Filler(std::uint32_t seed) : mState(seed | 1) {}
+    std::uint8_t next()
+    {
+        mState ^= mState << 13;
+        mState ^= mState >> 17;
+        mState ^= mState << 5;
+        return static_cast<std::uint8_t>(mState >> 24);
+    }
+    std::vector<std::uint8_t> bytes(std::size_t count)
+    {
+        std::vector<std::uint8_t> out(count);
+        for (std::uint8_t& b : out)
+            b = next();
+        return out;
+    }
+
+private:
+    std::uint32_t mState;
+};
+
 SyntheticImage buildImage(const SampleHeader& h)
 {
     SyntheticImage image(h.size, 0x00);
-    // Something that is not all zeros behind the header, so that the
-    // checksum means something.
-    for (std::size_t i = 0x200; i < h.size; i += 0x100)
-        image.byte(i, static_cast<std::uint8_t>(i >> 8));
+    // Something behind the header, so that the checksum means something.
+    Filler filler(static_cast<std::uint32_t>(h.size) ^ static_cast<std::uint32_t>(h.code[1]) << 8);
+    image.bytes(0x200, filler.bytes(h.size - 0x200));
     image.text(0x100, h.system).text(0x150, h.title).serial(h.serial);
     if (h.variant)
         image.byte(0x16F, static_cast<std::uint8_t>(h.variant));
@@ -79,6 +103,52 @@ std::vector<SampleImage> BuildSampleImages()
     return samples;
 }
 
+std::vector<ModifiedSample> BuildModifiedSamples()
+{
+    std::vector<ModifiedSample> samples;
+    Filler code(0x4E75);
+    const auto based = [&samples](const char* fileName, const char* original, const std::string& gameCode) {
+        samples.push_back({fileName, original, gameCode, SampleImageOf(gameCode), {}, {}});
+        return &samples.back();
+    };
+    // Code put in before the bosses' values: everything after it moves.
+    ModifiedSample* sample = based("modified-p2-inserted.bin", "sample-p2.bin", "p2");
+    const std::size_t point = 0x2C000;
+    const std::size_t grown = 0x40;
+    sample->image.insert(point, code.bytes(grown));
+    sample->moved.push_back({point, std::int64_t(sample->image.size() - point - grown), point + grown});
+
+    // The demos' level table and what lies around it moved to free space,
+    // its old place used for other code.
+    sample = based("modified-p2-moved.bin", "sample-p2.bin", "p2");
+    const std::size_t table = 0x3D60;
+    const std::size_t tableLength = 0xA0;
+    const std::size_t there = 0xF0000;
+    sample->image.bytes(there, sample->image.slice(table, tableLength)).bytes(table, code.bytes(tableLength));
+    sample->moved.push_back({table, tableLength, there});
+
+    // A boss's code rewritten in place: return instructions where its hit
+    // count was.
+    sample = based("modified-p2-code.bin", "sample-p2.bin", "p2");
+    for (std::size_t at = 0x2EF40; at < 0x2EFC0; at += 2)
+        sample->image.word(at, 0x4E75);
+    sample->overwritten.push_back({0x2EF40, 0x80});
+
+    // Grown to 8 MiB, the palettes moved past 4 MiB.
+    sample = based("modified-p1-grown.bin", "sample-p1.bin", "p1");
+    const std::size_t palettes = 0x2100;
+    const std::size_t far = 0x600000;
+    const std::size_t length = 0xA00;
+    sample->image.resize(0x800000);
+    sample->image.bytes(0x80000, code.bytes(0x800000 - 0x80000));
+    sample->image.bytes(far, sample->image.slice(palettes, length)).bytes(palettes, code.bytes(length));
+    sample->moved.push_back({palettes, length, far});
+
+    for (ModifiedSample& modified : samples)
+        modified.image.validChecksum();
+    return samples;
+}
+
 SyntheticImage SampleImageOf(const std::string& gameCode)
 {
     for (SampleImage& sample : BuildSampleImages()) {
@@ -92,6 +162,13 @@ std::vector<std::string> WriteSampleImages(const std::string& dir, bool replace)
 {
     std::vector<std::string> paths;
     for (const SampleImage& sample : BuildSampleImages()) {
+        const std::string path = dir + "/" + sample.fileName;
+        if (!replace && KindOfFile(path) != FileKind::None)
+            continue;
+        sample.image.save(path);
+        paths.push_back(path);
+    }
+    for (const ModifiedSample& sample : BuildModifiedSamples()) {
         const std::string path = dir + "/" + sample.fileName;
         if (!replace && KindOfFile(path) != FileKind::None)
             continue;
