@@ -161,19 +161,16 @@ SyntheticImage SampleImageOf(const std::string& gameCode)
 std::vector<std::string> WriteSampleImages(const std::string& dir, bool replace)
 {
     std::vector<std::string> paths;
-    for (const SampleImage& sample : BuildSampleImages()) {
-        const std::string path = dir + "/" + sample.fileName;
+    const auto write = [&](const std::string& fileName, const SyntheticImage& image) {
+        const std::string path = dir + "/" + fileName;
         if (!replace && KindOfFile(path) != FileKind::None)
-            continue;
-        sample.image.save(path);
+            return;
+        image.save(path);
         paths.push_back(path);
-    }
-    for (const ModifiedSample& sample : BuildModifiedSamples()) {
-        const std::string path = dir + "/" + sample.fileName;
-        if (!replace && KindOfFile(path) != FileKind::None)
-            continue;
-        sample.image.save(path);
-        paths.push_back(path);
-    }
+    };
+    for (const SampleImage& sample : BuildSampleImages())
+        write(sample.fileName, sample.image);
+    for (const ModifiedSample& sample : BuildModifiedSamples())
+        write(sample.fileName, sample.image);
     return paths;
 }
