@@ -261,6 +261,13 @@ private slots:
         const std::string folder = mDir->file("modified");
         QVERIFY(MakeFolders(folder) == 0);
         WriteSampleImages(folder);
+        // No value of a clean sample is suspect.
+        for (const SampleImage& sample : mSamples) {
+            if (!sample.fileName.ends_with(".bin"))
+                continue;
+            const std::string path = folder + "/" + sample.fileName;
+            QVERIFY2(ReadImageValues(path).suspects.empty(), path.c_str());
+        }
         for (const ModifiedSample& sample : BuildModifiedSamples()) {
             const std::string original = folder + "/" + sample.originalFileName;
             const std::string image = folder + "/" + sample.fileName;
@@ -324,6 +331,8 @@ private slots:
                              qPrintable(QStringLiteral("%1: byte %2 of %3").arg(shown).arg(i, 0, 16).arg(QString::fromStdString(editedKey))));
             }
             QVERIFY(now != old);
+            // What the program wrote looks as expected.
+            QCOMPARE(ReadImageValues(image).suspects.empty(), sample.overwritten.empty());
         }
     }
 
