@@ -9,8 +9,6 @@
 
 #include <string>
 
-class QPushButton;
-
 // Where the values of an untouched original were found in the selected
 // image: a table of every value (key, usual address, found address, how it
 // was found), and "Save Layout", which writes the moved ones as the

@@ -412,13 +412,12 @@ void MainWindow::showHeader()
     stopHeaderSum();
     mUi->HeaderPanel->clear();
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
-    const auto row = headerRow;
-    QString serial = row(QStringLiteral("Serial"), QString::fromStdString(PrintableSerial(mSerial)));
+    QString serial = headerRow(QStringLiteral("Serial"), QString::fromStdString(PrintableSerial(mSerial)));
     // What the title cannot say: a file that is no cartridge, a game no
     // editor serves.
     const bool saveState = mSession->gameCode() == "gst";
     if (!mMegaDriveHeader && !saveState)
-        serial += row(QStringLiteral("Header"), QStringLiteral("no \"SEGA\" at 0x100: not a Mega Drive cartridge header"));
+        serial += headerRow(QStringLiteral("Header"), QStringLiteral("no \"SEGA\" at 0x100: not a Mega Drive cartridge header"));
     if (EditorItemsOf(mSession->gameCode()) == 0) {
         QString why;
         if (saveState)
@@ -427,7 +426,7 @@ void MainWindow::showHeader()
             why = QStringLiteral("none: this program does not know this game");
         else
             why = QStringLiteral("No editor of this program serves %1.").arg(fromCp1252(mSession->gameName()));
-        serial += row(QStringLiteral("Editors"), why);
+        serial += headerRow(QStringLiteral("Editors"), why);
     }
     const QString access = mSession->readOnly() ? QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the "
                                                          "editors show it, none saves</td></tr>")

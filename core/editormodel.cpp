@@ -3,6 +3,8 @@
 
 #include "core/editormodel.h"
 
+#include "core/numbers.h"
+
 #include <cstdio>
 
 std::string HexBytes(const std::string& bytes)
@@ -18,20 +20,21 @@ std::string HexBytes(const std::string& bytes)
 
 std::string SuspectValue::text() const
 {
-    char address[24];
-    std::snprintf(address, sizeof address, "$%llX", static_cast<unsigned long long>(offset));
-    return std::string("at ") + address + ": found " + found + ", not " + kind;
+    return "at $" + HexStr(static_cast<std::uint32_t>(offset), 0) + ": found " + found + ", not " + kind;
+}
+
+std::int64_t MovedOffset(const ValueMoves& moves, std::int64_t usual)
+{
+    for (const ValueMove& move : moves) {
+        if (usual >= move.usual && usual < move.usual + move.size)
+            return move.moved + (usual - move.usual);
+    }
+    return usual;
 }
 
 std::int64_t EditorModel::at(std::int64_t usual) const
 {
-    if (mMoves) {
-        for (const ValueMove& move : *mMoves) {
-            if (usual >= move.usual && usual < move.usual + move.size)
-                return move.moved + (usual - move.usual);
-        }
-    }
-    return usual;
+    return mMoves ? MovedOffset(*mMoves, usual) : usual;
 }
 
 std::vector<SuspectValue> EditorModel::blockedChanges() const

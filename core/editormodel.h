@@ -30,6 +30,9 @@ struct ValueMove
 };
 using ValueMoves = std::vector<ValueMove>;
 
+// Where the byte usually at usual lies once moves are made.
+std::int64_t MovedOffset(const ValueMoves& moves, std::int64_t usual);
+
 // A value read that its editor would not write: what lies at its address is
 // likely some other code or data of a modified image.
 struct SuspectValue

@@ -35,6 +35,10 @@ void ImageSession::refuseUnread(const std::vector<EditorModel*>& models) const
         if (const std::string refusal = model->unreadRefusal(); !refusal.empty())
             throw KorvaneError(refusal);
     }
+}
+
+void ImageSession::refuseBlocked(const std::vector<EditorModel*>& models) const
+{
     // What was read at a suspect value's address is likely code or data
     // of another kind; only "Edit anyway" writes over it.
     std::string blocked;
@@ -72,6 +76,7 @@ SaveReport ImageSession::write(const std::vector<EditorModel*>& models, const st
                                bool fix)
 {
     refuseUnread(models);
+    refuseBlocked(models);
     if (mListener && !mListener->aboutToSave(models))
         throw KorvaneError(kSaveCancelled);
     SaveReport report;
@@ -108,6 +113,7 @@ SaveReport ImageSession::write(const std::vector<EditorModel*>& models, const st
 SaveReport ImageSession::saveCopy(const std::vector<EditorModel*>& models, const std::string& target, bool repair)
 {
     refuseUnread(models);
+    refuseBlocked(models);
     if (SameFile(target, mPath))
         throw KorvaneError("A copy cannot be written over the image itself; nothing was written");
     SaveReport report;

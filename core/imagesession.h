@@ -74,7 +74,6 @@ public:
     // Where the values that moved in this image lie (its layout file): every
     // model read from now on reads and writes them there.
     void setMoves(ValueMoves moves) { mMoves = std::make_shared<const ValueMoves>(std::move(moves)); }
-    const ValueMoves& moves() const { return *mMoves; }
 
     // Reads model from the image, at the session's moves, through one open
     // for reading shared with other readers. Throws "Cannot open file <path>" and the model's read
@@ -108,6 +107,8 @@ public:
 private:
     SaveReport write(const std::vector<EditorModel*>& models, const std::function<void(RomFile&)>& check, bool fix);
     void refuseUnread(const std::vector<EditorModel*>& models) const;
+    // Refuses a Save over a suspect value not allowed, naming each.
+    void refuseBlocked(const std::vector<EditorModel*>& models) const;
     void backUp(RomFile& file);
 
     std::string mPath;

@@ -25,6 +25,21 @@ std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& ga
     return editors;
 }
 
+namespace {
+
+// Every value's place of editors, at its usual address (after a read).
+std::vector<ValuePlace> placesOf(const std::vector<std::unique_ptr<EditorValues>>& editors)
+{
+    std::vector<ValuePlace> places;
+    for (const auto& editor : editors) {
+        const std::vector<ValuePlace> more = editor->places();
+        places.insert(places.end(), more.begin(), more.end());
+    }
+    return places;
+}
+
+} // namespace
+
 EditorValuesRead ReadEditorValues(RomFile& file, const std::string& imagePath, const std::string& gameCode,
                                   const std::string& layoutPath)
 {
@@ -32,10 +47,7 @@ EditorValuesRead ReadEditorValues(RomFile& file, const std::string& imagePath, c
     read.editors = EditorValuesFor(gameCode);
     for (const auto& editor : read.editors)
         editor->read(file, read.notes);
-    for (const auto& editor : read.editors) {
-        const std::vector<ValuePlace> more = editor->places();
-        read.places.insert(read.places.end(), more.begin(), more.end());
-    }
+    read.places = placesOf(read.editors);
     read.layoutPath = layoutPath;
     if (read.layoutPath.empty() && KindOfFile(LayoutFileOf(imagePath)) != FileKind::None)
         read.layoutPath = LayoutFileOf(imagePath);
@@ -63,20 +75,13 @@ EditorValuesRead ReadEditorValues(RomFile& file, const std::string& imagePath, c
 
 std::vector<SuspectPlace> SuspectPlaces(const EditorValuesRead& read)
 {
-    const auto moved = [&read](const ValuePlace& place) {
-        for (const ValueMove& move : *read.moves) {
-            if (move.usual == place.offset && move.size == place.size)
-                return move.moved;
-        }
-        return place.offset;
-    };
     std::vector<SuspectPlace> suspect;
     for (const auto& editor : read.editors) {
         for (EditorModel* model : editor->models()) {
             for (const SuspectValue& value : model->suspects()) {
                 std::string key;
                 for (const ValuePlace& place : read.places) {
-                    const std::int64_t at = moved(place);
+                    const std::int64_t at = MovedOffset(*read.moves, place.offset);
                     if (value.offset >= at && value.offset < at + place.size)
                         key = place.key;
                 }
@@ -97,11 +102,10 @@ LocatedImage LocateImageValues(const std::string& originalPath, const std::strin
         located.gameCode = DetectGame(file, originalPath).game->code;
         // At the usual places, whatever layout lies beside the original.
         std::vector<std::string> notes;
-        for (const auto& editor : EditorValuesFor(located.gameCode)) {
+        const auto editors = EditorValuesFor(located.gameCode);
+        for (const auto& editor : editors)
             editor->read(file, notes);
-            const std::vector<ValuePlace> more = editor->places();
-            places.insert(places.end(), more.begin(), more.end());
-        }
+        places = placesOf(editors);
     }
     if (places.empty())
         throw KorvaneError("no editor serves this image (game \"" + located.gameCode + "\"): nothing to locate");

@@ -94,7 +94,6 @@ ImageValues ReadImageValues(RomFile& file, const std::string& path, const std::s
     image.editors = std::move(read.editors);
     image.notes = std::move(read.notes);
     image.layoutPath = std::move(read.layoutPath);
-    image.moved = read.moves->size();
     return image;
 }
 

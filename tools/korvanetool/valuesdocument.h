@@ -38,7 +38,6 @@ struct ImageValues
     std::vector<std::string> notes;
     // The layout file the values were read through, or empty.
     std::string layoutPath;
-    std::size_t moved = 0;
     // The values read that do not look as expected.
     std::vector<SuspectPlace> suspects;
 };
