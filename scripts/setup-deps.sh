@@ -11,6 +11,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev fonts-liberation2 zlib1g-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           help2man desktop-file-utils appstream groff-base reuse python3-jsonschema zsh fish)
 for extra in "$@"; do
   case "$extra" in
