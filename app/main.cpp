@@ -20,13 +20,19 @@ void answerWithoutDisplay(int& argc, char** argv)
 {
     QCoreApplication plain(argc, argv);
     NameApplication();
+    const QStringList arguments = QCoreApplication::arguments();
     QCommandLineParser parser;
     AddProgramOptions(parser);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (parser.parse(arguments)
-        && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
-            || parser.isSet(QStringLiteral("version"))))
-        parser.process(arguments);
+    if (!parser.parse(arguments)
+        || !(parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+             || parser.isSet(QStringLiteral("version"))))
+        return;
+    // The answer in the program's language, which the settings may name.
+    GuardSettingsFile();
+    UseProgramLanguage(arguments);
+    QCommandLineParser translated;
+    AddProgramOptions(translated);
+    translated.process(arguments);
 }
 
 } // namespace
@@ -38,6 +44,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     NameApplication();
     InitApplication();
+    UseProgramLanguage(QApplication::arguments());
     const std::unique_ptr<MainWindow> window = StartProgram(QApplication::arguments());
     return QApplication::exec();
 }

@@ -17,6 +17,7 @@
 #include "core/editormodel.h"
 #include "core/romfile.h"
 #include "core/supportfiles.h"
+#include "document/language.h"
 #include "document/layoutfile.h"
 #include "editors/imagevalues/imagevalues.h"
 #include "ui/emulator.h"
@@ -27,6 +28,7 @@
 #include "ui/trackedform.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -55,10 +57,16 @@
 
 namespace {
 
+// A row of the header panel's table, its text given as HTML.
+QString headerRowHtml(const QString& name, const QString& html)
+{
+    return QStringLiteral("<tr><td>%1&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>").arg(name, html);
+}
+
 // A row of the header panel's table.
 QString headerRow(const QString& name, const QString& text)
 {
-    return QStringLiteral("<tr><td>%1&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>").arg(name, text.toHtmlEscaped());
+    return headerRowHtml(name, text.toHtmlEscaped());
 }
 
 const QString kBackupKey = QStringLiteral("backupBeforeSaving");
@@ -74,7 +82,7 @@ QString namesOf(const std::vector<TrackedForm*>& forms)
     if (names.size() < 2)
         return names.value(0);
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QCoreApplication::translate("MainWindow", "%1 and %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 QString capitalized(QString text)
@@ -98,6 +106,15 @@ QString fromCp1252(const std::string& bytes)
     return QString::fromStdString(Cp1252ToUtf8(bytes));
 }
 
+// Refuses a name that does not stand for exactly one file; refusal is
+// "Cannot open %1: %2" or the like, %2 saying why.
+void requireExactName(const QString& name, const QString& refusal)
+{
+    if (!ExactName(name))
+        throw KorvaneError(
+            refusal.arg(name, QCoreApplication::translate("FileNames", kInexactNameMessage)).toStdString());
+}
+
 } // namespace
 
 // The resources of a static library must be registered by hand.
@@ -112,9 +129,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
     mUi->setupUi(this);
     restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
     // Shown while Saves leave the header as it is.
-    mFixOff = new QLabel(QStringLiteral("Fix Checksum is off"), this);
+    mFixOff = new QLabel(tr("Fix Checksum is off"), this);
     mFixOff->setObjectName(QStringLiteral("fixChecksumOff"));
-    mFixOff->setToolTip(QStringLiteral("Saves leave the header's checksum as it is (Editor > Fix Checksum)"));
+    mFixOff->setToolTip(tr("Saves leave the header's checksum as it is (Editor > Fix Checksum)"));
     statusBar()->addPermanentWidget(mFixOff);
     connect(mUi->Fix, &QAction::toggled, this, &MainWindow::showFixChecksum);
     showFixChecksum();
@@ -169,6 +186,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
     ConnectHandler(mUi->FileOpen, &QAction::triggered, this, &MainWindow::chooseImage);
     ConnectHandler(mUi->FilePlay, &QAction::triggered, this, &MainWindow::playImage);
     ConnectHandler(mUi->SettingsEmulator, &QAction::triggered, this, &MainWindow::chooseEmulator);
+    fillLanguageMenu();
     ConnectHandler(mUi->FileQuit, &QAction::triggered, this, &MainWindow::quit);
     ConnectHandler(mUi->FileSaveCopy, &QAction::triggered, this, [](MainWindow* self) { self->saveCopy(); });
     ConnectHandler(mUi->FileRevert, &QAction::triggered, this, &MainWindow::revert);
@@ -190,7 +208,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(std::make_uni
 
 void MainWindow::showStart()
 {
-    mUi->Label1->setText(QStringLiteral("v") + QString::fromLatin1(PackageVersion()));
+    mUi->Label1->setText(tr("v%1").arg(QString::fromLatin1(PackageVersion())));
     setWindowTitle(QString::fromStdString(AppTitle()));
     // The support folder beside the executable, or the installed one; what
     // the program writes there goes to the user's data folder when the
@@ -205,7 +223,7 @@ void MainWindow::chooseImage()
 {
     const QString fileName = OpenDialog.execute(this);
     if (fileName.isEmpty()) {
-        ShowMessage(QStringLiteral("You have to select a file"));
+        ShowMessage(tr("You have to select a file"));
         return;
     }
     selectFile(fileName);
@@ -234,8 +252,7 @@ void MainWindow::selectFile(const QString& fileName)
     mUi->HeaderPanel->clear();
 
     // Never a guess at which file a name means.
-    if (!ExactName(fileName))
-        throw KorvaneError("Cannot open " + fileName.toStdString() + ": " + kInexactNameMessage);
+    requireExactName(fileName, tr("Cannot open %1: %2"));
     const std::string path = CorePath(fileName);
     const Detection detection = DetectGame(path);
     mSession = std::make_unique<ImageSession>(path, detection);
@@ -272,23 +289,24 @@ std::string MainWindow::checkValues(bool selecting)
         if (selecting)
             mSession->setMoves(*read.moves);
         if (!read.layoutPath.empty())
-            mValueRows += headerRow(QStringLiteral("Layout"),
-                                    QStringLiteral("%1 moves %2 of the values")
-                                        .arg(QFileInfo(ShownPath(read.layoutPath)).fileName())
-                                        .arg(read.moves->size()));
+            mValueRows += headerRow(tr("Layout"), tr("%1 moves %2 of the values")
+                                                      .arg(QFileInfo(ShownPath(read.layoutPath)).fileName())
+                                                      .arg(read.moves->size()));
         std::set<std::string> suspect;
         for (const SuspectPlace& place : SuspectPlaces(read))
             suspect.insert(place.key);
         if (!suspect.empty())
             mValueRows += headerRow(
-                QStringLiteral("Values"),
-                QStringLiteral("%1 of %2 values do not look as expected at their %3: this image may be modified "
-                               "(Image > Locate Moved Values...).")
+                tr("Values"),
+                (read.layoutPath.empty()
+                     ? tr("%1 of %2 values do not look as expected at their usual place: this image may be modified "
+                          "(Image > Locate Moved Values...).")
+                     : tr("%1 of %2 values do not look as expected at their place: this image may be modified "
+                          "(Image > Locate Moved Values...)."))
                     .arg(suspect.size())
-                    .arg(read.places.size())
-                    .arg(read.layoutPath.empty() ? QStringLiteral("usual place") : QStringLiteral("place")));
+                    .arg(read.places.size()));
     } catch (const KorvaneError& e) {
-        mValueRows += headerRow(QStringLiteral("Values"), QStringLiteral("not checked: %1").arg(e.what()));
+        mValueRows += headerRow(tr("Values"), tr("not checked: %1").arg(e.what()));
         return e.what();
     }
     return {};
@@ -300,13 +318,12 @@ void MainWindow::locateMovedValues()
     // The untouched original, where a backup kept it.
     const QString kept = ShownPath(OriginalBackupOf(path));
     const QString original =
-        ChooseFile(this, QStringLiteral("Untouched original image"),
-                   QFileInfo::exists(kept) ? kept : QFileInfo(ShownPath(path)).absolutePath(), RomOpenDialog::kFilter,
+        ChooseFile(this, tr("Untouched original image"),
+                   QFileInfo::exists(kept) ? kept : QFileInfo(ShownPath(path)).absolutePath(), RomOpenDialog::filter(),
                    false);
     if (original.isEmpty())
         return;
-    if (!ExactName(original))
-        throw KorvaneError("Cannot use " + original.toStdString() + ": " + kInexactNameMessage);
+    requireExactName(original, tr("Cannot use %1: %2"));
     bool saved = false;
     {
         // Gone before the editors are: they are all the window's dialogs.
@@ -315,8 +332,7 @@ void MainWindow::locateMovedValues()
     }
     if (!saved)
         return;
-    ShowStatus(QStringLiteral("Wrote %1; the image is read through it.")
-                   .arg(QFileInfo(ShownPath(LayoutFileOf(path))).fileName()));
+    ShowStatus(tr("Wrote %1; the image is read through it.").arg(QFileInfo(ShownPath(LayoutFileOf(path))).fileName()));
     // Read again through the layout, the editors' edits settled first.
     selectFile(ShownPath(path));
 }
@@ -367,7 +383,7 @@ bool MainWindow::aboutToSave(const std::vector<EditorModel*>& models)
             }
         }
         if (clash >= 0
-            && Ask(QStringLiteral("%1 holds an unsaved edit of the same bytes (at %2). Save over it?")
+            && Ask(tr("%1 holds an unsaved edit of the same bytes (at %2). Save over it?")
                        .arg(capitalized(form->editorName()),
                             QString::fromStdString(HexStr(static_cast<std::uint32_t>(clash), 0))),
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
@@ -412,33 +428,32 @@ void MainWindow::showHeader()
     stopHeaderSum();
     mUi->HeaderPanel->clear();
     const auto hex = [](std::uint32_t value, int digits) { return QString::fromStdString(HexStr(value, digits)); };
-    QString serial = headerRow(QStringLiteral("Serial"), QString::fromStdString(PrintableSerial(mSerial)));
+    QString serial = headerRow(tr("Serial"), QString::fromStdString(PrintableSerial(mSerial)));
     // What the title cannot say: a file that is no cartridge, a game no
     // editor serves.
     const bool saveState = mSession->gameCode() == "gst";
     if (!mMegaDriveHeader && !saveState)
-        serial += headerRow(QStringLiteral("Header"), QStringLiteral("no \"SEGA\" at 0x100: not a Mega Drive cartridge header"));
+        serial += headerRow(tr("Header"), tr("no \"SEGA\" at 0x100: not a Mega Drive cartridge header"));
     if (EditorItemsOf(mSession->gameCode()) == 0) {
         QString why;
         if (saveState)
-            why = QStringLiteral("none: a save state is not edited");
+            why = tr("none: a save state is not edited");
         else if (mSession->gameCode() == "un")
-            why = QStringLiteral("none: this program does not know this game");
+            why = tr("none: this program does not know this game");
         else
-            why = QStringLiteral("No editor of this program serves %1.").arg(fromCp1252(mSession->gameName()));
-        serial += headerRow(QStringLiteral("Editors"), why);
+            why = tr("No editor of this program serves %1.").arg(fromCp1252(mSession->gameName()));
+        serial += headerRow(tr("Editors"), why);
     }
-    const QString access = mSession->readOnly() ? QStringLiteral("<tr><td>Access&nbsp;&nbsp;&nbsp;</td><td>read-only: the "
-                                                         "editors show it, none saves</td></tr>")
-                                        : QString();
+    const QString access =
+        mSession->readOnly() ? headerRow(tr("Access"), tr("read-only: the editors show it, none saves")) : QString();
     const auto show = [this, hex, serial, access](std::int64_t size, const QString& checksumRows) {
-        const QString rows = QStringLiteral("<tr><td>Size&nbsp;&nbsp;&nbsp;</td><td>%1 bytes (%2)</td></tr>")
-                                 .arg(size)
-                                 .arg(hex(static_cast<std::uint32_t>(size), 6))
+        const QString rows =
+            headerRow(tr("Size"), tr("%1 bytes (%2)").arg(size).arg(hex(static_cast<std::uint32_t>(size), 6)))
             + serial + checksumRows + access + mValueRows;
         mUi->HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
     };
-    show(mSession->size(), QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>being summed\u2026</td></tr>"));
+    const QString checksum = tr("Checksum");
+    show(mSession->size(), headerRow(checksum, tr("being summed…")));
 
     struct Result
     {
@@ -458,31 +473,34 @@ void MainWindow::showHeader()
         }
     }));
     const quint64 request = ++mHeaderRequest;
-    connect(mHeaderSum->thread.get(), &QThread::finished, this, [this, request, result, show, hex, size] {
+    connect(mHeaderSum->thread.get(), &QThread::finished, this, [this, request, result, show, hex, size, checksum] {
         if (request != mHeaderRequest)
             return;
         const HeaderState& header = result->header;
         if (!result->error.isEmpty()) {
-            show(size, QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>not read: %1</td></tr>")
-                                  .arg(result->error.toHtmlEscaped()));
+            show(size, headerRow(checksum, tr("not read: %1").arg(result->error)));
             return;
         }
         // A red that reads on the window's background, light or dark.
         const QString red = palette().color(QPalette::Window).lightness() < 128 ? QStringLiteral("#ff8080")
                                                                                 : QStringLiteral("#c00000");
         const auto verdict = [red](bool ok) {
-            return ok ? QStringLiteral("OK") : QStringLiteral("<span style=\"color:%1\"><b>MISMATCH</b></span>").arg(red);
+            if (ok)
+                return tr("OK").toHtmlEscaped();
+            return QStringLiteral("<span style=\"color:%1\"><b>%2</b></span>").arg(red, tr("MISMATCH").toHtmlEscaped());
         };
         QString rows;
         if (header.summed) {
-            rows += QStringLiteral("<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>stored %1, computed %2: %3</td></tr>")
-                        .arg(hex(header.storedChecksum, 4), hex(header.computedChecksum, 4),
-                             verdict(header.checksumOk()));
-            rows += QStringLiteral("<tr><td>ROM end&nbsp;&nbsp;&nbsp;</td><td>stored %1, expected %2: %3</td></tr>")
-                        .arg(hex(header.storedRomEnd, 6), hex(header.expectedRomEnd, 6), verdict(header.romEndOk()));
+            rows += headerRowHtml(checksum, tr("stored %1, computed %2: %3")
+                                                .toHtmlEscaped()
+                                                .arg(hex(header.storedChecksum, 4), hex(header.computedChecksum, 4),
+                                                     verdict(header.checksumOk())));
+            rows += headerRowHtml(tr("ROM end"), tr("stored %1, expected %2: %3")
+                                                     .toHtmlEscaped()
+                                                     .arg(hex(header.storedRomEnd, 6), hex(header.expectedRomEnd, 6),
+                                                          verdict(header.romEndOk())));
         } else {
-            rows += QStringLiteral(
-                "<tr><td>Checksum&nbsp;&nbsp;&nbsp;</td><td>nothing to sum (0x200 bytes or fewer)</td></tr>");
+            rows += headerRow(checksum, tr("nothing to sum (0x200 bytes or fewer)"));
         }
         show(header.size, rows);
     });
@@ -531,7 +549,7 @@ void MainWindow::fillRecentMenu()
         ConnectHandler(item, &QAction::triggered, this, [fileName](MainWindow* self) { self->openRecent(fileName); });
     }
     mUi->FileRecent->addSeparator();
-    QAction* clear = mUi->FileRecent->addAction(QStringLiteral("Clear Recent"));
+    QAction* clear = mUi->FileRecent->addAction(tr("Clear Recent"));
     clear->setObjectName(QStringLiteral("FileRecentClear"));
     clear->setEnabled(!recent.isEmpty());
     ConnectHandler(clear, &QAction::triggered, this, [](MainWindow* self) {
@@ -545,7 +563,7 @@ void MainWindow::openRecent(const QString& fileName)
     if (!QFileInfo::exists(fileName)) {
         RecentImages::remove(fileName);
         fillRecentMenu();
-        ShowMessage(QStringLiteral("%1 no longer exists; it was taken off the recent images.").arg(fileName));
+        ShowMessage(tr("%1 no longer exists; it was taken off the recent images.").arg(fileName));
         return;
     }
     selectFile(fileName);
@@ -557,13 +575,13 @@ void MainWindow::showGame(const std::string& serial)
     setWindowTitle(QFileInfo(ShownPath(mSession->path())).fileName() + QStringLiteral("[*] - ")
                    + QString::fromStdString(AppTitle()));
     if (mSession->gameCode() == "un" && !mMegaDriveHeader)
-        mUi->LblGame->setText(QStringLiteral("Not a Mega Drive cartridge image"));
+        mUi->LblGame->setText(tr("Not a Mega Drive cartridge image"));
     else if (mSession->gameCode() == "un")
-        mUi->LblGame->setText(QStringLiteral("Unknown ROM - ") + QString::fromStdString(PrintableSerial(serial)));
+        mUi->LblGame->setText(tr("Unknown ROM - %1").arg(QString::fromStdString(PrintableSerial(serial))));
     else if (mSession->gameCode() == "gst")
         mUi->LblGame->setText(name);
     else
-        mUi->LblGame->setText(name + QStringLiteral(" ROM"));
+        mUi->LblGame->setText(tr("%1 ROM").arg(name));
 }
 
 QList<QAction*> MainWindow::imageActions() const
@@ -591,33 +609,31 @@ void MainWindow::createPatch()
     const QString changed = ShownPath(mSession->path());
     // The untouched original, where a backup kept it.
     const QString kept = ShownPath(OriginalBackupOf(mSession->path()));
-    const QString original = ChooseFile(this, QStringLiteral("Original image"),
+    const QString original = ChooseFile(this, tr("Original image"),
                                         QFileInfo::exists(kept) ? kept : QFileInfo(changed).absolutePath(),
-                                        RomOpenDialog::kFilter, false);
+                                        RomOpenDialog::filter(), false);
     if (original.isEmpty())
         return;
     const QFileInfo image(changed);
     const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral(".bps"));
-    const QString out = ChooseFile(this, QStringLiteral("Save patch"), suggested,
-                                   QStringLiteral("BPS patch (*.bps);;IPS patch (*.ips)"), true);
+    const QString out =
+        ChooseFile(this, tr("Save patch"), suggested, tr("BPS patch (*.bps);;IPS patch (*.ips)"), true);
     if (out.isEmpty())
         return;
-    for (const QString& name : {original, out}) {
-        if (!ExactName(name))
-            throw KorvaneError("Cannot use " + name.toStdString() + ": " + kInexactNameMessage);
-    }
+    for (const QString& name : {original, out})
+        requireExactName(name, tr("Cannot use %1: %2"));
     const std::string outPath = CorePath(out);
     const std::string originalPath = CorePath(original);
     if (SameFile(outPath, originalPath) || SameFile(outPath, mSession->path()))
-        throw KorvaneError("The patch cannot be written over one of its images; nothing was written");
+        throw KorvaneError(tr("The patch cannot be written over one of its images; nothing was written").toStdString());
     const PatchBytes originalBytes = ReadBinaryFile(originalPath);
     // A patch between two different cartridges is most likely a mistake.
     const std::string originalSerial =
         originalBytes.size() >= 0x18E ? std::string(originalBytes.begin() + 0x180, originalBytes.begin() + 0x18E)
                                       : std::string();
     if (originalSerial != mSerial
-        && Ask(QStringLiteral("The original's serial \"%1\" is not the selected image's \"%2\". Make the patch "
-                              "from it all the same?")
+        && Ask(tr("The original's serial \"%1\" is not the selected image's \"%2\". Make the patch from it all the "
+                  "same?")
                    .arg(fromCp1252(originalSerial), fromCp1252(mSerial)),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
@@ -625,7 +641,7 @@ void MainWindow::createPatch()
     const PatchFormat format = PatchFormatOfName(outPath).value_or(PatchFormat::Bps);
     const PatchBytes patch = CreatePatch(format, originalBytes, ReadBinaryFile(mSession->path()));
     ReplaceFile(outPath, patch);
-    ShowMessage(QStringLiteral("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
+    ShowMessage(tr("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
 }
 
 void MainWindow::playImage()
@@ -634,7 +650,7 @@ void MainWindow::playImage()
     const QString name = QFileInfo(ShownPath(mSession->path())).fileName();
     if (forms.empty()) {
         if (PlayImage(this, mSession->path()))
-            ShowStatus(QStringLiteral("Playing %1 as saved.").arg(name));
+            ShowStatus(tr("Playing %1 as saved.").arg(name));
         return;
     }
     // What is on screen, the image untouched.
@@ -642,12 +658,50 @@ void MainWindow::playImage()
     if (!mPlayCopies)
         mPlayCopies = std::make_unique<QTemporaryDir>();
     if (!mPlayCopies->isValid())
-        throw KorvaneError("No temporary folder for the copy to play: " + mPlayCopies->errorString().toStdString());
+        throw KorvaneError(
+            tr("No temporary folder for the copy to play: %1").arg(mPlayCopies->errorString()).toStdString());
     const std::string copy = CorePath(mPlayCopies->filePath(name));
     mSession->saveCopy(models, copy, true);
     if (PlayImage(this, copy))
-        ShowStatus(QStringLiteral("Playing a copy of %1 with the unsaved edits of %2 (the image is unchanged).")
+        ShowStatus(tr("Playing a copy of %1 with the unsaved edits of %2 (the image is unchanged).")
                        .arg(name, namesOf(forms)));
+}
+
+void MainWindow::fillLanguageMenu()
+{
+    mUi->SettingsLanguage->menuAction()->setObjectName(QStringLiteral("SettingsLanguageMenu"));
+    auto* group = new QActionGroup(this);
+    const QString chosen = QSettings().value(LanguageSettingKey()).toString();
+    QList<std::pair<QString, QString>> items{{QString(), tr("&System")}};
+    // Each language by its own name, with the first letter no item above
+    // took as its accelerator.
+    QString taken = QStringLiteral("s");
+    for (const Language& language : Languages()) {
+        QString name = language.name;
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            if (name[i].isLetter() && !taken.contains(name[i].toLower())) {
+                taken += name[i].toLower();
+                name.insert(i, QLatin1Char('&'));
+                break;
+            }
+        }
+        items.append({language.code, name});
+    }
+    for (const auto& [code, name] : items) {
+        QAction* item = mUi->SettingsLanguage->addAction(name);
+        item->setObjectName(QStringLiteral("SettingsLanguage_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        item->setCheckable(true);
+        item->setChecked(code == chosen);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [code] {
+            QSettings settings;
+            if (code.isEmpty())
+                settings.remove(LanguageSettingKey());
+            else
+                settings.setValue(LanguageSettingKey(), code);
+            ShowMessage(tr("The language changes when Pelbo Korvane starts again."));
+        });
+    }
 }
 
 void MainWindow::chooseEmulator()
@@ -700,12 +754,12 @@ bool MainWindow::settleUnsaved()
         return true;
     const QString name = QFileInfo(ShownPath(mSession->path())).fileName();
     const bool readOnly = mSession->readOnly();
-    const QString text = readOnly ? QStringLiteral("%1 is read-only: keep the unsaved edits in %2 in a copy of it?")
+    const QString text = readOnly ? tr("%1 is read-only: keep the unsaved edits in %2 in a copy of it?")
                                         .arg(name, namesOf(forms))
-                                  : QStringLiteral("Save the unsaved edits in %1 to %2?").arg(namesOf(forms), name);
+                                  : tr("Save the unsaved edits in %1 to %2?").arg(namesOf(forms), name);
     QMap<QMessageBox::StandardButton, QString> labels;
     if (readOnly)
-        labels.insert(QMessageBox::SaveAll, QStringLiteral("Save a Copy..."));
+        labels.insert(QMessageBox::SaveAll, tr("Save a Copy..."));
     switch (Ask(text, QMessageBox::SaveAll | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::SaveAll,
                 labels)) {
     case QMessageBox::SaveAll:
@@ -733,11 +787,10 @@ bool MainWindow::saveCopy()
     const QFileInfo image(ShownPath(mSession->path()));
     const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral("-copy.")
                                                    + image.suffix());
-    const QString target = ChooseFile(this, QStringLiteral("Save a Copy"), suggested, RomOpenDialog::kFilter, true);
+    const QString target = ChooseFile(this, tr("Save a Copy"), suggested, RomOpenDialog::filter(), true);
     if (target.isEmpty())
         return false;
-    if (!ExactName(target))
-        throw KorvaneError("Cannot use " + target.toStdString() + ": " + kInexactNameMessage);
+    requireExactName(target, tr("Cannot use %1: %2"));
     const SaveReport report = mSession->saveCopy(models, CorePath(target), mSession->fixChecksum());
     ShowStatus(SaveReportText(CorePath(target), report));
     return true;
@@ -747,26 +800,26 @@ void MainWindow::revert()
 {
     const std::vector<TrackedForm*> forms = modifiedForms();
     if (forms.empty()) {
-        ShowStatus(QStringLiteral("No editor holds unsaved edits."));
+        ShowStatus(tr("No editor holds unsaved edits."));
         return;
     }
-    if (Ask(QStringLiteral("Discard the unsaved edits in %1?").arg(namesOf(forms)),
+    if (Ask(tr("Discard the unsaved edits in %1?").arg(namesOf(forms)),
             QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
         != QMessageBox::Discard)
         return;
     for (TrackedForm* form : forms)
         form->reread(false);
-    ShowStatus(QStringLiteral("The editors show %1 as saved.").arg(QFileInfo(ShownPath(mSession->path())).fileName()));
+    ShowStatus(tr("The editors show %1 as saved.").arg(QFileInfo(ShownPath(mSession->path())).fileName()));
 }
 
 void MainWindow::repairChecksum()
 {
     const QString name = QFileInfo(ShownPath(mSession->path())).fileName();
     if (mSession->readOnly())
-        throw KorvaneError(name.toStdString() + " is read-only: its checksum cannot be repaired");
+        throw KorvaneError(tr("%1 is read-only: its checksum cannot be repaired").arg(name).toStdString());
     const SaveReport report = mSession->repairChecksum();
-    ShowStatus(report.checksumRepaired ? QStringLiteral("Checksum of %1 repaired.").arg(name)
-                                       : QStringLiteral("The checksum of %1 was already right; nothing was written.").arg(name));
+    ShowStatus(report.checksumRepaired ? tr("Checksum of %1 repaired.").arg(name)
+                                       : tr("The checksum of %1 was already right; nothing was written.").arg(name));
 }
 
 void MainWindow::closeEditors()
@@ -898,7 +951,7 @@ void MainWindow::openDisassembler()
 
 void MainWindow::showAbout()
 {
-    const QString text = QStringLiteral(
+    const QString text = tr(
         "<h3>%1</h3>"
         "<p>Version %2</p>"
         "<p>An editor of the demos, water levels, objects, texts and palettes of the cartridge images "
@@ -911,6 +964,6 @@ void MainWindow::showAbout()
         "without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the "
         "<a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public License</a> for more "
         "details.</p>");
-    QMessageBox::about(this, QStringLiteral("About %1").arg(QString::fromUtf8(kAppName)),
+    QMessageBox::about(this, tr("About %1").arg(QString::fromUtf8(kAppName)),
                        text.arg(QString::fromUtf8(kAppName), QString::fromLatin1(PackageVersion())));
 }

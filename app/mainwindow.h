@@ -84,6 +84,9 @@ public:
     void playImage();
     // The command that plays images.
     void chooseEmulator();
+    // Settings > Language: "System" and every language of the program, the
+    // chosen one ticked; a choice is kept for the next start.
+    void fillLanguageMenu();
     void openDemosEditor();
     void openWaterEditor();
     void openObjectEditor();

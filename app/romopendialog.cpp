@@ -3,15 +3,15 @@
 
 #include "app/romopendialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
-// Qt's filter syntax: the patterns in parentheses are separated by blanks.
-// Images named .md, .gen or .32x are found through the last entry.
-const QString RomOpenDialog::kFilter = QStringLiteral(
-    "Cartridge images (*.bin *.gen *.md *.smd);;Genecyst save states (*.gs*);;"
-    "All supported files (*.bin *.gen *.md *.smd *.gs*);;All files (*)");
+QString RomOpenDialog::filter()
+{
+    return QCoreApplication::translate("RomOpenDialog", kFilter);
+}
 
 RomOpenDialog::RomOpenDialog()
     : mChooser([](QWidget* parent, const QString& startPath, const QString& filter, QString* selectedFilter) {
@@ -28,7 +28,7 @@ QString RomOpenDialog::execute(QWidget* parent)
         startPath = mInitialDir.isEmpty() ? name : QDir(mInitialDir).filePath(name);
     }
     QString selectedFilter = mSelectedFilter;
-    const QString chosen = mChooser(parent, startPath, kFilter, &selectedFilter);
+    const QString chosen = mChooser(parent, startPath, filter(), &selectedFilter);
     if (!chosen.isEmpty()) {
         mFileName = chosen;
         mSelectedFilter = selectedFilter;

@@ -20,7 +20,14 @@ public:
     using Chooser = std::function<QString(QWidget* parent, const QString& startPath, const QString& filter,
                                           QString* selectedFilter)>;
 
-    static const QString kFilter;
+    // Qt's filter syntax: the patterns in parentheses are separated by
+    // blanks. Images named .md, .gen or .32x are found through the last
+    // entry.
+    static constexpr const char* kFilter = QT_TRANSLATE_NOOP(
+        "RomOpenDialog", "Cartridge images (*.bin *.gen *.md *.smd);;Genecyst save states (*.gs*);;"
+                         "All supported files (*.bin *.gen *.md *.smd *.gs*);;All files (*)");
+    // kFilter in the user's language.
+    static QString filter();
 
     RomOpenDialog();
 

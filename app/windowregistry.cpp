@@ -8,6 +8,8 @@
 #include "core/checksum.h"
 #include "core/imagesession.h"
 #include "core/platform/files.h"
+#include "core/translate.h"
+#include "document/language.h"
 #include "ui/handlers.h"
 #include "ui/filenames.h"
 #include "ui/imagesave.h"
@@ -58,8 +60,11 @@ void GuardSettingsFile()
         if (!info.exists() || info.isFile())
             continue;
         static QTemporaryDir own;
-        std::cerr << QCoreApplication::applicationName().toStdString() << ": " << CorePath(file)
-                  << " is no regular file: the settings of this run are not kept\n";
+        std::cerr << Substituted(QCoreApplication::translate(
+                                     "Program", "%1: %2 is no regular file: the settings of this run are not kept")
+                                     .toStdString(),
+                                 {QCoreApplication::applicationName().toStdString(), CorePath(file)})
+                  << '\n';
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, own.path());
         return;
     }
@@ -75,11 +80,30 @@ void NameApplication()
 
 void AddProgramOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("An editor of the values of Mega Drive cartridge images."));
-    parser.addPositionalArgument(QStringLiteral("IMAGE"), QStringLiteral("The image to select at start."),
+    parser.setApplicationDescription(
+        QCoreApplication::translate("Program", "An editor of the values of Mega Drive cartridge images."));
+    parser.addPositionalArgument(QStringLiteral("IMAGE"),
+                                 QCoreApplication::translate("Program", "The image to select at start."),
                                  QStringLiteral("[IMAGE]"));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("Program", "Show the program in LANGUAGE (en, pt_BR, es) for this run."),
+        QCoreApplication::translate("Program", "LANGUAGE")));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+QString LanguageSettingKey()
+{
+    return QStringLiteral("language");
+}
+
+void UseProgramLanguage(const QStringList& arguments)
+{
+    QString language = LanguageArgument(arguments);
+    if (language.isEmpty())
+        language = QSettings().value(LanguageSettingKey()).toString();
+    UseLanguage(language);
 }
 
 std::unique_ptr<MainWindow> StartProgram(const QStringList& arguments)
@@ -102,7 +126,8 @@ std::unique_ptr<QDialog> NewEditor(EditorId id, ImageSession* session, EditorMem
     std::unique_ptr<QDialog> window = NewEditorWindow(id, session, memory, owner);
     if (!window)
         return nullptr;
-    QString title = QString::fromUtf8(InfoOf(id).title);
+    // The list's title in the user's language (context EditorList).
+    QString title = QCoreApplication::translate("EditorList", InfoOf(id).title);
     if (session)
         title += QStringLiteral(" - ") + QFileInfo(ShownPath(session->path())).fileName();
     window->setWindowTitle(title + QStringLiteral("[*]"));

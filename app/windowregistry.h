@@ -33,8 +33,18 @@ void GuardSettingsFile();
 // version --version prints.
 void NameApplication();
 
-// The program's options, [IMAGE], --help and --version, added to parser.
+// The program's options, [IMAGE], --lang, --help and --version, added to
+// parser.
 void AddProgramOptions(QCommandLineParser& parser);
+
+// Installs the language of this run (UseLanguage): --lang in arguments,
+// else the one "Settings > Language" chose (LanguageSettingKey), else the
+// system's. Call after NameApplication, before any text is made.
+void UseProgramLanguage(const QStringList& arguments);
+
+// The settings key of the language "Settings > Language" chose: a code of
+// Languages(), or none for the system's.
+QString LanguageSettingKey();
 
 // The program's start: its command line (--help and --version print and
 // end the program), the main window shown, and the image the command line

@@ -5,6 +5,7 @@
 
 #include "core/bytecompare.h"
 #include "core/korvaneerror.h"
+#include "core/translate.h"
 
 #include <zlib.h>
 
@@ -200,7 +201,7 @@ public:
     std::uint8_t byte()
     {
         if (mPos >= mEnd)
-            throw KorvaneError("the patch is truncated");
+            throw KorvaneError(Translated("Patches", "the patch is truncated"));
         return mPatch[mPos++];
     }
 
@@ -214,7 +215,8 @@ public:
             if (x & 0x80)
                 return data;
             if (shift > (std::uint64_t{1} << 49))
-                throw KorvaneError("the patch holds a number too large to be a size or an offset");
+                throw KorvaneError(
+                    Translated("Patches", "the patch holds a number too large to be a size or an offset"));
             shift <<= 7;
             data += shift;
         }
@@ -224,7 +226,7 @@ public:
     void skip(std::size_t count)
     {
         if (count > mEnd - mPos)
-            throw KorvaneError("the patch is truncated");
+            throw KorvaneError(Translated("Patches", "the patch is truncated"));
         mPos += count;
     }
 
@@ -239,22 +241,22 @@ private:
 PatchReader openPatch(const PatchBytes& patch, BpsInfo& info)
 {
     if (patch.size() < sizeof kMagic || !std::equal(std::begin(kMagic), std::end(kMagic), patch.begin()))
-        throw KorvaneError("not a BPS patch: it does not start with \"BPS1\"");
+        throw KorvaneError(Translated("Patches", "not a BPS patch: it does not start with \"BPS1\""));
     if (patch.size() < sizeof kMagic + 3 + kFooterSize)
-        throw KorvaneError("the patch is truncated");
+        throw KorvaneError(Translated("Patches", "the patch is truncated"));
     const std::size_t footer = patch.size() - kFooterSize;
     info.sourceCrc = littleEndianAt(patch, footer);
     info.targetCrc = littleEndianAt(patch, footer + 4);
     info.patchCrc = littleEndianAt(patch, footer + 8);
     if (Crc32(patch.data(), patch.size() - 4) != info.patchCrc)
-        throw KorvaneError("the patch is corrupted or truncated: its CRC does not match");
+        throw KorvaneError(Translated("Patches", "the patch is corrupted or truncated: its CRC does not match"));
     PatchReader reader(patch, footer);
     reader.skip(sizeof kMagic);
     info.sourceSize = reader.number();
     info.targetSize = reader.number();
     const std::uint64_t metadataSize = reader.number();
     if (metadataSize > footer)
-        throw KorvaneError("the patch is truncated");
+        throw KorvaneError(Translated("Patches", "the patch is truncated"));
     const std::size_t at = reader.position();
     reader.skip(static_cast<std::size_t>(metadataSize));
     info.metadata.assign(patch.begin() + static_cast<std::ptrdiff_t>(at), patch.begin() + static_cast<std::ptrdiff_t>(reader.position()));
@@ -278,7 +280,8 @@ std::uint32_t Crc32(const std::uint8_t* data, std::size_t size)
 
 std::string TooLargeToPatchMessage(std::uint64_t size)
 {
-    return "the changed image is " + std::to_string(size) + " bytes, larger than any cartridge image";
+    return Substituted(Translated("Patches", "the changed image is %1 bytes, larger than any cartridge image"),
+                       {std::to_string(size)});
 }
 
 PatchBytes CreateBpsPatch(const PatchBytes& source, const PatchBytes& target, const std::string& metadata)
@@ -413,13 +416,16 @@ PatchBytes ApplyBpsPatch(const PatchBytes& patch, const PatchBytes& source)
     BpsInfo info;
     PatchReader reader = openPatch(patch, info);
     if (info.sourceSize != source.size())
-        throw KorvaneError("the original is " + std::to_string(source.size()) + " bytes, the patch is for one of "
-                           + std::to_string(info.sourceSize) + " bytes");
+        throw KorvaneError(
+            Substituted(Translated("Patches", "the original is %1 bytes, the patch is for one of %2 bytes"),
+                        {std::to_string(source.size()), std::to_string(info.sourceSize)}));
     if (Crc32(source.data(), source.size()) != info.sourceCrc)
-        throw KorvaneError("the original is not the image the patch was made for: its CRC does not match");
+        throw KorvaneError(
+            Translated("Patches", "the original is not the image the patch was made for: its CRC does not match"));
     if (info.targetSize > kMaxBpsTargetSize)
-        throw KorvaneError("the patch makes an image of " + std::to_string(info.targetSize)
-                           + " bytes, larger than any cartridge image");
+        throw KorvaneError(
+            Substituted(Translated("Patches", "the patch makes an image of %1 bytes, larger than any cartridge image"),
+                        {std::to_string(info.targetSize)}));
 
     PatchBytes target(static_cast<std::size_t>(info.targetSize));
     std::size_t output = 0;
@@ -434,12 +440,13 @@ PatchBytes ApplyBpsPatch(const PatchBytes& patch, const PatchBytes& source)
         const std::uint64_t data = reader.number();
         const std::uint64_t length = (data >> 2) + 1;
         if (length > target.size() - output)
-            throw KorvaneError("an action of the patch writes past the end of the target it states");
+            throw KorvaneError(
+                Translated("Patches", "an action of the patch writes past the end of the target it states"));
         const auto n = static_cast<std::size_t>(length);
         switch (data & 3) {
         case SourceRead:
             if (output + n > source.size())
-                throw KorvaneError("an action of the patch reads past the end of the original");
+                throw KorvaneError(Translated("Patches", "an action of the patch reads past the end of the original"));
             std::copy_n(source.begin() + static_cast<std::ptrdiff_t>(output), n,
                         target.begin() + static_cast<std::ptrdiff_t>(output));
             break;
@@ -453,7 +460,7 @@ PatchBytes ApplyBpsPatch(const PatchBytes& patch, const PatchBytes& source)
         case SourceCopy:
             sourceRelative += relative();
             if (sourceRelative < 0 || static_cast<std::uint64_t>(sourceRelative) + n > source.size())
-                throw KorvaneError("an action of the patch reads past the end of the original");
+                throw KorvaneError(Translated("Patches", "an action of the patch reads past the end of the original"));
             std::copy_n(source.begin() + sourceRelative, n, target.begin() + static_cast<std::ptrdiff_t>(output));
             sourceRelative += static_cast<std::int64_t>(n);
             break;
@@ -461,7 +468,8 @@ PatchBytes ApplyBpsPatch(const PatchBytes& patch, const PatchBytes& source)
             targetRelative += relative();
             // Byte by byte: the copy may read what it has just written.
             if (targetRelative < 0 || static_cast<std::uint64_t>(targetRelative) >= output)
-                throw KorvaneError("an action of the patch reads past the end of the target made so far");
+                throw KorvaneError(
+                    Translated("Patches", "an action of the patch reads past the end of the target made so far"));
             for (std::size_t i = 0; i < n; ++i)
                 target[output + i] = target[static_cast<std::size_t>(targetRelative) + i];
             targetRelative += static_cast<std::int64_t>(n);
@@ -470,9 +478,9 @@ PatchBytes ApplyBpsPatch(const PatchBytes& patch, const PatchBytes& source)
         output += n;
     }
     if (output != target.size())
-        throw KorvaneError("the patch makes " + std::to_string(output) + " bytes, not the "
-                           + std::to_string(target.size()) + " it states");
+        throw KorvaneError(Substituted(Translated("Patches", "the patch makes %1 bytes, not the %2 it states"),
+                                       {std::to_string(output), std::to_string(target.size())}));
     if (Crc32(target.data(), target.size()) != info.targetCrc)
-        throw KorvaneError("the result does not match the patch's target CRC");
+        throw KorvaneError(Translated("Patches", "the result does not match the patch's target CRC"));
     return target;
 }

@@ -6,6 +6,7 @@
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 
 #include <algorithm>
 #include <array>
@@ -108,12 +109,12 @@ std::uint32_t sumBlock(RomFile& file, std::int64_t pos, std::size_t want, unsign
                        const std::atomic_bool* stop)
 {
     if (stop && stop->load(std::memory_order_relaxed))
-        throw KorvaneError(kStoppedMessage);
+        throw KorvaneError(Translated("Checksum", "Stopped"));
     const std::ptrdiff_t got = file.readAt(pos, block, want);
     if (got < 0)
         ThrowFileError(file.error());
     if (static_cast<std::size_t>(got) != want)
-        throw KorvaneError("Read beyond end of file");
+        throw KorvaneError(Translated("Checksum", "Read beyond end of file"));
     std::uint32_t sum = sumWords(block, want & ~std::size_t{1});
     if (want & 1)
         sum += static_cast<std::uint32_t>(block[want - 1]) << 8;
@@ -393,4 +394,9 @@ bool IsCartridgeImage(const std::string& path)
         return false;
     const std::string text(signature, sizeof signature);
     return text == "SEGA" || text == " SEG";
+}
+
+std::string NotCartridgeMessage()
+{
+    return Translated("Checksum", "not a Mega Drive cartridge image (no \"SEGA\" at 0x100)");
 }

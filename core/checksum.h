@@ -48,13 +48,13 @@ struct HeaderState
 
 // Reads the header fields and sums the image at path as FixChecksum does,
 // writing nothing (one shared open). Throws the byte-file messages, and
-// kStoppedMessage as soon as *stop is set, which another thread may do.
+// "Stopped" as soon as *stop is set, which another thread may do.
 HeaderState ReadHeaderState(const std::string& path, const std::atomic_bool* stop = nullptr);
-inline constexpr const char* kStoppedMessage = "Stopped";
 
 // Whether path holds a Mega Drive cartridge image as the console tells one:
 // at least the 0x200 bytes up to the end of the header, and "SEGA" (or
 // " SEG", as some headers start " SEGA") at 0x100. Throws OpenError when
 // the file cannot be read.
 bool IsCartridgeImage(const std::string& path);
-inline constexpr const char* kNotCartridgeMessage = "not a Mega Drive cartridge image (no \"SEGA\" at 0x100)";
+// What is said of a file IsCartridgeImage refuses, in the user's language.
+std::string NotCartridgeMessage();

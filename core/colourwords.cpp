@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
+#include "core/translate.h"
 
 namespace {
 
@@ -105,9 +106,11 @@ std::uint16_t ParseColourWord(const std::string& text, ColourFormat format, std:
     const std::uint16_t kept = TypedColourWord(value, format);
     if (value == stored || value == kept)
         return value;
-    const bool megaDrive = format == ColourFormat::MegaDrive;
-    throw KorvaneError("'" + text + "' has bits outside " + (megaDrive ? "0EEE" : "7FFF") + " for \"" + field
-                       + "\": a " + (megaDrive ? "Mega Drive colour holds blue, green and red in even steps, 0 to E"
-                                                : "32X colour holds 15 bits")
-                       + " (the nearest is " + HexStr(kept, 4) + ").");
+    const std::string refusal =
+        format == ColourFormat::MegaDrive
+            ? Translated("ColourWords", "'%1' has bits outside 0EEE for \"%2\": a Mega Drive colour holds blue, green "
+                                        "and red in even steps, 0 to E (the nearest is %3).")
+            : Translated("ColourWords",
+                         "'%1' has bits outside 7FFF for \"%2\": a 32X colour holds 15 bits (the nearest is %3).");
+    throw KorvaneError(Substituted(refusal, {text, field, HexStr(kept, 4)}));
 }

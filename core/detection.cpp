@@ -7,6 +7,7 @@
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 
 #include <array>
 
@@ -113,8 +114,11 @@ Detection DetectGame(RomFile& file, const std::string& path)
 
 std::string TooShortMessage(const std::string& path, std::uint32_t size)
 {
-    return path + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes")
-        + ": too short for a Mega Drive image (at least " + std::to_string(kMinImageSize) + " bytes).";
+    // size is below kMinImageSize: an int holds it.
+    const int count = static_cast<int>(size);
+    return Substituted(
+        Translated("Detection", "%1 is %n byte(s): too short for a Mega Drive image (at least %2 bytes).", nullptr, count),
+        {path, std::to_string(kMinImageSize)});
 }
 
 std::string PrintableSerial(const std::string& serial)

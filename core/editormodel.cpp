@@ -4,6 +4,7 @@
 #include "core/editormodel.h"
 
 #include "core/numbers.h"
+#include "core/translate.h"
 
 #include <cstdio>
 
@@ -20,7 +21,8 @@ std::string HexBytes(const std::string& bytes)
 
 std::string SuspectValue::text() const
 {
-    return "at $" + HexStr(static_cast<std::uint32_t>(offset), 0) + ": found " + found + ", not " + kind;
+    return Substituted(Translated("EditorModel", "at $%1: found %2, not %3"),
+                       {HexStr(static_cast<std::uint32_t>(offset), 0), found, kind});
 }
 
 std::int64_t MovedOffset(const ValueMoves& moves, std::int64_t usual)

@@ -98,7 +98,7 @@ public:
 
     // A Save's check on the file it holds open: the image is still the one
     // read, and holds what was read wherever the Save writes. Throws
-    // kImageChangedMessage.
+    // ImageChangedMessage.
     void checkImage(RomFile& file) const { mSnapshot.check(file, changes()); }
 
     // Writes each wanted value that differs from the one read, in the

@@ -9,6 +9,7 @@
 #include "core/patchfiles.h"
 #include "core/platform/files.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 
 ImageSession::ImageSession(std::string path, const Detection& detection)
     : mPath(std::move(path)),
@@ -47,7 +48,9 @@ void ImageSession::refuseBlocked(const std::vector<EditorModel*>& models) const
             blocked += (blocked.empty() ? "" : "; ") + value.text();
     }
     if (!blocked.empty())
-        throw KorvaneError(blocked + ". Nothing was saved: choose \"Edit anyway\" for such a value to write it");
+        throw KorvaneError(Substituted(
+            Translated("ImageSession", "%1. Nothing was saved: choose \"Edit anyway\" for such a value to write it"),
+            {blocked}));
 }
 
 namespace {
@@ -58,6 +61,38 @@ std::size_t countChanges(const std::vector<EditorModel*>& models)
     for (const EditorModel* model : models)
         count += model->changes().size();
     return count;
+}
+
+// Why original, where the first backup of image is kept, cannot be kept,
+// with %1 where its path goes; empty when it can.
+std::string unkeptOriginal(const std::string& original, const std::string& image, FileKind kind)
+{
+    switch (kind) {
+    case FileKind::None:
+        break;
+    case FileKind::Regular:
+        if (SameFile(original, image)) {
+            return Translated("ImageSession", "%1 is a link to the image itself: the original cannot be kept; move it "
+                                              "away or turn backups off");
+        }
+        break;
+    case FileKind::Folder:
+        return Translated("ImageSession",
+                          "%1 is a folder: the original cannot be kept; move it away or turn backups off");
+    case FileKind::Fifo:
+        return Translated("ImageSession",
+                          "%1 is a FIFO: the original cannot be kept; move it away or turn backups off");
+    case FileKind::Device:
+        return Translated("ImageSession",
+                          "%1 is a device: the original cannot be kept; move it away or turn backups off");
+    case FileKind::Socket:
+        return Translated("ImageSession",
+                          "%1 is a socket: the original cannot be kept; move it away or turn backups off");
+    case FileKind::Other:
+        return Translated("ImageSession",
+                          "%1 is no regular file: the original cannot be kept; move it away or turn backups off");
+    }
+    return {};
 }
 
 } // namespace
@@ -78,7 +113,7 @@ SaveReport ImageSession::write(const std::vector<EditorModel*>& models, const st
     refuseUnread(models);
     refuseBlocked(models);
     if (mListener && !mListener->aboutToSave(models))
-        throw KorvaneError(kSaveCancelled);
+        throw KorvaneError(Translated("ImageSession", "The Save was cancelled; nothing was written"));
     SaveReport report;
     report.fixChecksum = fix;
     // What a killed run of a backup left beside the image.
@@ -115,7 +150,8 @@ SaveReport ImageSession::saveCopy(const std::vector<EditorModel*>& models, const
     refuseUnread(models);
     refuseBlocked(models);
     if (SameFile(target, mPath))
-        throw KorvaneError("A copy cannot be written over the image itself; nothing was written");
+        throw KorvaneError(
+            Translated("ImageSession", "A copy cannot be written over the image itself; nothing was written"));
     SaveReport report;
     report.fixChecksum = repair;
     report.values = countChanges(models);
@@ -150,16 +186,8 @@ void ImageSession::backUp(RomFile& file)
     const std::string original = OriginalBackupOf(mPath);
     // The kept original is a regular file of its own, or nothing is written.
     const FileKind kind = KindOfFile(original);
-    const char* what = kind == FileKind::Folder   ? "a folder"
-                     : kind == FileKind::Fifo     ? "a FIFO"
-                     : kind == FileKind::Device   ? "a device"
-                     : kind == FileKind::Socket   ? "a socket"
-                     : kind == FileKind::Other    ? "no regular file"
-                     : SameFile(original, mPath) ? "a link to the image itself"
-                                                  : nullptr;
-    if (kind != FileKind::None && what)
-        throw KorvaneError(original + " is " + what
-                           + ": the original cannot be kept; move it away or turn backups off");
+    if (const std::string refusal = unkeptOriginal(original, mPath, kind); !refusal.empty())
+        throw KorvaneError(Substituted(refusal, {original}));
     std::string target = backup;
     try {
         // A backup that is a link to the image or to the kept original
@@ -170,8 +198,10 @@ void ImageSession::backUp(RomFile& file)
         if (kind == FileKind::None)
             CopyOpenFile(file, original, {mPath});
     } catch (const KorvaneError& e) {
-        throw KorvaneError("The image could not be backed up to " + target + " (" + e.what()
-                           + "), so nothing was saved. Untick \"Back Up Before Saving\" to save without a backup");
+        throw KorvaneError(Substituted(Translated("ImageSession",
+                                                  "The image could not be backed up to %1 (%2), so nothing was saved. "
+                                                  "Untick \"Back Up Before Saving\" to save without a backup"),
+                                       {target, e.what()}));
     }
     mBackedUp = true;
 }

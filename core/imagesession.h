@@ -37,8 +37,9 @@ public:
     public:
         virtual ~Listener() = default;
         // Before a Save opens the image: let go of it. models are what the
-        // Save writes; false refuses the Save (it then throws
-        // KorvaneError kSaveCancelled), before anything is written.
+        // Save writes; false refuses the Save (it then throws KorvaneError
+        // "The Save was cancelled; nothing was written"), before anything is
+        // written.
         virtual bool aboutToSave(const std::vector<EditorModel*>& models)
         {
             (void)models;
@@ -122,9 +123,6 @@ private:
     Listener* mListener = nullptr;
     std::shared_ptr<const ValueMoves> mMoves = std::make_shared<const ValueMoves>();
 };
-
-// What a Save refused by its listener throws.
-inline constexpr const char* kSaveCancelled = "The Save was cancelled; nothing was written";
 
 // "<image>.orig.bak": the image as it was before the program first wrote it.
 std::string OriginalBackupOf(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 
 #include <algorithm>
 
@@ -25,12 +26,19 @@ std::string serialOf(RomFile& file, std::int64_t size)
 
 } // namespace
 
+std::string ImageChangedMessage()
+{
+    return Translated("ImageSnapshot",
+                      "The image was changed by another program since this window read it. Nothing was saved: close "
+                      "the window and open it again");
+}
+
 void ImageSnapshot::take(RomFile& file)
 {
     mSize = -1;
     const std::int64_t size = file.size();
     if (size < 0)
-        throw KorvaneError("Stream read error");
+        throw KorvaneError(Translated("Files", "Stream read error"));
     mSerial = serialOf(file, size);
     mSize = size;
 }
@@ -39,16 +47,16 @@ void ImageSnapshot::check(RomFile& file, const std::vector<Value>& values) const
 {
     const std::int64_t size = file.size();
     if (mSize < 0 || size != mSize || serialOf(file, size) != mSerial)
-        throw KorvaneError(kImageChangedMessage);
+        throw KorvaneError(ImageChangedMessage());
     for (const Value& value : values) {
         const auto count = static_cast<std::int64_t>(value.bytes.size());
         // Never a write at or past the end of the file.
         if (value.offset < 0 || value.offset + count > size)
-            throw KorvaneError(kImageChangedMessage);
+            throw KorvaneError(ImageChangedMessage());
         std::string now(value.bytes.size(), '\0');
         if (file.readAt(value.offset, now.data(), now.size()) != static_cast<std::ptrdiff_t>(now.size())
             || now != value.bytes)
-            throw KorvaneError(kImageChangedMessage);
+            throw KorvaneError(ImageChangedMessage());
     }
 }
 

@@ -11,9 +11,7 @@ class RomFile;
 
 // The report of a Save refused because the image is not the one the window
 // read: another program shortened, replaced or rewrote it meanwhile.
-inline constexpr const char* kImageChangedMessage =
-    "The image was changed by another program since this window read it. Nothing was saved: close the window and "
-    "open it again";
+std::string ImageChangedMessage();
 
 // What identifies the image a model read, so that a Save can tell whether
 // the file is still that image before it writes anything.
@@ -34,7 +32,7 @@ public:
 
     // Checks that file has the size and the serial taken, and that each
     // value lies inside it and still holds the bytes read (one read a
-    // value). Throws kImageChangedMessage when anything differs.
+    // value). Throws ImageChangedMessage when anything differs.
     void check(RomFile& file, const std::vector<Value>& values) const;
 
 private:

@@ -6,6 +6,7 @@
 #include "core/bytecompare.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
+#include "core/translate.h"
 
 #include <algorithm>
 #include <vector>
@@ -73,14 +74,14 @@ public:
     explicit IpsReader(const PatchBytes& patch) : mPatch(patch)
     {
         if (patch.size() < sizeof kMagic || !std::equal(std::begin(kMagic), std::end(kMagic), patch.begin()))
-            throw KorvaneError("not an IPS patch: it does not start with \"PATCH\"");
+            throw KorvaneError(Translated("Patches", "not an IPS patch: it does not start with \"PATCH\""));
         mPos = sizeof kMagic;
     }
 
     std::uint32_t number(int bytes)
     {
         if (mPatch.size() - mPos < static_cast<std::size_t>(bytes))
-            throw KorvaneError("the patch is truncated");
+            throw KorvaneError(Translated("Patches", "the patch is truncated"));
         std::uint32_t value = 0;
         for (int i = 0; i < bytes; ++i)
             value = value << 8 | mPatch[mPos++];
@@ -92,7 +93,7 @@ public:
     void skip(std::size_t count)
     {
         if (remaining() < count)
-            throw KorvaneError("the patch is truncated");
+            throw KorvaneError(Translated("Patches", "the patch is truncated"));
         mPos += count;
     }
 
@@ -116,17 +117,18 @@ std::optional<std::uint32_t> readRecords(const PatchBytes& patch, Record&& recor
         if (run)
             size = reader.number(2);
         if (run && size == 0)
-            throw KorvaneError("a run record of the patch repeats its byte 0 times");
+            throw KorvaneError(Translated("Patches", "a run record of the patch repeats its byte 0 times"));
         const std::size_t at = reader.position();
         reader.skip(run ? 1 : size);
         if (offset + size > kLimit)
-            throw KorvaneError("a record of the patch reaches past 16 MiB, which IPS cannot address");
+            throw KorvaneError(
+                Translated("Patches", "a record of the patch reaches past 16 MiB, which IPS cannot address"));
         record(offset, size, run, at);
     }
     if (reader.remaining() == 0)
         return std::nullopt;
     if (reader.remaining() != 3)
-        throw KorvaneError("the patch holds unexpected bytes after its \"EOF\"");
+        throw KorvaneError(Translated("Patches", "the patch holds unexpected bytes after its \"EOF\""));
     return reader.number(3);
 }
 
@@ -156,11 +158,11 @@ PatchBytes CreateIpsPatch(const PatchBytes& source, const PatchBytes& target)
     if (target.size() > source.size() && (regions.empty() || regions.back().second != target.size()))
         regions.push_back({target.size() - 1, target.size()});
     if (!regions.empty() && regions.back().second > kLimit)
-        throw KorvaneError("a change at "
-                           + HexStr(static_cast<std::uint32_t>(std::max<std::size_t>(regions.back().first, kLimit)), 6)
-                           + " lies past 16 MiB, which IPS cannot address; use BPS");
+        throw KorvaneError(
+            Substituted(Translated("Patches", "a change at %1 lies past 16 MiB, which IPS cannot address; use BPS"),
+                        {HexStr(static_cast<std::uint32_t>(std::max<std::size_t>(regions.back().first, kLimit)), 6)}));
     if (target.size() < source.size() && target.size() > kMaxOffset)
-        throw KorvaneError("the changed image is longer than an IPS patch can state; use BPS");
+        throw KorvaneError(Translated("Patches", "the changed image is longer than an IPS patch can state; use BPS"));
 
     std::vector<Piece> pieces;
     for (const auto& [begin, end] : regions)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/translate.h"
+
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -26,13 +28,18 @@ private:
     int mSystemError;
 };
 
-// "Cannot open file <path>": the file could not be opened (systemError says
-// why).
+// "Cannot open file <path>".
+inline std::string CannotOpenMessage(const std::string& path)
+{
+    return Substituted(Translated("Files", "Cannot open file %1"), {path});
+}
+
+// CannotOpenMessage: the file could not be opened (systemError says why).
 class OpenError : public KorvaneError
 {
 public:
     OpenError(const std::string& path, int systemError)
-        : KorvaneError("Cannot open file " + path, systemError), mPath(path)
+        : KorvaneError(CannotOpenMessage(path), systemError), mPath(path)
     {
     }
 

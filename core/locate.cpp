@@ -3,6 +3,8 @@
 
 #include "core/locate.h"
 
+#include "core/translate.h"
+
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
@@ -152,4 +154,19 @@ const char* LocateResultName(LocateResult result)
         break;
     }
     return "not found";
+}
+
+std::string LocateResultText(LocateResult result)
+{
+    switch (result) {
+    case LocateResult::InPlace:
+        return Translated("Locate", "in place");
+    case LocateResult::Moved:
+        return Translated("Locate", "moved");
+    case LocateResult::Ambiguous:
+        return Translated("Locate", "ambiguous");
+    case LocateResult::NotFound:
+        break;
+    }
+    return Translated("Locate", "not found");
 }

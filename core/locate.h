@@ -40,5 +40,8 @@ std::vector<LocatedValue> LocateValues(const std::vector<std::uint8_t>& original
                                        const std::vector<std::uint8_t>& image,
                                        const std::vector<ValuePlace>& values);
 
-// "in place", "moved", "not found", "ambiguous".
+// "in place", "moved", "not found", "ambiguous": the word korvane-tool
+// locate prints.
 const char* LocateResultName(LocateResult result);
+// The same in the user's language, where it is shown.
+std::string LocateResultText(LocateResult result);

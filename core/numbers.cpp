@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 
 #include "core/korvaneerror.h"
+#include "core/translate.h"
 
 #include <algorithm>
 #include <limits>
@@ -31,7 +32,7 @@ bool isBlank(char c)
 std::int32_t StrToInt(const std::string& text)
 {
     const auto fail = [&text]() -> KorvaneError {
-        return KorvaneError("'" + text + "' is not a valid integer value");
+        return KorvaneError(Substituted(Translated("Numbers", "'%1' is not a valid integer value"), {text}));
     };
 
     std::size_t i = 0;
@@ -121,23 +122,28 @@ constexpr std::uint64_t kSaturated = std::uint64_t{1} << 40;
 std::string NumberRangeText(const NumberField& field)
 {
     if (field.hexDigits > 0) {
-        return "hexadecimal " + HexStr(static_cast<std::uint32_t>(field.min), field.hexDigits) + " to "
-            + HexStr(static_cast<std::uint32_t>(field.max), field.hexDigits);
+        return Substituted(Translated("Numbers", "hexadecimal %1 to %2"),
+                           {HexStr(static_cast<std::uint32_t>(field.min), field.hexDigits),
+                            HexStr(static_cast<std::uint32_t>(field.max), field.hexDigits)});
     }
-    std::string range = std::to_string(field.min) + " to " + std::to_string(field.max);
-    if (!field.unit.empty())
-        range += " " + field.unit;
-    return range;
+    const std::string min = std::to_string(field.min);
+    const std::string max = std::to_string(field.max);
+    if (field.unit.empty())
+        return Substituted(Translated("Numbers", "%1 to %2"), {min, max});
+    // The unit is the caller's, in the user's language.
+    return Substituted(Translated("Numbers", "%1 to %2 %3"), {min, max, field.unit});
 }
 
 std::string InvalidNumberMessage(const std::string& text, const NumberField& field)
 {
-    return "'" + text + "' is not a valid value for \"" + field.name + "\" (" + NumberRangeText(field) + ").";
+    return Substituted(Translated("Numbers", "'%1' is not a valid value for \"%2\" (%3)."),
+                       {text, field.name, NumberRangeText(field)});
 }
 
 std::string OutOfRangeMessage(const std::string& text, const NumberField& field)
 {
-    return "'" + text + "' is out of range for \"" + field.name + "\" (" + NumberRangeText(field) + ").";
+    return Substituted(Translated("Numbers", "'%1' is out of range for \"%2\" (%3)."),
+                       {text, field.name, NumberRangeText(field)});
 }
 
 std::int64_t CheckNumberRange(std::int64_t value, const std::string& text, const NumberField& field)

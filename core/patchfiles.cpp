@@ -8,6 +8,7 @@
 #include "core/platform/files.h"
 #include "core/romfile.h"
 #include "core/supportfiles.h"
+#include "core/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -30,8 +31,8 @@ bool endsWith(const std::string& text, const std::string& end)
 
 [[noreturn]] void cannotWrite(const std::string& path, int error)
 {
-    const std::string reason = error == EINVAL ? "it is no regular file" : SystemErrorText(error);
-    throw KorvaneError("Cannot write file " + path + ": " + reason, error);
+    const std::string reason = error == EINVAL ? Translated("Files", "it is no regular file") : SystemErrorText(error);
+    throw KorvaneError(Substituted(Translated("Files", "Cannot write file %1: %2"), {path, reason}), error);
 }
 
 } // namespace
@@ -56,7 +57,7 @@ PatchFormat PatchFormatOf(const PatchBytes& patch)
         return PatchFormat::Bps;
     if (startsWith("PATCH"))
         return PatchFormat::Ips;
-    throw KorvaneError("not a patch: it starts neither with \"BPS1\" nor with \"PATCH\"");
+    throw KorvaneError(Translated("Patches", "not a patch: it starts neither with \"BPS1\" nor with \"PATCH\""));
 }
 
 const char* PatchFormatName(PatchFormat format)
@@ -86,7 +87,7 @@ void CopyOpenFile(RomFile& file, const std::string& path, const std::vector<std:
 {
     const std::int64_t size = file.size();
     if (size < 0)
-        throw KorvaneError("Stream read error", file.error());
+        throw KorvaneError(Translated("Files", "Stream read error"), file.error());
     std::vector<unsigned char> buffer(std::size_t{1} << 20);
     std::int64_t at = 0;
     int readError = 0;
@@ -103,7 +104,7 @@ void CopyOpenFile(RomFile& file, const std::string& path, const std::vector<std:
         return 0;
     }, {keep, nullptr});
     if (readError != 0)
-        throw KorvaneError("Stream read error", readError);
+        throw KorvaneError(Translated("Files", "Stream read error"), readError);
     if (error != 0)
         cannotWrite(path, error);
 }

@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 
 #include <cerrno>
 
@@ -13,7 +14,7 @@ namespace {
 void checkSize(int size)
 {
     if (size < 1 || size > 4)
-        throw KorvaneError("Invalid value size " + std::to_string(size));
+        throw KorvaneError(Substituted(Translated("Files", "Invalid value size %1"), {std::to_string(size)}));
 }
 
 } // namespace
@@ -21,19 +22,19 @@ void checkSize(int size)
 // Messages of the platform's byte-file functions.
 void ThrowFileError(int err)
 {
-    const char* message = nullptr;
+    std::string message;
     switch (err) {
     case ENOENT:
     case ENOTDIR:
-        message = "File not found";
+        message = Translated("Files", "File not found");
         break;
     case ENAMETOOLONG:
     case EINVAL:
-        message = "Invalid filename";
+        message = Translated("Files", "Invalid filename");
         break;
     case EMFILE:
     case ENFILE:
-        message = "Too many open files";
+        message = Translated("Files", "Too many open files");
         break;
     case EACCES:
     case EPERM:
@@ -41,17 +42,17 @@ void ThrowFileError(int err)
     case EISDIR:
     case EROFS:
     case ETXTBSY:
-        message = "File access denied";
+        message = Translated("Files", "File access denied");
         break;
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
     case EFBIG:
-        message = "Disk full";
+        message = Translated("Files", "Disk full");
         break;
     default:
-        throw KorvaneError("I/O error " + std::to_string(err), err);
+        throw KorvaneError(Substituted(Translated("Files", "I/O error %1"), {std::to_string(err)}), err);
     }
     throw KorvaneError(message, err);
 }
@@ -61,7 +62,7 @@ std::uint32_t ReadRomValue(RomFile& file, std::int64_t offset, int size)
     checkSize(size);
     unsigned char bytes[4] = {0, 0, 0, 0};
     if (file.readAt(offset, bytes, static_cast<std::size_t>(size)) != size)
-        throw KorvaneError("Stream read error");
+        throw KorvaneError(Translated("Files", "Stream read error"));
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8
         | static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
@@ -84,7 +85,7 @@ void WriteRomBytes(RomFile& file, std::int64_t offset, int count, std::uint32_t 
         static_cast<unsigned char>(value >> 24),
     };
     if (!file.writeAt(offset, bytes, static_cast<std::size_t>(count)))
-        throw KorvaneError("Stream write error", file.error());
+        throw KorvaneError(Translated("Files", "Stream write error"), file.error());
 }
 
 void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std::uint32_t value)
@@ -98,16 +99,16 @@ void WriteRomBytes(const std::string& path, std::int32_t offset, int count, std:
 void WriteRomData(RomFile& file, std::int64_t offset, const std::string& bytes)
 {
     if (!file.writeAt(offset, bytes.data(), bytes.size()))
-        throw KorvaneError("Stream write error", file.error());
+        throw KorvaneError(Translated("Files", "Stream write error"), file.error());
 }
 
 std::uint32_t RomFileSize(RomFile& file)
 {
     const std::int64_t size = file.size();
     if (size < 0)
-        throw KorvaneError("Stream read error");
+        throw KorvaneError(Translated("Files", "Stream read error"));
     if (size > 0xFFFFFFFF)
-        throw KorvaneError(kTooLargeMessage);
+        throw KorvaneError(Translated("Files", "The file is too large for a cartridge image (4 GiB or more)"));
     return static_cast<std::uint32_t>(size);
 }
 

@@ -44,13 +44,13 @@ constexpr std::uint32_t SwapLong(std::uint32_t x)
     return ((x & 0xFFu) << 24) | ((x & 0xFF00u) << 8) | ((x >> 8) & 0xFF00u) | (x >> 24);
 }
 
-// Size of the file in bytes. Throws kTooLargeMessage for a file of 4 GiB or
-// more, whose size the header cannot hold.
+// Size of the file in bytes. Throws "The file is too large for a cartridge
+// image (4 GiB or more)" for a file of 4 GiB or more, whose size the header
+// cannot hold.
 std::uint32_t RomFileSize(RomFile& file);
 // The same through a shared open for reading as ReadRomValue's. Throws
 // "Cannot open file <path>" too.
 std::uint32_t RomFileSize(const std::string& path);
-inline constexpr const char* kTooLargeMessage = "The file is too large for a cartridge image (4 GiB or more)";
 
 // Flushes what was written to file to the disk. Throws the byte-file
 // message of the failure.

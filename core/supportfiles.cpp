@@ -75,7 +75,7 @@ std::string WritableSupportFilePath(const std::string& relativeName)
         const FileText installed = ReadFileText(shared, kMaxCopiedSupportFile);
         if (installed.error != 0 || MakeFolders(own.substr(0, own.find_last_of("/\\"))) != 0
             || ReplaceFileContents(own, installed.text.data(), installed.text.size()) != 0)
-            throw KorvaneError("Cannot open file " + own);
+            throw KorvaneError(CannotOpenMessage(own));
     }
     return own;
 }

@@ -6,6 +6,7 @@
 #include "core/korvaneerror.h"
 #include "core/leveltables.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::int64_t IntegerOf(const QString& editor, const QString& field, const QJsonV
     // Beyond 2^53 a double no longer holds every integer.
     const double number = value.toDouble();
     if (!value.isDouble() || std::fabs(number) > 9007199254740992.0 || std::trunc(number) != number)
-        Refuse(editor, field, "expected an integer");
+        Refuse(editor, field, QCoreApplication::translate("EditorValues", "expected an integer").toStdString());
     return static_cast<std::int64_t>(number);
 }
 
@@ -41,7 +42,8 @@ std::int64_t NumberOf(const QString& editor, const QString& field, const QJsonVa
                       const NumberField& number, std::optional<std::int64_t> kept)
 {
     if (!value.isString() && !value.isDouble())
-        Refuse(editor, field, "expected an integer or a number as text");
+        Refuse(editor, field,
+               QCoreApplication::translate("EditorValues", "expected an integer or a number as text").toStdString());
     const std::int64_t integer = value.isDouble() ? IntegerOf(editor, field, value) : 0;
     const std::string text = value.isString() ? value.toString().toStdString() : std::to_string(integer);
     try {
@@ -63,17 +65,20 @@ std::string NumberTextOf(const QString& editor, const QString& field, const QJso
 QString StringOf(const QString& editor, const QString& field, const QJsonValue& value)
 {
     if (!value.isString())
-        Refuse(editor, field, "expected a string");
+        Refuse(editor, field, QCoreApplication::translate("EditorValues", "expected a string").toStdString());
     return value.toString();
 }
 
 std::vector<QJsonValue> ArrayOf(const QString& editor, const QString& field, const QJsonValue& value, std::size_t count)
 {
     if (!value.isArray())
-        Refuse(editor, field, "expected an array");
+        Refuse(editor, field, QCoreApplication::translate("EditorValues", "expected an array").toStdString());
     const QJsonArray array = value.toArray();
     if (static_cast<std::size_t>(array.size()) != count)
-        Refuse(editor, field, "expected " + std::to_string(count) + " elements, not " + std::to_string(array.size()));
+        Refuse(editor, field,
+               QCoreApplication::translate("EditorValues", "expected %1 elements, not %2")
+                   .arg(QString::number(count), QString::number(array.size()))
+                   .toStdString());
     return {array.begin(), array.end()};
 }
 
@@ -113,7 +118,9 @@ void CheckKeys(const QString& editor, const QJsonObject& section, const std::vec
 {
     for (auto it = section.begin(); it != section.end(); ++it) {
         if (std::find(keys.begin(), keys.end(), it.key()) == keys.end())
-            refusals.add(editor, it.key(), "not a value of this editor for this image");
+            refusals.add(editor, it.key(),
+                         QCoreApplication::translate("EditorValues", "not a value of this editor for this image")
+                             .toStdString());
     }
 }
 

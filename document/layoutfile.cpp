@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -15,9 +16,16 @@
 
 namespace {
 
-[[noreturn]] void refuse(const std::string& reason)
+[[noreturn]] void refuse(const QString& reason)
 {
-    throw KorvaneError("The layout is refused: " + reason + "; nothing is read through it");
+    throw KorvaneError(QCoreApplication::translate("LayoutFile", "The layout is refused: %1; nothing is read through it")
+                           .arg(reason)
+                           .toStdString());
+}
+
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
 }
 
 std::string hexOf(std::int64_t address)
@@ -37,7 +45,9 @@ std::int64_t addressOf(const std::string& key, const QJsonValue& value)
         if (hex.match(text).hasMatch())
             return text.mid(2).toLongLong(nullptr, 16);
     }
-    refuse(key + ": the address is no \"0x\" followed by hexadecimal digits, nor a whole number");
+    refuse(QCoreApplication::translate("LayoutFile",
+                                       "%1: the address is no \"0x\" followed by hexadecimal digits, nor a whole number")
+               .arg(fromStd(key)));
 }
 
 } // namespace
@@ -56,25 +66,27 @@ ImageLayout ReadLayout(const QByteArray& text, const std::string& gameCode, cons
         const QByteArray before = text.left(error.offset);
         const auto line = before.count('\n') + 1;
         const auto column = error.offset - (before.lastIndexOf('\n') + 1) + 1;
-        refuse("it is no JSON (line " + std::to_string(line) + ", column " + std::to_string(column) + ": "
-               + error.errorString().toStdString() + ")");
+        refuse(QCoreApplication::translate("LayoutFile", "it is no JSON (line %1, column %2: %3)")
+                   .arg(QString::number(line), QString::number(column), error.errorString()));
     }
     if (!document.isObject())
-        refuse("it is no JSON object");
+        refuse(QCoreApplication::translate("LayoutFile", "it is no JSON object"));
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kLayoutFormat))
-        refuse(std::string("its \"format\" is not \"") + kLayoutFormat + "\"");
+        refuse(QCoreApplication::translate("LayoutFile", "its \"format\" is not \"%1\"")
+                   .arg(QLatin1String(kLayoutFormat)));
     if (root.value(QStringLiteral("version")) != QJsonValue(kLayoutVersion))
-        refuse("its \"version\" is not " + std::to_string(kLayoutVersion));
+        refuse(QCoreApplication::translate("LayoutFile", "its \"version\" is not %1").arg(kLayoutVersion));
     if (root.value(QStringLiteral("game")).toString().toStdString() != gameCode)
-        refuse("its \"game\" is not the image's, \"" + gameCode + "\"");
+        refuse(QCoreApplication::translate("LayoutFile", "its \"game\" is not the image's, \"%1\"")
+                   .arg(fromStd(gameCode)));
     for (const QString& key : root.keys()) {
         if (key != QLatin1String("format") && key != QLatin1String("version") && key != QLatin1String("game")
             && key != QLatin1String("values"))
-            refuse("\"" + key.toStdString() + "\" is no key of a layout");
+            refuse(QCoreApplication::translate("LayoutFile", "\"%1\" is no key of a layout").arg(key));
     }
     if (!root.value(QStringLiteral("values")).isObject())
-        refuse("its \"values\" is no JSON object");
+        refuse(QCoreApplication::translate("LayoutFile", "its \"values\" is no JSON object"));
     const QJsonObject values = root.value(QStringLiteral("values")).toObject();
 
     ImageLayout layout;
@@ -82,11 +94,12 @@ ImageLayout ReadLayout(const QByteArray& text, const std::string& gameCode, cons
         const std::string key = entry.key().toStdString();
         const auto place = std::find_if(places.begin(), places.end(), [&key](const ValuePlace& p) { return p.key == key; });
         if (place == places.end())
-            refuse(key + ": no value of this game has this key");
+            refuse(
+                QCoreApplication::translate("LayoutFile", "%1: no value of this game has this key").arg(entry.key()));
         const std::int64_t address = addressOf(key, entry.value());
         if (address + place->size > imageSize)
-            refuse(key + ": at " + hexOf(address) + " it would end past the image's " + std::to_string(imageSize)
-                   + " bytes");
+            refuse(QCoreApplication::translate("LayoutFile", "%1: at %2 it would end past the image's %3 bytes")
+                       .arg(entry.key(), fromStd(hexOf(address)), QString::number(imageSize)));
         layout[key] = address;
     }
     // No two values on one byte, where the layout moved one of them.
@@ -96,7 +109,8 @@ ImageLayout ReadLayout(const QByteArray& text, const std::string& gameCode, cons
     for (std::size_t i = 0; i < placed.size(); ++i) {
         for (std::size_t j = i + 1; j < placed.size() && placed[j].offset < placed[i].offset + placed[i].size; ++j) {
             if (layout.count(placed[i].key) || layout.count(placed[j].key))
-                refuse(placed[i].key + " and " + placed[j].key + " would overlap at " + hexOf(placed[j].offset));
+                refuse(QCoreApplication::translate("LayoutFile", "%1 and %2 would overlap at %3")
+                           .arg(fromStd(placed[i].key), fromStd(placed[j].key), fromStd(hexOf(placed[j].offset))));
         }
     }
     return layout;

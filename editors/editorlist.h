@@ -30,7 +30,8 @@ struct EditorInfo
     EditorId id;
     EditorItem item;
     const char* key;                // "" when it has no values section
-    const char* title;              // the window's title before the image's name
+    const char* title;              // the window's title before the image's name, in English
+                                    // (shown translated, context "EditorList")
     std::vector<const char*> games; // empty: offered for no game in particular
 };
 

@@ -130,8 +130,9 @@ bool PlayImage(QWidget* parent, const std::string& path)
     const QString commandLine = EmulatorCommandLine();
     const std::optional<EmulatorCommand> command = ParseEmulatorCommand(commandLine, QDir::toNativeSeparators(ShownPath(path)));
     if (!command) {
-        ShowMessage(QStringLiteral("No emulator was found to play the image: none is chosen, and none of blastem, "
-                                   "mednafen and ares is on the PATH. Choose one in the dialog that follows."));
+        ShowMessage(EmulatorDialog::tr("No emulator was found to play the image: none is chosen, and none of "
+                                       "blastem, mednafen and ares is on the PATH. Choose one in the dialog that "
+                                       "follows."));
         openDialog(parent);
         return false;
     }
@@ -142,8 +143,8 @@ bool PlayImage(QWidget* parent, const std::string& path)
     process.setArguments(command->arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached()) {
-        ShowMessage(QStringLiteral("The emulator could not be started (%1): %2. Check its command in the dialog "
-                                   "that follows.")
+        ShowMessage(EmulatorDialog::tr("The emulator could not be started (%1): %2. Check its command in the dialog "
+                                       "that follows.")
                         .arg(command->program, process.errorString()));
         openDialog(parent);
         return false;
@@ -154,27 +155,27 @@ bool PlayImage(QWidget* parent, const std::string& path)
 EmulatorDialog::EmulatorDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("EmulatorDialog"));
-    setWindowTitle(QStringLiteral("Emulator"));
+    setWindowTitle(tr("Emulator"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("The &command that plays an image; %f stands for the image's path:"));
+    auto* label = new QLabel(tr("The &command that plays an image; %f stands for the image's path:"));
     layout->addWidget(label);
     auto* row = new QHBoxLayout;
     mCommand = new QLineEdit(EmulatorSetting());
     mCommand->setObjectName(QStringLiteral("EmulatorCommand"));
     mCommand->setMinimumWidth(360);
     const QString found = DefaultEmulatorCommandLine();
-    mCommand->setPlaceholderText(found.isEmpty() ? QStringLiteral("no emulator found on the PATH") : found);
+    mCommand->setPlaceholderText(found.isEmpty() ? tr("no emulator found on the PATH") : found);
     label->setBuddy(mCommand);
     row->addWidget(mCommand);
-    auto* find = new QPushButton(QStringLiteral("&Find..."));
+    auto* find = new QPushButton(tr("&Find..."));
     find->setObjectName(QStringLiteral("EmulatorFind"));
     find->setAutoDefault(false);
     connect(find, &QPushButton::clicked, this, &EmulatorDialog::find);
     row->addWidget(find);
     layout->addLayout(row);
     auto* hint = new QLabel(found.isEmpty()
-                                ? QStringLiteral("Left empty, the first of blastem, mednafen and ares on the PATH plays.")
-                                : QStringLiteral("Left empty, \"%1\" plays.").arg(found));
+                                ? tr("Left empty, the first of blastem, mednafen and ares on the PATH plays.")
+                                : tr("Left empty, \"%1\" plays.").arg(found));
     hint->setWordWrap(true);
     layout->addWidget(hint);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -192,11 +193,11 @@ void EmulatorDialog::accept()
 void EmulatorDialog::find()
 {
 #ifdef Q_OS_WIN
-    const QString filter = QStringLiteral("Programs (*.exe)");
+    const QString filter = tr("Programs (*.exe)");
 #else
     const QString filter;
 #endif
-    const QString program = QFileDialog::getOpenFileName(this, QStringLiteral("Emulator program"), QString(), filter);
+    const QString program = QFileDialog::getOpenFileName(this, tr("Emulator program"), QString(), filter);
     if (!program.isEmpty())
         mCommand->setText(QuoteCommandWord(program) + QStringLiteral(" %f"));
 }

@@ -41,8 +41,9 @@ inline bool ExactName(const QString& name)
 {
     return name.isValidUtf16() && !name.contains(QChar::ReplacementCharacter);
 }
-inline constexpr const char* kInexactNameMessage =
-    "its name is not valid UTF-8, so it cannot be told from other names here; rename it to open it";
+// Shown through QCoreApplication::translate("FileNames", ...).
+inline constexpr const char* kInexactNameMessage = QT_TRANSLATE_NOOP(
+    "FileNames", "its name is not valid UTF-8, so it cannot be told from other names here; rename it to open it");
 
 // Whether a command-line argument as Qt decoded it gives back the bytes the
 // program was given (raw, from argv). Windows passes arguments as UTF-16,

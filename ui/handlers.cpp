@@ -6,6 +6,7 @@
 #include "core/korvaneerror.h"
 #include "ui/notices.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -19,7 +20,7 @@ bool RunHandler(const std::function<void()>& handler)
     } catch (const KorvaneError& e) {
         ReportError(e.what());
     } catch (const std::bad_alloc&) {
-        ReportError("Out of memory");
+        ReportError(QCoreApplication::translate("Handlers", "Out of memory").toStdString());
     } catch (const std::exception& e) {
         ReportError(e.what());
     }

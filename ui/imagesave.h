@@ -25,3 +25,6 @@ QString SaveReportText(const std::string& path, const SaveReport& report);
 // with a tooltip that says why, and its title says "(read-only)". Does
 // nothing for a writable image or a window without a Save button.
 void ShowReadOnly(QWidget* window, const ImageSession& session);
+
+// title without the read-only mark ShowReadOnly gave it.
+QString WithoutReadOnlyMark(const QString& title);

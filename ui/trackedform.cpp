@@ -103,13 +103,13 @@ void setValueOf(QWidget* control, const QString& value)
 // tooltip, or its name.
 QString nameOf(const QWidget* control)
 {
-    if (!control)
-        return QStringLiteral("change");
-    for (const QString& name : {control->accessibleName(), control->toolTip(), control->objectName()}) {
-        if (!name.isEmpty())
-            return name;
+    if (control) {
+        for (const QString& name : {control->accessibleName(), control->toolTip(), control->objectName()}) {
+            if (!name.isEmpty())
+                return name;
+        }
     }
-    return QStringLiteral("change");
+    return TrackedForm::tr("change");
 }
 
 bool isTypingControl(const QObject* object)
@@ -194,14 +194,14 @@ TrackedForm::TrackedForm(QDialog* window, ImageSession& session, QAbstractButton
     }
     connect(mSave, &QAbstractButton::clicked, this, [this] { this->save(); });
 
-    auto* saveAction = new QAction(QStringLiteral("Save"), window);
+    auto* saveAction = new QAction(tr("Save"), window);
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, [this] {
         if (mSave->isEnabled())
             this->save();
     });
     // Save, then try the image at once. A refused Save plays nothing.
-    auto* playAction = new QAction(QStringLiteral("Save and Play"), window);
+    auto* playAction = new QAction(tr("Save and Play"), window);
     playAction->setObjectName(QStringLiteral("SaveAndPlayAction"));
     playAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
     const auto saveAndPlay = [this] {
@@ -227,11 +227,10 @@ TrackedForm::TrackedForm(QDialog* window, ImageSession& session, QAbstractButton
     connect(undo, &QAction::triggered, this, [this] { undoStep(true); });
     connect(redo, &QAction::triggered, this, [this] { undoStep(false); });
     const auto showSteps = [this, undo, redo] {
-        const auto text = [](const QString& verb, const QString& step) {
-            return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
-        };
-        undo->setText(text(QStringLiteral("Undo"), mStack.undoText()));
-        redo->setText(text(QStringLiteral("Redo"), mStack.redoText()));
+        const QString undoName = mStack.undoText();
+        const QString redoName = mStack.redoText();
+        undo->setText(undoName.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undoName));
+        redo->setText(redoName.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redoName));
         undo->setEnabled(mStack.canUndo());
         redo->setEnabled(mStack.canRedo());
     };
@@ -277,9 +276,9 @@ void TrackedForm::showSuspects()
         text->setObjectName(QStringLiteral("SuspectText"));
         text->setWordWrap(true);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* anyway = new QPushButton(QStringLiteral("&Edit Anyway"), mSuspects);
+        auto* anyway = new QPushButton(tr("&Edit Anyway"), mSuspects);
         anyway->setObjectName(QStringLiteral("EditAnyway"));
-        anyway->setToolTip(QStringLiteral("Let a Save write over these values"));
+        anyway->setToolTip(tr("Let a Save write over these values"));
         row->addWidget(text, 1);
         row->addWidget(anyway, 0, Qt::AlignTop);
         connect(anyway, &QPushButton::clicked, this, [this] {
@@ -292,9 +291,9 @@ void TrackedForm::showSuspects()
         mTop->addWidget(mSuspects);
     }
     mSuspects->findChild<QLabel*>(QStringLiteral("SuspectText"))
-        ->setText(QStringLiteral("These values do not look as expected at their place, so a Save leaves them "
-                                 "alone; this image may be modified.\n")
-                  + lines.join(QLatin1Char('\n')));
+        ->setText(tr("These values do not look as expected at their place, so a Save leaves them alone; this image "
+                     "may be modified.")
+                  + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
     mSuspects->setVisible(!lines.isEmpty());
 }
 
@@ -435,7 +434,7 @@ void TrackedForm::addEditMenu(QAction* undo, QAction* redo)
 {
     auto* bar = new QMenuBar(mWindow);
     bar->setObjectName(QStringLiteral("EditMenuBar"));
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     edit->addActions({undo, redo});
     mMenuBar = bar;
@@ -488,9 +487,8 @@ QString TrackedForm::editorName() const
 {
     QString what = mWindow->windowTitle();
     what.remove(QStringLiteral("[*]"));
-    what.remove(QStringLiteral(" (read-only)"));
-    what = what.section(QStringLiteral(" - "), 0, 0);
-    return what.isEmpty() ? QStringLiteral("this editor") : QStringLiteral("the ") + what;
+    what = WithoutReadOnlyMark(what).section(QStringLiteral(" - "), 0, 0);
+    return what.isEmpty() ? tr("this editor") : tr("the %1").arg(what);
 }
 
 void TrackedForm::reread(bool keepEdits)
@@ -652,10 +650,10 @@ bool TrackedForm::eventFilter(QObject* watched, QEvent* event)
     const QString name = QFileInfo(ShownPath(mSession.path())).fileName();
     QMap<QMessageBox::StandardButton, QString> labels;
     if (copy)
-        labels.insert(QMessageBox::Save, QStringLiteral("Save a Copy..."));
-    switch (Ask(copy ? QStringLiteral("%1 is read-only: keep the changes in %2 in a copy of it before closing?")
+        labels.insert(QMessageBox::Save, tr("Save a Copy..."));
+    switch (Ask(copy ? tr("%1 is read-only: keep the changes in %2 in a copy of it before closing?")
                            .arg(name, editorName())
-                     : QStringLiteral("Save the changes in %1 to %2 before closing?").arg(editorName(), name),
+                     : tr("Save the changes in %1 to %2 before closing?").arg(editorName(), name),
                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save, labels)) {
     case QMessageBox::Save:
         if (copy ? saveCopy() : save())

@@ -8,6 +8,7 @@
 #include "core/romfile.h"
 
 #include "core/korvaneerror.h"
+#include "core/translate.h"
 
 #include <algorithm>
 #include <atomic>
@@ -197,7 +198,7 @@ std::string SystemErrorText(int err)
 {
     // The only source of this one: another program's lock on the file.
     if (err == EWOULDBLOCK)
-        return "held by another program";
+        return Translated("SystemErrors", "held by another program");
     return std::strerror(err);
 }
 

@@ -10,6 +10,7 @@
 #include "core/romfile.h"
 
 #include "core/korvaneerror.h"
+#include "core/translate.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -301,21 +302,21 @@ std::string SystemErrorText(int err)
     // The C library here knows few of these; the texts are glibc's, so that
     // both builds say the same.
     switch (err) {
-    case EWOULDBLOCK: return "held by another program";
-    case ENOENT: return "No such file or directory";
-    case EACCES: return "Permission denied";
-    case EISDIR: return "Is a directory";
-    case EINVAL: return "Invalid argument";
-    case EROFS: return "Read-only file system";
-    case ENOSPC: return "No space left on device";
-    case EMFILE: return "Too many open files";
-    case ENAMETOOLONG: return "File name too long";
-    case EEXIST: return "File exists";
-    case ENOMEM: return "Cannot allocate memory";
-    case EFBIG: return "File too large";
-    case ELOOP: return "Too many levels of symbolic links";
-    case EMLINK: return "Too many links";
-    case EIO: return "Input/output error";
+    case EWOULDBLOCK: return Translated("SystemErrors", "held by another program");
+    case ENOENT: return Translated("SystemErrors", "No such file or directory");
+    case EACCES: return Translated("SystemErrors", "Permission denied");
+    case EISDIR: return Translated("SystemErrors", "Is a directory");
+    case EINVAL: return Translated("SystemErrors", "Invalid argument");
+    case EROFS: return Translated("SystemErrors", "Read-only file system");
+    case ENOSPC: return Translated("SystemErrors", "No space left on device");
+    case EMFILE: return Translated("SystemErrors", "Too many open files");
+    case ENAMETOOLONG: return Translated("SystemErrors", "File name too long");
+    case EEXIST: return Translated("SystemErrors", "File exists");
+    case ENOMEM: return Translated("SystemErrors", "Cannot allocate memory");
+    case EFBIG: return Translated("SystemErrors", "File too large");
+    case ELOOP: return Translated("SystemErrors", "Too many levels of symbolic links");
+    case EMLINK: return Translated("SystemErrors", "Too many links");
+    case EIO: return Translated("SystemErrors", "Input/output error");
     default: return std::strerror(err);
     }
 }

@@ -6,6 +6,7 @@
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 
 void ReadArtColours(const std::string& path, std::int32_t offset, TilePalette& palette, int& wordsRead)
 {
@@ -36,5 +37,5 @@ void WriteTileBitmapFile(const std::string& bitmapPath, const std::string& bitma
     RomFile file(bitmapPath, RomFile::Access::Write, RomFile::Kind::PlainFile);
     file.requireOpen(bitmapPath);
     if (!file.writeAt(0, bitmap.data(), bitmap.size()))
-        throw KorvaneError("Stream write error", file.error());
+        throw KorvaneError(Translated("Files", "Stream write error"), file.error());
 }

@@ -6,6 +6,7 @@
 #include "ui/levelselector.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -47,23 +48,36 @@ void DescribeDemoControls(QSpinBox* length, QSpinBox* specialLength, QSpinBox* n
         control->setAccessibleName(name);
         control->setToolTip(tip);
     };
-    const auto seconds = [](const char* what) {
-        return QStringLiteral("%1: whole seconds, 0 to %2").arg(QLatin1String(what)).arg(kMaxDemoSeconds);
-    };
-    describe(length, QStringLiteral("Normal demos length"), seconds("How long a normal demo runs"));
+    describe(length, QCoreApplication::translate("DemosEditor", "Normal demos length"),
+             QCoreApplication::translate("DemosEditor", "How long a normal demo runs: whole seconds, 0 to %1")
+                 .arg(kMaxDemoSeconds));
     if (specialLength)
-        describe(specialLength, QStringLiteral("Special stages demos length"),
-                 seconds("How long a special stage demo runs"));
-    describe(number, QStringLiteral("Number of demos played"), {});
+        describe(specialLength, QCoreApplication::translate("DemosEditor", "Special stages demos length"),
+                 QCoreApplication::translate("DemosEditor",
+                                             "How long a special stage demo runs: whole seconds, 0 to %1")
+                     .arg(kMaxDemoSeconds));
+    describe(number, QCoreApplication::translate("DemosEditor", "Number of demos played"), {});
     DescribeDemoNumber(number);
-    const char* const ordinals[] = {"First", "Second", "Third", "Fourth"};
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("DemosEditor", "First demo level"),
+        QT_TRANSLATE_NOOP("DemosEditor", "Second demo level"),
+        QT_TRANSLATE_NOOP("DemosEditor", "Third demo level"),
+        QT_TRANSLATE_NOOP("DemosEditor", "Fourth demo level"),
+    };
+    static const char* const tips[] = {
+        QT_TRANSLATE_NOOP("DemosEditor", "The level the first demo plays, by its name in the game's level list"),
+        QT_TRANSLATE_NOOP("DemosEditor", "The level the second demo plays, by its name in the game's level list"),
+        QT_TRANSLATE_NOOP("DemosEditor", "The level the third demo plays, by its name in the game's level list"),
+        QT_TRANSLATE_NOOP("DemosEditor", "The level the fourth demo plays, by its name in the game's level list"),
+    };
     for (std::size_t n = 0; n < selectors.size(); ++n)
-        describe(selectors[n], QStringLiteral("%1 demo level").arg(QLatin1String(ordinals[n])),
-                 QStringLiteral("The level the %1 demo plays, by its name in the game's level list")
-                     .arg(QString::fromLatin1(ordinals[n]).toLower()));
+        describe(selectors[n], QCoreApplication::translate("DemosEditor", names[n]),
+                 QCoreApplication::translate("DemosEditor", tips[n]));
 }
 
 void DescribeDemoNumber(QSpinBox* number)
 {
-    number->setToolTip(QStringLiteral("How many demos the attract mode plays in turn: 0 to %1").arg(number->maximum()));
+    number->setToolTip(
+        QCoreApplication::translate("DemosEditor", "How many demos the attract mode plays in turn: 0 to %1")
+            .arg(number->maximum()));
 }

@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
+#include "core/translate.h"
 
 #include <array>
 #include <vector>
@@ -87,7 +88,8 @@ void DemoModel::readValues(RomFile& file)
 
 std::string DemoModel::unreadRefusal() const
 {
-    return mRead ? std::string() : "No demo setting has been read from this ROM; nothing was saved";
+    return mRead ? std::string()
+                 : Translated("DemoModel", "No demo setting has been read from this ROM; nothing was saved");
 }
 
 std::vector<DemoModel::Word> DemoModel::words() const
@@ -120,11 +122,13 @@ std::vector<SuspectValue> DemoModel::suspects() const
     if (!mRead)
         return suspect;
     if (mLayout.number != kNoDemoOffset && mValues.number > mLayout.maxNumber)
-        suspect.push_back({at(mLayout.number), HexBytes(WordBytes(mValues.number)), "a number of demos"});
+        suspect.push_back({at(mLayout.number), HexBytes(WordBytes(mValues.number)),
+                           Translated("DemoModel", "a number of demos")});
     for (int n = 0; n < mLayout.slotCount; ++n) {
         const std::uint16_t level = mValues.levels[static_cast<std::size_t>(n)];
         if (LevelRow(mLayout.levels.table, level) < 0)
-            suspect.push_back({at(mLayout.levelBase + 2 * n), HexBytes(WordBytes(level)), "a level of the game"});
+            suspect.push_back({at(mLayout.levelBase + 2 * n), HexBytes(WordBytes(level)),
+                               Translated("DemoModel", "a level of the game")});
     }
     return suspect;
 }

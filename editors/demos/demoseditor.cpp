@@ -82,7 +82,7 @@ void DemosEditor::showImage()
     // The unused fourth selector gets no entries, only its text. A selector
     // left empty by a missing list file keeps its slot.
     if (!fourthSlot)
-        mUi->combo4->setPlaceholderText(QStringLiteral("Disabled"));
+        mUi->combo4->setPlaceholderText(tr("Disabled"));
     QComboBox* const selectors[] = {mUi->combo1, mUi->combo2, mUi->combo3, mUi->combo4};
     for (int n = 0; n < mLayout->slotCount; ++n)
         LoadLevelList(selectors[n], mLayout->levels.fileName);

@@ -7,6 +7,7 @@
 #include "core/korvaneerror.h"
 #include "editors/demos/demomodel.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <memory>
@@ -25,6 +26,8 @@ const QString kSlots[kDemoLevelWords] = {QStringLiteral("First demo level"), QSt
 // (null for a level the list does not name).
 class DemoValuesSection : public ModelSection<DemoModel, DemoValues>
 {
+    Q_DECLARE_TR_FUNCTIONS(DemoValues)
+
 public:
     using ModelSection::ModelSection;
 
@@ -35,14 +38,17 @@ public:
         try {
             mModel.read(file);
         } catch (const KorvaneError& e) {
-            notes.push_back("demos: " + std::string(e.what()) + "; left out");
+            //: %1 is the section's key, %2 why it could not be read.
+            notes.push_back(tr("%1: %2; left out").arg(kDemos, QString::fromStdString(e.what())).toStdString());
             return;
         }
         mWanted = mModel.values();
         try {
             mNames = LevelNames(layout().levels.fileName);
         } catch (const KorvaneError& e) {
-            notes.push_back("demos: " + std::string(e.what()) + "; the levels left out");
+            //: %1 is the section's key, %2 why the level list could not be read.
+            notes.push_back(
+                tr("%1: %2; the levels left out").arg(kDemos, QString::fromStdString(e.what())).toStdString());
             mListMissing = true;
         }
     }
@@ -67,7 +73,8 @@ public:
     void want(const QJsonObject& section, Refusals& refusals) override
     {
         if (!mModel.isRead()) {
-            refusals.add(kDemos, QStringLiteral("values"), "they could not be read from the image");
+            refusals.add(kDemos, QStringLiteral("values"),
+                         tr("they could not be read from the image").toStdString());
             return;
         }
         CheckKeys(kDemos, section, keys(), refusals);
@@ -77,9 +84,9 @@ public:
         const auto seconds = [&](const QString& field, std::uint16_t storedFrames) -> std::uint16_t {
             if (!section.contains(field))
                 return storedFrames;
-            const std::int64_t value = NumberOf(kDemos, field, section.value(field),
-                                                {field.toStdString(), 0, 0, kMaxDemoSeconds, "seconds"},
-                                                DemoSeconds(storedFrames));
+            const NumberField number{field.toStdString(), 0, 0, kMaxDemoSeconds, tr("seconds").toStdString()};
+            const std::int64_t value =
+                NumberOf(kDemos, field, section.value(field), number, DemoSeconds(storedFrames));
             return value == DemoSeconds(storedFrames) ? storedFrames : DemoFrames(static_cast<int>(value));
         };
         refusals.check([&] { wanted.length = seconds(kLength, stored.length); });
@@ -102,13 +109,13 @@ public:
                 continue;
             refusals.check([&] {
                 if (mListMissing)
-                    Refuse(kDemos, kSlots[n], "the level list could not be read");
+                    Refuse(kDemos, kSlots[n], tr("the level list could not be read").toStdString());
                 const qsizetype row = mNames.indexOf(StringOf(kDemos, kSlots[n], value));
                 if (row < 0)
-                    Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " is not a level of the list");
+                    Refuse(kDemos, kSlots[n], tr("%1 is not a level of the list").arg(quoted(value)).toStdString());
                 // A list line beyond the table names no level of the game.
                 if (row >= static_cast<qsizetype>(layout().levels.table.size()))
-                    Refuse(kDemos, kSlots[n], Quoted(value.toString().toStdString()) + " has no level of the game");
+                    Refuse(kDemos, kSlots[n], tr("%1 has no level of the game").arg(quoted(value)).toStdString());
                 wanted.levels[k] = LevelAtRow(layout().levels.table, static_cast<int>(row), stored.levels[k]);
             });
         }
@@ -117,6 +124,12 @@ public:
 
 private:
     const DemoLayout& layout() const { return mModel.layout(); }
+
+    // A level name as refusals quote it.
+    static QString quoted(const QJsonValue& value)
+    {
+        return QString::fromStdString(Quoted(value.toString().toStdString()));
+    }
 
     std::vector<QString> keys() const
     {

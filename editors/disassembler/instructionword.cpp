@@ -4,6 +4,7 @@
 #include "editors/disassembler/instructionword.h"
 
 #include "core/numbers.h"
+#include "core/translate.h"
 
 #include <array>
 
@@ -40,7 +41,8 @@ std::string InstructionMnemonic(std::uint32_t word)
 
 std::string ConvertInstructionWord(const std::string& hexText)
 {
-    const auto value = static_cast<std::uint32_t>(ParseNumber(hexText, {"Machine code", 4, 0, 0xFFFFFFFF}));
+    const auto value = static_cast<std::uint32_t>(
+        ParseNumber(hexText, {Translated("InstructionWord", "Machine code"), 4, 0, 0xFFFFFFFF}));
     const std::string mnemonic = InstructionMnemonic(value);
-    return mnemonic.empty() ? "unrecognized" : mnemonic;
+    return mnemonic.empty() ? Translated("InstructionWord", "unrecognized") : mnemonic;
 }

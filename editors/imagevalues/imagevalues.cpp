@@ -11,6 +11,7 @@
 #include "editors/editorlist.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 std::vector<std::unique_ptr<EditorValues>> EditorValuesFor(const std::string& gameCode)
 {
@@ -108,7 +109,10 @@ LocatedImage LocateImageValues(const std::string& originalPath, const std::strin
         places = placesOf(editors);
     }
     if (places.empty())
-        throw KorvaneError("no editor serves this image (game \"" + located.gameCode + "\"): nothing to locate");
+        throw KorvaneError(
+            QCoreApplication::translate("ImageValues", "no editor serves this image (game \"%1\"): nothing to locate")
+                .arg(QString::fromStdString(located.gameCode))
+                .toStdString());
     const PatchBytes original = ReadBinaryFile(originalPath);
     const PatchBytes image = ReadBinaryFile(imagePath);
     // The 14 bytes of the serial; the checksum after them may differ.
@@ -116,7 +120,9 @@ LocatedImage LocateImageValues(const std::string& originalPath, const std::strin
         return bytes.size() >= 0x18E ? std::string(bytes.begin() + 0x180, bytes.begin() + 0x18E) : std::string();
     };
     if (serialOf(original) != serialOf(image))
-        throw KorvaneError("the image's serial is not the original's: it is no modification of it");
+        throw KorvaneError(QCoreApplication::translate(
+                               "ImageValues", "the image's serial is not the original's: it is no modification of it")
+                               .toStdString());
     located.values = LocateValues(original, image, places);
     return located;
 }

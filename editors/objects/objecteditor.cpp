@@ -13,6 +13,7 @@
 #include "ui/imagesave.h"
 #include "ui/trackedform.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTabBar>
 #include <QTableWidget>
@@ -27,7 +28,8 @@ constexpr int kValueColumn = 1;
 void setUpGrid(QTableWidget* grid)
 {
     grid->setColumnCount(2);
-    grid->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
+    grid->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("ObjectEditor", "Key"), QCoreApplication::translate("ObjectEditor", "Value")});
     grid->setColumnWidth(kKeyColumn, 218);
     // The value column takes what the key column and the vertical scroll
     // bar leave, so the grid never scrolls sideways: moving to a value cell
@@ -46,6 +48,12 @@ void setUpGrid(QTableWidget* grid)
                           QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
 }
 
+// The key cell's text of row.
+QString nameOf(const ObjectRow& row)
+{
+    return QString::fromStdString(ObjectRowName(row));
+}
+
 } // namespace
 
 ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
@@ -53,15 +61,15 @@ ObjectEditor::ObjectEditor(ImageSession& session, QWidget* parent)
 {
     mUi->setupUi(this);
     NoButtonOnEnter(this);
-    mUi->Tabs->addTab(QStringLiteral("Bosses"));
-    mUi->Tabs->addTab(QStringLiteral("Pelbo And Tails"));
+    mUi->Tabs->addTab(tr("Bosses"));
+    mUi->Tabs->addTab(tr("Pelbo And Tails"));
     mUi->Tabs->setCurrentIndex(0);
     setUpGrid(mUi->bossesGrid);
     setUpGrid(mUi->pelboGrid);
-    mUi->bossesGrid->setAccessibleName(QStringLiteral("Bosses"));
-    mUi->bossesGrid->setToolTip(QStringLiteral("How many hits each boss takes"));
-    mUi->pelboGrid->setAccessibleName(QStringLiteral("Pelbo and Tails"));
-    mUi->pelboGrid->setToolTip(QStringLiteral("Starting lives and movement constants of Pelbo and Tails"));
+    mUi->bossesGrid->setAccessibleName(tr("Bosses"));
+    mUi->bossesGrid->setToolTip(tr("How many hits each boss takes"));
+    mUi->pelboGrid->setAccessibleName(tr("Pelbo and Tails"));
+    mUi->pelboGrid->setToolTip(tr("Starting lives and movement constants of Pelbo and Tails"));
 
     ConnectHandler(mUi->closeButton, &QPushButton::clicked, this, &ObjectEditor::closeEditor);
     ConnectHandler(mUi->Tabs, &QTabBar::currentChanged, this, &ObjectEditor::showTab);
@@ -84,14 +92,16 @@ void ObjectEditor::appendRow(QTableWidget* grid, const ObjectRow& row, const QSt
 {
     const int at = grid->rowCount();
     grid->insertRow(at);
-    auto* key = new QTableWidgetItem(QString::fromUtf8(row.label));
+    auto* key = new QTableWidgetItem(nameOf(row));
     key->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     // Long keys wrap onto a second line instead of being cut off; the tip
     // says the form of the value.
-    const QString form = QString::fromStdString(NumberRangeText(ObjectField(row)))
-        + (row.form == ObjectForm::Hex ? QStringLiteral(" (also $680, 0x680 or 680h)")
-                                       : QStringLiteral("; -1 is stored as 65535; hexadecimal as $10, 0x10 or 10h"));
-    key->setToolTip(key->text() + QStringLiteral(": ") + form);
+    const QString range = QString::fromStdString(NumberRangeText(ObjectField(row)));
+    const QString form = row.form == ObjectForm::Hex
+        ? tr("%1 (also $680, 0x680 or 680h)").arg(range)
+        : tr("%1; -1 is stored as 65535; hexadecimal as $10, 0x10 or 10h").arg(range);
+    //: A row's name, then the form of its value.
+    key->setToolTip(tr("%1: %2").arg(key->text(), form));
     grid->setItem(at, kKeyColumn, key);
     auto* cell = new QTableWidgetItem(value);
     cell->setToolTip(form);
@@ -134,7 +144,7 @@ void ObjectEditor::showImage()
 QTableWidgetItem* ObjectEditor::valueCell(const ObjectRow& row) const
 {
     QTableWidget* grid = gridOf(row);
-    const int r = findRow(grid, QString::fromUtf8(row.label));
+    const int r = findRow(grid, nameOf(row));
     return r >= 0 ? grid->item(r, kValueColumn) : nullptr;
 }
 
@@ -142,7 +152,7 @@ void ObjectEditor::showCell(const ObjectRow& row)
 {
     QTableWidget* grid = gridOf(row);
     mUi->Tabs->setCurrentIndex(row.grid == ObjectGrid::Bosses ? 0 : 1);
-    const int r = findRow(grid, QString::fromUtf8(row.label));
+    const int r = findRow(grid, nameOf(row));
     if (r >= 0) {
         grid->setCurrentCell(r, kValueColumn);
         grid->scrollToItem(grid->item(r, kValueColumn));

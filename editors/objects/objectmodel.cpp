@@ -6,6 +6,12 @@
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
 #include "core/romaccess.h"
+#include "core/translate.h"
+
+// The row labels are marked for lupdate; the table keeps the English.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 
 namespace {
 
@@ -17,49 +23,49 @@ constexpr ObjectForm Hex = ObjectForm::Hex;
 } // namespace
 
 const std::array<ObjectRow, kObjectRowCount> kObjectRows = {{
-    {"EHZ boss hits", B, 0x2EF76, Dec},
-    {"CPZ boss hits", B, 0x2D792, Dec},
-    {"ARZ boss hits", B, 0x3052C, Dec},
-    {"CNZ boss hits", B, 0x3195A, Dec},
-    {"HTZ boss hits", B, 0x2FCB8, Dec},
-    {"MCZ boss hits", B, 0x31002, Dec},
-    {"OOZ boss hits", B, 0x32FDA, Dec},
-    {"MTZ boss hits", B, 0x322E2, Dec},
-    {"MTZ boss hits until enabling laser", B, 0x322E8, Dec},
-    {"WFZ boss hits", B, 0x3C4B4, Dec},
-    {"Silver Pelbo hits", B, 0x39776, Dec},
-    {"Final boss hits", B, 0x3D61A, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "EHZ boss hits"), B, 0x2EF76, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "CPZ boss hits"), B, 0x2D792, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "ARZ boss hits"), B, 0x3052C, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "CNZ boss hits"), B, 0x3195A, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "HTZ boss hits"), B, 0x2FCB8, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "MCZ boss hits"), B, 0x31002, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "OOZ boss hits"), B, 0x32FDA, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "MTZ boss hits"), B, 0x322E2, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "MTZ boss hits until enabling laser"), B, 0x322E8, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "WFZ boss hits"), B, 0x3C4B4, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Silver Pelbo hits"), B, 0x39776, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Final boss hits"), B, 0x3D61A, Dec},
 
-    {"Pelbo starting lives in level", P, 0x03C78, Dec},
-    {"Pelbo starting lives in demo", P, 0x03D76, Dec},
-    {"Pelbo starting lives in level (level select)", P, 0x09490, Dec},
-    {"Pelbo starting lives in special stage (level select)", P, 0x09410, Dec},
-    {"Pelbo max speed", P, 0x19FA2, Hex},
-    {"Pelbo acceleration", P, 0x19FA8, Hex},
-    {"Pelbo deceleration", P, 0x19FAE, Hex},
-    {"Pelbo max speed after sneakers wear off", P, 0x1A122, Hex},
-    {"Pelbo acceleration after sneakers wear off", P, 0x1A128, Hex},
-    {"Pelbo deceleration after sneakers wear off", P, 0x1A12E, Hex},
-    {"Pelbo max speed underwater", P, 0x1A1B8, Hex},
-    {"Pelbo acceleration underwater", P, 0x1A1BE, Hex},
-    {"Pelbo deceleration underwater", P, 0x1A1C4, Hex},
-    {"Pelbo max speed underwater with sneakers", P, 0x1A1D0, Hex},
-    {"Pelbo acceleration underwater with sneakers", P, 0x1A1D6, Hex},
-    {"Pelbo deceleration underwater with sneakers", P, 0x1A1DC, Hex},
-    {"Pelbo jump height", P, 0x1AA5C, Hex},
-    {"Pelbo jump height with sneakers", P, 0x1AA66, Hex},
-    {"Tails starting lives in level", P, 0x03C7E, Dec},
-    {"Tails starting lives in demo", P, 0x03D7C, Dec},
-    {"Tails starting lives in level (level select)", P, 0x09496, Dec},
-    {"Tails starting lives in special stage (level select)", P, 0x09416, Dec},
-    {"Tails max speed", P, 0x1B904, Hex},
-    {"Tails acceleration", P, 0x1B90A, Hex},
-    {"Tails deceleration", P, 0x1B910, Hex},
-    {"Tails max speed underwater", P, 0x1BF84, Hex},
-    {"Tails acceleration underwater", P, 0x1BF8A, Hex},
-    {"Tails deceleration underwater", P, 0x1BF90, Hex},
-    {"Tails jump height", P, 0x1C642, Hex},
-    {"Tails jump height (?\?\?)", P, 0x1C64E, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo starting lives in level"), P, 0x03C78, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo starting lives in demo"), P, 0x03D76, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo starting lives in level (level select)"), P, 0x09490, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo starting lives in special stage (level select)"), P, 0x09410, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo max speed"), P, 0x19FA2, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo acceleration"), P, 0x19FA8, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo deceleration"), P, 0x19FAE, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo max speed after sneakers wear off"), P, 0x1A122, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo acceleration after sneakers wear off"), P, 0x1A128, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo deceleration after sneakers wear off"), P, 0x1A12E, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo max speed underwater"), P, 0x1A1B8, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo acceleration underwater"), P, 0x1A1BE, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo deceleration underwater"), P, 0x1A1C4, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo max speed underwater with sneakers"), P, 0x1A1D0, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo acceleration underwater with sneakers"), P, 0x1A1D6, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo deceleration underwater with sneakers"), P, 0x1A1DC, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo jump height"), P, 0x1AA5C, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Pelbo jump height with sneakers"), P, 0x1AA66, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails starting lives in level"), P, 0x03C7E, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails starting lives in demo"), P, 0x03D7C, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails starting lives in level (level select)"), P, 0x09496, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails starting lives in special stage (level select)"), P, 0x09416, Dec},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails max speed"), P, 0x1B904, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails acceleration"), P, 0x1B90A, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails deceleration"), P, 0x1B910, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails max speed underwater"), P, 0x1BF84, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails acceleration underwater"), P, 0x1BF8A, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails deceleration underwater"), P, 0x1BF90, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails jump height"), P, 0x1C642, Hex},
+    {QT_TRANSLATE_NOOP("ObjectModel", "Tails jump height (?\?\?)"), P, 0x1C64E, Hex},
 }};
 
 const std::array<std::size_t, kObjectRowCount> kObjectSaveOrder = [] {
@@ -72,6 +78,11 @@ const std::array<std::size_t, kObjectRowCount> kObjectSaveOrder = [] {
     return order;
 }();
 
+std::string ObjectRowName(const ObjectRow& row)
+{
+    return Translated("ObjectModel", row.label);
+}
+
 std::string FormatObjectValue(ObjectForm form, std::uint16_t value)
 {
     return form == ObjectForm::Hex ? HexStr(value, 4) : DecStr(value);
@@ -80,8 +91,8 @@ std::string FormatObjectValue(ObjectForm form, std::uint16_t value)
 NumberField ObjectField(const ObjectRow& row)
 {
     if (row.form == ObjectForm::Hex)
-        return {row.label, 4, 0, 0xFFFF};
-    return {row.label, 0, -32768, 65535};
+        return {ObjectRowName(row), 4, 0, 0xFFFF};
+    return {ObjectRowName(row), 0, -32768, 65535};
 }
 
 std::uint16_t ParseObjectValue(const ObjectRow& row, const std::string& cellText)
@@ -101,7 +112,9 @@ void ObjectModel::readValues(RomFile& file)
 
 std::string ObjectModel::unreadRefusal() const
 {
-    return complete() ? std::string() : "Not every object value has been read from this ROM; nothing was saved";
+    if (complete())
+        return {};
+    return Translated("ObjectModel", "Not every object value has been read from this ROM; nothing was saved");
 }
 
 std::vector<ByteSpan> ObjectModel::spans() const
@@ -121,8 +134,10 @@ std::vector<SuspectValue> ObjectModel::suspects() const
         const ObjectRow& row = kObjectRows[i];
         if (row.form == ObjectForm::Decimal && mWords[i] > kMostObjectCount) {
             const std::string label = row.label;
+            const bool lives = label.find("lives") != std::string::npos;
             suspect.push_back({at(row.offset), HexBytes(WordBytes(mWords[i])),
-                               label.find("lives") != std::string::npos ? "a number of lives" : "a boss hit count"});
+                               lives ? Translated("ObjectModel", "a number of lives")
+                                     : Translated("ObjectModel", "a boss hit count")});
         }
     }
     return suspect;

@@ -22,8 +22,8 @@ enum class ObjectGrid { Bosses, PelboAndTails };
 enum class ObjectForm { Decimal, Hex };
 
 // One constant of the second game: a 16-bit big-endian word at a fixed
-// file offset. The label is the key cell of the row and names it in
-// messages.
+// file offset. The label, in English, is the row's key in the values
+// document; ObjectRowName, its key cell and the name messages give it.
 struct ObjectRow
 {
     const char* label;
@@ -41,6 +41,9 @@ extern const std::array<ObjectRow, kObjectRowCount> kObjectRows;
 // Indexes into kObjectRows in the order Save writes them: display order,
 // except that "OOZ boss hits" goes before "MCZ boss hits".
 extern const std::array<std::size_t, kObjectRowCount> kObjectSaveOrder;
+
+// The row's label in the user's language.
+std::string ObjectRowName(const ObjectRow& row);
 
 // The cell text of a word in the row's form ("12", "00C0").
 std::string FormatObjectValue(ObjectForm form, std::uint16_t value);

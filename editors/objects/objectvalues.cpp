@@ -7,6 +7,8 @@
 #include "core/korvaneerror.h"
 #include "editors/objects/objectmodel.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace {
@@ -22,6 +24,8 @@ QString labelOf(std::size_t i)
 // too are plain integers.
 class ObjectValues : public ModelSection<ObjectModel, ObjectWords>
 {
+    Q_DECLARE_TR_FUNCTIONS(ObjectValues)
+
 public:
     QString key() const override { return kObjects; }
 
@@ -30,8 +34,10 @@ public:
         try {
             mModel.read(file);
         } catch (const KorvaneError& e) {
-            notes.push_back("objects: " + std::string(e.what()) + "; rows from \""
-                            + kObjectRows[mModel.rowsRead()].label + "\" on left out");
+            //: %1 is the section's key, %2 why a row could not be read, %3 that row's key.
+            notes.push_back(tr("%1: %2; rows from \"%3\" on left out")
+                                .arg(kObjects, QString::fromStdString(e.what()), labelOf(mModel.rowsRead()))
+                                .toStdString());
         }
         mWanted = mModel.words();
     }

@@ -40,10 +40,11 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
     mUi->SelPal->setFont(fixed);
 
     mUi->Color->setBevel(ColourSwatch::Bevel::Ridge);
-    const std::pair<ColourSwatch*, const char*> boxes[] = {{mUi->cB, "B"}, {mUi->cG, "G"}, {mUi->cR, "R"}};
+    const std::pair<ColourSwatch*, QString> boxes[] = {
+        {mUi->cB, tr("B", "blue")}, {mUi->cG, tr("G", "green")}, {mUi->cR, tr("R", "red")}};
     for (const auto& [box, caption] : boxes) {
         box->setBevel(ColourSwatch::Bevel::Flat);
-        box->setCaption(QString::fromLatin1(caption));
+        box->setCaption(caption);
     }
 
     // Four rows of 16.
@@ -53,7 +54,7 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
         swatch->setFixedSize(kSwatchSize, kSwatchSize);
         mUi->swatchGrid->addWidget(swatch, k / kSwatchColumns, k % kSwatchColumns);
         connect(swatch, &ColourSwatch::clicked, this, [this, k] { RunHandler([this, k] { selectColour(k); }); });
-        swatch->setAccessibleName(QStringLiteral("Colour %1").arg(k));
+        swatch->setAccessibleName(tr("Colour %1").arg(k));
         swatch->installEventFilter(this);
         mSwatches[static_cast<std::size_t>(k)] = swatch;
     }
@@ -82,15 +83,14 @@ PaletteEditor::PaletteEditor(ImageSession& session, EditorMemory& memory, QWidge
         control->setAccessibleName(name);
         control->setToolTip(tip);
     };
-    describe(mUi->PltList, QStringLiteral("Palettes"), QStringLiteral("The palettes of the game's palette list"));
-    describe(mUi->SelPal, QStringLiteral("Colour word"),
-             QStringLiteral("The selected colour as the image holds it: hexadecimal 0000 to FFFF (also $0EEE, "
-                            "0x0EEE or EEEh), 0EEE at most for a Mega Drive colour; Change or Enter stores it"));
-    describe(mUi->PalOff, QStringLiteral("Offset of the colour"),
-             QStringLiteral("Where the selected colour lies in the image: hexadecimal"));
-    describe(mUi->BarB, QStringLiteral("Blue"), QStringLiteral("The blue level of the selected colour"));
-    describe(mUi->BarG, QStringLiteral("Green"), QStringLiteral("The green level of the selected colour"));
-    describe(mUi->BarR, QStringLiteral("Red"), QStringLiteral("The red level of the selected colour"));
+    describe(mUi->PltList, tr("Palettes"), tr("The palettes of the game's palette list"));
+    describe(mUi->SelPal, tr("Colour word"),
+             tr("The selected colour as the image holds it: hexadecimal 0000 to FFFF (also $0EEE, "
+                "0x0EEE or EEEh), 0EEE at most for a Mega Drive colour; Change or Enter stores it"));
+    describe(mUi->PalOff, tr("Offset of the colour"), tr("Where the selected colour lies in the image: hexadecimal"));
+    describe(mUi->BarB, tr("Blue"), tr("The blue level of the selected colour"));
+    describe(mUi->BarG, tr("Green"), tr("The green level of the selected colour"));
+    describe(mUi->BarR, tr("Red"), tr("The red level of the selected colour"));
 
     RunHandler([this] { showImage(); });
     mTracked = new TrackedForm(this, mSession, mUi->saveButton,
@@ -238,7 +238,10 @@ void PaletteEditor::barChange(QScrollBar* bar, ColourComponent component)
     }
     shown().changed[selected] = true;
     showSelectedColour();
-    edited(bar->accessibleName() + QStringLiteral(" level"), (int(component) + 1) * 1000 + int(selected));
+    const QString what = component == ColourComponent::Blue    ? tr("Blue level")
+                         : component == ColourComponent::Green ? tr("Green level")
+                                                               : tr("Red level");
+    edited(what, (int(component) + 1) * 1000 + int(selected));
 }
 
 void PaletteEditor::blueMoved()
@@ -271,7 +274,7 @@ void PaletteEditor::applyWord()
     mState.colours[selected] = word;
     shown().changed[selected] = true;
     showSelectedColour();
-    edited(QStringLiteral("Change"), -1);
+    edited(tr("Change"), -1);
 }
 
 bool PaletteEditor::wordTyped() const

@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "core/romaccess.h"
 #include "core/supportfiles.h"
+#include "core/translate.h"
 
 #include <cerrno>
 
@@ -67,8 +68,9 @@ std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& 
     std::size_t count = 0;
     for (const std::string& line : lines) {
         if (count == kPaletteTableSize)
-            throw KorvaneError("The palette list has more than " + DecStr(kPaletteTableSize)
-                               + " lines; the rest was not read");
+            throw KorvaneError(Substituted(
+                Translated("PaletteList", "The palette list has more than %1 lines; the rest was not read"),
+                {DecStr(kPaletteTableSize)}));
         table[count] = ParsePaletteLine(line);
         addName(table[count].name);
         ++count;
@@ -79,6 +81,7 @@ std::size_t LoadPaletteList(const std::string& path, std::vector<PaletteEntry>& 
 void CheckPaletteCount(const PaletteEntry& entry)
 {
     if (entry.count > kMaxPaletteColours)
-        throw KorvaneError("The palette \"" + Cp1252ToUtf8(entry.name) + "\" has " + DecStr(entry.count) + " colours, more than the "
-                           + DecStr(kMaxPaletteColours) + " the editor can hold; it is not loaded");
+        throw KorvaneError(Substituted(Translated("PaletteList", "The palette \"%1\" has %2 colours, more than the %3 "
+                                                                 "the editor can hold; it is not loaded"),
+                                       {Cp1252ToUtf8(entry.name), DecStr(entry.count), DecStr(kMaxPaletteColours)}));
 }

@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 
 #include <algorithm>
 
@@ -29,10 +30,11 @@ std::string PaletteModel::unreadRefusal() const
 {
     // Only colours read from this image in this opening may be written back.
     if (mColoursRead < 0)
-        return "No palette has been read from this ROM; nothing was saved";
+        return Translated("PaletteModel", "No palette has been read from this ROM; nothing was saved");
     if (mColoursRead < mEntry.count)
-        return "Only " + DecStr(static_cast<std::uint32_t>(mColoursRead)) + " of the " + DecStr(mEntry.count)
-            + " colours of this palette could be read from the ROM; nothing was saved";
+        return Substituted(Translated("PaletteModel", "Only %1 of the %2 colours of this palette could be read from "
+                                                      "the ROM; nothing was saved"),
+                           {DecStr(static_cast<std::uint32_t>(mColoursRead)), DecStr(mEntry.count)});
     return {};
 }
 
@@ -56,7 +58,7 @@ std::vector<SuspectValue> PaletteModel::suspects() const
     for (int i = 0; i < std::max(mColoursRead, 0); ++i) {
         const std::uint16_t word = mStored[static_cast<std::size_t>(i)];
         if (TypedColourWord(word, mEntry.format) != word)
-            suspect.push_back({colourAt(i), HexBytes(WordBytes(word)), "a colour word"});
+            suspect.push_back({colourAt(i), HexBytes(WordBytes(word)), Translated("PaletteModel", "a colour word")});
     }
     return suspect;
 }

@@ -10,6 +10,7 @@
 #include "core/numbers.h"
 #include "editors/palette/palettemodel.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <memory>
@@ -51,7 +52,9 @@ public:
         try {
             count = LoadPaletteList(PaletteListPath(mGameCode), table, [](const std::string&) {});
         } catch (const KorvaneError& e) {
-            notes.push_back("palettes: " + std::string(e.what()) + "; the palettes left out");
+            notes.push_back(QCoreApplication::translate("PaletteValues", "%1: %2; the palettes left out")
+                                .arg(kPalettes, QString::fromStdString(e.what()))
+                                .toStdString());
             return;
         }
         for (std::size_t i = 0; i < count; ++i) {
@@ -66,7 +69,9 @@ public:
             try {
                 palette->model.read(file);
             } catch (const KorvaneError& e) {
-                notes.push_back("palettes: " + palette->name.toStdString() + ": " + e.what() + "; left out");
+                notes.push_back(QCoreApplication::translate("PaletteValues", "%1: %2: %3; left out")
+                                    .arg(kPalettes, palette->name, QString::fromStdString(e.what()))
+                                    .toStdString());
                 continue;
             }
             palette->wanted = palette->model.stored();
@@ -100,7 +105,8 @@ public:
                 continue;
             PaletteColours wanted = palette->model.stored();
             for (std::size_t i = 0; i < count; ++i) {
-                const QString field = palette->name + QStringLiteral(" colour %1").arg(i);
+                const QString field = QCoreApplication::translate("PaletteValues", "%1 colour %2")
+                                          .arg(palette->name, QString::number(i));
                 refusals.check([&] {
                     const std::string text = StringOf(kPalettes, field, words[i]).toStdString();
                     // As "Change" takes a typed word: a word as read stays

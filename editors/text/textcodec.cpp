@@ -6,6 +6,7 @@
 #include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
+#include "core/translate.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ std::vector<Code> encode(const std::string& text, int count, std::optional<Code>
         }
         const std::optional<Code> code = codeOf(chars[static_cast<std::size_t>(i)]);
         if (!code)
-            throw KorvaneError("The character " + CharForMessage(chars[static_cast<std::size_t>(i)])
-                               + " has no code in the game's texts");
+            throw KorvaneError(Substituted(Translated("TextCodec", "The character %1 has no code in the game's texts"),
+                                           {CharForMessage(chars[static_cast<std::size_t>(i)])}));
         codes.push_back(*code);
     }
     return codes;

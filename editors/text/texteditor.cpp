@@ -36,7 +36,7 @@ TextEditor::TextEditor(ImageSession& session, QWidget* parent)
         const TextField& field = kTextFields[static_cast<std::size_t>(i)];
         QLineEdit* edit = box(i);
         edit->setAccessibleName(QString::fromStdString(TextFieldLabel(field)));
-        edit->setToolTip(QStringLiteral("%1: at most %2 characters of the game's: space, digits, letters, * \u00A9 : .")
+        edit->setToolTip(tr("%1: at most %2 characters of the game's: space, digits, letters, * \u00A9 : .")
                              .arg(QString::fromStdString(TextFieldLabel(field)))
                              .arg(field.count));
         boxes.push_back(edit);
@@ -66,8 +66,8 @@ void TextEditor::showImage()
                          // Typing into the digits would store them as characters.
                          if (!mModel.editable(static_cast<std::size_t>(i))) {
                              edit->setReadOnly(true);
-                             edit->setToolTip(QStringLiteral("This text holds codes that have no character; they "
-                                                             "are shown in hexadecimal and cannot be edited here."));
+                             edit->setToolTip(tr("This text holds codes that have no character; they are shown "
+                                                 "in hexadecimal and cannot be edited here."));
                          }
                      }
                  });

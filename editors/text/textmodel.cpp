@@ -6,7 +6,10 @@
 #include "core/codepage.h"
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
+#include "core/translate.h"
 #include "editors/text/textcodec.h"
+
+#include <string_view>
 
 namespace {
 
@@ -45,21 +48,27 @@ const std::array<TextField, kTextFieldCount> kTextFields = {{
 
 std::string TextFieldLabel(const TextField& field)
 {
-    if (field.form == TextForm::Word)
-        return std::string(field.group) + " text";
-    return std::string(field.group) + " text " + std::to_string(field.place);
+    const std::string_view group = field.group;
+    const std::string place = std::to_string(field.place);
+    if (group == kTwoPlayerGroup)
+        return Substituted(Translated("TextModel", "2 Player Mode text %1"), {place});
+    if (group == kOptionsGroup)
+        return Substituted(Translated("TextModel", "Options text %1"), {place});
+    return Translated("TextModel", "Copyright text");
 }
 
 void CheckTextField(const TextField& field, const std::string& text)
 {
     const std::size_t length = Utf8ToCodePoints(text).size();
     if (length > static_cast<std::size_t>(field.count))
-        throw KorvaneError(TextFieldLabel(field) + ": the text has " + std::to_string(length)
-                           + " characters, more than the " + std::to_string(field.count)
-                           + " the game keeps. Nothing was saved.");
+        throw KorvaneError(
+            Substituted(Translated("TextModel", "%1: the text has %2 characters, more than the %3 the game keeps. "
+                                                "Nothing was saved."),
+                        {TextFieldLabel(field), std::to_string(length), std::to_string(field.count)}));
     if (const std::optional<char32_t> c = FirstCharWithoutCode(text, field.count))
-        throw KorvaneError(TextFieldLabel(field) + ": the character " + CharForMessage(*c)
-                           + " has no code in the game's texts. Nothing was saved.");
+        throw KorvaneError(Substituted(
+            Translated("TextModel", "%1: the character %2 has no code in the game's texts. Nothing was saved."),
+            {TextFieldLabel(field), CharForMessage(*c)}));
 }
 
 std::string ReadRomCodes(RomFile& file, std::int64_t offset, int count, TextForm form)
@@ -136,7 +145,8 @@ void TextModel::readValues(RomFile& file)
 
 std::string TextModel::unreadRefusal() const
 {
-    return complete() ? std::string() : "Not every text has been read from this ROM; nothing was saved";
+    return complete() ? std::string()
+                      : Translated("TextModel", "Not every text has been read from this ROM; nothing was saved");
 }
 
 std::vector<ByteSpan> TextModel::spans() const
@@ -152,7 +162,8 @@ std::vector<SuspectValue> TextModel::suspects() const
     std::vector<SuspectValue> suspect;
     for (std::size_t i = 0; i < static_cast<std::size_t>(mTextsRead); ++i) {
         if (!mEditable[i])
-            suspect.push_back({at(kTextFields[i].offset), HexBytes(mCodes[i]), "a text of the game"});
+            suspect.push_back(
+                {at(kTextFields[i].offset), HexBytes(mCodes[i]), Translated("TextModel", "a text of the game")});
     }
     return suspect;
 }
@@ -175,8 +186,9 @@ void TextModel::check(const TextValues& wanted, FieldErrors* all) const
             continue;
         // Its hexadecimal digits would be stored as characters.
         if (!mEditable[i]) {
-            refuse(i, TextFieldLabel(kTextFields[i])
-                          + " holds codes that have no character; it cannot be changed here. Nothing was saved.");
+            refuse(i, Substituted(Translated("TextModel", "%1 holds codes that have no character; it cannot be "
+                                                          "changed here. Nothing was saved."),
+                                  {TextFieldLabel(kTextFields[i])}));
             continue;
         }
         try {

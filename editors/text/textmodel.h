@@ -32,7 +32,8 @@ inline constexpr int kTextFieldCount = 24;
 // The 24 texts in the order the editor reads and writes them.
 extern const std::array<TextField, kTextFieldCount> kTextFields;
 
-// How messages name a field: "Copyright text", "2 Player Mode text 3".
+// How messages name a field, in the user's language: "Copyright text",
+// "2 Player Mode text 3".
 std::string TextFieldLabel(const TextField& field);
 
 // Throws KorvaneError naming the field when text (UTF-8) has more characters

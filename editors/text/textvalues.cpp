@@ -7,6 +7,8 @@
 #include "core/korvaneerror.h"
 #include "editors/text/textmodel.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace {
@@ -30,8 +32,10 @@ public:
         try {
             mModel.read(file);
         } catch (const KorvaneError& e) {
-            notes.push_back("texts: " + std::string(e.what()) + "; texts from "
-                            + kTextFields[static_cast<std::size_t>(mModel.textsRead())].name + " on left out");
+            notes.push_back(QCoreApplication::translate("TextValues", "%1: %2; texts from %3 on left out")
+                                .arg(kTexts, QString::fromStdString(e.what()),
+                                     nameOf(static_cast<std::size_t>(mModel.textsRead())))
+                                .toStdString());
         }
         mWanted = mModel.texts();
     }

@@ -37,14 +37,15 @@ WaterEditor::WaterEditor(ImageSession& session, QWidget* parent)
 
     for (int n = 0; n < kMaxWaterRows; ++n) {
         const RowControls& c = mControls[n];
-        const QString level = QStringLiteral("level %1").arg(n + 1);
-        c.cmb->setAccessibleName(QStringLiteral("Zone of ") + level);
-        c.cmb->setToolTip(QStringLiteral("The zone the water test of %1 names, by its name in the zone list").arg(level));
-        c.plt->setAccessibleName(QStringLiteral("Underwater palette of ") + level);
-        c.plt->setToolTip(QStringLiteral("The underwater palette byte of %1: %2 (also $0A, 0x0A or 0Ah)")
-                              .arg(level, QString::fromStdString(NumberRangeText(WaterPaletteField(n + 1)))));
-        c.height->setAccessibleName(QStringLiteral("Water height of ") + level);
-        c.height->setToolTip(QStringLiteral("Not read or written by this editor"));
+        const NumberField palette = WaterPaletteField(n + 1);
+        c.cmb->setAccessibleName(tr("Zone of level %1").arg(n + 1));
+        c.cmb->setToolTip(tr("The zone the water test of level %1 names, by its name in the zone list").arg(n + 1));
+        c.plt->setAccessibleName(QString::fromStdString(palette.name));
+        c.plt->setToolTip(tr("The underwater palette byte of level %1: %2 (also $0A, 0x0A or 0Ah)")
+                              .arg(n + 1)
+                              .arg(QString::fromStdString(NumberRangeText(palette))));
+        c.height->setAccessibleName(tr("Water height of level %1").arg(n + 1));
+        c.height->setToolTip(tr("Not read or written by this editor"));
     }
 
     Timer = new QTimer(this);
@@ -122,7 +123,7 @@ void WaterEditor::decodeRow(int row)
     const RowControls& c = mControls[row];
     const WaterBytes& bytes = mModel->values().rows[static_cast<std::size_t>(row)];
     if (bytes.size == kWaterLongCompare)
-        ShowMessage(QStringLiteral("omfg B9!!11!1"));
+        ShowMessage(tr("omfg B9!!11!1"));
     const WaterLevel level = DecodeWaterRow(bytes);
     // Other forms stay read-only: the editor cannot rewrite them.
     if (!level.decoded)
@@ -175,12 +176,12 @@ void WaterEditor::rememberShownChoices()
 void WaterEditor::applyActRule(QComboBox* cmb, QRadioButton* act1, QRadioButton* act2, QRadioButton* both)
 {
     act1->setEnabled(true);
-    act1->setText(QStringLiteral("Act 1"));
+    act1->setText(tr("Act 1"));
     act2->setEnabled(true);
     both->setEnabled(true);
     const int entry = cmb->currentIndex();
     if (WaterEntryIsThirdAct(entry))
-        act1->setText(QStringLiteral("Act 3"));
+        act1->setText(tr("Act 3"));
     if (WaterEntryHasOneAct(entry)) {
         act1->setChecked(true);
         act2->setEnabled(false);

@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/romaccess.h"
+#include "core/translate.h"
 
 bool WaterEntryIsThirdAct(int entry)
 {
@@ -42,7 +43,7 @@ void WaterModel::readValues(RomFile& file)
 std::string WaterModel::unreadRefusal() const
 {
     if (mRowsRead == 0)
-        return "No water row has been read from this ROM; nothing was saved";
+        return Translated("WaterModel", "No water row has been read from this ROM; nothing was saved");
     return {};
 }
 
@@ -90,10 +91,10 @@ std::vector<SuspectValue> WaterModel::suspects() const
         const std::string found = HexBytes({char(row.size), char(row.high), char(row.low)});
         const std::int64_t where = at(mLayout.rows[static_cast<std::size_t>(n)] - 1);
         if (row.size != kWaterZoneCompare && row.size != kWaterLevelCompare && row.size != kWaterLongCompare)
-            suspect.push_back({where, found, "a level compare"});
+            suspect.push_back({where, found, Translated("WaterModel", "a level compare")});
         else if (const WaterLevel level = DecodeWaterRow(row);
                  level.decoded && LevelRow(mLayout.zones.table, level.zone) < 0)
-            suspect.push_back({where, found, "a zone of the game"});
+            suspect.push_back({where, found, Translated("WaterModel", "a zone of the game")});
     }
     return suspect;
 }

@@ -5,6 +5,7 @@
 
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
+#include "core/translate.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ std::string WaterPaletteText(std::uint8_t value)
 
 NumberField WaterPaletteField(int row)
 {
-    return {"Underwater palette of level " + std::to_string(row), 2, 0, 0xFF};
+    return {Substituted(Translated("WaterModel", "Underwater palette of level %1"), {std::to_string(row)}), 2, 0, 0xFF};
 }
 
 std::uint8_t ParseWaterPalette(const std::string& text, int row)

@@ -9,6 +9,8 @@
 #include "core/supportfiles.h"
 #include "editors/water/watermodel.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 #include <optional>
 
@@ -45,6 +47,8 @@ QJsonValue actName(WaterAct act)
 // palette byte.
 class WaterValuesSection : public ModelSection<WaterModel, WaterValues>
 {
+    Q_DECLARE_TR_FUNCTIONS(WaterValues)
+
 public:
     using ModelSection::ModelSection;
 
@@ -55,13 +59,17 @@ public:
         try {
             mModel.read(file);
         } catch (const KorvaneError& e) {
-            notes.push_back("water: " + std::string(e.what()) + "; the rest left out");
+            //: %1 is the section's key, %2 why a row could not be read.
+            notes.push_back(
+                tr("%1: %2; the rest left out").arg(kWater, QString::fromStdString(e.what())).toStdString());
         }
         mWanted = mModel.values();
         try {
             mNames = LevelNames(layout().zones.fileName);
         } catch (const KorvaneError& e) {
-            notes.push_back("water: " + std::string(e.what()) + "; the zones left out");
+            //: %1 is the section's key, %2 why the zone list could not be read.
+            notes.push_back(
+                tr("%1: %2; the zones left out").arg(kWater, QString::fromStdString(e.what())).toStdString());
             mListMissing = true;
         }
     }
@@ -87,8 +95,9 @@ public:
         // can be changed, and the refusal says which file is missing.
         if (mListMissing && !section.isEmpty()) {
             refusals.add(kWater, section.begin().key(),
-                         "the rows need the zone list " + SupportFilePath(layout().zones.fileName)
-                             + ", which could not be read");
+                         tr("the rows need the zone list %1, which could not be read")
+                             .arg(QString::fromStdString(SupportFilePath(layout().zones.fileName)))
+                             .toStdString());
             return;
         }
         std::vector<QString> keys;
@@ -107,7 +116,7 @@ public:
             if (!section.contains(field))
                 continue;
             if (!section.value(field).isObject()) {
-                refusals.add(kWater, field, "expected an object");
+                refusals.add(kWater, field, tr("expected an object").toStdString());
                 continue;
             }
             const QJsonObject row = section.value(field).toObject();
@@ -144,6 +153,12 @@ public:
 private:
     const WaterLayout& layout() const { return mModel.layout(); }
 
+    // A zone name as refusals quote it.
+    static QString quoted(const QJsonValue& zone)
+    {
+        return QString::fromStdString(Quoted(zone.toString().toStdString()));
+    }
+
     // Rows shown: those read, and only with their zone list.
     int rowsShown() const { return mListMissing ? 0 : mModel.rowsRead(); }
 
@@ -154,12 +169,12 @@ private:
     {
         const WaterBytes stored = mModel.values().rows[static_cast<std::size_t>(n)];
         if (!IsEditableWaterRow(stored))
-            Refuse(kWater, field, "the row is no zone or level compare and cannot be changed");
+            Refuse(kWater, field, tr("the row is no zone or level compare and cannot be changed").toStdString());
         if (zone.isNull())
-            Refuse(kWater, field, "choose a zone of the list");
+            Refuse(kWater, field, tr("choose a zone of the list").toStdString());
         const qsizetype entry = mNames.indexOf(StringOf(kWater, field + QStringLiteral(" zone"), zone));
         if (entry < 0 || entry >= static_cast<qsizetype>(layout().zones.table.size()))
-            Refuse(kWater, field, Quoted(zone.toString().toStdString()) + " is not a zone of the list");
+            Refuse(kWater, field, tr("%1 is not a zone of the list").arg(quoted(zone)).toStdString());
         const QString actText = StringOf(kWater, field + QStringLiteral(" act"), act);
         WaterAct chosen = WaterAct::None;
         for (const WaterAct a : {WaterAct::Act1, WaterAct::Act2, WaterAct::Both}) {
@@ -167,9 +182,11 @@ private:
                 chosen = a;
         }
         if (chosen == WaterAct::None)
-            Refuse(kWater, field, "the act is \"Act 1\", \"Act 2\" or \"Both\"");
+            //: "Act 1", "Act 2" and "Both" are the document's values, which stay in English.
+            Refuse(kWater, field, tr("the act is \"Act 1\", \"Act 2\" or \"Both\"").toStdString());
         if (WaterEntryHasOneAct(static_cast<int>(entry)) && chosen != WaterAct::Act1)
-            Refuse(kWater, field, Quoted(zone.toString().toStdString()) + " has one act: choose \"Act 1\"");
+            //: "Act 1" is the document's value, which stays in English.
+            Refuse(kWater, field, tr("%1 has one act: choose \"Act 1\"").arg(quoted(zone)).toStdString());
         const auto value = static_cast<std::uint8_t>(layout().zones.table[static_cast<std::size_t>(entry)]);
         return EncodeWaterRow(stored, value, chosen);
     }

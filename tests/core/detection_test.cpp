@@ -65,7 +65,7 @@ TEST(Detection, RefusesImagesOfFourGibibytesOrMore)
     const std::string path = dir.file("huge.bin");
     SyntheticImage(0x1000).serial(kSerialP2).save(path);
     std::filesystem::resize_file(path, (std::uint64_t{1} << 32) + 0x1000);
-    EXPECT_EQ(ErrorOf([&] { DetectGame(path); }), kTooLargeMessage);
+    EXPECT_EQ(ErrorOf([&] { DetectGame(path); }), "The file is too large for a cartridge image (4 GiB or more)");
 }
 
 TEST(Detection, ShowsTheSerialAsPrintableText)

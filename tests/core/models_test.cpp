@@ -167,7 +167,7 @@ TEST(Models, RefuseWhatWasNotReadAndAnImageThatChanged)
             session.save(*model);
             ADD_FAILURE() << "saved over another program's change";
         } catch (const KorvaneError& e) {
-            EXPECT_STREQ(e.what(), kImageChangedMessage);
+            EXPECT_EQ(e.what(), ImageChangedMessage());
         }
         EXPECT_EQ(ReadFileBytes(path), changed);
     }

@@ -645,7 +645,7 @@ private slots:
             QCOMPARE(mNotices->errors, QStringList());
             changed.bytes(c.offset, c.bytes);
         } else {
-            QCOMPARE(mNotices->errors, QStringList{QString::fromLatin1(kImageChangedMessage) + QLatin1Char('.')});
+            QCOMPARE(mNotices->errors, QStringList{QString::fromStdString(ImageChangedMessage()) + QLatin1Char('.')});
             QCOMPARE(mNotices->messages, QStringList());
         }
         QVERIFY(fileBytes() == changed.data());

@@ -14,10 +14,12 @@
 #include "core/patchfiles.h"
 #include "core/romaccess.h"
 #include "core/romfile.h"
+#include "core/translate.h"
 #include "document/layoutfile.h"
 #include "tools/korvanetool/valuesdocument.h"
 #include "ui/filenames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,8 +28,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
+#include <limits>
 
 namespace {
+
+// A message in the user's language, as UTF-8, with its place markers (%1,
+// %2 ...) replaced by arguments as they are.
+std::string filled(const QString& message, std::initializer_list<std::string_view> arguments)
+{
+    return Substituted(message.toStdString(), arguments);
+}
 
 void complain(const std::string& path, const std::string& message)
 {
@@ -44,8 +54,10 @@ void complain(const std::string& path, const KorvaneError& e)
     if (const auto* open = dynamic_cast<const OpenError*>(&e); open && open->systemError() != 0) {
         // A FIFO or a device, refused without waiting on it.
         const int err = open->systemError();
-        complain({}, "cannot open " + open->path() + ": "
-                         + (err == EINVAL ? std::string("it is no regular file") : SystemErrorText(err)));
+        const std::string reason =
+            err == EINVAL ? QCoreApplication::translate("ToolMessages", "it is no regular file").toStdString()
+                          : SystemErrorText(err);
+        complain({}, filled(QCoreApplication::translate("ToolMessages", "cannot open %1: %2"), {open->path(), reason}));
         return;
     }
     std::string message = e.what();
@@ -62,7 +74,8 @@ constexpr std::size_t kMaxDocument = std::size_t{16} << 20;
 PatchBytes readInput(const std::string& path, std::size_t limit = 0)
 {
     const std::string tooLarge =
-        "larger than " + std::to_string(limit >> 20) + " MiB, more than a values document may hold";
+        filled(QCoreApplication::translate("ToolMessages", "larger than %1 MiB, more than a values document may hold"),
+               {std::to_string(limit >> 20)});
     if (path != "-") {
         if (limit == 0)
             return ReadBinaryFile(path);
@@ -75,7 +88,8 @@ PatchBytes readInput(const std::string& path, std::size_t limit = 0)
     }
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
-        throw KorvaneError("cannot read standard input: " + in.errorString().toStdString());
+        throw KorvaneError(filled(QCoreApplication::translate("ToolMessages", "cannot read standard input: %1"),
+                                  {in.errorString().toStdString()}));
     PatchBytes bytes;
     for (;;) {
         const QByteArray piece = in.read(1 << 16);
@@ -149,22 +163,39 @@ QJsonObject infoOf(const std::string& path)
     return info;
 }
 
+// One line of what is printed about a file, under its name.
+void printField(const std::string& text)
+{
+    std::cout << "  " << text << '\n';
+}
+
 void printInfo(const QJsonObject& info)
 {
     const auto text = [&info](const char* key) { return info.value(QLatin1String(key)).toString().toStdString(); };
+    // "OK" or "MISMATCH" of the JSON, in the user's language.
+    const auto verdict = [&text](const char* key) {
+        return (text(key) == "OK" ? QCoreApplication::translate("ToolMessages", "OK")
+                                  : QCoreApplication::translate("ToolMessages", "MISMATCH"))
+            .toStdString();
+    };
     std::cout << text("path") << '\n';
     if (text("game") == "unknown")
-        std::cout << "  game:      unknown, serial \"" << text("serial") << "\"\n";
+        printField(filled(QCoreApplication::translate("ToolMessages", "game:      unknown, serial \"%1\""),
+                          {text("serial")}));
     else
-        std::cout << "  game:      " << text("game") << " (" << text("name") << ")\n";
-    std::cout << "  size:      " << info.value(QStringLiteral("size")).toInteger() << " bytes\n";
+        printField(filled(QCoreApplication::translate("ToolMessages", "game:      %1 (%2)"),
+                          {text("game"), text("name")}));
+    printField(filled(QCoreApplication::translate("ToolMessages", "size:      %1 bytes"),
+                      {std::to_string(info.value(QStringLiteral("size")).toInteger())}));
     if (info.contains(QStringLiteral("checksum"))) {
-        std::cout << "  checksum:  stored " << text("storedChecksum") << ", computed " << text("computedChecksum")
-                  << ", " << text("checksum") << '\n';
-        std::cout << "  ROM end:   stored " << text("storedRomEnd") << ", expected " << text("expectedRomEnd") << ", "
-                  << text("romEnd") << '\n';
+        printField(filled(QCoreApplication::translate("ToolMessages", "checksum:  stored %1, computed %2, %3"),
+                          {text("storedChecksum"), text("computedChecksum"), verdict("checksum")}));
+        printField(filled(QCoreApplication::translate("ToolMessages", "ROM end:   stored %1, expected %2, %3"),
+                          {text("storedRomEnd"), text("expectedRomEnd"), verdict("romEnd")}));
     } else {
-        std::cout << "  checksum:  stored " << text("storedChecksum") << ", nothing to sum (0x200 bytes or fewer)\n";
+        printField(filled(QCoreApplication::translate("ToolMessages",
+                                                      "checksum:  stored %1, nothing to sum (0x200 bytes or fewer)"),
+                          {text("storedChecksum")}));
     }
 }
 
@@ -203,7 +234,9 @@ int FixCommand(const QStringList& images, bool force)
             // Refused above 4 GiB like by every other command.
             RomFileSize(path);
             if (!force && !IsCartridgeImage(path))
-                throw KorvaneError(std::string(kNotCartridgeMessage) + "; nothing was written (--force repairs it)");
+                throw KorvaneError(filled(
+                    QCoreApplication::translate("ToolMessages", "%1; nothing was written (--force repairs it)"),
+                    {NotCartridgeMessage()}));
             // The header before and the repair from one pass over the image,
             // held as import holds it (a lock refuses both alike).
             HeaderState before;
@@ -211,12 +244,16 @@ int FixCommand(const QStringList& images, bool force)
             file.requireOpen(path);
             FixChecksum(file, &before);
             if (!before.summed) {
-                std::cout << path << ": 0x200 bytes or fewer, nothing to sum: left alone\n";
+                std::cout << filled(QCoreApplication::translate("ToolMessages",
+                                                                "%1: 0x200 bytes or fewer, nothing to sum: left alone"),
+                                    {path})
+                          << '\n';
                 continue;
             }
-            std::cout << path << ": checksum " << HexStr(before.storedChecksum, 4) << " -> "
-                      << HexStr(before.computedChecksum, 4) << ", ROM end " << HexStr(before.storedRomEnd, 6)
-                      << " -> " << HexStr(before.expectedRomEnd, 6) << '\n';
+            std::cout << filled(QCoreApplication::translate("ToolMessages", "%1: checksum %2 -> %3, ROM end %4 -> %5"),
+                                {path, HexStr(before.storedChecksum, 4), HexStr(before.computedChecksum, 4),
+                                 HexStr(before.storedRomEnd, 6), HexStr(before.expectedRomEnd, 6)})
+                      << '\n';
         } catch (const KorvaneError& e) {
             complain(path, e);
             status = 1;
@@ -232,7 +269,10 @@ int ExportCommand(const QString& image, const QString& output, const QString& la
     try {
         const ImageValues values = ReadImageValues(path, layout.isEmpty() ? std::string() : CorePath(layout));
         if (values.editors.empty())
-            throw KorvaneError("no editor serves this image (game \"" + values.gameCode + "\"): nothing to export");
+            throw KorvaneError(filled(QCoreApplication::translate(
+                                          "ToolMessages",
+                                          "no editor serves this image (game \"%1\"): nothing to export"),
+                                      {values.gameCode}));
         printNotes(values);
         text = QJsonDocument(ExportDocument(values)).toJson();
     } catch (const KorvaneError& e) {
@@ -270,12 +310,12 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = lineAndColumn(text, error.offset);
-        complain(docPath, "line " + std::to_string(line) + ", column " + std::to_string(column) + ": "
-                              + error.errorString().toStdString());
+        complain(docPath, filled(QCoreApplication::translate("ToolMessages", "line %1, column %2: %3"),
+                                 {std::to_string(line), std::to_string(column), error.errorString().toStdString()}));
         return 1;
     }
     if (!document.isObject()) {
-        complain(docPath, "expected a JSON object");
+        complain(docPath, QCoreApplication::translate("ToolMessages", "expected a JSON object").toStdString());
         return 1;
     }
     try {
@@ -285,7 +325,9 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
             const bool suspect = std::any_of(values.suspects.begin(), values.suspects.end(),
                                              [k = key.toStdString()](const SuspectPlace& s) { return s.key == k; });
             if (!suspect)
-                complain(path, key.toStdString() + ": not a suspect value; --edit-anyway ignored for it");
+                complain(path, filled(QCoreApplication::translate(
+                                          "ToolMessages", "%1: not a suspect value; --edit-anyway ignored for it"),
+                                      {key.toStdString()}));
         }
         // Everything is checked before the first write, and every refusal
         // is named.
@@ -302,8 +344,10 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         if (dryRun || changes.empty())
             return 0;
         if (!noFix && !force && !IsCartridgeImage(path))
-            throw KorvaneError(std::string(kNotCartridgeMessage)
-                               + "; nothing was written (--no-fix leaves the header, --force repairs it)");
+            throw KorvaneError(filled(QCoreApplication::translate("ToolMessages",
+                                                              "%1; nothing was written (--no-fix leaves the header, "
+                                                              "--force repairs it)"),
+                                      {NotCartridgeMessage()}));
         // Only the sections that change something are written, and each of
         // them must be able to write before any of them does.
         std::vector<EditorValues*> writers;
@@ -338,8 +382,9 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
                     if (suspect.value.offset == blocked.offset)
                         key = suspect.key;
                 }
-                complain(path, key + ": " + blocked.text() + "; nothing was written (--edit-anyway '" + key
-                                   + "' writes it)");
+                complain(path, filled(QCoreApplication::translate(
+                                          "ToolMessages", "%1: %2; nothing was written (--edit-anyway '%1' writes it)"),
+                                      {key, blocked.text()}));
                 refused = true;
             }
         }
@@ -352,7 +397,10 @@ int ImportCommand(const QString& image, const QString& documentFile, bool dryRun
         values.session->setFixChecksum(!noFix);
         values.session->save(models, [&values](RomFile& file) {
             if (ExportDocument(ReadImageValues(file, values.path, values.layoutPath)) != ExportDocument(values))
-                throw KorvaneError("another program changed the image while it was read; nothing was written");
+                throw KorvaneError(QCoreApplication::translate(
+                                       "ToolMessages",
+                                       "another program changed the image while it was read; nothing was written")
+                                       .toStdString());
         });
     } catch (const KorvaneError& e) {
         complain(path, e);
@@ -373,8 +421,9 @@ int DiffCommand(const QString& first, const QString& second, bool json)
         printNotes(valuesA);
         printNotes(valuesB);
         if (valuesA.gameCode != valuesB.gameCode)
-            throw KorvaneError("the images are of different games (" + valuesA.gameCode + " and " + valuesB.gameCode
-                               + ")");
+            throw KorvaneError(filled(
+                QCoreApplication::translate("ToolMessages", "the images are of different games (%1 and %2)"),
+                {valuesA.gameCode, valuesB.gameCode}));
         const std::vector<std::string> changes = ValueChanges(ExportDocument(valuesA), ExportDocument(valuesB), valuesA);
 
         // Bytes that differ where no editor keeps a value, the header aside,
@@ -411,7 +460,8 @@ int DiffCommand(const QString& first, const QString& second, bool json)
             const auto readB = at < sizeB ? fileB.readAt(at, blockB.data(), count) : 0;
             if (readA < 0 || readB < 0) {
                 current = readA < 0 ? a : b;
-                throw KorvaneError("Stream read error", (readA < 0 ? fileA : fileB).error());
+                throw KorvaneError(QCoreApplication::translate("Files", "Stream read error").toStdString(),
+                                   (readA < 0 ? fileA : fileB).error());
             }
             for (std::size_t i = 0; i < count; ++i) {
                 const bool inBoth = i < static_cast<std::size_t>(readA) && i < static_cast<std::size_t>(readB);
@@ -430,8 +480,14 @@ int DiffCommand(const QString& first, const QString& second, bool json)
         } else {
             for (const std::string& change : changes)
                 std::cout << change << '\n';
-            std::cout << others << " other byte" << (others == 1 ? "" : "s")
-                      << " differ outside the editors' values and the header\n";
+            // Translated writes the English plural even with no translation
+            // loaded; a count beyond an int takes the form of a large one.
+            const int form = static_cast<int>(std::min<std::int64_t>(others, std::numeric_limits<int>::max()));
+            std::cout << Substituted(Translated("ToolMessages",
+                                                "%1 other byte(s) differ outside the editors' values and the header",
+                                                nullptr, form),
+                                     {std::to_string(others)})
+                      << '\n';
         }
         return changes.empty() && others == 0 ? 0 : 1;
     } catch (const KorvaneError& e) {
@@ -455,7 +511,7 @@ int LocateCommand(const QString& original, const QString& image, const QString& 
                       << (placed ? hex(std::uint32_t(value.found), 6).toStdString() : std::string("-")) << " ("
                       << LocateResultName(value.result) << ")\n";
             if (!placed) {
-                std::cerr << "korvane-tool: " << value.key << ": " << LocateResultName(value.result) << "\n";
+                std::cerr << "korvane-tool: " << value.key << ": " << LocateResultText(value.result) << "\n";
                 ++unplaced;
             }
         }
@@ -481,12 +537,15 @@ void writeResult(const std::string& out, const std::vector<std::string>& inputs,
     }
     for (const std::string& input : inputs) {
         if (input != "-" && SameFile(out, input))
-            throw KorvaneError("the output is one of the inputs; nothing was written");
+            throw KorvaneError(
+                QCoreApplication::translate("ToolMessages", "the output is one of the inputs; nothing was written")
+                    .toStdString());
     }
     std::vector<std::string> unremoved;
     ReplaceFile(out, bytes, &unremoved);
     for (const std::string& stale : unremoved)
-        complain({}, "cannot remove " + stale + " (left by a run that ended)");
+        complain({}, filled(QCoreApplication::translate("ToolMessages", "cannot remove %1 (left by a run that ended)"),
+                            {stale}));
 }
 
 std::string crcText(std::uint32_t crc)
@@ -525,18 +584,29 @@ int patchInfo(const std::string& path, bool json)
     }
     if (PatchFormatOf(patch) == PatchFormat::Bps) {
         const BpsInfo info = ReadBpsInfo(patch);
-        std::cout << path << "\n  format:    BPS\n  original:  " << info.sourceSize << " bytes, CRC32 "
-                  << crcText(info.sourceCrc) << "\n  changed:   " << info.targetSize << " bytes, CRC32 "
-                  << crcText(info.targetCrc) << "\n  patch:     " << patch.size() << " bytes, CRC32 "
-                  << crcText(info.patchCrc) << " (OK)\n  actions:   " << info.actions << '\n';
+        std::cout << path << '\n';
+        printField(filled(QCoreApplication::translate("ToolMessages", "format:    %1"), {"BPS"}));
+        printField(filled(QCoreApplication::translate("ToolMessages", "original:  %1 bytes, CRC32 %2"),
+                          {std::to_string(info.sourceSize), crcText(info.sourceCrc)}));
+        printField(filled(QCoreApplication::translate("ToolMessages", "changed:   %1 bytes, CRC32 %2"),
+                          {std::to_string(info.targetSize), crcText(info.targetCrc)}));
+        printField(filled(QCoreApplication::translate("ToolMessages", "patch:     %1 bytes, CRC32 %2 (OK)"),
+                          {std::to_string(patch.size()), crcText(info.patchCrc)}));
+        printField(
+            filled(QCoreApplication::translate("ToolMessages", "actions:   %1"), {std::to_string(info.actions)}));
         if (!info.metadata.empty())
-            std::cout << "  metadata:  " << info.metadata << '\n';
+            printField(filled(QCoreApplication::translate("ToolMessages", "metadata:  %1"), {info.metadata}));
     } else {
         const IpsInfo info = ReadIpsInfo(patch);
-        std::cout << path << "\n  format:    IPS\n  records:   " << info.records << " (" << info.runRecords
-                  << " of one repeated byte)\n  writes up to " << info.end << " bytes\n";
+        std::cout << path << '\n';
+        printField(filled(QCoreApplication::translate("ToolMessages", "format:    %1"), {"IPS"}));
+        printField(filled(QCoreApplication::translate("ToolMessages", "records:   %1 (%2 of one repeated byte)"),
+                          {std::to_string(info.records), std::to_string(info.runRecords)}));
+        printField(filled(QCoreApplication::translate("ToolMessages", "writes up to %1 bytes"),
+                          {std::to_string(info.end)}));
         if (info.truncate)
-            std::cout << "  changed:   cut to " << *info.truncate << " bytes\n";
+            printField(filled(QCoreApplication::translate("ToolMessages", "changed:   cut to %1 bytes"),
+                              {std::to_string(*info.truncate)}));
     }
     return 0;
 }
@@ -549,7 +619,8 @@ int PatchCommand(const QString& action, const QStringList& files, const QString&
     for (const QString& file : files)
         paths.push_back(CorePath(file));
     if (paths.size() == 3 && paths[0] == "-" && paths[1] == "-") {
-        complain({}, "only one input can come from standard input");
+        complain({}, QCoreApplication::translate("ToolMessages", "only one input can come from standard input")
+                         .toStdString());
         return 2;
     }
     // The file a failure is about.
@@ -564,7 +635,10 @@ int PatchCommand(const QString& action, const QStringList& files, const QString&
             else if (format == QLatin1String("ips"))
                 chosen = PatchFormat::Ips;
             else if (!format.isEmpty() || !chosen) {
-                complain({}, "give the patch the extension .bps or .ips, or --format bps or ips");
+                complain({}, QCoreApplication::translate("ToolMessages",
+                                                         "give the patch the extension .bps or .ips, or --format bps "
+                                                         "or ips")
+                                 .toStdString());
                 return 2;
             }
             // Refused before anything is read.
@@ -583,7 +657,9 @@ int PatchCommand(const QString& action, const QStringList& files, const QString&
             const PatchBytes patch = CreatePatch(*chosen, original, changed);
             writeResult(paths[2], {paths[0], paths[1]}, patch);
             if (paths[2] != "-")
-                std::cout << paths[2] << ": " << PatchFormatName(*chosen) << " patch of " << patch.size() << " bytes\n";
+                std::cout << filled(QCoreApplication::translate("ToolMessages", "%1: %2 patch of %3 bytes"),
+                                    {paths[2], PatchFormatName(*chosen), std::to_string(patch.size())})
+                          << '\n';
             return 0;
         }
         if (action == QLatin1String("apply") && paths.size() == 3) {
@@ -596,14 +672,20 @@ int PatchCommand(const QString& action, const QStringList& files, const QString&
             current = paths[2];
             writeResult(paths[2], {paths[0], paths[1]}, changed);
             if (paths[2] != "-")
-                std::cout << paths[2] << ": " << changed.size() << " bytes written\n";
+                std::cout << filled(QCoreApplication::translate("ToolMessages", "%1: %2 bytes written"),
+                                    {paths[2], std::to_string(changed.size())})
+                          << '\n';
             return 0;
         }
     } catch (const KorvaneError& e) {
         complain(current, e);
         return 1;
     }
-    complain({}, "usage: korvane-tool patch create ORIGINAL CHANGED OUT | apply PATCH ORIGINAL OUT | info PATCH");
+    // The texts of main's usage line for patch.
+    const QString arguments = QCoreApplication::translate(
+        "korvane-tool", "create ORIGINAL CHANGED OUT | apply PATCH ORIGINAL OUT | info PATCH");
+    complain({}, filled(QCoreApplication::translate("ToolMessages", "usage: korvane-tool %1 %2"),
+                        {"patch", arguments.toStdString()}));
     return 2;
 }
 
@@ -612,6 +694,7 @@ bool FlushStandardOutput()
     std::cout.flush();
     if (std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout))
         return true;
-    complain({}, "cannot write standard output: " + SystemErrorText(errno));
+    complain({}, filled(QCoreApplication::translate("ToolMessages", "cannot write standard output: %1"),
+                        {SystemErrorText(errno)}));
     return false;
 }

@@ -9,7 +9,9 @@
 #include "core/detection.h"
 #include "core/korvaneerror.h"
 #include "core/numbers.h"
+#include "core/translate.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -108,15 +110,22 @@ QJsonObject ExportDocument(const ImageValues& image)
 std::vector<std::string> WantDocument(ImageValues& image, const QJsonObject& document)
 {
     if (document.value(kFormat) != QString::fromLatin1(kDocumentFormat))
-        return {std::string("not a values document: \"format\" must be \"") + kDocumentFormat + "\""};
+        return {Substituted(QCoreApplication::translate("ToolMessages",
+                                                        "not a values document: \"format\" must be \"%1\"")
+                                .toStdString(),
+                            {kDocumentFormat})};
     if (document.value(kVersion) != kDocumentVersion)
-        return {"version " + scalarText(document.value(kVersion)).toStdString()
-                + " of the values document is not known; this program reads version "
-                + std::to_string(kDocumentVersion)};
+        return {Substituted(QCoreApplication::translate("ToolMessages",
+                                                        "version %1 of the values document is not known; this "
+                                                        "program reads version %2")
+                                .toStdString(),
+                            {scalarText(document.value(kVersion)).toStdString(), std::to_string(kDocumentVersion)})};
     const QString game = document.value(kGame).toString();
     if (game != QString::fromStdString(image.gameCode))
-        return {"the document is for the game \"" + game.toStdString() + "\", the image is \"" + image.gameCode
-                + "\""};
+        return {Substituted(QCoreApplication::translate("ToolMessages",
+                                                        "the document is for the game \"%1\", the image is \"%2\"")
+                                .toStdString(),
+                            {game.toStdString(), image.gameCode})};
     Refusals refusals;
     for (auto it = document.begin(); it != document.end(); ++it) {
         if (isHeaderKey(it.key()))
@@ -127,9 +136,13 @@ std::vector<std::string> WantDocument(ImageValues& image, const QJsonObject& doc
                 editor = e.get();
         }
         if (!editor)
-            refusals.add(it.key().toStdString() + ": no such editor for the game \"" + image.gameCode + "\"");
+            refusals.add(Substituted(
+                QCoreApplication::translate("ToolMessages", "%1: no such editor for the game \"%2\"").toStdString(),
+                {it.key().toStdString(), image.gameCode}));
         else if (!it.value().isObject())
-            refusals.add(it.key().toStdString() + ": expected an object");
+            refusals.add(
+                Substituted(QCoreApplication::translate("ToolMessages", "%1: expected an object").toStdString(),
+                            {it.key().toStdString()}));
         else
             editor->want(it.value().toObject(), refusals);
     }
