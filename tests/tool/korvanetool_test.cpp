@@ -776,6 +776,51 @@ private slots:
         }
     }
 
+    // The language changes what people read, never what scripts read: the
+    // help and the messages follow LANG (or --lang), the JSON documents and
+    // the exit statuses stay the same in every language.
+    void languagesChangeOnlyWhatPeopleRead()
+    {
+        const QString image = QString::fromStdString(sample("p2", "p2.bin"));
+        const QString missing = QString::fromStdString(mDir->file("missing.bin"));
+        // Wine does not take its display language from LANG: there the
+        // language is chosen with --lang.
+        const auto inLanguage = [](const QString& language, QStringList arguments) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+                environment.remove(QString::fromLatin1(name));
+            environment.insert(QStringLiteral("LANG"), language + QStringLiteral(".UTF-8"));
+#ifdef Q_OS_WIN
+            arguments.prepend(language.section(QLatin1Char('_'), 0, 0) == QLatin1String("pt") ? "pt_BR" : language);
+            arguments.prepend(QStringLiteral("--lang"));
+#endif
+            return run(KORVANE_TOOL_PATH, arguments, environment);
+        };
+
+        const Run help = inLanguage(QStringLiteral("es_ES"), {"--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.out.startsWith(QStringLiteral("Uso: ")), qPrintable(help.out));
+        QVERIFY2(help.out.contains(QStringLiteral("Los valores de los editores de imágenes de cartucho de Mega Drive, "
+                                                  "en JSON.\n\nComandos:\n")),
+                 qPrintable(help.out));
+
+        const Run english = inLanguage(QStringLiteral("C"), {"export", image});
+        const Run englishRefusal = inLanguage(QStringLiteral("C"), {"export", missing});
+        QCOMPARE(english.exitCode, 0);
+        QVERIFY(englishRefusal.err.contains(QStringLiteral("cannot open")));
+        for (const auto& [language, refusal] :
+             {std::pair{"pt_BR", "não foi possível abrir"}, std::pair{"es_ES", "no se puede abrir"}}) {
+            const Run exported = inLanguage(QString::fromLatin1(language), {"export", image});
+            QCOMPARE(exported.exitCode, english.exitCode);
+            QCOMPARE(exported.out, english.out);
+            const Run refused = inLanguage(QString::fromLatin1(language), {"export", missing});
+            QCOMPARE(refused.exitCode, englishRefusal.exitCode);
+            QVERIFY2(refused.err.contains(QString::fromUtf8(refusal)), qPrintable(refused.err));
+        }
+        // --lang wins over the system's language.
+        QCOMPARE(inLanguage(QStringLiteral("pt_BR"), {"--lang", "en", "export", missing}).err, englishRefusal.err);
+    }
+
     // korvane-samplerom: usage instead of a folder named "--help", unknown
     // options refused, samples already there kept unless replaced.
     void sampleImages()

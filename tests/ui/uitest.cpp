@@ -10,6 +10,7 @@
 #include "core/detection.h"
 #include "core/imagesession.h"
 #include "core/supportfiles.h"
+#include "document/language.h"
 #include "ui/filenames.h"
 
 #include <QAction>
@@ -61,6 +62,9 @@ void InitWindowTests()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
 #endif
     InitApplication();
+    // The system's language, as the program takes it: CTest runs the tests
+    // in English (LANG=C.UTF-8) but for the language tests.
+    UseLanguage(QString());
 }
 
 MainWindow* TestMainWindow()
