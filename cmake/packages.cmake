@@ -28,6 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SOURCE pelbo-korvane)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 
 set(CPACK_DEBIAN_TOOL_PACKAGE_NAME korvane-tool)
+# Qt's own texts of --help (its -h and --version lines) in the languages.
+set(CPACK_DEBIAN_TOOL_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_TOOL_DESCRIPTION "values of Pelbo Mega Drive cartridge images as JSON, and patches
 korvane-tool shows and repairs the header checksum of a cartridge image of
 the Pelbo series of Mega Drive platform games, and exports, imports and
@@ -41,9 +43,10 @@ display and no GUI libraries.")
 
 set(CPACK_DEBIAN_GUI_PACKAGE_NAME pelbo-korvane)
 # Without the platform plugins the window cannot open; the forms are laid
-# out for Liberation Sans.
+# out for Liberation Sans; Qt's own texts (standard buttons, file dialogs)
+# in the program's languages come with Qt's translations.
 set(CPACK_DEBIAN_GUI_PACKAGE_DEPENDS qt6-qpa-plugins)
-set(CPACK_DEBIAN_GUI_PACKAGE_RECOMMENDS fonts-liberation2)
+set(CPACK_DEBIAN_GUI_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 # "Play in Emulator" starts the first of them it finds.
 set(CPACK_DEBIAN_GUI_PACKAGE_SUGGESTS "blastem, mednafen, ares")
 set(CPACK_DEBIAN_GUI_DESCRIPTION "editor of the values of Pelbo Mega Drive cartridge images

@@ -64,9 +64,21 @@ if(KORVANE_TESTS)
     list(APPEND KORVANE_RUNTIME_COPIES ${copy})
   endforeach()
 endif()
+# Qt's own texts in the program's languages (standard buttons, dialogs,
+# --help), from the host's Qt: the files are the same on every platform.
+set(KORVANE_QT_TRANSLATIONS)
+foreach(language pt_BR es)
+  find_file(KORVANE_QTBASE_${language} qtbase_${language}.qm PATHS /usr/share/qt6/translations
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  list(APPEND KORVANE_QT_TRANSLATIONS ${KORVANE_QTBASE_${language}})
+  set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/qtbase_${language}.qm)
+  add_custom_command(OUTPUT ${copy} COMMAND ${CMAKE_COMMAND} -E copy ${KORVANE_QTBASE_${language}} ${copy}
+                     DEPENDS ${KORVANE_QTBASE_${language}})
+  list(APPEND KORVANE_RUNTIME_COPIES ${copy})
+endforeach()
 add_custom_target(korvane_windows_runtime ALL DEPENDS ${KORVANE_RUNTIME_COPIES})
 
-# The zip: the three programs, the runtime, korvane/, the licence and a
+# The zip: the three programs, the runtime, Qt's translations, korvane/, the licence and a
 # short README.txt (with Windows line ends).
 set(KORVANE_ZIP_NAME pelbo-korvane-${PROJECT_VERSION}-win64)
 set(KORVANE_ZIP_DIR ${CMAKE_BINARY_DIR}/${KORVANE_ZIP_NAME})
@@ -82,6 +94,7 @@ endforeach()
 add_custom_target(windows-zip
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${KORVANE_ZIP_DIR} ${KORVANE_ZIP_DIR}.zip
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KORVANE_ZIP_DIR}/platforms ${KORVANE_ZIP_DIR}/styles
+          ${KORVANE_ZIP_DIR}/translations
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:korvane> $<TARGET_FILE:korvane-tool>
           $<TARGET_FILE:korvane-samplerom> ${KORVANE_WINDOWS_DLLS} ${KORVANE_ZIP_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${KORVANE_QT_PREFIX}/plugins/platforms/qwindows.dll
@@ -91,6 +104,7 @@ add_custom_target(windows-zip
   # No debugging symbols in what users download.
   COMMAND ${CMAKE_STRIP} --strip-unneeded ${KORVANE_ZIP_BINARIES}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/korvane ${KORVANE_ZIP_DIR}/korvane
+  COMMAND ${CMAKE_COMMAND} -E copy ${KORVANE_QT_TRANSLATIONS} ${KORVANE_ZIP_DIR}/translations
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${KORVANE_ZIP_DIR}/LICENSE.txt
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/README.txt ${KORVANE_ZIP_DIR}
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}

@@ -37,7 +37,8 @@ gui_depends=$(field "$gui_deb" Depends)
 for wanted in "korvane-tool (= $(field "$tool_deb" Version))" qt6-qpa-plugins; do
   case "$gui_depends" in *"$wanted"*) ;; *) fail "pelbo-korvane does not depend on $wanted: $gui_depends" ;; esac
 done
-[ "$(field "$gui_deb" Recommends)" = fonts-liberation2 ] || fail "pelbo-korvane does not recommend fonts-liberation2"
+[ "$(field "$gui_deb" Recommends)" = "fonts-liberation2, qt6-translations-l10n" ] \
+  || fail "pelbo-korvane does not recommend fonts-liberation2 and qt6-translations-l10n"
 [ "$(field "$gui_deb" Suggests)" = "blastem, mednafen, ares" ] || fail "pelbo-korvane does not suggest the emulators"
 
 for deb in "$tool_deb" "$gui_deb"; do

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion of korvane-tool: its commands, each command's options, the
-# patch actions and formats, and file names.
+# patch actions and formats, the languages, and file names.
 
 _korvane_tool()
 {
@@ -10,10 +10,10 @@ _korvane_tool()
     local command=${COMP_WORDS[1]}
     COMPREPLY=()
     if [[ $COMP_CWORD -eq 1 ]]; then
-        COMPREPLY=($(compgen -W "info fix export import diff locate patch --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "info fix export import diff locate patch --help --version --lang" -- "$cur"))
         return
     fi
-    local options="-h --help --help-all"
+    local options="-h --help --help-all --lang"
     case $command in
         info) options+=" --json --check" ;;
         fix) options+=" --force" ;;
@@ -30,7 +30,9 @@ _korvane_tool()
             ;;
         *) return ;;
     esac
-    if [[ $prev == --format ]]; then
+    if [[ $prev == --lang ]]; then
+        COMPREPLY=($(compgen -W "en pt_BR es" -- "$cur"))
+    elif [[ $prev == --format ]]; then
         COMPREPLY=($(compgen -W "bps ips" -- "$cur"))
     elif [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Pelbo Korvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion of korvane-tool: its commands, each command's options, the
-# patch actions and formats, and file names.
+# patch actions and formats, the languages, and file names.
 
 set -l commands info fix export import diff locate patch
 complete -c korvane-tool -n "not __fish_seen_subcommand_from $commands" -s h -l help -d 'Show the help'
@@ -14,6 +14,7 @@ complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a di
 complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a locate -d 'Find the values of an original in a modified image'
 complete -c korvane-tool -f -n "not __fish_seen_subcommand_from $commands" -a patch -d 'Create, apply or describe a patch'
 complete -c korvane-tool -n "__fish_seen_subcommand_from $commands" -l help -d 'Show the command\'s help'
+complete -c korvane-tool -l lang -x -a 'en pt_BR es' -d 'The language of messages and help'
 complete -c korvane-tool -n '__fish_seen_subcommand_from info diff patch' -l json -d 'Print the result as JSON'
 complete -c korvane-tool -n '__fish_seen_subcommand_from info' -l check -d 'Exit with 1 on a mismatch'
 complete -c korvane-tool -n '__fish_seen_subcommand_from fix import' -l force -d 'Repair a file that is no cartridge image too'
