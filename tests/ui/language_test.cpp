@@ -5,6 +5,7 @@
 // its menus, its refusals and Qt's own buttons in Brazilian Portuguese.
 
 #include "app/mainwindow.h"
+#include "app/windowregistry.h"
 #include "core/syntheticimage.h"
 #include "tests/ui/uitest.h"
 #include "ui/handlers.h"
@@ -13,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 
 class LanguageTest : public WindowTest
@@ -39,6 +41,14 @@ private slots:
         QCOMPARE(mNotices->errors,
                  QStringList{path + QStringLiteral(" tem 16 bytes: curto demais para uma imagem de Mega Drive (no "
                                                    "mínimo 512 bytes).")});
+
+        // Settings > Language keeps a choice for the next start, and says so.
+        main->findChild<QAction*>(QStringLiteral("SettingsLanguage_es"))->trigger();
+        QCOMPARE(QSettings().value(LanguageSettingKey()).toString(), QStringLiteral("es"));
+        QCOMPARE(mNotices->messages,
+                 QStringList{QStringLiteral("O idioma muda quando o Pelbo Korvane for aberto de novo.")});
+        main->findChild<QAction*>(QStringLiteral("SettingsLanguage_system"))->trigger();
+        QVERIFY(!QSettings().contains(LanguageSettingKey()));
 
         // Qt's own texts follow the same language.
         const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
