@@ -448,7 +448,7 @@ void MainWindow::showHeader()
         mSession->readOnly() ? headerRow(tr("Access"), tr("read-only: the editors show it, none saves")) : QString();
     const auto show = [this, hex, serial, access](std::int64_t size, const QString& checksumRows) {
         const QString rows =
-            headerRow(tr("Size"), tr("%1 bytes (%2)").arg(size).arg(hex(static_cast<std::uint32_t>(size), 6)))
+            headerRow(tr("Size"), tr("%L1 bytes (%2)").arg(size).arg(hex(static_cast<std::uint32_t>(size), 6)))
             + serial + checksumRows + access + mValueRows;
         mUi->HeaderPanel->setText(QStringLiteral("<table cellspacing=\"2\">") + rows + QStringLiteral("</table>"));
     };
@@ -641,7 +641,7 @@ void MainWindow::createPatch()
     const PatchFormat format = PatchFormatOfName(outPath).value_or(PatchFormat::Bps);
     const PatchBytes patch = CreatePatch(format, originalBytes, ReadBinaryFile(mSession->path()));
     ReplaceFile(outPath, patch);
-    ShowMessage(tr("The %1 patch holds %2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
+    ShowMessage(tr("The %1 patch holds %L2 bytes.").arg(QLatin1String(PatchFormatName(format))).arg(patch.size()));
 }
 
 void MainWindow::playImage()

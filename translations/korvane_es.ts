@@ -814,8 +814,8 @@
         <translation>Tamaño</translation>
     </message>
     <message>
-        <source>%1 bytes (%2)</source>
-        <translation>%1 bytes (%2)</translation>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 bytes (%2)</translation>
     </message>
     <message>
         <source>Checksum</source>
@@ -894,8 +894,8 @@
         <translation>El serial del original, &quot;%1&quot;, no es el de la imagen seleccionada, &quot;%2&quot;. ¿Crear el parche a partir de él de todos modos?</translation>
     </message>
     <message>
-        <source>The %1 patch holds %2 bytes.</source>
-        <translation>El parche %1 ocupa %2 bytes.</translation>
+        <source>The %1 patch holds %L2 bytes.</source>
+        <translation>El parche %1 ocupa %L2 bytes.</translation>
     </message>
     <message>
         <source>Playing %1 as saved.</source>

@@ -814,8 +814,8 @@
         <translation>Tamanho</translation>
     </message>
     <message>
-        <source>%1 bytes (%2)</source>
-        <translation>%1 bytes (%2)</translation>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 bytes (%2)</translation>
     </message>
     <message>
         <source>Checksum</source>
@@ -894,8 +894,8 @@
         <translation>O serial do original, &quot;%1&quot;, não é o da imagem selecionada, &quot;%2&quot;. Criar o patch a partir dele mesmo assim?</translation>
     </message>
     <message>
-        <source>The %1 patch holds %2 bytes.</source>
-        <translation>O patch %1 tem %2 bytes.</translation>
+        <source>The %1 patch holds %L2 bytes.</source>
+        <translation>O patch %1 tem %L2 bytes.</translation>
     </message>
     <message>
         <source>Playing %1 as saved.</source>
