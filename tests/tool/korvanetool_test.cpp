@@ -783,8 +783,8 @@ private slots:
     {
         const QString image = QString::fromStdString(sample("p2", "p2.bin"));
         const QString missing = QString::fromStdString(mDir->file("missing.bin"));
-        // Wine does not take its display language from LANG: there the
-        // language is chosen with --lang.
+        // Windows takes its display language from the user's settings, not
+        // from LANG: there the language is chosen with --lang.
         const auto inLanguage = [](const QString& language, QStringList arguments) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
