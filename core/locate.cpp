@@ -145,28 +145,18 @@ const char* LocateResultName(LocateResult result)
 {
     switch (result) {
     case LocateResult::InPlace:
-        return "in place";
+        return QT_TRANSLATE_NOOP("Locate", "in place");
     case LocateResult::Moved:
-        return "moved";
+        return QT_TRANSLATE_NOOP("Locate", "moved");
     case LocateResult::Ambiguous:
-        return "ambiguous";
+        return QT_TRANSLATE_NOOP("Locate", "ambiguous");
     case LocateResult::NotFound:
         break;
     }
-    return "not found";
+    return QT_TRANSLATE_NOOP("Locate", "not found");
 }
 
 std::string LocateResultText(LocateResult result)
 {
-    switch (result) {
-    case LocateResult::InPlace:
-        return Translated("Locate", "in place");
-    case LocateResult::Moved:
-        return Translated("Locate", "moved");
-    case LocateResult::Ambiguous:
-        return Translated("Locate", "ambiguous");
-    case LocateResult::NotFound:
-        break;
-    }
-    return Translated("Locate", "not found");
+    return Translated("Locate", LocateResultName(result));
 }

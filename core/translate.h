@@ -18,6 +18,13 @@
 // with the count, as QCoreApplication::translate does.
 using Translator = std::string (*)(const char* context, const char* source, const char* disambiguation, int n);
 
+// Marks a text of a table for lupdate where it is written, keeping the
+// English there; Translated(context, text) shows it where it is read. Qt
+// code has the same macro from Qt itself.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 // Makes translator the answer of every later Translated; nullptr restores
 // the English texts.
 void InstallTranslator(Translator translator);

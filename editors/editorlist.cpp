@@ -3,10 +3,8 @@
 
 #include "editors/editorlist.h"
 
-// editors.def marks each title for lupdate; the list keeps the English.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "core/translate.h"
+
 
 const std::vector<EditorInfo>& Editors()
 {

@@ -8,10 +8,6 @@
 #include "core/romaccess.h"
 #include "core/translate.h"
 
-// The row labels are marked for lupdate; the table keeps the English.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
 
 namespace {
 
